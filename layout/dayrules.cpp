@@ -1,0 +1,65 @@
+#include "layout/dayrules.h"
+
+#include "layout/datelistsink.h"
+#include "platform/localedates.h"
+#include "platform/numbers.h"
+#include "platform/usererror.h"
+
+using namespace std::chrono;
+
+MonthFrame monthFrame(int year, int month)
+{
+    const year_month_day first{std::chrono::year{year}, std::chrono::month{unsigned(month)}, std::chrono::day{1}};
+    const year_month_day_last last{first.year(), month_day_last{first.month()}};
+    return {int(unsigned(last.day())), int(weekday{sys_days{first}}.c_encoding())};
+}
+
+qint16 calendarYear(const CalendarState &state)
+{
+    const qint16 year = toInt16(leadingNumber(state.txtYear.trimmed()));
+    // chrono's year stops one short of the 16-bit range.
+    if (year < int(std::chrono::year::min()))
+        throw UserError(QStringLiteral("Overflow"));
+    return year;
+}
+
+void MarkNthWeekday(CalendarState &state, qint16 weekday, qint16 ordinal, const QString &label)
+{
+    if (state.MarkCount >= MarkCategories)
+        return;
+    const int year = calendarYear(state);
+    for (int month = 1; month <= 12; ++month) {
+        const MonthFrame frame = monthFrame(year, month);
+        const int offset = ((weekday - 1 - frame.weekdayOfFirst) % 7 + 7) % 7;
+        const int day = (ordinal - 1) * 7 + offset + 1;
+        if (day >= 1 && day <= frame.daysInMonth)
+            state.setDayMark(month, day, state.MarkCount);
+    }
+    state.MarkLegend[state.MarkCount][1] = label;
+    ++state.MarkCount;
+}
+
+void MarkEveryNWeeks(CalendarState &state, year_month_day start, qint16 weeks, const QString &label)
+{
+    const int year = calendarYear(state);
+    if (weeks < 1 || !start.ok() || int(start.year()) != year)
+        return;
+    if (state.MarkCount >= MarkCategories)
+        return;
+    state.MarkLegend[state.MarkCount] = {QString::number(state.MarkCount), label};
+    for (sys_days d{start}; year_month_day{d}.year() == start.year(); d += days{7 * weeks}) {
+        const year_month_day ymd{d};
+        state.setDayMark(int(unsigned(ymd.month())), int(unsigned(ymd.day())), state.MarkCount);
+    }
+    ++state.MarkCount;
+}
+
+void ListMarkedDate(const CalendarState &state, DateListSink &sink, qint16 day, qint16 month, qint16 category)
+{
+    if (category < 0 || category >= MarkCategories)
+        throw UserError(QStringLiteral("Mark category %1 is outside 0 to 4").arg(category));
+    sink.writeLine(QStringLiteral("%1 %2  %3")
+                       .arg(monthName(month))
+                       .arg(day, 2, 10, QLatin1Char('0'))
+                       .arg(state.MarkLegend[category][1].trimmed()));
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/calendarstate.h"
+
+#include <QString>
+
+#include <chrono>
+
+class DateListSink;
+
+// Length and start of one month of the Gregorian calendar.
+struct MonthFrame
+{
+    int daysInMonth;     // 28..31
+    int weekdayOfFirst;  // 0 = Sunday .. 6 = Saturday
+};
+MonthFrame monthFrame(int year, int month);
+
+// The calendar year the rules work in: the number at the start of txtYear (blanks
+// trimmed), 0 when there is none. Throws UserError("Overflow") beyond 16 bits.
+qint16 calendarYear(const CalendarState &state);
+
+// Marks the `ordinal`-th `weekday` (1 = Sunday .. 7 = Saturday) of every month of the
+// calendar year with the next mark category, labelled `label`. A month without such a day
+// gets no mark. Does nothing once five categories are given out.
+void MarkNthWeekday(CalendarState &state, qint16 weekday, qint16 ordinal, const QString &label);
+
+// Marks `start` and every date `weeks` weeks after it, while still in the calendar year,
+// with the next mark category. A start in another year, or weeks < 1, uses no category.
+void MarkEveryNWeeks(CalendarState &state, std::chrono::year_month_day start, qint16 weeks, const QString &label);
+
+// Writes "Month dd  label" for a marked day to `sink`. Throws UserError for a category
+// outside 0..4.
+void ListMarkedDate(const CalendarState &state, DateListSink &sink, qint16 day, qint16 month, qint16 category);
