@@ -1,0 +1,16 @@
+#pragma once
+
+#include "model/calendarstate.h"
+
+#include <QString>
+
+class PageSurface;
+class DateListSink;
+
+// Draws one month block with its top-left corner at (left, top) in twips: the centred
+// month name, the weekday initials, the rule and the day numbers, marked days boxed in their
+// category colour and listed to `dateList`. Leaves the surface at `fontName`, 10 pt, bold,
+// line width 1, raster mode 13, line style 0. Throws UserError("Overflow") when an origin
+// sum leaves 16 bits.
+void PlaceMonth(const CalendarState &state, PageSurface &surface, DateListSink &dateList, qint16 year, qint16 month,
+                qint16 left, qint16 top, const QString &fontName);
