@@ -1,0 +1,319 @@
+#include "app/frmlunaria.h"
+
+#include "app/splashlogo.h"
+#include "platform/fontchooser.h"
+#include "platform/messages.h"
+#include "platform/usererror.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+QString helpText()
+{
+    return QStringList{
+        QStringLiteral(" 1. Enter the Year."),
+        QStringLiteral(" 2. Select the Fonts."),
+        QStringLiteral("     -Set the Font Size large to see it better."),
+        QStringLiteral("     -The actual size is preset . . ."),
+        QStringLiteral(" 3. Select a Picture. "),
+        QStringLiteral(" 4. Enter Text for each field. "),
+        QStringLiteral(" 5. Print a copy. "),
+        QStringLiteral(" 6. If OK, set number of copies and print"),
+    }.join(QLatin1Char('\n'));
+}
+
+namespace {
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(caption);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &accessibleName)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setAccessibleName(accessibleName);
+    return edit;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QWidget *buddy)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setBuddy(buddy);
+    return label;
+}
+
+void showText(QLineEdit *edit, const QString &text)
+{
+    // Rewriting an unchanged text would move the cursor under the user's hands.
+    if (edit->text() != text)
+        edit->setText(text);
+}
+}
+
+frmLunaria::frmLunaria(const LunariaServices &services, QWidget *parent)
+    : QMainWindow(parent), m_services(services)
+{
+    Q_ASSERT(m_services.messages && m_services.fonts);
+    setObjectName(QStringLiteral("frmLunaria"));
+    setWindowTitle(QStringLiteral("Print Yearly Calenader"));
+    setWindowIcon(QIcon(drawLunariaLogo(QSize(64, 64))));
+    buildControls();
+    Form_Load();
+    refreshWidgets();
+    connectEdits();
+}
+
+frmLunaria::~frmLunaria() = default;
+
+void frmLunaria::Form_Load()
+{
+    m_state = loadDefaults(m_services.today);
+}
+
+void frmLunaria::buildControls()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("frmLunariaForm"));
+    setCentralWidget(central);
+
+    txtYear = makeEdit(central, QStringLiteral("txtYear"), QStringLiteral("Year (yyyy)"));
+    txtYear->setMaxLength(32);
+    lblYear = makeLabel(central, "lblYear", QStringLiteral("Year (yyyy)"), txtYear);
+    txtCopies = makeEdit(central, QStringLiteral("txtCopies"), QStringLiteral("Copies"));
+    lblCopies = makeLabel(central, "lblCopies", QStringLiteral("Copies"), txtCopies);
+    txtHeader = makeEdit(central, QStringLiteral("txtHeader"), QStringLiteral("Header"));
+    lblHeader = makeLabel(central, "lblHeader", QStringLiteral("Header"), txtHeader);
+    for (int i = 0; i < 6; ++i) {
+        const QString name = i < 5 ? QStringLiteral("Notes line %1").arg(i + 1) : QStringLiteral("Mesasage");
+        txtMessage[i] = makeEdit(central, QStringLiteral("txtMessage_%1").arg(i), name);
+    }
+    lblAddress = makeLabel(central, "lblAddress", QStringLiteral("Notes"), txtMessage[0]);
+    lblMessage = makeLabel(central, "lblMessage", QStringLiteral("Mesasage"), txtMessage[5]);
+    chkFullPicture = new QCheckBox(QStringLiteral("Picture Only At Top"), central);
+    chkFullPicture->setObjectName(QStringLiteral("chkFullPicture"));
+    chkFullPicture->setAccessibleName(chkFullPicture->text());
+
+    lblPictureName = new QLabel(central);
+    lblPictureName->setObjectName(QStringLiteral("lblPictureName"));
+    lblPictureName->setAccessibleName(QStringLiteral("Picture"));
+    lblPictureName->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *form = new QGridLayout;
+    form->addWidget(lblYear, 0, 0);
+    auto *yearRow = new QHBoxLayout;
+    yearRow->addWidget(txtYear);
+    yearRow->addSpacing(16);
+    yearRow->addWidget(lblCopies);
+    yearRow->addWidget(txtCopies);
+    txtYear->setMaximumWidth(90);
+    txtCopies->setMaximumWidth(60);
+    yearRow->addStretch();
+    form->addLayout(yearRow, 0, 1);
+    form->addWidget(lblHeader, 1, 0);
+    form->addWidget(txtHeader, 1, 1);
+    form->addWidget(lblAddress, 2, 0, Qt::AlignTop);
+    for (int i = 0; i < 5; ++i)
+        form->addWidget(txtMessage[i], 2 + i, 1);
+    form->addWidget(lblMessage, 7, 0);
+    form->addWidget(txtMessage[5], 7, 1);
+    form->addWidget(chkFullPicture, 8, 1);
+    form->addWidget(lblPictureName, 9, 1);
+
+    auto *fonts = new QGroupBox(QStringLiteral("Fonts"), central);
+    fonts->setObjectName(QStringLiteral("grpFonts"));
+    cmdYrFont = makeButton(fonts, "cmdYrFont", QStringLiteral("Year Font"));
+    cmdHdrFont = makeButton(fonts, "cmdHdrFont", QStringLiteral("Header Font"));
+    cmdAdrFont = makeButton(fonts, "cmdAdrFont", QStringLiteral("Address Font"));
+    cmdMsgFont = makeButton(fonts, "cmdMsgFont", QStringLiteral("Messaage Font"));
+    cmdCalendarFont = makeButton(fonts, "cmdCalendarFont", QStringLiteral("Calendar Font"));
+    auto *fontGrid = new QGridLayout(fonts);
+    fontGrid->addWidget(cmdYrFont, 0, 0);
+    fontGrid->addWidget(cmdHdrFont, 0, 1);
+    fontGrid->addWidget(cmdAdrFont, 0, 2);
+    fontGrid->addWidget(cmdMsgFont, 1, 0);
+    fontGrid->addWidget(cmdCalendarFont, 1, 1);
+
+    cmdPickPic = makeButton(central, "cmdPickPic", QStringLiteral("Select Picture"));
+    cmdReadControls = makeButton(central, "cmdReadControls", QStringLiteral("Select Control File"));
+    cmdSelPrinter = makeButton(central, "cmdSelPrinter", QStringLiteral("Select Printer"));
+    cmdPrint = makeButton(central, "cmdPrint", QStringLiteral("Print Calendar(s)"));
+    cmdExit = makeButton(central, "cmdExit", QStringLiteral("Done"));
+    auto *commands = new QGridLayout;
+    commands->addWidget(cmdPickPic, 0, 0);
+    commands->addWidget(cmdReadControls, 0, 1);
+    commands->addWidget(cmdSelPrinter, 0, 2);
+    commands->addWidget(cmdPrint, 1, 0, 1, 2);
+    commands->addWidget(cmdExit, 1, 2);
+
+    auto *column = new QVBoxLayout;
+    column->addLayout(form);
+    column->addWidget(fonts);
+    column->addLayout(commands);
+    column->addStretch();
+
+    auto *outer = new QHBoxLayout(central);
+    outer->addLayout(column, 0);
+    m_previewArea = new QVBoxLayout;
+    outer->addLayout(m_previewArea, 1);
+
+    // Keyboard order follows the form top to bottom, then the buttons left to right.
+    QWidget *order[] = {txtYear, txtCopies, txtHeader, txtMessage[0], txtMessage[1], txtMessage[2], txtMessage[3],
+                        txtMessage[4], txtMessage[5], chkFullPicture, cmdYrFont, cmdHdrFont, cmdAdrFont, cmdMsgFont,
+                        cmdCalendarFont, cmdPickPic, cmdReadControls, cmdSelPrinter, cmdPrint, cmdExit};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+
+    connect(cmdYrFont, &QPushButton::clicked, this, &frmLunaria::cmdYrFont_Click);
+    connect(cmdHdrFont, &QPushButton::clicked, this, &frmLunaria::cmdHdrFont_Click);
+    connect(cmdAdrFont, &QPushButton::clicked, this, &frmLunaria::cmdAdrFont_Click);
+    connect(cmdMsgFont, &QPushButton::clicked, this, &frmLunaria::cmdMsgFont_Click);
+    connect(cmdCalendarFont, &QPushButton::clicked, this, &frmLunaria::cmdCalendarFont_Click);
+    connect(cmdPickPic, &QPushButton::clicked, this, &frmLunaria::cmdPickPic_Click);
+    connect(cmdReadControls, &QPushButton::clicked, this, &frmLunaria::cmdReadControls_Click);
+    connect(cmdSelPrinter, &QPushButton::clicked, this, &frmLunaria::cmdSelPrinter_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmLunaria::cmdPrint_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmLunaria::cmdExit_Click);
+    connect(mnuHelp, &QAction::triggered, this, &frmLunaria::mnuHelp_Click);
+}
+
+void frmLunaria::connectEdits()
+{
+    // The widgets write every edit straight into the state, which commands then read.
+    connect(txtYear, &QLineEdit::textChanged, this, [this](const QString &t) { m_state.txtYear = t; });
+    connect(txtHeader, &QLineEdit::textChanged, this, [this](const QString &t) { m_state.txtHeader = t; });
+    connect(txtCopies, &QLineEdit::textChanged, this, [this](const QString &t) { m_state.txtCopies = t; });
+    for (int i = 0; i < 6; ++i)
+        connect(txtMessage[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_state.txtMessage[i] = t; });
+    connect(chkFullPicture, &QCheckBox::toggled, this, [this](bool on) { m_state.chkFullPicture = on; });
+}
+
+void frmLunaria::refreshWidgets()
+{
+    showText(txtYear, m_state.txtYear);
+    showText(txtHeader, m_state.txtHeader);
+    showText(txtCopies, m_state.txtCopies);
+    for (int i = 0; i < 6; ++i)
+        showText(txtMessage[i], m_state.txtMessage[i]);
+    chkFullPicture->setChecked(m_state.chkFullPicture);
+    lblPictureName->setText(m_state.binSelPic ? QStringLiteral("Picture: %1").arg(m_pictureName) : QStringLiteral("No picture"));
+    update();
+}
+
+bool frmLunaria::runCommand(const QString &name, const std::function<void()> &command)
+{
+    const CalendarState before = m_state;
+    QString reason;
+    try {
+        command();
+        refreshWidgets();
+        return true;
+    } catch (const UserError &error) {
+        reason = error.reason();
+    } catch (const std::exception &error) {
+        reason = QString::fromLocal8Bit(error.what());
+    }
+    m_state = before;
+    refreshWidgets();
+    m_services.messages->show(QStringLiteral("%1 could not be completed:\n%2").arg(name, reason), applicationTitle(),
+                              MessageService::Icon::Warning);
+    return false;
+}
+
+bool frmLunaria::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QMainWindow::event(event);
+}
+
+void frmLunaria::Form_Activate()
+{
+    update();
+}
+
+QString frmLunaria::SelFontName(const QString &current)
+{
+    if (!m_state.binSelPrt) {
+        m_services.messages->show(QStringLiteral("Select a Printer First . . . "), applicationTitle());
+        return QString();
+    }
+    const std::optional<QString> chosen = m_services.fonts->chooseFont(this, current, QStringLiteral("Font"));
+    return chosen ? *chosen : QStringLiteral("Cancel");
+}
+
+void frmLunaria::chooseFontFor(QString CalendarState::*field)
+{
+    const QString name = SelFontName(m_state.*field);
+    if (name.contains(QLatin1String("Cancel")) || name.isEmpty())
+        return;
+    m_state.*field = name;
+}
+
+void frmLunaria::cmdYrFont_Click()
+{
+    runCommand(QStringLiteral("Year Font"), [this] { chooseFontFor(&CalendarState::strYearFont); });
+}
+
+void frmLunaria::cmdHdrFont_Click()
+{
+    runCommand(QStringLiteral("Header Font"), [this] { chooseFontFor(&CalendarState::strHeaderFont); });
+}
+
+void frmLunaria::cmdAdrFont_Click()
+{
+    runCommand(QStringLiteral("Address Font"), [this] { chooseFontFor(&CalendarState::strAddressFont); });
+}
+
+void frmLunaria::cmdMsgFont_Click()
+{
+    runCommand(QStringLiteral("Messaage Font"), [this] { chooseFontFor(&CalendarState::strMessageFont); });
+}
+
+void frmLunaria::cmdCalendarFont_Click()
+{
+    runCommand(QStringLiteral("Calendar Font"), [this] { chooseFontFor(&CalendarState::strCalendarFont); });
+}
+
+void frmLunaria::cmdPickPic_Click()
+{
+}
+
+void frmLunaria::cmdReadControls_Click()
+{
+}
+
+void frmLunaria::cmdSelPrinter_Click()
+{
+}
+
+void frmLunaria::cmdPrint_Click()
+{
+}
+
+void frmLunaria::cmdExit_Click()
+{
+    close();
+}
+
+void frmLunaria::mnuHelp_Click()
+{
+    m_services.messages->show(helpText(), QStringLiteral(" Calendar Help"), MessageService::Icon::Information);
+}

@@ -1,0 +1,50 @@
+#include "app/modlunaria.h"
+
+#include "app/frmlunariasplash.h"
+#include "platform/fontchooser.h"
+#include "platform/messages.h"
+
+#include <QGuiApplication>
+
+modLunaria::modLunaria(LunariaServices services, int splashMs)
+{
+    m_splash = new frmLunariaSplash(splashMs);
+    m_splash->setAttribute(Qt::WA_DeleteOnClose);
+    m_splash->show();
+
+    if (!services.messages) {
+        m_messages = std::make_unique<QtMessageService>();
+        services.messages = m_messages.get();
+    }
+    if (!services.fonts) {
+        m_fonts = std::make_unique<QtFontChooser>();
+        services.fonts = m_fonts.get();
+    }
+    m_main = std::make_unique<frmLunaria>(services);
+    if (m_messages)
+        *m_messages = QtMessageService(m_main.get());
+
+    QObject::connect(m_splash, &frmLunariaSplash::dismissed, m_main.get(), [this] {
+        ++m_shows;
+        m_main->show();
+        m_main->activateWindow();
+    });
+}
+
+modLunaria::~modLunaria()
+{
+    delete m_splash.data();
+}
+
+frmLunariaSplash *modLunaria::splash() const
+{
+    return m_splash.data();
+}
+
+bool haveDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty())
+        return true; // the user chose a platform (offscreen, vnc, ...) knowingly
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}

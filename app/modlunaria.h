@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/frmlunaria.h"
+
+#include <memory>
+
+class frmLunariaSplash;
+
+// The running desktop program: the Qt services, the main window and, until it goes, the
+// splash.
+class modLunaria
+{
+public:
+    // Shows the splash at once and loads the main window hidden; the main window is shown
+    // when the splash goes. `services` may be left empty to use the real dialogs.
+    explicit modLunaria(LunariaServices services = {}, int splashMs = 3000);
+    ~modLunaria();
+
+    frmLunaria &mainWindow() { return *m_main; }
+    frmLunariaSplash *splash() const;
+    // How often the main window was shown by the splash hand-over (tests: exactly once).
+    int mainWindowShows() const { return m_shows; }
+
+private:
+    std::unique_ptr<MessageService> m_messages;
+    std::unique_ptr<FontChooser> m_fonts;
+    std::unique_ptr<frmLunaria> m_main;
+    QPointer<frmLunariaSplash> m_splash;
+    int m_shows = 0;
+};
+
+// Whether a window system is reachable; the desktop program needs one.
+bool haveDisplay();
