@@ -6,6 +6,7 @@
 #include "platform/usererror.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -311,6 +312,8 @@ void frmLunaria::cmdPrint_Click()
 void frmLunaria::cmdExit_Click()
 {
     close();
+    // Choosers may still be open; "Done" ends the program all the same.
+    QCoreApplication::quit();
 }
 
 void frmLunaria::mnuHelp_Click()

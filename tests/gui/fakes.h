@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/fontchooser.h"
+
+#include <QStringList>
+
+// A font dialog that answers with a preset face, or as if cancelled, and counts its uses.
+class FakeFontChooser : public FontChooser
+{
+public:
+    std::optional<QString> answer;
+    int shown = 0;
+    QString lastCurrent;
+
+    std::optional<QString> chooseFont(QWidget *, const QString &current, const QString &) override
+    {
+        ++shown;
+        lastCurrent = current;
+        return answer;
+    }
+};
