@@ -1,0 +1,91 @@
+#include "platform/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five bytes it leaves undefined
+// keep their Latin-1 (C1 control) meaning, as web browsers decode them.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString decodeWindows1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = (byte >= 0x80 && byte < 0xA0) ? QChar(Cp1252High[byte - 0x80]) : QChar(byte);
+    }
+    return text;
+}
+
+QString tooLarge(qint64 maxBytes)
+{
+    if (maxBytes % (1024 * 1024) == 0)
+        return QStringLiteral("it is larger than %1 MiB, too large for a text file").arg(maxBytes / (1024 * 1024));
+    return QStringLiteral("it is larger than %1 bytes, too large for a text file").arg(maxBytes);
+}
+
+} // namespace
+
+QString decodeText(const QByteArray &bytes)
+{
+    // Stateless, so that a sequence cut off at the end also counts as invalid.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return decodeWindows1252(bytes);
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+TextLines textLinesFromBytes(const QByteArray &bytes, qint64 maxBytes)
+{
+    if (bytes.size() > maxBytes)
+        return {std::nullopt, tooLarge(maxBytes)};
+    if (bytes.contains('\0'))
+        return {std::nullopt, QStringLiteral("it holds NUL bytes, so it is not a text file")};
+    return {splitLines(decodeText(bytes)), QString()};
+}
+
+TextLines readTextFile(const QString &path, qint64 maxBytes)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {std::nullopt, QStringLiteral("it is a folder, not a file")};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, file.errorString()};
+    if (file.size() > maxBytes)
+        return {std::nullopt, tooLarge(maxBytes)};
+    // Read one byte more than allowed: devices and pipes report no size.
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, file.errorString()};
+    return textLinesFromBytes(bytes, maxBytes);
+}

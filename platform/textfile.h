@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The largest text file the program reads: 1 MiB. Anything bigger is not a control file.
+inline constexpr qint64 MaxTextFileBytes = 1024 * 1024;
+
+// The lines of a text file, or why it could not be read.
+struct TextLines
+{
+    std::optional<QStringList> lines;  // empty when the file was refused
+    QString error;                      // the reason, for a message; empty on success
+
+    bool ok() const { return lines.has_value(); }
+};
+
+// Bytes as text: UTF-8 when they are valid UTF-8 (a leading byte-order mark dropped),
+// else Windows-1252, so files from older systems keep their accented letters.
+QString decodeText(const QByteArray &bytes);
+
+// Splits text into lines ending at CR LF, a lone LF or a lone CR. A final line ending does
+// not start another line; "" gives no lines.
+QStringList splitLines(const QString &text);
+
+// Decodes and splits the bytes of a file; refuses more than `maxBytes` bytes and any NUL
+// byte (the mark of a binary file).
+TextLines textLinesFromBytes(const QByteArray &bytes, qint64 maxBytes = MaxTextFileBytes);
+
+// Reads a whole text file as textLinesFromBytes does. The error names the reason
+// ("No such file or directory", "it is larger than 1 MiB", ...), not the file.
+TextLines readTextFile(const QString &path, qint64 maxBytes = MaxTextFileBytes);

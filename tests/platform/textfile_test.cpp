@@ -1,0 +1,132 @@
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+TEST(DecodeText, validUtf8IsUtf8)
+{
+    EXPECT_EQ(decodeText(QByteArray("Caf\xc3\xa9 M\xc3\xbcller \xe2\x82\xac")), QStringLiteral(u"Café Müller €"));
+}
+
+TEST(DecodeText, byteOrderMarkIsDropped)
+{
+    EXPECT_EQ(decodeText(QByteArray("\xef\xbb\xbfYER 2004")), QStringLiteral("YER 2004"));
+}
+
+TEST(DecodeText, invalidUtf8IsWindows1252)
+{
+    struct Row
+    {
+        const char *name;
+        QByteArray bytes;
+        QString text;
+    };
+    const Row rows[] = {
+        {"latin_letters", QByteArray("Caf\xe9 M\xfcller"), QStringLiteral(u"Café Müller")},
+        {"euro_and_quotes", QByteArray("\x80 \x93hi\x94 \x85"), QStringLiteral(u"€ “hi” …")},
+        {"undefined_bytes_kept", QByteArray("a\x81\x8d\x8f\x90\x9d"), QStringLiteral(u"a\u0081\u008d\u008f\u0090\u009d")},
+        {"one_bad_byte_decides", QByteArray("\xc3\xa9 \xe9"), QStringLiteral(u"Ã© é")},
+        {"cut_sequence_at_end", QByteArray("ab\xc3"), QStringLiteral(u"abÃ")},
+        {"overlong_nul", QByteArray("\xc0\x80"), QStringLiteral(u"À€")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(decodeText(row.bytes), row.text);
+    }
+}
+
+TEST(SplitLines, everyLineEnd)
+{
+    struct Row
+    {
+        const char *name;
+        QString text;
+        QStringList lines;
+    };
+    const Row rows[] = {
+        {"crlf", QStringLiteral("a\r\nb\r\n"), {QStringLiteral("a"), QStringLiteral("b")}},
+        {"lf", QStringLiteral("a\nb"), {QStringLiteral("a"), QStringLiteral("b")}},
+        {"cr", QStringLiteral("a\rb\r"), {QStringLiteral("a"), QStringLiteral("b")}},
+        {"mixed", QStringLiteral("a\r\nb\nc\rd"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}},
+        {"empty_lines_kept", QStringLiteral("a\n\nb"), {QStringLiteral("a"), QString(), QStringLiteral("b")}},
+        {"cr_cr_lf", QStringLiteral("a\r\r\nb"), {QStringLiteral("a"), QString(), QStringLiteral("b")}},
+        {"lf_cr_is_two", QStringLiteral("a\n\rb"), {QStringLiteral("a"), QString(), QStringLiteral("b")}},
+        {"only_newline", QStringLiteral("\n"), {QString()}},
+        {"nothing", QString(), {}},
+        {"no_final_end", QStringLiteral("abc"), {QStringLiteral("abc")}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(splitLines(row.text), row.lines);
+    }
+}
+
+TEST(TextLinesFromBytes, refusesNulAndOversize)
+{
+    EXPECT_FALSE(textLinesFromBytes(QByteArray("HDR a\0b", 7)).ok());
+    EXPECT_TRUE(textLinesFromBytes(QByteArray(10, 'x'), 10).ok());
+    const TextLines big = textLinesFromBytes(QByteArray(11, 'x'), 10);
+    EXPECT_FALSE(big.ok());
+    EXPECT_FALSE(big.error.isEmpty());
+}
+
+TEST(ReadTextFile, readsDecodedLines)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const TextLines text = readTextFile(writeFile(dir, QStringLiteral("a.txt"), "HDR Caf\xe9\r\nNOT x\n"));
+    ASSERT_TRUE(text.ok()) << text.error.toStdString();
+    EXPECT_EQ(*text.lines, QStringList({QStringLiteral(u"HDR Café"), QStringLiteral("NOT x")}));
+    EXPECT_TRUE(text.error.isEmpty());
+}
+
+TEST(ReadTextFile, oneMebibyteIsTheLimit)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_TRUE(readTextFile(writeFile(dir, QStringLiteral("limit.txt"), QByteArray(MaxTextFileBytes, 'a'))).ok());
+    const TextLines over = readTextFile(writeFile(dir, QStringLiteral("over.txt"), QByteArray(MaxTextFileBytes + 1, 'a')));
+    EXPECT_FALSE(over.ok());
+    EXPECT_TRUE(over.error.contains(QStringLiteral("1 MiB"))) << over.error.toStdString();
+}
+
+TEST(ReadTextFile, refusalsGiveAReason)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const TextLines missing = readTextFile(dir.filePath(QStringLiteral("missing.txt")));
+    EXPECT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error, QStringLiteral("No such file or directory"));
+
+    const TextLines folder = readTextFile(dir.path());
+    EXPECT_FALSE(folder.ok());
+    EXPECT_TRUE(folder.error.contains(QStringLiteral("folder")));
+
+    const TextLines binary = readTextFile(writeFile(dir, QStringLiteral("bin.txt"), QByteArray("YER 2004\0\0", 10)));
+    EXPECT_FALSE(binary.ok());
+    EXPECT_TRUE(binary.error.contains(QStringLiteral("NUL")));
+}
+
+TEST(ReadTextFile, deviceWithoutSizeIsCutAtTheLimit)
+{
+    // /dev/zero reports size 0 and never ends; it must be refused, not read forever.
+    if (!QFile::exists(QStringLiteral("/dev/zero")))
+        GTEST_SKIP() << "no /dev/zero";
+    EXPECT_FALSE(readTextFile(QStringLiteral("/dev/zero"), 64).ok());
+}
+
+} // namespace
