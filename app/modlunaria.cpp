@@ -5,11 +5,18 @@
 #include "platform/messages.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 
 modLunaria::modLunaria(LunariaServices services, int splashMs)
 {
     m_splash = new frmLunariaSplash(splashMs);
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
+    m_splash->adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = m_splash->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        m_splash->move(frame.topLeft());
+    }
     m_splash->show();
 
     if (!services.messages) {
