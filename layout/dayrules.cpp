@@ -9,6 +9,9 @@ using namespace std::chrono;
 
 MonthFrame monthFrame(int year, int month)
 {
+    // chrono gives a month 13 a length and a weekday; nothing in the tables stands behind it.
+    if (month < 1 || month > 12)
+        throw UserError(QStringLiteral("Month %1 is outside 1 to 12").arg(month));
     const year_month_day first{std::chrono::year{year}, std::chrono::month{unsigned(month)}, std::chrono::day{1}};
     const year_month_day_last last{first.year(), month_day_last{first.month()}};
     return {int(unsigned(last.day())), int(weekday{sys_days{first}}.c_encoding())};

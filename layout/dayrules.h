@@ -14,6 +14,7 @@ struct MonthFrame
     int daysInMonth;     // 28..31
     int weekdayOfFirst;  // 0 = Sunday .. 6 = Saturday
 };
+// Length and start of `month` (1..12) of `year`. Throws UserError for another month number.
 MonthFrame monthFrame(int year, int month);
 
 // The calendar year the rules work in: the number at the start of txtYear (blanks

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // A page surface that draws nothing and remembers every call, so tests can check geometry
@@ -36,7 +37,10 @@ public:
     void setFontSize(double points) override;
     double fontSize() const override { return m_size; }
     void setFontBold(bool bold) override;
-    double textWidth(const QString &text) const override { return widthRule(text, m_size); }
+    double textWidth(const QString &text) const override
+    {
+        return m_widthOverride ? m_widthOverride(text, m_size) : widthRule(text, m_size);
+    }
     void printText(const QString &text, bool endLine) override;
     void setLineWidth(int pixels) override;
     void setLineStyle(int style) override;
@@ -47,6 +51,8 @@ public:
     void endDocument() override;
 
     void setDeviceName(const QString &name) { m_deviceName = name; }
+    // Replaces the width rule (text, points) -> twips for one test; an empty function restores it.
+    void setWidthRule(std::function<double(const QString &, double)> rule) { m_widthOverride = std::move(rule); }
 
     const std::vector<Op> &ops() const { return m_ops; }
     // The ops of one kind, in order.
@@ -79,4 +85,5 @@ private:
     int m_rasterMode = 13;
     int m_copies = 1;
     int m_ended = 0;
+    std::function<double(const QString &, double)> m_widthOverride;
 };

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "layout/datelistsink.h"
+
+#include <QStringList>
+
+// Keeps the date-list lines in order, without line ends.
+class RecordingDateList : public DateListSink
+{
+public:
+    void writeLine(const QString &line) override { lines << line; }
+    QStringList lines;
+};
