@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/calendarstate.h"
+
+class OutputDevices;
+
+enum class PrintOutcome {
+    Printed,    // the page went to the device and the date-list file is in place
+    Cancelled,  // the user cancelled (the PDF save dialog); nothing printed or written
+};
+
+// "Print Calendar(s)": refreshes text lines 0..4 from txtMessage 0..4, clears binSelPrt,
+// reads year and copies, then sends the page to the current device of `devices` in that many
+// copies and writes the date-list file (strListFile, relative to the current folder). Throws
+// UserError on any failure; the page is then not sent and the previous date-list file stays,
+// while the two state changes above remain for the caller to put back.
+PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices);
+
+// The number of copies txtCopies asks for. Throws UserError below 1 or beyond 16 bits.
+qint16 requestedCopies(const CalendarState &state);
