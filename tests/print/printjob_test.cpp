@@ -1,0 +1,320 @@
+#include "layout/dayrules.h"
+#include "platform/printers.h"
+#include "platform/usererror.h"
+#include "print/printjob.h"
+#include "tests/support/recordingpagesurface.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono;
+
+// A device whose page is a recording surface; the recorder outlives the job.
+class RecordingJob : public OutputJob
+{
+public:
+    RecordingJob(RecordingPageSurface &page, bool failAtEnd) : m_page(page), m_failAtEnd(failAtEnd) {}
+    bool applyDeviceRule() override
+    {
+        m_page.setFontName(QStringLiteral("<device rule>"));
+        return wantsLongEdgeDuplex(m_page.deviceName());
+    }
+    void setCopies(int copies) override { m_page.setCopies(copies); }
+    QString deviceName() const override { return m_page.deviceName(); }
+    double currentX() const override { return m_page.currentX(); }
+    double currentY() const override { return m_page.currentY(); }
+    void setCurrentX(double twips) override { m_page.setCurrentX(twips); }
+    void setCurrentY(double twips) override { m_page.setCurrentY(twips); }
+    void setFontName(const QString &family) override { m_page.setFontName(family); }
+    void setFontSize(double points) override { m_page.setFontSize(points); }
+    double fontSize() const override { return m_page.fontSize(); }
+    void setFontBold(bool bold) override { m_page.setFontBold(bold); }
+    double textWidth(const QString &text) const override { return m_page.textWidth(text); }
+    void printText(const QString &text, bool endLine) override { m_page.printText(text, endLine); }
+    void setLineWidth(int pixels) override { m_page.setLineWidth(pixels); }
+    void setLineStyle(int style) override { m_page.setLineStyle(style); }
+    void setRasterMode(int mode) override { m_page.setRasterMode(mode); }
+    void line(double x, double y, double dx, double dy, QRgb colour) override { m_page.line(x, y, dx, dy, colour); }
+    void box(double x, double y, double dx, double dy, QRgb colour, bool filled) override
+    {
+        m_page.box(x, y, dx, dy, colour, filled);
+    }
+    void drawPicture(const Picture &picture, double x, double y, double w, double h) override
+    {
+        m_page.drawPicture(picture, x, y, w, h);
+    }
+    void endDocument() override
+    {
+        if (m_failAtEnd)
+            throw UserError(QStringLiteral("The printer refused the page"));
+        m_page.endDocument();
+    }
+
+private:
+    RecordingPageSurface &m_page;
+    bool m_failAtEnd;
+};
+
+class FakeDevices : public OutputDevices
+{
+public:
+    enum class Mode { Works, Cancels, Vanished, FailsAtEnd };
+
+    QStringList deviceNames() override { return {page.deviceName(), PdfDeviceName}; }
+    void setCurrent(int) override {}
+    QString currentName() const override { return page.deviceName(); }
+    std::unique_ptr<OutputJob> openJob() override
+    {
+        ++opened;
+        switch (mode) {
+        case Mode::Cancels: return nullptr;
+        case Mode::Vanished: throw UserError(QStringLiteral("The printer \"Gone\" is no longer installed"));
+        case Mode::FailsAtEnd: return std::make_unique<RecordingJob>(page, true);
+        case Mode::Works: break;
+        }
+        return std::make_unique<RecordingJob>(page, false);
+    }
+
+    RecordingPageSurface page;
+    Mode mode = Mode::Works;
+    int opened = 0;
+};
+
+class PrintJob : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_previousFolder = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+        state = loadDefaults(QDate(2026, 6, 1));
+        state.txtYear = QStringLiteral("2027");
+        state.txtHeader = QStringLiteral("The Smiths");
+        state.txtMessage[0] = QStringLiteral("12 High Street");
+        state.txtMessage[1] = QStringLiteral("Springfield");
+        state.txtMessage[5] = QStringLiteral("Happy New Year");
+    }
+    void TearDown() override { QDir::setCurrent(m_previousFolder); }
+
+    QString listPath() const { return m_dir.filePath(QStringLiteral("MY_dl.txt")); }
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    void writePrevious() const
+    {
+        QFile file(listPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("previous list\r\n");
+    }
+
+    CalendarState state;
+    FakeDevices devices;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousFolder;
+};
+
+TEST_F(PrintJob, DateListFileForACalendarWithTwoRules)
+{
+    MarkNthWeekday(state, 3, 2, QStringLiteral("Club"));                                    // 2nd Tuesday
+    MarkEveryNWeeks(state, year{2027} / November / 1, 4, QStringLiteral(" Bins "));        // 1 Nov, 29 Nov, 27 Dec
+    ASSERT_EQ(runPrintJob(state, devices), PrintOutcome::Printed);
+
+    QByteArray expected = "Springfield\r\n12 High Street\r\n  \r\n";
+    const char *tuesdays[] = {"January 12",  "February 09", "March 09",   "April 13",  "May 11",     "June 08",
+                              "July 13",     "August 10",   "September 14", "October 12", "November 09", "December 14"};
+    for (int month = 1; month <= 12; ++month) {
+        if (month == 11)
+            expected += "November 01  Bins\r\nNovember 09  Club\r\nNovember 29  Bins\r\n";
+        else if (month == 12)
+            expected += "December 14  Club\r\nDecember 27  Bins\r\n";
+        else
+            expected += QByteArray(tuesdays[month - 1]) + "  Club\r\n";
+    }
+    EXPECT_EQ(contents(listPath()), expected);
+}
+
+TEST_F(PrintJob, ListFileNamedByAPathGoesThere)
+{
+    QTemporaryDir other;
+    state.strListFile = other.filePath(QStringLiteral("family_dl.txt"));
+    ASSERT_EQ(runPrintJob(state, devices), PrintOutcome::Printed);
+    EXPECT_TRUE(contents(state.strListFile).startsWith("Springfield\r\n12 High Street\r\n  \r\n"));
+    EXPECT_FALSE(QFile::exists(listPath()));
+}
+
+TEST_F(PrintJob, SideEffectsComeFirstAndStayWhenTheJobFails)
+{
+    state.binSelPrt = true;
+    state.txtMessage[4] = QStringLiteral("Line five");
+    state.textLines[5] = QStringLiteral("from the control file");
+    state.txtYear = QStringLiteral("40000");
+    writePrevious();
+    try {
+        runPrintJob(state, devices);
+        FAIL() << "no failure";
+    } catch (const UserError &error) {
+        EXPECT_EQ(error.reason(), QStringLiteral("Overflow"));
+    }
+    EXPECT_FALSE(state.binSelPrt);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(state.textLines[i], state.txtMessage[i]);
+    EXPECT_EQ(state.textLines[5], QStringLiteral("from the control file"));
+    EXPECT_EQ(devices.opened, 0);
+    EXPECT_EQ(contents(listPath()), QByteArray("previous list\r\n"));
+}
+
+TEST_F(PrintJob, CopiesGoToTheDeviceOnceAndThePageIsDrawnOnce)
+{
+    state.txtCopies = QStringLiteral("3");
+    devices.page.setDeviceName(QStringLiteral("Office"));
+    ASSERT_EQ(runPrintJob(state, devices), PrintOutcome::Printed);
+    const auto &ops = devices.page.ops();
+    ASSERT_GE(ops.size(), 3u);
+    // Copies, then the device rule, then the drawing, then one page sent.
+    EXPECT_EQ(ops[0].kind, QStringLiteral("copies"));
+    EXPECT_EQ(ops[0].args[0], 3);
+    EXPECT_EQ(ops[1].text, QStringLiteral("<device rule>"));
+    EXPECT_EQ(ops.back().kind, QStringLiteral("end"));
+    EXPECT_EQ(devices.page.ops("copies").size(), 1u);
+    EXPECT_EQ(devices.page.documentsEnded(), 1);
+    const QStringList texts = devices.page.texts();
+    EXPECT_EQ(texts.count(QStringLiteral("The Smiths")), 1);
+    EXPECT_EQ(texts.count(QStringLiteral("2027")), 1);
+}
+
+TEST_F(PrintJob, CopiesBelowOneOrBeyondSixteenBitsAreRefused)
+{
+    struct Case
+    {
+        const char *copies;
+        const char *reason;
+    };
+    for (const Case c : {Case{"0", "at least 1"}, Case{"-2", "at least 1"}, Case{"abc", "at least 1"},
+                         Case{"70000", "Overflow"}}) {
+        SCOPED_TRACE(c.copies);
+        state.txtCopies = QString::fromLatin1(c.copies);
+        try {
+            runPrintJob(state, devices);
+            ADD_FAILURE() << "no failure";
+        } catch (const UserError &error) {
+            EXPECT_TRUE(error.reason().contains(QLatin1String(c.reason))) << error.reason().toStdString();
+        }
+        EXPECT_EQ(devices.opened, 0);
+        EXPECT_FALSE(QFile::exists(listPath()));
+    }
+    state.txtCopies = QStringLiteral("2.5 copies");
+    EXPECT_EQ(requestedCopies(state), 2);
+}
+
+TEST_F(PrintJob, PreviousListFileIsKeptWhenTheJobFailsPartWay)
+{
+    struct Case
+    {
+        const char *name;
+        FakeDevices::Mode mode;
+        bool badMark;
+    };
+    for (const Case c : {Case{"printer vanished", FakeDevices::Mode::Vanished, false},
+                         Case{"page refused", FakeDevices::Mode::FailsAtEnd, false},
+                         Case{"month block fails", FakeDevices::Mode::Works, true}}) {
+        SCOPED_TRACE(c.name);
+        writePrevious();
+        devices.mode = c.mode;
+        devices.page.clear();
+        CalendarState job = state;
+        MarkNthWeekday(job, 2, 1, QStringLiteral("Mondays"));
+        if (c.badMark)
+            job.setDayMark(6, 15, 7);
+        EXPECT_THROW(runPrintJob(job, devices), UserError);
+        EXPECT_EQ(contents(listPath()), QByteArray("previous list\r\n"));
+        EXPECT_EQ(devices.page.documentsEnded(), 0);
+        EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{QStringLiteral("MY_dl.txt")});
+    }
+}
+
+TEST_F(PrintJob, AFailingMonthBlockStopsTheJobBeforeTheDeviceIsOpened)
+{
+    state.setDayMark(3, 3, 6);
+    EXPECT_THROW(runPrintJob(state, devices), UserError);
+    EXPECT_EQ(devices.opened, 0);
+    EXPECT_TRUE(devices.page.ops().empty());
+}
+
+TEST_F(PrintJob, CancelledSaveDialogWritesNothingQuietly)
+{
+    writePrevious();
+    devices.mode = FakeDevices::Mode::Cancels;
+    EXPECT_EQ(runPrintJob(state, devices), PrintOutcome::Cancelled);
+    EXPECT_EQ(contents(listPath()), QByteArray("previous list\r\n"));
+    EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{QStringLiteral("MY_dl.txt")});
+}
+
+TEST_F(PrintJob, UnwritableFolderIsNamed)
+{
+    QTemporaryDir other;
+    const QString missing = other.filePath(QStringLiteral("no such folder"));
+    state.strListFile = missing + QStringLiteral("/list_dl.txt");
+    try {
+        runPrintJob(state, devices);
+        FAIL() << "no failure";
+    } catch (const UserError &error) {
+        EXPECT_TRUE(error.reason().contains(QDir::toNativeSeparators(missing))) << error.reason().toStdString();
+        EXPECT_TRUE(error.reason().contains(QLatin1String("list_dl.txt")));
+    }
+    EXPECT_EQ(devices.opened, 0);
+}
+
+TEST_F(PrintJob, ReadOnlyFolderIsNamed)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    QTemporaryDir other;
+    ASSERT_TRUE(QFile::setPermissions(other.path(), QFile::ReadOwner | QFile::ExeOwner));
+    state.strListFile = other.filePath(QStringLiteral("list_dl.txt"));
+    try {
+        runPrintJob(state, devices);
+        ADD_FAILURE() << "no failure";
+    } catch (const UserError &error) {
+        EXPECT_TRUE(error.reason().contains(QDir::toNativeSeparators(other.path()))) << error.reason().toStdString();
+    }
+    QFile::setPermissions(other.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(devices.opened, 0);
+}
+
+TEST(DeviceRule, HpLaserInExactCaseAnywhereInTheName)
+{
+    struct Case
+    {
+        const char *name;
+        bool duplex;
+    };
+    for (const Case c : {Case{"HP LaserJet 4050", true}, Case{"Office HP Laser 1", true}, Case{"HP Laser", true},
+                         Case{"hp laserjet 4050", false}, Case{"HP laserJet", false}, Case{"HP_LaserJet", false},
+                         Case{"HPLaser", false}, Case{"PDF file", false}, Case{"", false}}) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(wantsLongEdgeDuplex(QString::fromLatin1(c.name)), c.duplex);
+    }
+}
+
+TEST_F(PrintJob, DeviceRuleIsAppliedToTheJob)
+{
+    devices.page.setDeviceName(QStringLiteral("HP LaserJet 4050"));
+    ASSERT_EQ(runPrintJob(state, devices), PrintOutcome::Printed);
+    EXPECT_EQ(devices.page.ops()[1].text, QStringLiteral("<device rule>"));
+}
+
+} // namespace
