@@ -1,0 +1,109 @@
+#include "dialogs/frmselectprt.h"
+
+#include "platform/messages.h"
+#include "platform/printers.h"
+#include "platform/usererror.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The faces the window was drawn with are rarely installed; the hint picks a look-alike.
+QFont faceOrLookAlike(const QString &family, double points, bool bold, QFont::StyleHint hint)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setStyleHint(hint);
+    return font;
+}
+
+} // namespace
+
+QString printerEntry(int ordinal, const QString &deviceName)
+{
+    return (QStringLiteral("  ") + QString::number(ordinal)).right(3) + QLatin1Char(' ') + deviceName;
+}
+
+frmSelectPrt::frmSelectPrt(OutputDevices &devices, MessageService &messages, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_devices(devices)
+    , m_messages(messages)
+{
+    setObjectName(QStringLiteral("frmSelectPrt"));
+    setWindowTitle(QStringLiteral("Output Device Selection"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    lblProcess1 = new QLabel(QStringLiteral("First Click on a Device from the list."), this);
+    lblProcess1->setObjectName(QStringLiteral("lblProcess1"));
+    lblProcess1->setFont(faceOrLookAlike(QStringLiteral("Albertus Medium"), 12, false, QFont::Serif));
+
+    lstPrinterName = new QListWidget(this);
+    lstPrinterName->setObjectName(QStringLiteral("lstPrinterName"));
+    lstPrinterName->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstPrinterName->setAccessibleName(lblProcess1->text());
+    lblProcess1->setBuddy(lstPrinterName);
+
+    Label1 = new QLabel(QStringLiteral("THEN"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(faceOrLookAlike(QStringLiteral("Albertus Medium"), 20.25, true, QFont::Serif));
+    Label1->setAlignment(Qt::AlignCenter);
+
+    cmdSelFont = new QPushButton(QStringLiteral("Select Device"), this);
+    cmdSelFont->setObjectName(QStringLiteral("cmdSelFont"));
+    cmdSelFont->setFont(faceOrLookAlike(QStringLiteral("MS Sans Serif"), 9.75, true, QFont::SansSerif));
+    cmdSelFont->setAccessibleName(cmdSelFont->text());
+    cmdSelFont->setDefault(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblProcess1);
+    layout->addWidget(lstPrinterName, 1);
+    layout->addWidget(Label1);
+    layout->addWidget(cmdSelFont, 0, Qt::AlignHCenter);
+    setTabOrder(lstPrinterName, cmdSelFont);
+    resize(360, 300);
+
+    connect(cmdSelFont, &QPushButton::clicked, this, &frmSelectPrt::cmdSelFont_Click);
+    connect(lstPrinterName, &QListWidget::itemDoubleClicked, this, &frmSelectPrt::cmdSelFont_Click);
+
+    Form_Load();
+}
+
+void frmSelectPrt::Form_Load()
+{
+    const QStringList names = m_devices.deviceNames();
+    for (int i = 0; i < names.size(); ++i)
+        lstPrinterName->addItem(printerEntry(i + 1, names.at(i)));
+    lstPrinterName->setCurrentRow(-1);
+    lstPrinterName->clearSelection();
+}
+
+void frmSelectPrt::cmdSelFont_Click()
+{
+    const QList<QListWidgetItem *> selected = lstPrinterName->selectedItems();
+    if (selected.isEmpty()) {
+        m_messages.show(QStringLiteral("Select a Printer from the list first . . ."), QString());
+        return;
+    }
+    const QString entry = selected.first()->text();
+    const int index = entry.left(3).trimmed().toInt() - 1;
+    try {
+        // The devices may have changed since the list was made: refuse a number that now
+        // means another device or none.
+        const QStringList now = m_devices.deviceNames();
+        if (index < 0 || index >= now.size() || now.at(index) != entry.mid(4))
+            throw UserError(QStringLiteral("The list of devices has changed. Close this window and press "
+                                           "\"Select Printer\" again . . ."));
+        m_devices.setCurrent(index);
+    } catch (const UserError &error) {
+        m_messages.show(error.reason(), QString(), MessageService::Icon::Warning);
+        return;
+    }
+    Q_EMIT deviceSelected();
+    hide();
+    close();
+}
