@@ -1,0 +1,262 @@
+#include "platform/qpainterpagesurface.h"
+
+#include "platform/picture.h"
+#include "platform/usererror.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainterPathStroker>
+#include <QPrinter>
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+
+Qt::PenStyle penStyle(int style)
+{
+    switch (style) {
+    case 1: return Qt::DashLine;
+    case 2: return Qt::DotLine;
+    case 3: return Qt::DashDotLine;
+    case 4: return Qt::DashDotDotLine;
+    default: return Qt::SolidLine;
+    }
+}
+
+// What "pen OR NOT page" leaves where the page shows `under`.
+QColor mergedOverInverse(const QColor &pen, const QColor &under)
+{
+    return QColor::fromRgb((pen.rgb() | ~under.rgb()) & 0xffffffu);
+}
+
+} // namespace
+
+QPainterPageSurface::QPainterPageSurface(QPaintDevice &device, QString deviceName)
+    : QPainterPageSurface(device, nullptr, std::move(deviceName))
+{
+    begin();
+}
+
+QPainterPageSurface::QPainterPageSurface(QPrinter &printer, QString deviceName)
+    : QPainterPageSurface(printer, &printer, std::move(deviceName))
+{
+}
+
+QPainterPageSurface::QPainterPageSurface(QPaintDevice &device, QPrinter *printer, QString deviceName)
+    : m_device(device), m_printer(printer), m_deviceName(std::move(deviceName))
+{
+    // A null image reports no resolution; keep a sane one so measuring never divides by 0.
+    if (device.logicalDpiX() > 0)
+        m_dpiX = device.logicalDpiX();
+    if (device.logicalDpiY() > 0)
+        m_dpiY = device.logicalDpiY();
+}
+
+QPainterPageSurface::~QPainterPageSurface()
+{
+    if (m_state != State::Painting)
+        return;
+    // A page left unsent means the job failed part-way: a printer must not print it.
+    if (m_printer)
+        m_printer->abort();
+    m_painter.end();
+}
+
+void QPainterPageSurface::begin()
+{
+    if (m_state == State::Painting)
+        return;
+    if (m_state == State::Ended)
+        throw UserError(QStringLiteral("The page for \"%1\" has already been sent").arg(m_deviceName));
+    if (!m_painter.begin(&m_device)) {
+        const QString reason = m_printer ? QStringLiteral("The printer \"%1\" cannot print (is it installed and ready?)")
+                                         : QStringLiteral("Cannot draw on \"%1\": the device is not usable");
+        throw UserError(reason.arg(m_deviceName));
+    }
+    m_state = State::Painting;
+    // The PDF engine claims every feature yet ignores raster operations: only the raster
+    // engine (images) is trusted with them.
+    m_nativeRasterOps = m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Raster;
+    // In full-page mode a printer's device origin is the paper's corner, not the printable area's.
+    if (m_printer && m_printer->fullPage())
+        m_origin = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).topLeft();
+    m_painter.setRenderHint(QPainter::TextAntialiasing);
+}
+
+bool QPainterPageSurface::ensurePainting()
+{
+    if (m_state == State::Ended)
+        return false;
+    begin();
+    return true;
+}
+
+double QPainterPageSurface::toDeviceX(double twips) const
+{
+    return m_origin.x() + twips * m_dpiX / TwipsPerInch;
+}
+
+double QPainterPageSurface::toDeviceY(double twips) const
+{
+    return m_origin.y() + twips * m_dpiY / TwipsPerInch;
+}
+
+void QPainterPageSurface::setCopies(int copies)
+{
+    if (copies < 1)
+        throw UserError(QStringLiteral("The number of copies must be at least 1, not %1").arg(copies));
+    if (m_printer) {
+        // The printer takes the copy count only before the page is begun.
+        if (m_state != State::NotStarted)
+            throw UserError(QStringLiteral("The number of copies for \"%1\" can no longer be changed").arg(m_deviceName));
+        m_printer->setCopyCount(copies);
+    }
+    m_copies = copies;
+}
+
+void QPainterPageSurface::setFontName(const QString &family)
+{
+    m_font.setFamily(family);
+}
+
+void QPainterPageSurface::setFontSize(double points)
+{
+    if (points > 0)
+        m_font.setPointSizeF(points);
+}
+
+void QPainterPageSurface::setFontBold(bool bold)
+{
+    m_font.setBold(bold);
+}
+
+double QPainterPageSurface::textWidth(const QString &text) const
+{
+    // Metrics of the font as the device renders it, at the device's resolution.
+    const QFontMetricsF metrics(m_font, &m_device);
+    return metrics.horizontalAdvance(text) * TwipsPerInch / m_dpiX;
+}
+
+void QPainterPageSurface::printText(const QString &text, bool endLine)
+{
+    if (!ensurePainting())
+        return;
+    const QFontMetricsF metrics(m_font, &m_device);
+    const double advance = metrics.horizontalAdvance(text);
+    const QPointF topLeft(toDeviceX(m_x), toDeviceY(m_y));
+    const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
+
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.setFont(m_font);
+    m_painter.setPen(m_textColour);
+    m_painter.drawText(baseline, text);
+    if (!m_nativeRasterOps && !text.isEmpty())
+        m_drawnTexts.push_back({text, m_painter.font(), baseline,
+                                metrics.boundingRect(text).translated(baseline).united(
+                                    QRectF(topLeft, QSizeF(advance, metrics.height()))),
+                                m_textColour});
+
+    if (endLine) {
+        m_x = 0;
+        m_y += metrics.lineSpacing() * TwipsPerInch / m_dpiY;
+    } else {
+        m_x += advance * TwipsPerInch / m_dpiX;
+    }
+}
+
+void QPainterPageSurface::setLineWidth(int pixels)
+{
+    m_lineWidth = qMax(1, pixels);
+}
+
+void QPainterPageSurface::setLineStyle(int style)
+{
+    Q_ASSERT(style >= 0 && style <= 4);
+    m_lineStyle = style;
+}
+
+void QPainterPageSurface::setRasterMode(int mode)
+{
+    Q_ASSERT(mode == 13 || mode == 14);
+    m_rasterMode = mode;
+}
+
+QPen QPainterPageSurface::currentPen(const QColor &colour) const
+{
+    return QPen(colour, m_lineWidth, penStyle(m_lineStyle), Qt::FlatCap, Qt::MiterJoin);
+}
+
+void QPainterPageSurface::paintShape(const QPainterPath &shape, const QColor &colour, bool filled)
+{
+    // One fill of everything the shape covers, so that no pixel gets the raster operation
+    // twice (interior and outline overlap by half the pen width).
+    const QPainterPath outline = QPainterPathStroker(currentPen(colour)).createStroke(shape);
+    const QPainterPath covered = filled ? shape.united(outline) : outline;
+    const bool merge = m_rasterMode == 14;
+
+    m_painter.save();
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(colour);
+    m_painter.setCompositionMode(merge && m_nativeRasterOps ? QPainter::RasterOp_SourceOrNotDestination
+                                                            : QPainter::CompositionMode_SourceOver);
+    m_painter.drawPath(covered);
+    m_painter.restore();
+    if (!merge || m_nativeRasterOps)
+        return;
+
+    // No raster operations here: on white paper "pen OR NOT page" is the pen colour, which
+    // the fill just gave; where text lay under it the result is the pen merged with the
+    // inverse of the text's colour, so redraw that text, clipped to what the shape covered.
+    const QRectF coveredBounds = covered.boundingRect();
+    m_painter.save();
+    m_painter.setClipPath(covered);
+    for (const DrawnText &drawn : m_drawnTexts) {
+        if (!drawn.bounds.intersects(coveredBounds))
+            continue;
+        m_painter.setFont(drawn.font);
+        m_painter.setPen(mergedOverInverse(colour, drawn.colour));
+        m_painter.drawText(drawn.baseline, drawn.text);
+    }
+    m_painter.restore();
+}
+
+void QPainterPageSurface::line(double x, double y, double dx, double dy, QRgb colour)
+{
+    if (!ensurePainting())
+        return;
+    QPainterPath path(QPointF(toDeviceX(x), toDeviceY(y)));
+    path.lineTo(toDeviceX(x + dx), toDeviceY(y + dy));
+    paintShape(path, QColor::fromRgb(colour & 0xffffffu), false);
+}
+
+void QPainterPageSurface::box(double x, double y, double dx, double dy, QRgb colour, bool filled)
+{
+    if (!ensurePainting())
+        return;
+    QPainterPath path;
+    path.addRect(QRectF(QPointF(toDeviceX(x), toDeviceY(y)), QPointF(toDeviceX(x + dx), toDeviceY(y + dy))).normalized());
+    paintShape(path, QColor::fromRgb(colour & 0xffffffu), filled);
+}
+
+void QPainterPageSurface::drawPicture(const Picture &picture, double x, double y, double width, double height)
+{
+    if (!ensurePainting())
+        return;
+    const QRectF target(QPointF(toDeviceX(x), toDeviceY(y)), QPointF(toDeviceX(x + width), toDeviceY(y + height)));
+    m_painter.save();
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    picture.draw(m_painter, target.normalized());
+    m_painter.restore();
+}
+
+void QPainterPageSurface::endDocument()
+{
+    begin();
+    m_state = State::Ended;
+    m_drawnTexts.clear();
+    const bool ended = m_painter.end();
+    if (!ended || (m_printer && m_printer->printerState() == QPrinter::Error))
+        throw UserError(QStringLiteral("The page could not be sent to \"%1\"").arg(m_deviceName));
+}

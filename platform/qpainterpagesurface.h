@@ -1,0 +1,105 @@
+#pragma once
+
+#include "platform/pagesurface.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+
+#include <vector>
+
+class QPaintDevice;
+class QPrinter;
+
+// The page surface over a real paint device: a printer, a PDF writer or an image. Twips are
+// converted to device units by the device's own resolution, the painter is never scaled, so
+// a 10 pt font is 10 pt on every device. Raster mode 14 is the device's own raster operation
+// where it has one (images); elsewhere (PDF, printers) the surface fills the shape and
+// redraws the text it drew under it, clipped to the shape, in the colour the operation gives.
+class QPainterPageSurface : public PageSurface
+{
+public:
+    // Starts painting on `device` (an image, a PDF writer) at once. `deviceName` is what
+    // deviceName() reports. Throws UserError when the device cannot be painted on.
+    QPainterPageSurface(QPaintDevice &device, QString deviceName);
+    // A printer surface. Painting starts with the first drawing operation (or begin()), so
+    // that setCopies can still hand the copy count to the printer, which refuses it later.
+    QPainterPageSurface(QPrinter &printer, QString deviceName);
+    // Ends painting if the page was never sent; a printer job is aborted rather than printed.
+    ~QPainterPageSurface() override;
+
+    QPainterPageSurface(const QPainterPageSurface &) = delete;
+    QPainterPageSurface &operator=(const QPainterPageSurface &) = delete;
+
+    // Starts painting if it has not started. Throws UserError when the device refuses.
+    void begin();
+    // The copy count last set (1 until set).
+    int copies() const { return m_copies; }
+
+    // Twips to device units, one axis each, from the printable-area origin.
+    double toDeviceX(double twips) const;
+    double toDeviceY(double twips) const;
+
+    void setCopies(int copies) override;
+    QString deviceName() const override { return m_deviceName; }
+    double currentX() const override { return m_x; }
+    double currentY() const override { return m_y; }
+    void setCurrentX(double twips) override { m_x = twips; }
+    void setCurrentY(double twips) override { m_y = twips; }
+    void setFontName(const QString &family) override;
+    void setFontSize(double points) override;
+    double fontSize() const override { return m_font.pointSizeF(); }
+    void setFontBold(bool bold) override;
+    double textWidth(const QString &text) const override;
+    void printText(const QString &text, bool endLine) override;
+    void setLineWidth(int pixels) override;
+    void setLineStyle(int style) override;
+    void setRasterMode(int mode) override;
+    void line(double x, double y, double dx, double dy, QRgb colour) override;
+    void box(double x, double y, double dx, double dy, QRgb colour, bool filled) override;
+    void drawPicture(const Picture &picture, double x, double y, double width, double height) override;
+    void endDocument() override;
+
+private:
+    enum class State { NotStarted, Painting, Ended };
+
+    // A text already on the page, kept where raster operations have to be imitated.
+    struct DrawnText
+    {
+        QString text;
+        QFont font;
+        QPointF baseline;   // device units
+        QRectF bounds;      // device units
+        QColor colour;
+    };
+
+    QPainterPageSurface(QPaintDevice &device, QPrinter *printer, QString deviceName);
+    // begin() unless the page has been sent already; false then.
+    bool ensurePainting();
+    QPen currentPen(const QColor &colour) const;
+    // Paints `shape` in `colour` under the current raster mode.
+    void paintShape(const QPainterPath &shape, const QColor &colour, bool filled);
+
+    QPaintDevice &m_device;
+    QPrinter *m_printer = nullptr;
+    QString m_deviceName;
+    QPainter m_painter;
+    State m_state = State::NotStarted;
+    bool m_nativeRasterOps = false;
+    QPointF m_origin;          // the printable-area origin in device units
+    double m_dpiX = 96;
+    double m_dpiY = 96;
+
+    int m_copies = 1;
+    double m_x = 0;
+    double m_y = 0;
+    QFont m_font;
+    QColor m_textColour = Qt::black;
+    int m_lineWidth = 1;
+    int m_lineStyle = 0;
+    int m_rasterMode = 13;
+    std::vector<DrawnText> m_drawnTexts;
+};
