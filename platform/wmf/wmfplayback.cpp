@@ -20,10 +20,14 @@ bool usableScale(qreal value)
 
 } // namespace
 
-WmfPlayback::WmfPlayback(QPainter &painter, const QRectF &target, const QRectF &frame, int objectCount)
+WmfPlayback::WmfPlayback(QPainter &painter, const QRectF &target, const QRectF &frame, int objectCount,
+                         bool clipToTarget)
     : m_painter(painter), m_base(painter.worldTransform()), m_target(target), m_frame(frame), m_objects(objectCount)
 {
     m_painter.save();
+    // Drawing that strays outside its own frame would land on the rest of the page.
+    if (clipToTarget)
+        m_painter.setClipRect(target, Qt::IntersectClip);
     if (m_painter.hasClipping())
         m_baseClip = m_painter.clipPath();
     m_dc.windowOrg = frame.topLeft();
@@ -126,16 +130,14 @@ QPen WmfPlayback::currentPen() const
     } else {
         pen.setWidthF(source.width);
     }
-    // GDI draws dashes only with one-pixel pens; wider ones come out solid.
-    if (source.width <= 1) {
-        switch (style) {
-        case 1: pen.setStyle(Qt::DashLine); break;
-        case 2:
-        case 8: pen.setStyle(Qt::DotLine); break;
-        case 3: pen.setStyle(Qt::DashDotLine); break;
-        case 4: pen.setStyle(Qt::DashDotDotLine); break;
-        default: break;
-        }
+    // Wide pens keep their dashes too, as Windows draws them when it replays a metafile.
+    switch (style) {
+    case 1: pen.setStyle(Qt::DashLine); break;
+    case 2:
+    case 8: pen.setStyle(Qt::DotLine); break;
+    case 3: pen.setStyle(Qt::DashDotLine); break;
+    case 4: pen.setStyle(Qt::DashDotDotLine); break;
+    default: break;
     }
     switch (source.style & 0x0F00) {
     case 0x0100: pen.setCapStyle(Qt::SquareCap); break;

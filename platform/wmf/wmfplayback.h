@@ -37,7 +37,7 @@ struct WmfDcState
 class WmfPlayback
 {
 public:
-    WmfPlayback(QPainter &painter, const QRectF &target, const QRectF &frame, int objectCount);
+    WmfPlayback(QPainter &painter, const QRectF &target, const QRectF &frame, int objectCount, bool clipToTarget);
     ~WmfPlayback();
     void run(const QList<WmfRecord> &records);
 

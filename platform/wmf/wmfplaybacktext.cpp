@@ -90,6 +90,15 @@ void WmfPlayback::drawText(QPointF logical, QByteArrayView bytes, const QList<in
 
     const WmfFont &source = m_dc.font;
     QString family = source.face;
+    int charset = source.charset;
+    if (charset == WmfCharset::Symbol) {
+        // Symbol text becomes Unicode, set in a text face (a symbol-encoded font would not
+        // have those characters); other symbol fonts get their bytes unchanged.
+        if (family.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
+            family = QStringLiteral("Times New Roman");
+        else
+            charset = WmfCharset::Raw;
+    }
     if (family.isEmpty())
         family = QStringLiteral("Arial");
     const qreal emLogical = source.height < 0 ? -source.height
@@ -109,7 +118,7 @@ void WmfPlayback::drawText(QPointF logical, QByteArrayView bytes, const QList<in
     font.setStrikeOut(source.strikeOut);
     const QFontMetricsF metrics(font, m_painter.device());
 
-    const QList<WmfTextUnit> units = decodeWmfText(bytes, source.charset);
+    const QList<WmfTextUnit> units = decodeWmfText(bytes, charset);
     QList<qreal> advances;
     advances.reserve(units.size());
     qreal total = 0;

@@ -7,7 +7,7 @@
 
 void WmfPlayer::play(QPainter &painter, const QRectF &target, const QRectF &frame) const
 {
-    WmfPlayback playback(painter, target, frame, m_objectCount);
+    WmfPlayback playback(painter, target, frame, m_objectCount, true);
     playback.run(m_records);
 }
 
@@ -17,7 +17,8 @@ QRectF WmfPlayer::drawingBounds() const
     QPicture picture;
     {
         QPainter painter(&picture);
-        play(painter, QRectF(0, 0, 1, 1), QRectF(0, 0, 1, 1));
+        WmfPlayback playback(painter, QRectF(0, 0, 1, 1), QRectF(0, 0, 1, 1), m_objectCount, false);
+        playback.run(m_records);
     }
     return QRectF(picture.boundingRect());
 }

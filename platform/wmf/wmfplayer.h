@@ -13,7 +13,7 @@ class QPainter;
 // box, or the window); it is drawn onto `target` (the painter's coordinates) the way a GDI
 // device context with its viewport on `target` would: the file's own window and viewport
 // records then decide the mapping. Malformed records are skipped; nothing outside a record
-// is ever read.
+// is ever read. Nothing is drawn outside `target`.
 class WmfPlayer
 {
 public:

@@ -92,6 +92,11 @@ QList<WmfTextUnit> decodeWmfText(QByteArrayView bytes, int charset)
             units.append({QString(QChar(symbolToUnicode(quint8(byte)))), 1});
         return units;
     }
+    if (charset == WmfCharset::Raw) {
+        for (char byte : bytes)
+            units.append({QString(QChar(quint8(byte))), 1});
+        return units;
+    }
     const CharsetCodec *codec = nullptr;
     for (const CharsetCodec &candidate : codecs) {
         if (candidate.charset == charset)

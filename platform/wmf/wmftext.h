@@ -14,11 +14,12 @@ struct WmfTextUnit
 
 // GDI font character sets the metafile player treats specially.
 namespace WmfCharset {
-enum : int { Ansi = 0, Default = 1, Symbol = 2, ShiftJis = 128, Hangul = 129, Gb2312 = 134, Big5 = 136, Oem = 255 };
+// Raw (not a GDI value): bytes shown as they are, for symbol fonts other than Symbol itself.
+enum : int { Raw = -1, Ansi = 0, Default = 1, Symbol = 2, ShiftJis = 128, Hangul = 129, Gb2312 = 134, Big5 = 136, Oem = 255 };
 }
 
 // Decodes `bytes` written in the GDI character set `charset` (Symbol text is mapped to the
-// Unicode characters its glyphs show). Double-byte sets are decoded where Qt's converters
+// Unicode characters the Symbol font's glyphs show, Raw bytes are taken as Latin-1). Double-byte sets are decoded where Qt's converters
 // support them; otherwise each byte is read as Windows-1252.
 QList<WmfTextUnit> decodeWmfText(QByteArrayView bytes, int charset);
 
