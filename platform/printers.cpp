@@ -1,0 +1,219 @@
+#include "platform/printers.h"
+
+#include "platform/qpainterpagesurface.h"
+#include "platform/usererror.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+bool wantsLongEdgeDuplex(const QString &deviceName)
+{
+    return deviceName.contains(QLatin1String("HP Laser"), Qt::CaseSensitive);
+}
+
+namespace {
+
+// Hands every drawing operation to the QPainter surface of a concrete device.
+class ForwardingJob : public OutputJob
+{
+public:
+    void setCopies(int copies) override { surface().setCopies(copies); }
+    QString deviceName() const override { return surface().deviceName(); }
+    double currentX() const override { return surface().currentX(); }
+    double currentY() const override { return surface().currentY(); }
+    void setCurrentX(double twips) override { surface().setCurrentX(twips); }
+    void setCurrentY(double twips) override { surface().setCurrentY(twips); }
+    void setFontName(const QString &family) override { surface().setFontName(family); }
+    void setFontSize(double points) override { surface().setFontSize(points); }
+    double fontSize() const override { return surface().fontSize(); }
+    void setFontBold(bool bold) override { surface().setFontBold(bold); }
+    double textWidth(const QString &text) const override { return surface().textWidth(text); }
+    void printText(const QString &text, bool endLine) override { surface().printText(text, endLine); }
+    void setLineWidth(int pixels) override { surface().setLineWidth(pixels); }
+    void setLineStyle(int style) override { surface().setLineStyle(style); }
+    void setRasterMode(int mode) override { surface().setRasterMode(mode); }
+    void line(double x, double y, double dx, double dy, QRgb colour) override { surface().line(x, y, dx, dy, colour); }
+    void box(double x, double y, double dx, double dy, QRgb colour, bool filled) override
+    {
+        surface().box(x, y, dx, dy, colour, filled);
+    }
+    void drawPicture(const Picture &picture, double x, double y, double width, double height) override
+    {
+        surface().drawPicture(picture, x, y, width, height);
+    }
+    void endDocument() override { surface().endDocument(); }
+
+protected:
+    virtual QPainterPageSurface &surface() const = 0;
+};
+
+class PrinterJob : public ForwardingJob
+{
+public:
+    explicit PrinterJob(const QPrinterInfo &info)
+        : m_description(info.description())
+        , m_printer(std::make_unique<QPrinter>(info, QPrinter::HighResolution))
+    {
+        // Qt quietly falls back to the default printer for a name it does not know.
+        if (!m_printer->isValid() || m_printer->printerName() != info.printerName())
+            throw UserError(QStringLiteral("The printer \"%1\" cannot be used . . .").arg(info.printerName()));
+        m_printer->setDocName(QStringLiteral("Lunaria calendar"));
+        m_printer->setCreator(QStringLiteral("Lunaria"));
+        m_surface = std::make_unique<QPainterPageSurface>(*m_printer, info.printerName());
+    }
+
+    bool applyDeviceRule() override
+    {
+        // A CUPS queue name holds no blanks; the name people see is the queue's description.
+        if (!wantsLongEdgeDuplex(m_printer->printerName()) && !wantsLongEdgeDuplex(m_description))
+            return false;
+        m_printer->setDuplex(QPrinter::DuplexLongSide);
+        return true;
+    }
+
+protected:
+    QPainterPageSurface &surface() const override { return *m_surface; }
+
+private:
+    QString m_description;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPainterPageSurface> m_surface; // declared last: ends before the printer goes
+};
+
+class PdfJob : public ForwardingJob
+{
+public:
+    explicit PdfJob(const QString &path)
+        : m_file(path)
+    {
+        m_file.setDirectWriteFallback(false);
+        const QFileInfo folder(QFileInfo(path).absolutePath());
+        if (!folder.isDir())
+            throw cannotWrite(QStringLiteral("the folder does not exist"));
+        if (!m_file.open(QIODevice::WriteOnly))
+            throw cannotWrite(m_file.errorString());
+        m_writer = std::make_unique<QPdfWriter>(&m_file);
+        m_writer->setCreator(QStringLiteral("Lunaria"));
+        m_writer->setTitle(QStringLiteral("Calendar"));
+        m_writer->setPageLayout(pdfPageLayout());
+        m_surface = std::make_unique<QPainterPageSurface>(*m_writer, PdfDeviceName);
+    }
+
+    ~PdfJob() override
+    {
+        // Unsent: end the painter first, then drop the half-written file.
+        m_surface.reset();
+        m_writer.reset();
+        if (m_file.isOpen())
+            m_file.cancelWriting();
+    }
+
+    bool applyDeviceRule() override { return wantsLongEdgeDuplex(PdfDeviceName); }
+
+    void endDocument() override
+    {
+        m_surface->endDocument();
+        if (!m_file.commit())
+            throw cannotWrite(m_file.errorString());
+    }
+
+protected:
+    QPainterPageSurface &surface() const override { return *m_surface; }
+
+private:
+    UserError cannotWrite(const QString &reason) const
+    {
+        return UserError(QStringLiteral("The PDF file \"%1\" cannot be written (%2) . . .")
+                             .arg(QDir::toNativeSeparators(m_file.fileName()), reason));
+    }
+
+    QSaveFile m_file;
+    std::unique_ptr<QPdfWriter> m_writer;
+    std::unique_ptr<QPainterPageSurface> m_surface;
+};
+
+} // namespace
+
+QPageLayout pdfPageLayout()
+{
+    const bool us = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    return QPageLayout(QPageSize(us ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(PdfMarginPoints, PdfMarginPoints, PdfMarginPoints, PdfMarginPoints),
+                       QPageLayout::Point);
+}
+
+std::unique_ptr<OutputJob> openPdfJob(const QString &path)
+{
+    return std::make_unique<PdfJob>(QDir::current().absoluteFilePath(path));
+}
+
+QStringList Printers::installedPrinters()
+{
+    QStringList names;
+    for (const QPrinterInfo &info : QPrinterInfo::availablePrinters())
+        names << info.printerName();
+    return names;
+}
+
+QStringList Printers::deviceNames()
+{
+    QStringList names = installedPrinters();
+    names << PdfDeviceName;
+    return names;
+}
+
+void Printers::setCurrent(int index)
+{
+    const QStringList names = deviceNames();
+    if (index < 0 || index >= names.size())
+        throw UserError(QStringLiteral("Device number %1 no longer exists. Open \"Select Printer\" again to see "
+                                       "the devices now installed . . .")
+                            .arg(index + 1));
+    m_chosen = names.at(index);
+}
+
+void Printers::setCurrentByName(const QString &name)
+{
+    const int index = int(deviceNames().indexOf(name));
+    if (index < 0)
+        throw UserError(QStringLiteral("There is no printer named \"%1\" . . .").arg(name));
+    m_chosen = name;
+}
+
+QString Printers::currentName() const
+{
+    if (m_chosen)
+        return *m_chosen;
+    const QString system = QPrinterInfo::defaultPrinterName();
+    return system.isEmpty() ? PdfDeviceName : system;
+}
+
+std::unique_ptr<OutputJob> Printers::openJob()
+{
+    const QString name = currentName();
+    if (name == PdfDeviceName) {
+        QString path = m_pdfPath;
+        if (path.isEmpty()) {
+            if (!m_askPdfPath)
+                throw UserError(QStringLiteral("No file name was given for the PDF file . . ."));
+            path = m_askPdfPath();
+            if (path.isEmpty())
+                return nullptr;
+        }
+        return openPdfJob(path);
+    }
+
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull())
+        throw UserError(QStringLiteral("The printer \"%1\" is no longer installed. Choose another device with "
+                                       "\"Select Printer\" . . .")
+                            .arg(name));
+    return std::make_unique<PrinterJob>(info);
+}

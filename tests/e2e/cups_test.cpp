@@ -1,0 +1,218 @@
+#include "tests/e2e/cupsserver.h"
+
+#include "platform/printers.h"
+#include "platform/usererror.h"
+#include "print/printjob.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Queue = QStringLiteral("Lunaria_Test");
+
+QString pdfText(const QString &pdf, const QStringList &options = {})
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), QStringList(options) << pdf << QStringLiteral("-"));
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pdfPages(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {pdf});
+    process.waitForFinished(30000);
+    for (const QString &line : QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class Cups : public testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        s_skip = CupsTestServer::unavailableReason();
+        if (!s_skip.isEmpty())
+            return;
+        s_server = new CupsTestServer;
+        if (!s_server->start(Queue, &s_error)) {
+            delete s_server;
+            s_server = nullptr;
+        }
+    }
+    static void TearDownTestSuite()
+    {
+        if (s_server)
+            s_server->stop();
+        delete s_server;
+        s_server = nullptr;
+    }
+
+    void SetUp() override
+    {
+        if (!s_skip.isEmpty())
+            GTEST_SKIP() << s_skip.toStdString();
+        ASSERT_NE(s_server, nullptr) << "the private cupsd did not start: " << s_error.toStdString();
+        ASSERT_TRUE(m_dir.isValid());
+        m_previousFolder = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        m_jobsBefore = s_server->waitForJobs(0, 0).size();
+    }
+    void TearDown() override
+    {
+        if (!m_previousFolder.isEmpty())
+            QDir::setCurrent(m_previousFolder);
+    }
+
+    // Adds a raw queue writing to the capture folder; removed again at the end of the test.
+    void addQueue(const QString &name, const QString &description)
+    {
+        bool ok = false;
+        s_server->run(QStringLiteral("lpadmin"),
+                      {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
+                       QStringLiteral("capture:") + s_server->captureDir(), QStringLiteral("-m"), QStringLiteral("raw"),
+                       QStringLiteral("-D"), description},
+                      &ok);
+        ASSERT_TRUE(ok) << "lpadmin could not add " << name.toStdString();
+    }
+    void removeQueue(const QString &name)
+    {
+        s_server->run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), name});
+    }
+    int newJobs() const { return int(s_server->waitForJobs(0, 0).size()) - m_jobsBefore; }
+
+    static inline CupsTestServer *s_server = nullptr;
+    static inline QString s_skip;
+    static inline QString s_error;
+
+    QTemporaryDir m_dir;
+    QString m_previousFolder;
+    int m_jobsBefore = 0;
+};
+
+TEST_F(Cups, InstalledQueuesComeFirstInQtsOrderThenThePdfDevice)
+{
+    addQueue(QStringLiteral("Lunaria_Aardvark"), QStringLiteral("First by name"));
+    Printers printers;
+    const QStringList names = printers.deviceNames();
+    removeQueue(QStringLiteral("Lunaria_Aardvark"));
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Lunaria_Aardvark"), Queue, PdfDeviceName}));
+}
+
+TEST_F(Cups, CurrentIsTheDefaultPrinterUntilOneIsChosen)
+{
+    Printers printers;
+    // The private server has no default printer: the PDF device stands in.
+    EXPECT_EQ(printers.currentName(), PdfDeviceName);
+    bool ok = false;
+    s_server->run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue}, &ok);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(printers.currentName(), Queue);
+    printers.setCurrent(1);
+    EXPECT_EQ(printers.currentName(), PdfDeviceName);
+    printers.setCurrent(0);
+    EXPECT_EQ(printers.currentName(), Queue);
+    EXPECT_THROW(printers.setCurrent(2), UserError);
+    EXPECT_THROW(printers.setCurrent(-1), UserError);
+    EXPECT_EQ(printers.currentName(), Queue);
+}
+
+TEST_F(Cups, PrintsOnePageWithThreeCopiesAsOneJob)
+{
+    CalendarState state = loadDefaults(QDate(2026, 6, 1));
+    state.txtYear = QStringLiteral("2027");
+    state.txtHeader = QStringLiteral("Smith Family Calendar");
+    state.txtMessage[5] = QStringLiteral("Happy New Year");
+    state.txtCopies = QStringLiteral("3");
+    Printers printers;
+    printers.setCurrentByName(Queue);
+
+    ASSERT_EQ(runPrintJob(state, printers), PrintOutcome::Printed);
+    const QStringList jobs = s_server->waitForJobs(m_jobsBefore + 1, 30);
+    ASSERT_EQ(jobs.size(), m_jobsBefore + 1);
+    const QString job = s_server->captureDir() + QLatin1Char('/') + jobs.last();
+    EXPECT_EQ(readAll(job + QStringLiteral(".copies")).trimmed(), QByteArray("3"));
+
+    const QString data = job + QStringLiteral(".data");
+    EXPECT_TRUE(readAll(data).startsWith("%PDF"));
+    EXPECT_EQ(pdfPages(data), 1);
+    const QString text = pdfText(data);
+    for (const char *expected : {"Smith Family Calendar", "Happy New Year", "2027", "January", "December"})
+        EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected;
+
+    // CUPS itself keeps one completed job for it.
+    QThread::msleep(300);
+    EXPECT_EQ(newJobs(), 1);
+    const QString completed =
+        s_server->run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"), Queue});
+    EXPECT_TRUE(completed.contains(jobs.last().section(QLatin1Char('-'), 1)));
+
+    EXPECT_TRUE(QFile::exists(m_dir.filePath(QStringLiteral("MY_dl.txt"))));
+}
+
+TEST_F(Cups, AVanishedPrinterIsRefusedNotReplaced)
+{
+    const QString gone = QStringLiteral("Lunaria_Gone");
+    addQueue(gone, QStringLiteral("Soon gone"));
+    bool ok = false;
+    s_server->run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue}, &ok);
+    Printers printers;
+    printers.setCurrentByName(gone);
+    removeQueue(gone);
+
+    CalendarState state = loadDefaults(QDate(2026, 6, 1));
+    try {
+        runPrintJob(state, printers);
+        FAIL() << "printed on another printer";
+    } catch (const UserError &error) {
+        EXPECT_TRUE(error.reason().contains(gone));
+        EXPECT_TRUE(error.reason().contains(QLatin1String("no longer installed")));
+    }
+    QThread::msleep(500);
+    EXPECT_EQ(newJobs(), 0);
+    EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("MY_dl.txt"))));
+}
+
+TEST_F(Cups, DeviceRuleTakesHpLaserPrintersByTheirName)
+{
+    struct Case
+    {
+        const char *queue;
+        const char *description;
+        bool duplex;
+    };
+    for (const Case c : {Case{"Lunaria_Office", "HP LaserJet 4050 in the office", true},
+                         Case{"Lunaria_Lower", "hp laserjet 4050", false},
+                         Case{"Lunaria_Plain", "Colour inkjet", false}}) {
+        SCOPED_TRACE(c.queue);
+        addQueue(QString::fromLatin1(c.queue), QString::fromLatin1(c.description));
+        Printers printers;
+        printers.setCurrentByName(QString::fromLatin1(c.queue));
+        std::unique_ptr<OutputJob> job = printers.openJob();
+        ASSERT_NE(job, nullptr);
+        EXPECT_EQ(job->deviceName(), QString::fromLatin1(c.queue));
+        EXPECT_EQ(job->applyDeviceRule(), c.duplex);
+        job.reset();   // never begun: nothing is sent
+        removeQueue(QString::fromLatin1(c.queue));
+    }
+    QThread::msleep(300);
+    EXPECT_EQ(newJobs(), 0);
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+#include "platform/printers.h"
+#include "platform/usererror.h"
+#include "print/printjob.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+struct Word
+{
+    QString text;
+    double xMin, yMin, xMax, yMax;   // points from the page's top-left corner
+};
+
+// The words of page 1 with their boxes, as poppler's pdftotext -bbox reports them.
+std::vector<Word> pdfWords(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const char *pattern =
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re";
+    static const QRegularExpression word(QString::fromLatin1(pattern));
+    std::vector<Word> words;
+    for (const QRegularExpressionMatch &m : word.globalMatch(html))
+        words.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                         m.captured(4).toDouble()});
+    return words;
+}
+
+// Twips from the printable-area origin to points from the page corner.
+constexpr double toPoints(double twips)
+{
+    return PdfMarginPoints + twips / 20.0;
+}
+
+class PdfDevice : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        ASSERT_TRUE(m_dir.isValid());
+        m_previousFolder = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        state = loadDefaults(QDate(2026, 6, 1));
+        state.txtYear = QStringLiteral("2027");
+        state.txtHeader = QStringLiteral("Smith");
+        state.txtMessage[5] = QStringLiteral("Greetings");
+        printers.setCurrent(int(printers.deviceNames().size()) - 1);
+        ASSERT_EQ(printers.currentName(), PdfDeviceName);
+    }
+    void TearDown() override
+    {
+        if (!m_previousFolder.isEmpty())
+            QDir::setCurrent(m_previousFolder);
+    }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    CalendarState state;
+    Printers printers;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousFolder;
+};
+
+TEST_F(PdfDevice, IsTheLastDevice)
+{
+    const QStringList names = printers.deviceNames();
+    ASSERT_FALSE(names.isEmpty());
+    EXPECT_EQ(names.last(), PdfDeviceName);
+    EXPECT_EQ(names.count(PdfDeviceName), 1);
+}
+
+TEST_F(PdfDevice, TextLandsWhereTheTwipsSay)
+{
+    const QString pdf = path(QStringLiteral("calendar.pdf"));
+    printers.setPdfPath(pdf);
+    ASSERT_EQ(runPrintJob(state, printers), PrintOutcome::Printed);
+    const std::vector<Word> words = pdfWords(pdf);
+    ASSERT_FALSE(words.empty());
+
+    struct Expected
+    {
+        const char *text;
+        double x;          // twips: the left edge, or the centre when `centred`
+        double y;          // twips: the top of the text
+        bool centred;
+    };
+    // January 2027 starts on a Friday (column 5), December on a Wednesday (column 3).
+    const Expected expected[] = {
+        {"2027", 5300, 3450, false},                                     // year title
+        {"Smith", 300, 500, false},                                      // header
+        {"January", 600 + 1656, 4600, true},                             // heading centred on 3312
+        {"December", 8040 + 1656, 12376, true},
+        {"S", 600 + 200, 4600 + 420, false},                             // first weekday initial
+        {"1", 600 + 200 + 460 * 5, 4600 + 770, false},                   // 1 January, Friday
+        {"15", 600 + 140 + 460 * 5, 4600 + 770 + 2 * 280, false},        // 15 January, Friday
+        {"25", 8040 + 140 + 460 * 6, 12376 + 770 + 3 * 280, false},      // 25 December, Saturday
+    };
+    for (const Expected &e : expected) {
+        SCOPED_TRACE(e.text);
+        const double x = toPoints(e.x);
+        const double y = toPoints(e.y);
+        double best = 1e9;
+        for (const Word &w : words) {
+            if (w.text != QLatin1String(e.text))
+                continue;
+            const double wx = e.centred ? (w.xMin + w.xMax) / 2 : w.xMin;
+            best = std::min(best, std::hypot(wx - x, w.yMin - y));
+        }
+        // Glyph side bearings and the font's own ascent move a word's box by a point or two.
+        EXPECT_LT(best, 3.0) << "expected near (" << x << ", " << y << ") pt";
+    }
+}
+
+TEST_F(PdfDevice, AsksWhereToSaveAndACancelWritesNothing)
+{
+    int asked = 0;
+    printers.setSaveLocationAsker([&] {
+        ++asked;
+        return QString();
+    });
+    EXPECT_EQ(runPrintJob(state, printers), PrintOutcome::Cancelled);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(QDir(path(QString())).entryList(QDir::Files).isEmpty());
+
+    const QString pdf = path(QStringLiteral("chosen.pdf"));
+    printers.setSaveLocationAsker([&] {
+        ++asked;
+        return pdf;
+    });
+    EXPECT_EQ(runPrintJob(state, printers), PrintOutcome::Printed);
+    EXPECT_EQ(asked, 2);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("MY_dl.txt"))));
+}
+
+TEST_F(PdfDevice, AnUnwritablePathIsAClearFailure)
+{
+    const QString pdf = path(QStringLiteral("missing folder/calendar.pdf"));
+    printers.setPdfPath(pdf);
+    try {
+        runPrintJob(state, printers);
+        FAIL() << "no failure";
+    } catch (const UserError &error) {
+        EXPECT_TRUE(error.reason().contains(QLatin1String("cannot be written"))) << error.reason().toStdString();
+        EXPECT_TRUE(error.reason().contains(QDir::toNativeSeparators(pdf))) << error.reason().toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("MY_dl.txt"))));
+}
+
+TEST_F(PdfDevice, AFailedJobKeepsTheEarlierPdf)
+{
+    const QString pdf = path(QStringLiteral("calendar.pdf"));
+    {
+        QFile earlier(pdf);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    printers.setPdfPath(pdf);
+    std::unique_ptr<OutputJob> job = printers.openJob();
+    ASSERT_NE(job, nullptr);
+    job->setFontSize(12);
+    job->printText(QStringLiteral("half a page"), true);
+    job.reset();   // dropped before the page was sent
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("earlier"));
+}
+
+TEST_F(PdfDevice, WithoutAPathOrAskerTheJobSaysSo)
+{
+    EXPECT_THROW(runPrintJob(state, printers), UserError);
+}
+
+} // namespace
