@@ -8,8 +8,6 @@
 
 namespace {
 
-// Nested SaveDC calls kept; deeper saves are ignored rather than allocated without end.
-constexpr size_t MaxSavedStates = 1024;
 // Clip rectangles are integers; keep mapped coordinates well inside int.
 constexpr qreal ClipLimit = 1.0e8;
 

@@ -37,6 +37,9 @@ struct WmfDcState
 class WmfPlayback
 {
 public:
+    // Nested SaveDC calls kept; deeper saves are ignored rather than allocated without end.
+    static constexpr size_t MaxSavedStates = 1024;
+
     WmfPlayback(QPainter &painter, const QRectF &target, const QRectF &frame, int objectCount, bool clipToTarget);
     ~WmfPlayback();
     void run(const QList<WmfRecord> &records);

@@ -72,7 +72,7 @@ void WmfPlayback::dispatch(const WmfRecord &r)
         }
         break;
     case SaveDc:
-        if (m_saved.size() < 1024)
+        if (m_saved.size() < MaxSavedStates)
             m_saved.push_back(m_dc);
         break;
     case RestoreDc: {
