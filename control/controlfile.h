@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/calendarstate.h"
+
+#include <QString>
+#include <QStringList>
+
+class MessageService;
+
+// What one read of a control file came to, for callers that report a result (the command
+// line exits non-zero when a file was refused or had lines skipped).
+struct ControlFileResult
+{
+    bool read = false;       // the file passed its type check and was read
+    int skippedLines = 0;    // DTM/EFW lines reported and skipped
+    int droppedNotes = 0;    // NOT lines beyond the sixth
+};
+
+// Reads the control file named by state.strSelectedFile into the calendar. A name not
+// ending in lower-case "txt", an unreadable file, one over 1 MiB or one holding NUL bytes is
+// refused with a message and changes nothing but binFileOK. A bad DTM or EFW line is
+// reported with its line number and skipped; every other line takes effect as it is read.
+void ReadControlFile(CalendarState &state, MessageService &messages);
+
+// ReadControlFile, also telling what happened.
+ControlFileResult readControlFile(CalendarState &state, MessageService &messages);
+
+// Applies already-read lines of a control file to the calendar; `path` names the file in
+// messages and anchors relative PIC paths. Does not touch binFileOK or strListFile.
+ControlFileResult applyControlLines(CalendarState &state, MessageService &messages, const QStringList &lines,
+                                    const QString &path);
+
+// The date-list file name for a control file: the path up to its first "." (searched from
+// the start, so a dotted folder name cuts there), followed by "_dl.txt".
+QString dateListFileName(const QString &controlPath);
+
+// True when `path` may be read as a control file: at least two characters, ending in "txt"
+// exactly (lower case).
+bool isControlFileName(const QString &path);

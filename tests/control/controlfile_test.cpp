@@ -1,0 +1,526 @@
+#include "control/controlfile.h"
+
+#include "platform/messages.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString WrongType = QStringLiteral("Select a .txt file.\nTry again . . .");
+
+// Every field the reader may write, for "nothing changed" checks.
+void expectSameCalendar(const CalendarState &a, const CalendarState &b)
+{
+    EXPECT_EQ(a.txtYear, b.txtYear);
+    EXPECT_EQ(a.txtHeader, b.txtHeader);
+    EXPECT_EQ(a.txtMessage, b.txtMessage);
+    EXPECT_EQ(a.textLines, b.textLines);
+    EXPECT_EQ(a.strSelectedFile, b.strSelectedFile);
+    EXPECT_EQ(a.strListFile, b.strListFile);
+    EXPECT_EQ(a.DayMarks, b.DayMarks);
+    EXPECT_EQ(a.MarkLegend, b.MarkLegend);
+    EXPECT_EQ(a.MarkCount, b.MarkCount);
+    EXPECT_EQ(a.binSelPic, b.binSelPic);
+    EXPECT_EQ(a.picTemp, b.picTemp);
+}
+
+int markedDays(const CalendarState &state, qint16 category)
+{
+    int count = 0;
+    for (const auto &month : state.DayMarks)
+        for (const qint16 mark : month)
+            count += mark == category;
+    return count;
+}
+
+class ControlFile : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        // The list-file name is cut at the first "." of the path: keep dots out of the folder.
+        ASSERT_FALSE(m_dir.path().contains(QLatin1Char('.'))) << m_dir.path().toStdString();
+        m_state = loadDefaults(QDate(2003, 6, 1));
+        ASSERT_EQ(m_state.txtYear, QStringLiteral("2004"));
+    }
+
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    ControlFileResult read(const QString &path)
+    {
+        m_state.strSelectedFile = path;
+        return readControlFile(m_state, m_messages);
+    }
+
+    ControlFileResult readText(const QByteArray &bytes) { return read(write(QStringLiteral("cal.txt"), bytes)); }
+
+    QTemporaryDir m_dir{QDir::tempPath() + QStringLiteral("/lunariactl-XXXXXX")};
+    CalendarState m_state;
+    RecordingMessageService m_messages;
+};
+
+TEST_F(ControlFile, readsAWholeCalendar)
+{
+    const ControlFileResult result = readText("YER 2004\r\n"
+                                              "HDR The Smith Family\r\n"
+                                              "MSG Have a happy new year\r\n"
+                                              "NOT 12 Elm Street\r\n"
+                                              "NOT Springfield\r\n"
+                                              "DTM 2 3 Club meeting\r\n"
+                                              "EFW 1/9/2004 2 Paper collection\r\n");
+    EXPECT_TRUE(m_messages.texts().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(result.read);
+    EXPECT_EQ(result.skippedLines, 0);
+    EXPECT_TRUE(m_state.binFileOK);
+    EXPECT_EQ(m_state.txtYear, QStringLiteral("2004"));
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("The Smith Family"));
+    EXPECT_EQ(m_state.txtMessage[5], QStringLiteral("Have a happy new year"));
+    EXPECT_EQ(m_state.txtMessage[0], QStringLiteral("12 Elm Street"));
+    EXPECT_EQ(m_state.txtMessage[1], QStringLiteral("Springfield"));
+    EXPECT_EQ(m_state.txtMessage[2], QStringLiteral(" "));
+    EXPECT_EQ(m_state.textLines[0], QStringLiteral("12 Elm Street"));
+    EXPECT_EQ(m_state.textLines[1], QStringLiteral("Springfield"));
+    EXPECT_EQ(m_state.strListFile, m_dir.path() + QStringLiteral("/cal_dl.txt"));
+
+    // Second Tuesday: 1 January 2004 was a Thursday, so 13 January; 10 February.
+    EXPECT_EQ(m_state.MarkCount, 2);
+    EXPECT_EQ(m_state.dayMark(1, 13), 0);
+    EXPECT_EQ(m_state.dayMark(2, 10), 0);
+    EXPECT_EQ(markedDays(m_state, 0), 12);
+    EXPECT_EQ(m_state.MarkLegend[0][1], QStringLiteral("Club meeting"));
+    // Every two weeks from 9 January (month first under en_US).
+    EXPECT_EQ(m_state.dayMark(1, 9), 1);
+    EXPECT_EQ(m_state.dayMark(1, 23), 1);
+    EXPECT_EQ(m_state.dayMark(1, 16), NoMark);
+    EXPECT_EQ(markedDays(m_state, 1), 26);
+    EXPECT_EQ(m_state.MarkLegend[1][1], QStringLiteral("Paper collection"));
+}
+
+TEST_F(ControlFile, keysIgnoreCaseAndValuesAreTrimmed)
+{
+    readText("msg hello\n"
+             "  hDr   Smith Family \n"
+             "YeR 2010\n"
+             "not   first note  \n");
+    EXPECT_EQ(m_state.txtMessage[5], QStringLiteral("hello"));
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("Smith Family"));
+    EXPECT_EQ(m_state.txtYear, QStringLiteral("2010"));
+    EXPECT_EQ(m_state.textLines[0], QStringLiteral("first note"));
+}
+
+TEST_F(ControlFile, aLongerKeyIsItsFirstThreeLetters)
+{
+    readText("HDRX abc\nmsgs hi\n");
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("abc"));
+    EXPECT_EQ(m_state.txtMessage[5], QStringLiteral("hi"));
+}
+
+TEST_F(ControlFile, aLoneKeySetsAnEmptyValue)
+{
+    m_state.txtHeader = QStringLiteral("old header");
+    readText("HDR\n");
+    EXPECT_EQ(m_state.txtHeader, QString());
+}
+
+TEST_F(ControlFile, unknownKeysAndEmptyLinesAreSkippedSilently)
+{
+    const CalendarState before = m_state;
+    const ControlFileResult result = readText("\n   \nREM a comment\nXY\nH\n");
+    EXPECT_TRUE(result.read);
+    EXPECT_TRUE(m_messages.messages().isEmpty());
+    CalendarState expected = before;
+    expected.strListFile = m_dir.path() + QStringLiteral("/cal_dl.txt");
+    expected.strSelectedFile = m_state.strSelectedFile;
+    expectSameCalendar(m_state, expected);
+}
+
+TEST_F(ControlFile, theLastValueWins)
+{
+    readText("HDR first\nYER 2005\nHDR second\nYER 2006\n");
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("second"));
+    EXPECT_EQ(m_state.txtYear, QStringLiteral("2006"));
+}
+
+TEST_F(ControlFile, wrongTypesAreRefusedAndNothingChanges)
+{
+    const QString names[] = {
+        QStringLiteral("CAL.TXT"),   // upper case
+        QStringLiteral("cal.Txt"),
+        QStringLiteral("house.jpg"), // a picture handed over by mistake
+        QStringLiteral("cal.txt "),  // trailing blank
+    };
+    for (const QString &name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const QString path = write(name, "HDR changed\n");
+        m_state.binFileOK = true;
+        CalendarState before = m_state;
+        m_messages.clear();
+        const ControlFileResult result = read(path);
+        EXPECT_FALSE(result.read);
+        EXPECT_FALSE(m_state.binFileOK);
+        ASSERT_EQ(m_messages.messages().size(), 1);
+        EXPECT_EQ(m_messages.messages()[0].text, WrongType);
+        EXPECT_EQ(m_messages.messages()[0].title, applicationTitle());
+        before.strSelectedFile = path;
+        expectSameCalendar(m_state, before);
+    }
+}
+
+TEST_F(ControlFile, eightNotesKeepSixAndReportTwo)
+{
+    QByteArray text;
+    for (int i = 1; i <= 8; ++i)
+        text += "NOT note " + QByteArray::number(i) + "\r\n";
+    const ControlFileResult result = readText(text);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(m_state.textLines[i], QStringLiteral("note %1").arg(i + 1));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(m_state.txtMessage[i], QStringLiteral("note %1").arg(i + 1));
+    // The sixth note has no box: txtMessage(5) stays the message line.
+    EXPECT_EQ(m_state.txtMessage[5], QString());
+    EXPECT_EQ(m_messages.texts(), QStringList({QStringLiteral("Only 6 notes allowed. Following note dropped. note 7"),
+                                               QStringLiteral("Only 6 notes allowed. Following note dropped. note 8")}));
+    EXPECT_EQ(result.droppedNotes, 2);
+}
+
+TEST_F(ControlFile, notesAreCountedAfreshOnEachRead)
+{
+    readText("NOT a1\nNOT a2\nNOT a3\n");
+    readText("NOT b1\n");
+    EXPECT_EQ(m_state.textLines[0], QStringLiteral("b1"));
+    EXPECT_EQ(m_state.textLines[1], QStringLiteral("a2"));
+    EXPECT_EQ(m_state.txtMessage[2], QStringLiteral("a3"));
+}
+
+TEST_F(ControlFile, nothingIsClearedThatTheFileDoesNotMention)
+{
+    m_state.txtHeader = QStringLiteral("kept header");
+    m_state.txtMessage[5] = QStringLiteral("kept message");
+    m_state.textLines[3] = QStringLiteral("kept note");
+    readText("YER 2007\n");
+    EXPECT_EQ(m_state.txtYear, QStringLiteral("2007"));
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("kept header"));
+    EXPECT_EQ(m_state.txtMessage[5], QStringLiteral("kept message"));
+    EXPECT_EQ(m_state.textLines[3], QStringLiteral("kept note"));
+}
+
+TEST_F(ControlFile, aDottedFolderCutsTheListName)
+{
+    const QString path = write(QStringLiteral("my.cal/smith.txt"), "HDR x\n");
+    read(path);
+    EXPECT_EQ(m_state.strListFile, m_dir.path() + QStringLiteral("/my_dl.txt"));
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("x"));
+}
+
+TEST(DateListFileName, cutsAtTheFirstDot)
+{
+    EXPECT_EQ(dateListFileName(QStringLiteral("C:\\cal\\smith.txt")), QStringLiteral("C:\\cal\\smith_dl.txt"));
+    EXPECT_EQ(dateListFileName(QStringLiteral("C:\\my.cal\\smith.txt")), QStringLiteral("C:\\my_dl.txt"));
+    EXPECT_EQ(dateListFileName(QStringLiteral("/home/a/smith.2004.txt")), QStringLiteral("/home/a/smith_dl.txt"));
+    EXPECT_EQ(dateListFileName(QStringLiteral("/home/a/calendartxt")), QStringLiteral("/home/a/calendartxt_dl.txt"));
+}
+
+TEST(IsControlFileName, onlyLowerCaseTxt)
+{
+    EXPECT_TRUE(isControlFileName(QStringLiteral("a.txt")));
+    EXPECT_TRUE(isControlFileName(QStringLiteral("txt")));
+    EXPECT_TRUE(isControlFileName(QStringLiteral("mytxt")));
+    EXPECT_FALSE(isControlFileName(QStringLiteral("a.TXT")));
+    EXPECT_FALSE(isControlFileName(QStringLiteral("xt")));
+    EXPECT_FALSE(isControlFileName(QString()));
+    EXPECT_FALSE(isControlFileName(QStringLiteral("a.text")));
+}
+
+TEST_F(ControlFile, aNameWithoutADotKeepsTheWholePathForTheList)
+{
+    const QString path = write(QStringLiteral("calendartxt"), "HDR no dot\n");
+    const ControlFileResult result = read(path);
+    EXPECT_TRUE(result.read);
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("no dot"));
+    EXPECT_EQ(m_state.strListFile, path + QStringLiteral("_dl.txt"));
+}
+
+TEST_F(ControlFile, rulesBeyondTheirRangeChangeNothing)
+{
+    const CalendarState before = m_state;
+    readText("DTM 5 1 fifth Sunday\nDTM 1 8 eighth weekday\nDTM 7 x late\nDTM 4.6 2 rounds to five\n");
+    EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(m_state.MarkCount, 0);
+    EXPECT_EQ(m_state.DayMarks, before.DayMarks);
+    EXPECT_EQ(m_state.MarkLegend, before.MarkLegend);
+}
+
+struct BadLine
+{
+    const char *name;
+    const char *line;
+    const char *reason;   // a piece of the message
+};
+
+class ControlFileBadLine : public ControlFile, public ::testing::WithParamInterface<BadLine>
+{
+};
+
+TEST_P(ControlFileBadLine, isReportedWithItsNumberAndSkipped)
+{
+    const BadLine &row = GetParam();
+    const ControlFileResult result = readText(QByteArray("HDR before\n") + row.line + "\r\nDTM 1 2 first Monday\nMSG after\n");
+    ASSERT_EQ(m_messages.messages().size(), 1) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    const QString text = m_messages.messages()[0].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("line 2 of ") + m_dir.filePath(QStringLiteral("cal.txt")))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QLatin1Char('\n') + QString::fromUtf8(row.line))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(row.reason))) << text.toStdString();
+    EXPECT_EQ(result.skippedLines, 1);
+    // The bad line used no category; reading went on.
+    EXPECT_EQ(m_state.MarkCount, 1);
+    EXPECT_EQ(m_state.MarkLegend[0][1], QStringLiteral("first Monday"));
+    EXPECT_EQ(m_state.dayMark(1, 5), 0);
+    EXPECT_EQ(m_state.txtMessage[5], QStringLiteral("after"));
+}
+
+const BadLine BadLines[] = {
+    {"dtm_no_fields", "DTM", "week number"},
+    {"dtm_no_weekday", "DTM 2", "weekday"},
+    {"dtm_word_ordinal", "DTM second 3 Club", "week number"},
+    {"dtm_word_weekday", "DTM 2 Tuesday Club", "weekday"},
+    {"dtm_ordinal_zero", "DTM 0 3 Club", "1 to 4"},
+    {"dtm_weekday_zero", "DTM 2 0 Club", "1 (Sunday) to 7"},
+    {"dtm_negative", "DTM -1 3 Club", "1 to 4"},
+    {"efw_no_fields", "EFW", "date is missing"},
+    {"efw_not_a_date", "EFW 31/2/2004 2 Paper", "\"31/2/2004\" is not a date"},
+    {"efw_word_date", "EFW tomorrow 2 Paper", "\"tomorrow\" is not a date"},
+    {"efw_no_weeks", "EFW 1/9/2004", "number of weeks"},
+    {"efw_word_weeks", "EFW 1/9/2004 two Paper", "number of weeks"},
+    {"efw_weeks_overflow", "EFW 1/9/2004 40000 Paper", "Overflow"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, ControlFileBadLine, ::testing::ValuesIn(BadLines),
+                         [](const ::testing::TestParamInfo<BadLine> &info) { return std::string(info.param.name); });
+
+TEST_F(ControlFile, aRuleWithoutALabelStillMarks)
+{
+    readText("EFW 1/9/2004 2\nDTM 1 2\n");
+    EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(m_state.MarkCount, 2);
+    EXPECT_EQ(m_state.dayMark(1, 23), 0);
+    EXPECT_EQ(m_state.MarkLegend[0][1], QString());
+    EXPECT_EQ(m_state.dayMark(1, 5), 1);
+}
+
+TEST_F(ControlFile, everyNWeeksOutsideTheYearUsesNoCategory)
+{
+    readText("EFW 1/9/2005 2 next year\nEFW 1/9/2004 0 never\nEFW 2004-01-01 1 weekly\n");
+    EXPECT_TRUE(m_messages.messages().isEmpty());
+    EXPECT_EQ(m_state.MarkCount, 1);
+    EXPECT_EQ(markedDays(m_state, 0), 53);
+    EXPECT_EQ(m_state.MarkLegend[0][1], QStringLiteral("weekly"));
+}
+
+TEST_F(ControlFile, weeksTextEndsAtItsFirstBlank)
+{
+    readText("EFW 1/9/2004 2.5 weeks rounded to even\n");
+    EXPECT_EQ(m_state.MarkLegend[0][1], QStringLiteral("weeks rounded to even"));
+    EXPECT_EQ(m_state.dayMark(1, 23), 0);
+}
+
+TEST_F(ControlFile, anUnreadableFileChangesNothing)
+{
+    m_state.txtHeader = QStringLiteral("kept");
+    const QString missing = m_dir.filePath(QStringLiteral("missing.txt"));
+    CalendarState before = m_state;
+    const ControlFileResult result = read(missing);
+    EXPECT_FALSE(result.read);
+    ASSERT_EQ(m_messages.messages().size(), 1);
+    const QString text = m_messages.messages()[0].text;
+    EXPECT_TRUE(text.contains(missing)) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("No such file or directory"))) << text.toStdString();
+    before.strSelectedFile = missing;
+    expectSameCalendar(m_state, before);
+}
+
+TEST_F(ControlFile, binaryAndHugeFilesAreRefused)
+{
+    struct Row
+    {
+        const char *name;
+        QByteArray bytes;
+        const char *reason;
+    };
+    const Row rows[] = {
+        {"nul", QByteArray("HDR changed\nYER 1999\0", 21), "NUL"},
+        {"huge", QByteArray("HDR changed\n") + QByteArray(MaxTextFileBytes, ' '), "1 MiB"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        m_messages.clear();
+        const QString path = write(QStringLiteral("%1.txt").arg(QLatin1String(row.name)), row.bytes);
+        CalendarState before = m_state;
+        const ControlFileResult result = read(path);
+        EXPECT_FALSE(result.read);
+        ASSERT_EQ(m_messages.messages().size(), 1);
+        EXPECT_TRUE(m_messages.messages()[0].text.contains(QLatin1String(row.reason))) << m_messages.texts()[0].toStdString();
+        before.strSelectedFile = path;
+        expectSameCalendar(m_state, before);
+    }
+}
+
+TEST_F(ControlFile, everyLineEndWorks)
+{
+    readText("YER 2008\rHDR cr only\nMSG lf\r\nNOT crlf");
+    EXPECT_EQ(m_state.txtYear, QStringLiteral("2008"));
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("cr only"));
+    EXPECT_EQ(m_state.txtMessage[5], QStringLiteral("lf"));
+    EXPECT_EQ(m_state.textLines[0], QStringLiteral("crlf"));
+}
+
+TEST_F(ControlFile, utf8WithByteOrderMarkAndWindows1252)
+{
+    readText("\xef\xbb\xbfHDR Caf\xc3\xa9\n");
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral(u"Café"));
+    readText("HDR M\xfcller \x80\n");
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral(u"Müller €"));
+}
+
+TEST_F(ControlFile, aRelativePictureIsFoundBesideTheControlFile)
+{
+    QImage image(4, 2, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QDir().mkpath(m_dir.filePath(QStringLiteral("pics")));
+    ASSERT_TRUE(image.save(m_dir.filePath(QStringLiteral("pics/house.bmp"))));
+    // Read from elsewhere, so that a path taken relative to the current folder would fail.
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(QDir::rootPath());
+    readText("PIC pics/house.bmp\n");
+    QDir::setCurrent(saved);
+    EXPECT_EQ(m_state.strSelectedFile, m_dir.filePath(QStringLiteral("pics/house.bmp")));
+    EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(m_state.binSelPic);
+    EXPECT_TRUE(m_state.picTemp);
+}
+
+TEST_F(ControlFile, anAbsolutePictureIsTakenAsItIs)
+{
+    readText("PIC /no/such/folder/house.gif\n");
+    EXPECT_EQ(m_state.strSelectedFile, QStringLiteral("/no/such/folder/house.gif"));
+    // An unreadable picture is passed over without a word; nothing was loaded.
+    EXPECT_FALSE(m_state.binSelPic);
+}
+
+TEST_F(ControlFile, aPictureOfTheWrongTypeGetsThePictureMessage)
+{
+    readText("PIC house.png\nHDR after\n");
+    EXPECT_EQ(m_messages.texts(), QStringList({QStringLiteral("Select a .gif, .bmp, .wmf OR .jpg file.\nTry again . . .")}));
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("after"));
+}
+
+TEST_F(ControlFile, applyControlLinesLeavesTheFileFieldsAlone)
+{
+    m_state.strListFile = QStringLiteral("MY_dl.txt");
+    applyControlLines(m_state, m_messages, {QStringLiteral("HDR x")}, QStringLiteral("/a/b.txt"));
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("x"));
+    EXPECT_EQ(m_state.strListFile, QStringLiteral("MY_dl.txt"));
+}
+
+TEST_F(ControlFile, theWrapperReadsLikeTheReportingCall)
+{
+    m_state.strSelectedFile = write(QStringLiteral("cal.txt"), "HDR through the wrapper\n");
+    ReadControlFile(m_state, m_messages);
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("through the wrapper"));
+    EXPECT_TRUE(m_state.binFileOK);
+}
+
+
+// The example calendars shipped in examples/ read as their comments promise.
+class ExampleFile : public ::testing::Test
+{
+protected:
+    void read(const char *name)
+    {
+        m_state = loadDefaults(QDate(2026, 6, 1));
+        m_state.strSelectedFile = QStringLiteral(LUNARIA_SOURCE_DIR "/examples/") + QLatin1String(name);
+        m_result = readControlFile(m_state, m_messages);
+        ASSERT_TRUE(m_result.read) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    }
+
+    QStringList legend() const
+    {
+        QStringList labels;
+        for (int i = 0; i < m_state.MarkCount; ++i)
+            labels << m_state.MarkLegend[i][1];
+        return labels;
+    }
+
+    CalendarState m_state;
+    RecordingMessageService m_messages;
+    ControlFileResult m_result;
+};
+
+TEST_F(ExampleFile, family)
+{
+    read("family.txt");
+    EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(m_state.txtYear, QStringLiteral("2027"));
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("The Lindqvist Family"));
+    EXPECT_EQ(m_state.textLines[3], QStringLiteral("Phone 555 0142"));
+    EXPECT_TRUE(m_state.binSelPic);
+    EXPECT_EQ(legend(), QStringList({QStringLiteral("Piano lessons"), QStringLiteral("Recycling collection")}));
+    EXPECT_EQ(m_state.dayMark(1, 4), 0);   // first Monday of 2027
+    EXPECT_EQ(m_state.dayMark(1, 22), 1);  // two weeks after 8 January
+}
+
+TEST_F(ExampleFile, clubUsesAllFiveCategories)
+{
+    read("club.txt");
+    EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(m_state.MarkCount, 5);
+    EXPECT_EQ(m_state.textLines[5], QStringLiteral("Visitors always welcome"));
+    EXPECT_EQ(m_state.txtMessage[4], QStringLiteral("Phone 555 0199"));
+    EXPECT_TRUE(m_state.binSelPic);
+    EXPECT_TRUE(m_state.strSelectedFile.endsWith(QStringLiteral("/examples/pictures/emblem.wmf")));
+}
+
+TEST_F(ExampleFile, edgesGiveTheirTwoMessages)
+{
+    read("edges.txt");
+    const QStringList texts = m_messages.texts();
+    ASSERT_EQ(texts.size(), 2) << texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(texts[0], QStringLiteral("Only 6 notes allowed. Following note dropped. seven, dropped"));
+    EXPECT_TRUE(texts[1].startsWith(QStringLiteral("Skipped line 38 of "))) << texts[1].toStdString();
+    EXPECT_TRUE(texts[1].endsWith(QStringLiteral("\nEFW 2027-02-30 2 no such day"))) << texts[1].toStdString();
+    EXPECT_EQ(m_state.txtYear, QStringLiteral("2027"));
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral(u"Édition spéciale — the header that wins"));
+    EXPECT_EQ(m_state.txtMessage[5], QStringLiteral(u"Année 2027 — UTF-8 text is read as such"));
+    EXPECT_EQ(m_state.textLines[5], QStringLiteral("six, kept only for the printed address block"));
+    EXPECT_EQ(legend(), QStringList({QStringLiteral("Second Tuesday"), QStringLiteral("Fourth Saturday"),
+                                     QStringLiteral("Every Monday"), QStringLiteral("Christmas Eve"),
+                                     QStringLiteral("First Sunday")}));
+    EXPECT_EQ(m_state.dayMark(12, 24), 3);
+    EXPECT_TRUE(m_state.binSelPic);
+}
+
+TEST_F(ExampleFile, windows1252WithCarriageReturns)
+{
+    read("windows1252.txt");
+    EXPECT_TRUE(m_messages.messages().isEmpty());
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral(u"Café Müller – Jahreskalender"));
+    EXPECT_EQ(m_state.txtMessage[5], QStringLiteral(u"„Frohes neues Jahr!“"));
+    EXPECT_EQ(m_state.textLines[0], QStringLiteral(u"Straße 12"));
+    EXPECT_EQ(legend(), QStringList({QStringLiteral("Stammtisch")}));
+}
+
+} // namespace
