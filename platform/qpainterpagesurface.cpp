@@ -118,38 +118,49 @@ void QPainterPageSurface::setCopies(int copies)
 
 void QPainterPageSurface::setFontName(const QString &family)
 {
+    m_metrics.reset();
     m_font.setFamily(family);
 }
 
 void QPainterPageSurface::setFontSize(double points)
 {
+    m_metrics.reset();
     if (points > 0)
         m_font.setPointSizeF(points);
 }
 
 void QPainterPageSurface::setFontBold(bool bold)
 {
+    m_metrics.reset();
     m_font.setBold(bold);
+}
+
+const QFontMetricsF &QPainterPageSurface::metrics() const
+{
+    // Metrics of the font as the device renders it, at the device's resolution.
+    if (!m_metrics)
+        m_metrics.emplace(m_font, &m_device);
+    return *m_metrics;
 }
 
 double QPainterPageSurface::textWidth(const QString &text) const
 {
-    // Metrics of the font as the device renders it, at the device's resolution.
-    const QFontMetricsF metrics(m_font, &m_device);
-    return metrics.horizontalAdvance(text) * TwipsPerInch / m_dpiX;
+    return metrics().horizontalAdvance(text) * TwipsPerInch / m_dpiX;
 }
 
 void QPainterPageSurface::printText(const QString &text, bool endLine)
 {
     if (!ensurePainting())
         return;
-    const QFontMetricsF metrics(m_font, &m_device);
+    const QFontMetricsF &metrics = this->metrics();
     const double advance = metrics.horizontalAdvance(text);
     const QPointF topLeft(toDeviceX(m_x), toDeviceY(m_y));
     const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
 
-    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    m_painter.setFont(m_font);
+    if (m_painterFont != m_font) {
+        m_painter.setFont(m_font);
+        m_painterFont = m_font;
+    }
     m_painter.setPen(m_textColour);
     m_painter.drawText(baseline, text);
     if (!m_nativeRasterOps && !text.isEmpty())
@@ -188,56 +199,90 @@ QPen QPainterPageSurface::currentPen(const QColor &colour) const
     return QPen(colour, m_lineWidth, penStyle(m_lineStyle), Qt::FlatCap, Qt::MiterJoin);
 }
 
-void QPainterPageSurface::paintShape(const QPainterPath &shape, const QColor &colour, bool filled)
+void QPainterPageSurface::startShape(const QColor &colour, bool filled)
 {
-    // One fill of everything the shape covers, so that no pixel gets the raster operation
-    // twice (interior and outline overlap by half the pen width).
-    const QPainterPath outline = QPainterPathStroker(currentPen(colour)).createStroke(shape);
-    const QPainterPath covered = filled ? shape.united(outline) : outline;
-    const bool merge = m_rasterMode == 14;
-
     m_painter.save();
-    m_painter.setPen(Qt::NoPen);
-    m_painter.setBrush(colour);
-    m_painter.setCompositionMode(merge && m_nativeRasterOps ? QPainter::RasterOp_SourceOrNotDestination
-                                                            : QPainter::CompositionMode_SourceOver);
-    m_painter.drawPath(covered);
+    if (filled) {
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(colour);
+    } else {
+        m_painter.setPen(currentPen(colour));
+        m_painter.setBrush(Qt::NoBrush);
+    }
+    m_painter.setCompositionMode(m_rasterMode == 14 && m_nativeRasterOps ? QPainter::RasterOp_SourceOrNotDestination
+                                                                         : QPainter::CompositionMode_SourceOver);
+}
+
+void QPainterPageSurface::finishShape(const QPainterPath &covered, const QColor &colour)
+{
     m_painter.restore();
-    if (!merge || m_nativeRasterOps)
+    if (m_rasterMode != 14 || m_nativeRasterOps)
         return;
 
     // No raster operations here: on white paper "pen OR NOT page" is the pen colour, which
-    // the fill just gave; where text lay under it the result is the pen merged with the
+    // the shape just got; where text lay under it the result is the pen merged with the
     // inverse of the text's colour, so redraw that text, clipped to what the shape covered.
     const QRectF coveredBounds = covered.boundingRect();
     m_painter.save();
-    m_painter.setClipPath(covered);
+    bool clipped = false;
     for (const DrawnText &drawn : m_drawnTexts) {
         if (!drawn.bounds.intersects(coveredBounds))
             continue;
+        if (!clipped) {
+            m_painter.setClipPath(covered);
+            clipped = true;
+        }
         m_painter.setFont(drawn.font);
         m_painter.setPen(mergedOverInverse(colour, drawn.colour));
         m_painter.drawText(drawn.baseline, drawn.text);
     }
     m_painter.restore();
+    m_painterFont.reset();
 }
 
 void QPainterPageSurface::line(double x, double y, double dx, double dy, QRgb colour)
 {
     if (!ensurePainting())
         return;
-    QPainterPath path(QPointF(toDeviceX(x), toDeviceY(y)));
-    path.lineTo(toDeviceX(x + dx), toDeviceY(y + dy));
-    paintShape(path, QColor::fromRgb(colour & 0xffffffu), false);
+    const QColor penColour = QColor::fromRgb(colour & 0xffffffu);
+    const QPointF from(toDeviceX(x), toDeviceY(y));
+    const QPointF to(toDeviceX(x + dx), toDeviceY(y + dy));
+    startShape(penColour, false);
+    m_painter.drawLine(from, to);
+    QPainterPath covered;
+    if (m_rasterMode == 14 && !m_nativeRasterOps) {
+        QPainterPath path(from);
+        path.lineTo(to);
+        covered = QPainterPathStroker(currentPen(penColour)).createStroke(path);
+    }
+    finishShape(covered, penColour);
 }
 
 void QPainterPageSurface::box(double x, double y, double dx, double dy, QRgb colour, bool filled)
 {
     if (!ensurePainting())
         return;
-    QPainterPath path;
-    path.addRect(QRectF(QPointF(toDeviceX(x), toDeviceY(y)), QPointF(toDeviceX(x + dx), toDeviceY(y + dy))).normalized());
-    paintShape(path, QColor::fromRgb(colour & 0xffffffu), filled);
+    const QColor penColour = QColor::fromRgb(colour & 0xffffffu);
+    QRectF rect = QRectF(QPointF(toDeviceX(x), toDeviceY(y)), QPointF(toDeviceX(x + dx), toDeviceY(y + dy))).normalized();
+    QPainterPath covered;
+    startShape(penColour, filled);
+    if (filled) {
+        // Outline and interior are one colour: one fill out to the outline's outer edge, so
+        // that no pixel takes the raster operation twice. The line style cannot show on it.
+        const double half = m_lineWidth / 2.0;
+        rect.adjust(-half, -half, half, half);
+        m_painter.drawRect(rect);
+        if (m_rasterMode == 14 && !m_nativeRasterOps)
+            covered.addRect(rect);
+    } else {
+        m_painter.drawRect(rect);
+        if (m_rasterMode == 14 && !m_nativeRasterOps) {
+            QPainterPath path;
+            path.addRect(rect);
+            covered = QPainterPathStroker(currentPen(penColour)).createStroke(path);
+        }
+    }
+    finishShape(covered, penColour);
 }
 
 void QPainterPageSurface::drawPicture(const Picture &picture, double x, double y, double width, double height)

@@ -4,11 +4,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 
+#include <optional>
 #include <vector>
 
 class QPaintDevice;
@@ -80,8 +82,11 @@ private:
     // begin() unless the page has been sent already; false then.
     bool ensurePainting();
     QPen currentPen(const QColor &colour) const;
-    // Paints `shape` in `colour` under the current raster mode.
-    void paintShape(const QPainterPath &shape, const QColor &colour, bool filled);
+    const QFontMetricsF &metrics() const;
+    // Sets the painter up for a line or box in `colour` under the current raster mode.
+    void startShape(const QColor &colour, bool filled);
+    // Undoes startShape; where merging is imitated, redraws the text under `covered`.
+    void finishShape(const QPainterPath &covered, const QColor &colour);
 
     QPaintDevice &m_device;
     QPrinter *m_printer = nullptr;
@@ -97,6 +102,8 @@ private:
     double m_x = 0;
     double m_y = 0;
     QFont m_font;
+    mutable std::optional<QFontMetricsF> m_metrics;   // of m_font on the device
+    std::optional<QFont> m_painterFont;                // the font last given to the painter
     QColor m_textColour = Qt::black;
     int m_lineWidth = 1;
     int m_lineStyle = 0;
