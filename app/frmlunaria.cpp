@@ -1,13 +1,25 @@
 #include "app/frmlunaria.h"
 
 #include "app/splashlogo.h"
+#include "control/controlfile.h"
+#include "dialogs/frmfindfiles.h"
+#include "dialogs/frmselectprt.h"
 #include "platform/fontchooser.h"
 #include "platform/messages.h"
+#include "platform/printers.h"
 #include "platform/usererror.h"
+#include "print/pictureacceptance.h"
+#include "print/preview.h"
+#include "print/printjob.h"
 
 #include <QCheckBox>
+#include <QPageLayout>
+#include <QPixmap>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +29,8 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 QString helpText()
 {
@@ -109,6 +123,10 @@ void frmLunaria::buildControls()
     chkFullPicture->setObjectName(QStringLiteral("chkFullPicture"));
     chkFullPicture->setAccessibleName(chkFullPicture->text());
 
+    lblDevice = new QLabel(central);
+    lblDevice->setObjectName(QStringLiteral("lblDevice"));
+    lblDevice->setAccessibleName(QStringLiteral("Printer"));
+
     lblPictureName = new QLabel(central);
     lblPictureName->setObjectName(QStringLiteral("lblPictureName"));
     lblPictureName->setAccessibleName(QStringLiteral("Picture"));
@@ -134,6 +152,7 @@ void frmLunaria::buildControls()
     form->addWidget(txtMessage[5], 7, 1);
     form->addWidget(chkFullPicture, 8, 1);
     form->addWidget(lblPictureName, 9, 1);
+    form->addWidget(lblDevice, 10, 1);
 
     auto *fonts = new QGroupBox(QStringLiteral("Fonts"), central);
     fonts->setObjectName(QStringLiteral("grpFonts"));
@@ -167,10 +186,22 @@ void frmLunaria::buildControls()
     column->addLayout(commands);
     column->addStretch();
 
+    // The page as it will print, redrawn shortly after every change.
+    picPreview = new QLabel(central);
+    picPreview->setObjectName(QStringLiteral("picPreview"));
+    picPreview->setAccessibleName(QStringLiteral("Page preview"));
+    picPreview->setAlignment(Qt::AlignCenter);
+    picPreview->setMinimumSize(340, 440);
+    picPreview->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    picPreview->setStyleSheet(QStringLiteral("QLabel#picPreview { background: #8a8f99; }"));
+    m_previewTimer = new QTimer(this);
+    m_previewTimer->setSingleShot(true);
+    m_previewTimer->setInterval(150);
+    connect(m_previewTimer, &QTimer::timeout, this, &frmLunaria::drawPreview);
+
     auto *outer = new QHBoxLayout(central);
     outer->addLayout(column, 0);
-    m_previewArea = new QVBoxLayout;
-    outer->addLayout(m_previewArea, 1);
+    outer->addWidget(picPreview, 1);
 
     // Keyboard order follows the form top to bottom, then the buttons left to right.
     QWidget *order[] = {txtYear, txtCopies, txtHeader, txtMessage[0], txtMessage[1], txtMessage[2], txtMessage[3],
@@ -204,6 +235,9 @@ void frmLunaria::connectEdits()
     for (int i = 0; i < 6; ++i)
         connect(txtMessage[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_state.txtMessage[i] = t; });
     connect(chkFullPicture, &QCheckBox::toggled, this, [this](bool on) { m_state.chkFullPicture = on; });
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        connect(edit, &QLineEdit::textChanged, this, &frmLunaria::schedulePreview);
+    connect(chkFullPicture, &QCheckBox::toggled, this, &frmLunaria::schedulePreview);
 }
 
 void frmLunaria::refreshWidgets()
@@ -214,7 +248,19 @@ void frmLunaria::refreshWidgets()
     for (int i = 0; i < 6; ++i)
         showText(txtMessage[i], m_state.txtMessage[i]);
     chkFullPicture->setChecked(m_state.chkFullPicture);
+    if (m_state.picTemp.get() != m_namedPicture) {
+        m_namedPicture = m_state.picTemp.get();
+        m_pictureName = QFileInfo(m_state.strSelectedFile).fileName();
+    }
     lblPictureName->setText(m_state.binSelPic ? QStringLiteral("Picture: %1").arg(m_pictureName) : QStringLiteral("No picture"));
+    lblDevice->setText(QStringLiteral("Printer: %1").arg(m_services.devices ? m_services.devices->currentName() : QString()));
+    const QString fontTip = QStringLiteral("Now: %1");
+    cmdYrFont->setToolTip(fontTip.arg(m_state.strYearFont));
+    cmdHdrFont->setToolTip(fontTip.arg(m_state.strHeaderFont));
+    cmdAdrFont->setToolTip(fontTip.arg(m_state.strAddressFont));
+    cmdMsgFont->setToolTip(fontTip.arg(m_state.strMessageFont));
+    cmdCalendarFont->setToolTip(fontTip.arg(m_state.strCalendarFont));
+    schedulePreview();
     update();
 }
 
@@ -245,9 +291,88 @@ bool frmLunaria::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
+frmFindFiles &frmLunaria::finder()
+{
+    if (!m_finder) {
+        m_finder = new frmFindFiles(this);
+        m_finder->setWindowFlag(Qt::Window);
+        connect(m_finder, &frmFindFiles::selected, this, &frmLunaria::finderSelected);
+        connect(m_finder, &frmFindFiles::cancelled, this, &frmLunaria::finderCancelled);
+    }
+    return *m_finder;
+}
+
+void frmLunaria::showFinder(const QString &instruction, PendingDialog code)
+{
+    frmFindFiles &files = finder();
+    files.setSelectInfo(instruction);
+    m_state.intPendingDialog = code;
+    m_finderChoiceWaiting = false;
+    files.show();
+    files.raise();
+    files.activateWindow();
+}
+
+void frmLunaria::finderSelected()
+{
+    m_finderChoiceWaiting = true;
+    // Window managers differ in whether the main window is activated again when the finder
+    // hides; hand the file over in any case, once.
+    activateWindow();
+    raise();
+    QTimer::singleShot(0, this, &frmLunaria::Form_Activate);
+}
+
+void frmLunaria::finderCancelled()
+{
+    m_finderChoiceWaiting = false;
+    if (m_state.intPendingDialog == PendingPicture || m_state.intPendingDialog == PendingControlFile)
+        m_state.intPendingDialog = PendingNone;
+}
+
 void frmLunaria::Form_Activate()
 {
-    update();
+    m_state.strSelectedFile = finder().strFileName.trimmed();
+    // A file is handed over once per use of the finder: coming back to the window from
+    // another program must not read a control file again (it would use up mark categories)
+    // or reload the picture.
+    if (m_finderChoiceWaiting) {
+        m_finderChoiceWaiting = false;
+        const int pending = m_state.intPendingDialog;
+        if (pending == PendingPicture || pending == PendingControlFile)
+            m_state.intPendingDialog = PendingNone;
+        if (pending == PendingPicture)
+            runCommand(QStringLiteral("Select Picture"), [this] { AcceptPicture(m_state, *m_services.messages); });
+        else if (pending == PendingControlFile)
+            runCommand(QStringLiteral("Select Control File"), [this] { ReadControlFile(m_state, *m_services.messages); });
+    }
+    refreshWidgets();
+}
+
+void frmLunaria::schedulePreview()
+{
+    m_previewTimer->start();
+}
+
+void frmLunaria::drawPreview()
+{
+    const QSize room = picPreview->contentsRect().size() - QSize(16, 16);
+    if (room.width() < 50 || room.height() < 50)
+        return;
+    try {
+        // Draw at the resolution the label shows it at, so the preview stays sharp.
+        const QRectF page = pdfPageLayout().paintRect(QPageLayout::Inch);
+        const double dpi = std::min(room.width() / page.width(), room.height() / page.height());
+        m_preview = renderPreview(m_state, dpi * devicePixelRatioF());
+        QPixmap pixmap = QPixmap::fromImage(m_preview);
+        pixmap.setDevicePixelRatio(devicePixelRatioF());
+        picPreview->setPixmap(pixmap);
+        picPreview->setToolTip(QString());
+    } catch (const UserError &error) {
+        m_preview = QImage();
+        picPreview->setPixmap(QPixmap());
+        picPreview->setText(QStringLiteral("The page cannot be drawn:\n%1").arg(error.reason()));
+    }
 }
 
 QString frmLunaria::SelFontName(const QString &current)
@@ -295,22 +420,46 @@ void frmLunaria::cmdCalendarFont_Click()
 
 void frmLunaria::cmdPickPic_Click()
 {
+    showFinder(QStringLiteral("Select a Picture file.\r\nEither a bmp, gif, jpg or wmf."), PendingPicture);
 }
 
 void frmLunaria::cmdReadControls_Click()
 {
+    showFinder(QStringLiteral("Select a Control file.\r\n  should be a   txt   file."), PendingControlFile);
 }
 
 void frmLunaria::cmdSelPrinter_Click()
 {
+    // A second press while the chooser is open only brings it forward.
+    if (!m_printerChooser) {
+        m_printerChooser = new frmSelectPrt(*m_services.devices, *m_services.messages, this);
+        m_printerChooser->setWindowFlag(Qt::Window);
+        m_printerChooser->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_printerChooser, &frmSelectPrt::deviceSelected, this, &frmLunaria::refreshWidgets);
+    }
+    m_printerChooser->show();
+    m_printerChooser->raise();
+    m_printerChooser->activateWindow();
+    m_state.intPendingDialog = PendingPrinter;
+    m_state.binSelPrt = true;
 }
 
 void frmLunaria::cmdPrint_Click()
 {
+    PrintOutcome outcome = PrintOutcome::Cancelled;
+    if (!runCommand(QStringLiteral("Print Calendar(s)"), [this, &outcome] { outcome = runPrintJob(m_state, *m_services.devices); }))
+        return;
+    if (outcome == PrintOutcome::Printed)
+        statusBar()->showMessage(QStringLiteral("Sent to %1; the marked days are listed in %2")
+                                     .arg(m_services.devices->currentName(), m_state.strListFile),
+                                 10000);
 }
 
 void frmLunaria::cmdExit_Click()
 {
+    delete m_finder.data();
+    if (m_printerChooser)
+        m_printerChooser->close();
     close();
     // Choosers may still be open; "Done" ends the program all the same.
     QCoreApplication::quit();

@@ -2,6 +2,7 @@
 
 #include "model/calendarstate.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -10,6 +11,10 @@
 
 class FontChooser;
 class MessageService;
+class OutputDevices;
+class frmFindFiles;
+class frmSelectPrt;
+class QTimer;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -21,6 +26,7 @@ struct LunariaServices
 {
     MessageService *messages = nullptr;
     FontChooser *fonts = nullptr;
+    OutputDevices *devices = nullptr;
     QDate today = QDate::currentDate();
 };
 
@@ -41,8 +47,12 @@ public:
     // it was, shows a message naming the command and the reason, and returns false.
     bool runCommand(const QString &name, const std::function<void()> &command);
 
-    // Hands a file just chosen in the file finder to its consumer.
+    // Hands a file just chosen in the file finder to its consumer, once per use of the finder.
     void Form_Activate();
+    // The file finder, created hidden on first use.
+    frmFindFiles &finder();
+    // The page preview beside the form, as last drawn.
+    QImage previewImage() const { return m_preview; }
 
 protected:
     bool event(QEvent *event) override;
@@ -68,6 +78,11 @@ private:
     // message) when no printer was chosen since the last print.
     QString SelFontName(const QString &current = QString());
     void chooseFontFor(QString CalendarState::*field);
+    void showFinder(const QString &instruction, PendingDialog code);
+    void finderSelected();
+    void finderCancelled();
+    void schedulePreview();
+    void drawPreview();
 
     LunariaServices m_services;
     CalendarState m_state;
@@ -94,7 +109,16 @@ private:
     QPushButton *cmdExit = nullptr;
     QAction *mnuHelp = nullptr;
     QLabel *lblPictureName = nullptr;
-    QVBoxLayout *m_previewArea = nullptr;
+    QLabel *picPreview = nullptr;
+    QTimer *m_previewTimer = nullptr;
+    QImage m_preview;
+    QPointer<frmFindFiles> m_finder;
+    QPointer<frmSelectPrt> m_printerChooser;
+    QLabel *lblDevice = nullptr;
+    // "Select" was pressed in the finder and its file not yet handed over.
+    bool m_finderChoiceWaiting = false;
+    // The file the picture in picTemp came from, for the form's picture line.
+    const void *m_namedPicture = nullptr;
     QString m_pictureName;
 };
 

@@ -1,14 +1,35 @@
+#include "app/commandline.h"
 #include "app/modlunaria.h"
+#include "platform/printers.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 #include <cstdio>
 
 int main(int argc, char **argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    if (wantsCommandLine(arguments)) {
+        // Printing needs no window: without a display, draw offscreen.
+        if (!haveDisplay())
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("lunaria"));
+        QApplication::setApplicationVersion(QStringLiteral("3.0"));
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        Printers printers;
+        return runCommandLine(arguments, printers, out, err);
+    }
+
     if (!haveDisplay()) {
         std::fputs("lunaria: the calendar window needs a desktop, and no display was found "
-                   "(DISPLAY and WAYLAND_DISPLAY are unset).\n",
+                   "(DISPLAY and WAYLAND_DISPLAY are unset).\n"
+                   "To print without a window: lunaria --print FILE.txt --to calendar.pdf\n",
                    stderr);
         return 1;
     }

@@ -3,7 +3,9 @@
 #include "app/frmlunariasplash.h"
 #include "platform/fontchooser.h"
 #include "platform/messages.h"
+#include "platform/printers.h"
 
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -27,9 +29,23 @@ modLunaria::modLunaria(LunariaServices services, int splashMs)
         m_fonts = std::make_unique<QtFontChooser>();
         services.fonts = m_fonts.get();
     }
+    Printers *printers = nullptr;
+    if (!services.devices) {
+        auto owned = std::make_unique<Printers>();
+        printers = owned.get();
+        services.devices = printers;
+        m_devices = std::move(owned);
+    }
     m_main = std::make_unique<frmLunaria>(services);
     if (m_messages)
         *m_messages = QtMessageService(m_main.get());
+    if (printers) {
+        frmLunaria *window = m_main.get();
+        printers->setSaveLocationAsker([window] {
+            return QFileDialog::getSaveFileName(window, QStringLiteral("Save the calendar as PDF"),
+                                                QStringLiteral("calendar.pdf"), QStringLiteral("PDF files (*.pdf)"));
+        });
+    }
 
     QObject::connect(m_splash, &frmLunariaSplash::dismissed, m_main.get(), [this] {
         ++m_shows;

@@ -24,6 +24,7 @@ public:
 private:
     std::unique_ptr<MessageService> m_messages;
     std::unique_ptr<FontChooser> m_fonts;
+    std::unique_ptr<OutputDevices> m_devices;
     std::unique_ptr<frmLunaria> m_main;
     QPointer<frmLunariaSplash> m_splash;
     int m_shows = 0;

@@ -1,7 +1,5 @@
-#include "app/frmlunaria.h"
-#include "platform/messages.h"
 #include "platform/usererror.h"
-#include "tests/gui/fakes.h"
+#include "tests/gui/windowfixture.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -17,32 +15,7 @@
 
 namespace {
 
-class MainWindow : public ::testing::Test
-{
-protected:
-    RecordingMessageService messages;
-    FakeFontChooser fonts;
-    std::unique_ptr<frmLunaria> window;
-
-    void SetUp() override
-    {
-        LunariaServices services;
-        services.messages = &messages;
-        services.fonts = &fonts;
-        services.today = QDate(2026, 12, 8);
-        window = std::make_unique<frmLunaria>(services);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    template <typename T> T *child(const char *name)
-    {
-        T *w = window->findChild<T *>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    void click(const char *button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
-};
+using MainWindow = WindowTest;
 
 TEST_F(MainWindow, CaptionsAndLabelsAsWritten)
 {

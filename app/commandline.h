@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDate>
+#include <QStringList>
+
+#include <optional>
+
+class OutputDevices;
+class QTextStream;
+class Printers;
+
+// Whether these arguments (without the program name) ask for the command line rather than
+// the calendar window: any argument at all does.
+bool wantsCommandLine(const QStringList &arguments);
+
+// Runs the command line: --print, --list-printers, --help, --version. Returns the exit
+// status: 0 when everything printed, 1 when any control file failed (the others are still
+// printed), 2 for a usage error. `printers` is the device list to print on.
+int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream &out, QTextStream &err,
+                   QDate today = QDate::currentDate());

@@ -1,0 +1,188 @@
+#include "app/commandline.h"
+#include "platform/printers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString pdfText(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QStringLiteral("<pdftotext failed>");
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+class CommandLine : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    Printers printers;
+    QString out;
+    QString err;
+
+    int run(const QStringList &arguments)
+    {
+        out.clear();
+        err.clear();
+        QTextStream o(&out);
+        QTextStream e(&err);
+        const int status = runCommandLine(arguments, printers, o, e, QDate(2026, 12, 8));
+        o.flush();
+        e.flush();
+        return status;
+    }
+
+    QString write(const QString &name, const QByteArray &content)
+    {
+        const QString path = dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        return path;
+    }
+
+    QString family()
+    {
+        return write(QStringLiteral("family.txt"), "YER 2027\r\nHDR The Smith Family\r\nNOT 12 Elm Street\r\n"
+                                                   "MSG Have a happy new year\r\nDTM 2 3 Club meeting\r\n");
+    }
+    QString club()
+    {
+        return write(QStringLiteral("club.txt"), "YER 2028\nHDR Chess Club\nDTM 1 2 Board meeting\nDTM 3 5 Open evening\n");
+    }
+};
+
+TEST_F(CommandLine, OneFileToAPdf)
+{
+    const QString pdf = dir.filePath(QStringLiteral("family.pdf"));
+    ASSERT_EQ(run({QStringLiteral("--print"), family(), QStringLiteral("--to"), pdf}), 0) << err.toStdString();
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains(QLatin1String("2027")));
+    EXPECT_TRUE(text.contains(QLatin1String("The Smith Family")));
+    EXPECT_TRUE(text.contains(QLatin1String("Club meeting")));   // the legend label
+    EXPECT_TRUE(text.contains(QLatin1String("September")));
+    // The date-list file lands beside the control file, as the window writes it.
+    QFile list(dir.filePath(QStringLiteral("family_dl.txt")));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(list.readAll().contains("January 12  Club meeting\r\n"));
+    // One file: no progress lines.
+    EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+}
+
+TEST_F(CommandLine, OneFileToAPng)
+{
+    const QString png = dir.filePath(QStringLiteral("page.png"));
+    ASSERT_EQ(run({QStringLiteral("--print"), family(), QStringLiteral("--to"), png}), 0) << err.toStdString();
+    QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GT(image.height(), image.width()); // a portrait page
+}
+
+TEST_F(CommandLine, SeveralFilesToAFolderOneEachWithProgress)
+{
+    const QString outDir = dir.filePath(QStringLiteral("out"));
+    ASSERT_EQ(run({QStringLiteral("--print"), family(), club(), QStringLiteral("--to"), outDir}), 0) << err.toStdString();
+    EXPECT_TRUE(pdfText(outDir + QStringLiteral("/family.pdf")).contains(QLatin1String("2027")));
+    const QString clubText = pdfText(outDir + QStringLiteral("/club.pdf"));
+    EXPECT_TRUE(clubText.contains(QLatin1String("2028")));
+    EXPECT_TRUE(clubText.contains(QLatin1String("Open evening")));
+    // Fresh defaults per file: the club calendar's first rule takes category 0 again.
+    EXPECT_FALSE(clubText.contains(QLatin1String("Club meeting")));
+    EXPECT_TRUE(err.contains(QStringLiteral("[1/2] %1 -> %2/family.pdf").arg(dir.filePath("family.txt"), outDir)))
+        << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("[2/2] ")));
+}
+
+TEST_F(CommandLine, ABadFileAmongGoodOnesFailsAloneAndIsNamed)
+{
+    const QString bad = write(QStringLiteral("notes.TXT"), "YER 2027\n");
+    const QString outDir = dir.filePath(QStringLiteral("out"));
+    EXPECT_EQ(run({QStringLiteral("--print"), family(), bad, club(), QStringLiteral("--to"), outDir}), 1);
+    EXPECT_TRUE(QFile::exists(outDir + QStringLiteral("/family.pdf")));
+    EXPECT_TRUE(QFile::exists(outDir + QStringLiteral("/club.pdf")));
+    EXPECT_FALSE(QFile::exists(outDir + QStringLiteral("/notes.pdf")));
+    EXPECT_TRUE(err.contains(bad + QStringLiteral(": Select a .txt file. Try again . . ."))) << err.toStdString();
+}
+
+TEST_F(CommandLine, LineMessagesGoToStandardErrorWithTheFileName)
+{
+    QByteArray notes;
+    for (int i = 1; i <= 7; ++i)
+        notes += "NOT line " + QByteArray::number(i) + "\n";
+    const QString file = write(QStringLiteral("many.txt"), notes);
+    EXPECT_EQ(run({QStringLiteral("--print"), file, QStringLiteral("--to"), dir.filePath(QStringLiteral("many.pdf"))}), 0);
+    EXPECT_TRUE(err.contains(file + QStringLiteral(": Only 6 notes allowed. Following note dropped. line 7"))) << err.toStdString();
+}
+
+TEST_F(CommandLine, AnUnknownPrinterIsAnErrorListingTheDevices)
+{
+    EXPECT_EQ(run({QStringLiteral("--print"), family(), QStringLiteral("--printer"), QStringLiteral("No Such Printer")}), 2);
+    EXPECT_TRUE(err.contains(QLatin1String("No Such Printer")));
+    EXPECT_TRUE(err.contains(QStringLiteral(" %1").arg(PdfDeviceName)));
+}
+
+TEST_F(CommandLine, ListPrintersNumbersAsTheChooserDoes)
+{
+    EXPECT_EQ(run({QStringLiteral("--list-printers")}), 0);
+    const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList names = printers.deviceNames();
+    ASSERT_EQ(lines.size(), names.size());
+    EXPECT_EQ(lines.last(), QStringLiteral("%1 %2").arg(QString::number(names.size()).rightJustified(3), PdfDeviceName));
+    EXPECT_TRUE(lines.first().startsWith(QLatin1String("  1 ")));
+}
+
+TEST_F(CommandLine, HelpAndVersion)
+{
+    EXPECT_EQ(run({QStringLiteral("--help")}), 0);
+    for (const char *option : {"--print", "--to", "--printer", "--copies", "--list-printers", "--version"})
+        EXPECT_TRUE(out.contains(QLatin1String(option))) << option;
+    EXPECT_EQ(run({QStringLiteral("--version")}), 0);
+    EXPECT_TRUE(out.contains(QLatin1String("3.0")));
+}
+
+TEST_F(CommandLine, UsageErrors)
+{
+    const QString f = family();
+    const QList<QStringList> cases = {
+        {QStringLiteral("--bogus")},
+        {QStringLiteral("--print")},
+        {f},
+        {QStringLiteral("--print"), f, QStringLiteral("--copies"), QStringLiteral("0")},
+        {QStringLiteral("--print"), f, QStringLiteral("--copies"), QStringLiteral("three")},
+        {QStringLiteral("--print"), f, QStringLiteral("--copies"), QStringLiteral("40000")},
+        {QStringLiteral("--print"), f, club(), QStringLiteral("--to"), dir.filePath(QStringLiteral("both.pdf"))},
+        {QStringLiteral("--print"), f, QStringLiteral("--to"), dir.filePath(QStringLiteral("x.pdf")), QStringLiteral("--printer"),
+         PdfDeviceName},
+    };
+    for (const QStringList &arguments : cases) {
+        SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
+        EXPECT_EQ(run(arguments), 2);
+        EXPECT_TRUE(err.contains(QLatin1String("lunaria: "))) << err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("both.pdf"))));
+}
+
+TEST_F(CommandLine, AFailedWriteLeavesTheEarlierPageAndSaysWhy)
+{
+    const QString pdf = dir.filePath(QStringLiteral("family.pdf"));
+    ASSERT_EQ(run({QStringLiteral("--print"), family(), QStringLiteral("--to"), pdf}), 0);
+    const qint64 size = QFileInfo(pdf).size();
+    // The year overflows 16 bits: nothing is sent, the earlier page stays.
+    const QString broken = write(QStringLiteral("family.txt"), "YER 40000\nHDR Too far\n");
+    EXPECT_EQ(run({QStringLiteral("--print"), broken, QStringLiteral("--to"), pdf}), 1);
+    EXPECT_TRUE(err.contains(QLatin1String("Overflow"))) << err.toStdString();
+    EXPECT_EQ(QFileInfo(pdf).size(), size);
+    EXPECT_FALSE(pdfText(pdf).contains(QLatin1String("Too far")));
+}
+
+} // namespace

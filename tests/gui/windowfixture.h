@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/frmlunaria.h"
+#include "platform/messages.h"
+#include "platform/printers.h"
+#include "tests/gui/fakes.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The real main window, offscreen, with recorders for messages and fonts, the real device
+// list (the PDF device saving into a temporary folder), and that folder as the current one,
+// where the date-list file goes.
+class WindowTest : public ::testing::Test
+{
+protected:
+    RecordingMessageService messages;
+    FakeFontChooser fonts;
+    Printers printers;
+    QTemporaryDir dir;
+    QString savedFolder;
+    QString pdfAnswer;        // what the save dialog answers; empty = cancelled
+    std::unique_ptr<frmLunaria> window;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        savedFolder = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        pdfAnswer = dir.filePath(QStringLiteral("calendar.pdf"));
+        printers.setSaveLocationAsker([this] { return pdfAnswer; });
+        LunariaServices services;
+        services.messages = &messages;
+        services.fonts = &fonts;
+        services.devices = &printers;
+        services.today = QDate(2026, 12, 8);
+        window = std::make_unique<frmLunaria>(services);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        QDir::setCurrent(savedFolder);
+    }
+
+    template <typename T> T *child(const char *name, QObject *parent = nullptr)
+    {
+        T *w = (parent ? parent : window.get())->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void click(const char *button, QObject *parent = nullptr)
+    {
+        QTest::mouseClick(child<QPushButton>(button, parent), Qt::LeftButton);
+    }
+};
