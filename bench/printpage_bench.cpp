@@ -1,0 +1,88 @@
+#include "layout/datelistsink.h"
+#include "layout/dayrules.h"
+#include "platform/pictureloader.h"
+#include "platform/printers.h"
+#include "platform/qpainterpagesurface.h"
+#include "print/composepage.h"
+#include "print/preview.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPdfWriter>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// A full calendar: header, address, message, a picture beside the header and five rules.
+CalendarState fullCalendar()
+{
+    using namespace std::chrono;
+    CalendarState state = loadDefaults(QDate(2026, 6, 1));
+    state.txtYear = QStringLiteral("2027");
+    state.txtHeader = QStringLiteral("The Smith Family Calendar");
+    state.txtMessage[5] = QStringLiteral("Happy New Year from all of us");
+    const char *address[] = {"12 High Street", "Springfield", "Telephone 555 0123", "smith@example.org", "Est. 1999"};
+    for (int i = 0; i < 5; ++i)
+        state.textLines[i] = state.txtMessage[i] = QString::fromLatin1(address[i]);
+    MarkNthWeekday(state, 3, 2, QStringLiteral("Board meeting"));
+    MarkNthWeekday(state, 7, 4, QStringLiteral("Market"));
+    MarkNthWeekday(state, 1, 1, QStringLiteral("Family lunch"));
+    MarkEveryNWeeks(state, year{2027} / January / day{5}, 2, QStringLiteral("Bins"));
+    MarkEveryNWeeks(state, year{2027} / March / day{12}, 3, QStringLiteral("Choir"));
+    QString error;
+    state.picTemp = loadPicture(QStringLiteral(LUNARIA_SOURCE_DIR "/examples/pictures/house.bmp"), &error);
+    if (!state.picTemp) {
+        std::fprintf(stderr, "cannot load the example picture: %s\n", qPrintable(error));
+        std::exit(1);
+    }
+    state.binSelPic = true;
+    return state;
+}
+
+void WholePageOntoAPdfInMemory(benchmark::State &bench)
+{
+    const CalendarState state = fullCalendar();
+    qint64 bytes = 0;
+    for (auto _ : bench) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(pdfPageLayout());
+        QPainterPageSurface surface(writer, PdfDeviceName);
+        NullDateListSink noList;
+        composePage(state, surface, noList);
+        surface.endDocument();
+        bytes = buffer.size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    bench.counters["pdf_bytes"] = double(bytes);
+}
+BENCHMARK(WholePageOntoAPdfInMemory)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+void WholePageOntoA96DpiImage(benchmark::State &bench)
+{
+    const CalendarState state = fullCalendar();
+    for (auto _ : bench) {
+        const QImage page = renderPreview(state, 96);
+        benchmark::DoNotOptimize(page.constBits());
+    }
+}
+BENCHMARK(WholePageOntoA96DpiImage)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
