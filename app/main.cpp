@@ -7,6 +7,19 @@
 
 #include <cstdio>
 
+namespace {
+QtMessageHandler qtHandler = nullptr;
+
+// On a machine without a desktop session Qt warns that XDG_RUNTIME_DIR is unset; the
+// command line does not need that folder, and the line would read like a failure.
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+        return;
+    qtHandler(type, context, message);
+}
+}
+
 int main(int argc, char **argv)
 {
     QStringList arguments;
@@ -17,6 +30,7 @@ int main(int argc, char **argv)
         // Printing needs no window: without a display, draw offscreen.
         if (!haveDisplay())
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        qtHandler = qInstallMessageHandler(quietHandler);
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("lunaria"));
         QApplication::setApplicationVersion(QStringLiteral("3.0"));
