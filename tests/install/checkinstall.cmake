@@ -1,0 +1,33 @@
+# Installs the build into a scratch prefix and checks that a user gets the program, its menu
+# entry with the icon it names, and the examples.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+foreach(path bin/lunaria share/applications/lunaria.desktop share/icons/hicolor/scalable/apps/lunaria.svg
+             share/doc/lunaria/examples/family.txt share/doc/lunaria/examples/club.txt)
+  if(NOT EXISTS "${PREFIX}/${path}")
+    message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+
+file(READ "${PREFIX}/share/applications/lunaria.desktop" entry)
+foreach(line "Exec=lunaria" "Icon=lunaria" "Type=Application")
+  string(FIND "${entry}" "${line}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the desktop entry lacks ${line}")
+  endif()
+endforeach()
+
+# A control file's picture is named relative to it, so the pictures must come along.
+file(STRINGS "${PREFIX}/share/doc/lunaria/examples/family.txt" pictures REGEX "^[Pp][Ii][Cc] ")
+foreach(line ${pictures})
+  string(REGEX REPLACE "^[Pp][Ii][Cc] +" "" picture "${line}")
+  string(STRIP "${picture}" picture)
+  if(NOT EXISTS "${PREFIX}/share/doc/lunaria/examples/${picture}")
+    message(FATAL_ERROR "the family example's picture ${picture} is not installed")
+  endif()
+endforeach()
