@@ -10,6 +10,8 @@
 #include <QPainterPathStroker>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
@@ -118,12 +120,14 @@ void QPainterPageSurface::setCopies(int copies)
 
 void QPainterPageSurface::setFontName(const QString &family)
 {
+    m_shapedTexts = nullptr;
     m_metrics.reset();
     m_font.setFamily(family);
 }
 
 void QPainterPageSurface::setFontSize(double points)
 {
+    m_shapedTexts = nullptr;
     m_metrics.reset();
     if (points > 0)
         m_font.setPointSizeF(points);
@@ -131,6 +135,7 @@ void QPainterPageSurface::setFontSize(double points)
 
 void QPainterPageSurface::setFontBold(bool bold)
 {
+    m_shapedTexts = nullptr;
     m_metrics.reset();
     m_font.setBold(bold);
 }
@@ -143,9 +148,32 @@ const QFontMetricsF &QPainterPageSurface::metrics() const
     return *m_metrics;
 }
 
+QPainterPageSurface::ShapedText &QPainterPageSurface::shaped(const QString &text) const
+{
+    // A page repeats the same few texts (day numbers, initials) in a few fonts: shape each
+    // once per font instead of at every measure and draw.
+    if (!m_shapedTexts) {
+        const auto found = std::find_if(m_fontCaches.begin(), m_fontCaches.end(),
+                                        [this](const FontCache &cache) { return cache.font == m_font; });
+        if (found != m_fontCaches.end()) {
+            m_shapedTexts = &found->texts;
+        } else {
+            m_fontCaches.push_back({m_font, {}});
+            m_shapedTexts = &m_fontCaches.back().texts;
+        }
+    }
+    auto entry = m_shapedTexts->find(text);
+    if (entry == m_shapedTexts->end()) {
+        QStaticText staticText(text);
+        staticText.setTextFormat(Qt::PlainText);
+        entry = m_shapedTexts->insert(text, {metrics().horizontalAdvance(text), staticText});
+    }
+    return *entry;
+}
+
 double QPainterPageSurface::textWidth(const QString &text) const
 {
-    return metrics().horizontalAdvance(text) * TwipsPerInch / m_dpiX;
+    return shaped(text).advance * TwipsPerInch / m_dpiX;
 }
 
 void QPainterPageSurface::printText(const QString &text, bool endLine)
@@ -153,7 +181,8 @@ void QPainterPageSurface::printText(const QString &text, bool endLine)
     if (!ensurePainting())
         return;
     const QFontMetricsF &metrics = this->metrics();
-    const double advance = metrics.horizontalAdvance(text);
+    ShapedText &shapedText = shaped(text);
+    const double advance = shapedText.advance;
     const QPointF topLeft(toDeviceX(m_x), toDeviceY(m_y));
     const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
 
@@ -162,7 +191,7 @@ void QPainterPageSurface::printText(const QString &text, bool endLine)
         m_painterFont = m_font;
     }
     m_painter.setPen(m_textColour);
-    m_painter.drawText(baseline, text);
+    m_painter.drawStaticText(topLeft, shapedText.staticText);
     if (!m_nativeRasterOps && !text.isEmpty())
         m_drawnTexts.push_back({text, m_painter.font(), baseline,
                                 metrics.boundingRect(text).translated(baseline).united(

@@ -5,10 +5,12 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
+#include <QStaticText>
 
 #include <optional>
 #include <vector>
@@ -78,7 +80,20 @@ private:
         QColor colour;
     };
 
+    // A text shaped once in one font: its advance (device units) and its laid-out glyphs.
+    struct ShapedText
+    {
+        double advance;
+        QStaticText staticText;
+    };
+    struct FontCache
+    {
+        QFont font;
+        QHash<QString, ShapedText> texts;
+    };
+
     QPainterPageSurface(QPaintDevice &device, QPrinter *printer, QString deviceName);
+    ShapedText &shaped(const QString &text) const;
     // begin() unless the page has been sent already; false then.
     bool ensurePainting();
     QPen currentPen(const QColor &colour) const;
@@ -104,6 +119,8 @@ private:
     QFont m_font;
     mutable std::optional<QFontMetricsF> m_metrics;   // of m_font on the device
     std::optional<QFont> m_painterFont;                // the font last given to the painter
+    mutable std::vector<FontCache> m_fontCaches;
+    mutable QHash<QString, ShapedText> *m_shapedTexts = nullptr;  // m_font's, once looked up
     QColor m_textColour = Qt::black;
     int m_lineWidth = 1;
     int m_lineStyle = 0;

@@ -202,10 +202,6 @@ TEST(QPainterPageSurface, MarkOnAPdfLooksLikeTheMarkOnAnImage)
               0);
     const QImage pdf(prefix + QStringLiteral(".png"));
     ASSERT_FALSE(pdf.isNull());
-    if (qEnvironmentVariableIsSet("LUNARIA_KEEP_RASTER")) {
-        pdf.copy(0, 0, 600, 450).save(qEnvironmentVariable("LUNARIA_KEEP_RASTER") + QStringLiteral("-pdf.png"));
-        marked.save(qEnvironmentVariable("LUNARIA_KEEP_RASTER") + QStringLiteral("-image.png"));
-    }
 
     const QRect box = pixelRect(boxTwips, Dpi);
     const QRect inside = box.adjusted(4, 4, -4, -4);
@@ -295,6 +291,41 @@ TEST(QPainterPageSurface, PrintTextMovesTheCursorByTheFontsMetrics)
     surface.printText(QStringLiteral("!"), true);
     EXPECT_EQ(surface.currentX(), 0);
     EXPECT_NEAR(surface.currentY(), 200 + metrics.lineSpacing() * 15, 1e-6);
+}
+
+TEST(QPainterPageSurface, TextStandsWithItsTopLeftAtTheCursor)
+{
+    QImage image = pageImage(300, 300, 96);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(20);
+    const QFontMetricsF metrics(font, &image);
+    {
+        QPainterPageSurface surface(image, QStringLiteral("image"));
+        surface.setFontName(QStringLiteral("Arial"));
+        surface.setFontSize(20);
+        surface.setCurrentX(1440);
+        surface.setCurrentY(1440);
+        surface.printText(QStringLiteral("H"), false);
+        surface.printText(QStringLiteral("H"), false);
+        surface.endDocument();
+    }
+    // The cursor is at device (96, 96); the first H's ink starts at its left bearing and
+    // its cap height below the font's ascent, the second one advance further right.
+    const QRectF ink = metrics.tightBoundingRect(QStringLiteral("H")).translated(96, 96 + metrics.ascent());
+    int left = image.width();
+    int top = image.height();
+    int secondLeft = image.width();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (isDark(image.pixel(x, y))) {
+                top = qMin(top, y);
+                left = qMin(left, x);
+                if (x > ink.right() + 2)
+                    secondLeft = qMin(secondLeft, x);
+            }
+    EXPECT_NEAR(left, ink.left(), 1.5);
+    EXPECT_NEAR(top, ink.top(), 1.5);
+    EXPECT_NEAR(secondLeft, ink.left() + metrics.horizontalAdvance(QStringLiteral("H")), 1.5);
 }
 
 TEST(QPainterPageSurface, TwipsMapByEachAxisResolution)
