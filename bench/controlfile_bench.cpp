@@ -1,0 +1,61 @@
+#include "control/controlfile.h"
+#include "platform/messages.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A long control file as a club might keep one: a few directives among thousands of comment
+// and header lines, five rules near the end.
+QByteArray longControlFile(int lines)
+{
+    QByteArray text;
+    text += "YER 2027\r\nHDR The Riverside Chess Club\r\nMSG Every member welcome\r\n";
+    for (int i = 0; text.count('\n') < lines - 8; ++i) {
+        if (i % 10 == 0)
+            text += "HDR The Riverside Chess Club, season " + QByteArray::number(i) + "\r\n";
+        else
+            text += "REM round " + QByteArray::number(i) + ": board pairings are posted in the club room\r\n";
+    }
+    text += "NOT Meets at the library\r\nNOT 14 River Road\r\n";
+    text += "DTM 1 2 Committee\r\nDTM 3 5 Open evening\r\nDTM 4 7 Junior tournament\r\n";
+    text += "EFW 2027-01-04 2 Coaching\r\nEFW 2027-02-06 4 League match\r\n";
+    return text;
+}
+
+void ControlFileOf10000Lines(benchmark::State &bench)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("club.txt"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(longControlFile(10000));
+    file.close();
+
+    const CalendarState fresh = loadDefaults(QDate(2026, 12, 8));
+    for (auto _ : bench) {
+        CalendarState state = fresh;
+        state.strSelectedFile = path;
+        RecordingMessageService messages;
+        ReadControlFile(state, messages);
+        if (state.MarkCount != 5 || !messages.messages().isEmpty())
+            bench.SkipWithError("the control file was not read as expected");
+        benchmark::DoNotOptimize(state.DayMarks);
+    }
+}
+BENCHMARK(ControlFileOf10000Lines)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
