@@ -37,7 +37,8 @@ WmfPlayback::WmfPlayback(QPainter &painter, const QRectF &target, const QRectF &
         m_devicePixelsPerReferencePixel = device->logicalDpiX() > 0 ? device->logicalDpiX() / 96.0 : 1;
     }
     m_rasterDevice = m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Raster;
-    m_painter.setRenderHint(QPainter::Antialiasing);
+    // Antialiasing pays on screens; at print resolutions it only costs time.
+    m_painter.setRenderHint(QPainter::Antialiasing, !m_rasterDevice || m_dpiY < 200);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
     updateMapping();

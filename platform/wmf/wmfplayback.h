@@ -2,6 +2,7 @@
 
 #include "platform/wmf/wmfobjects.h"
 #include "platform/wmf/wmfrecords.h"
+#include "platform/wmf/wmftext.h"
 
 #include <QPainterPath>
 #include <QRegion>
@@ -69,6 +70,8 @@ private:
     void textOut(const WmfRecord &r);
     void extTextOut(const WmfRecord &r);
     void drawText(QPointF logical, QByteArrayView bytes, const QList<int> &dx, int options, const QRectF &rect);
+    bool drawPlacedGlyphs(const QFont &font, qreal pixelSize, const QList<WmfTextUnit> &units,
+                          const QList<qreal> &advances, QPointF origin);
 
     // Bitmaps and pattern fills.
     void blit(const WmfRecord &r);

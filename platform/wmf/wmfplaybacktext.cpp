@@ -2,7 +2,10 @@
 
 #include "platform/wmf/wmftext.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QHash>
 #include <QPainter>
 
@@ -36,6 +39,60 @@ qreal emPerCellHeight(const QString &family)
 }
 
 } // namespace
+
+bool WmfPlayback::drawPlacedGlyphs(const QFont &font, qreal pixelSize, const QList<WmfTextUnit> &units,
+                                   const QList<qreal> &advances, QPointF origin)
+{
+    // Laying out each character as its own string costs a text layout per character; with
+    // the positions given, the glyphs can be placed directly when the font has them all.
+    QString text;
+    text.reserve(units.size());
+    for (const WmfTextUnit &unit : units) {
+        if (unit.text.size() != 1)
+            return false;
+        text += unit.text;
+    }
+    // Each resized raw font has its own glyph cache: keep them, or every replay renders every
+    // glyph afresh. The few sizes a metafile uses make a small cache.
+    static QHash<QString, QRawFont> rawFonts;
+    static const bool cleanedUpWithTheApplication = [] {
+        // Font engines must go before the application's font database does.
+        qAddPostRoutine([] { rawFonts.clear(); });
+        return true;
+    }();
+    Q_UNUSED(cleanedUpWithTheApplication);
+    const QString key = font.key() + QLatin1Char('/') + QString::number(pixelSize, 'g', 6);
+    auto found = rawFonts.find(key);
+    if (found == rawFonts.end()) {
+        if (rawFonts.size() >= 256)
+            rawFonts.clear();
+        QRawFont created = QRawFont::fromFont(font);
+        if (created.isValid())
+            created.setPixelSize(pixelSize);
+        found = rawFonts.insert(key, created);
+    }
+    const QRawFont &raw = *found;
+    if (!raw.isValid())
+        return false;
+    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    if (glyphs.size() != text.size() || glyphs.contains(0))
+        return false;
+    QList<QPointF> positions;
+    positions.reserve(glyphs.size());
+    qreal x = origin.x();
+    for (qreal advance : advances) {
+        positions.append(QPointF(x, origin.y()));
+        x += advance;
+    }
+    QGlyphRun run;
+    run.setRawFont(raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    run.setUnderline(font.underline());
+    run.setStrikeOut(font.strikeOut());
+    m_painter.drawGlyphRun(QPointF(0, 0), run);
+    return true;
+}
 
 void WmfPlayback::textOut(const WmfRecord &r)
 {
@@ -169,7 +226,7 @@ void WmfPlayback::drawText(QPointF logical, QByteArrayView bytes, const QList<in
         for (const WmfTextUnit &unit : units)
             text += unit.text;
         m_painter.drawText(QPointF(x, baseline), text);
-    } else {
+    } else if (!drawPlacedGlyphs(font, emTarget, units, advances, QPointF(x, baseline))) {
         for (qsizetype i = 0; i < units.size(); ++i) {
             m_painter.drawText(QPointF(x, baseline), units.at(i).text);
             x += advances.at(i);

@@ -1,0 +1,78 @@
+// Loading and drawing the largest metafile sample onto a 300 dpi page area. Target: median
+// under 10 ms per load and draw.
+
+#include "platform/picture.h"
+#include "platform/pictureloader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString largestMetafile()
+{
+    const QDir dir(QStringLiteral(LUNARIA_SOURCE_DIR "/../shared/samples/pictures/wmf"));
+    const QFileInfoList files = dir.entryInfoList({QStringLiteral("*.wmf")}, QDir::Files, QDir::Size);
+    return files.isEmpty() ? QString() : files.first().absoluteFilePath();
+}
+
+// A page area `widthTwips` x `heightTwips` at 300 dpi, the picture fitted into it.
+void loadAndDraw(benchmark::State &state, int widthTwips, int heightTwips)
+{
+    const QString path = largestMetafile();
+    if (path.isEmpty()) {
+        state.SkipWithError("../shared/samples is not present");
+        return;
+    }
+    QImage page(widthTwips * 300 / 1440, heightTwips * 300 / 1440, QImage::Format_RGB32);
+    page.setDotsPerMeterX(11811);
+    page.setDotsPerMeterY(11811);
+    page.fill(Qt::white);
+    for (auto _ : state) {
+        const auto picture = loadPicture(path);
+        if (!picture) {
+            state.SkipWithError("the sample did not load");
+            return;
+        }
+        const QSizeF fitted = QSizeF(picture->naturalSizeTwips()).scaled(page.size(), Qt::KeepAspectRatio);
+        QPainter painter(&page);
+        picture->draw(painter, QRectF(QPointF(0, 0), fitted));
+        painter.end();
+        benchmark::DoNotOptimize(page.constBits());
+    }
+    state.SetLabel(QFileInfo(path).fileName().toStdString());
+}
+
+// A whole letter-size page (8.5 x 11 in), the picture as large as it fits.
+void LargestMetafileOnto300DpiPage(benchmark::State &state)
+{
+    loadAndDraw(state, 12240, 15840);
+}
+
+// The picture frame across the top of the page (11160 x 3000 twips), as a calendar prints it.
+void LargestMetafileInto300DpiTopFrame(benchmark::State &state)
+{
+    loadAndDraw(state, 11160, 3000);
+}
+
+BENCHMARK(LargestMetafileOnto300DpiPage)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(LargestMetafileInto300DpiTopFrame)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
