@@ -215,4 +215,89 @@ TEST_F(Cups, DeviceRuleTakesHpLaserPrintersByTheirName)
     EXPECT_EQ(newJobs(), 0);
 }
 
+// A PDF printer that can print on both sides, so that Qt passes the duplex setting on.
+const char *DuplexPpd = R"ppd(*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "LUNDUPLX.PPD"
+*Manufacturer: "Lunaria"
+*Product: "(Lunaria Duplex Test)"
+*ModelName: "Lunaria Duplex Test"
+*ShortNickName: "Lunaria Duplex Test"
+*NickName: "Lunaria Duplex Test"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: False
+*DefaultColorSpace: Gray
+*FileSystem: False
+*Throughput: "1"
+*LandscapeOrientation: Plus90
+*TTRasterizer: Type42
+*cupsFilter2: "application/pdf application/pdf 0 -"
+*OpenUI *PageSize/Media Size: PickOne
+*OrderDependency: 10 AnySetup *PageSize
+*DefaultPageSize: Letter
+*PageSize Letter/US Letter: "<</PageSize[612 792]>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion/Media Size: PickOne
+*OrderDependency: 10 AnySetup *PageRegion
+*DefaultPageRegion: Letter
+*PageRegion Letter/US Letter: "<</PageSize[612 792]>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: Letter
+*ImageableArea Letter/US Letter: "12 12 600 780"
+*DefaultPaperDimension: Letter
+*PaperDimension Letter/US Letter: "612 792"
+*OpenUI *Duplex/2-Sided Printing: PickOne
+*OrderDependency: 20 AnySetup *Duplex
+*DefaultDuplex: None
+*Duplex None/Off: "<</Duplex false>>setpagedevice"
+*Duplex DuplexNoTumble/Long Edge: "<</Duplex true/Tumble false>>setpagedevice"
+*Duplex DuplexTumble/Short Edge: "<</Duplex true/Tumble true>>setpagedevice"
+*CloseUI: *Duplex
+)ppd";
+
+TEST_F(Cups, HpLaserPrinterGetsLongEdgeDuplexOnTheJob)
+{
+    QTemporaryDir ppdDir;
+    const QString ppd = ppdDir.filePath(QStringLiteral("duplex.ppd"));
+    {
+        QFile file(ppd);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(DuplexPpd);
+    }
+    struct Case
+    {
+        const char *queue;
+        const char *description;
+        const char *sides;
+    };
+    for (const Case c : {Case{"Lunaria_Duplex_HP", "HP LaserJet 4250 duplex", "sides=two-sided-long-edge"},
+                         Case{"Lunaria_Duplex_Lower", "hp laserjet 4250 duplex", "sides=one-sided"}}) {
+        SCOPED_TRACE(c.queue);
+        const QString queue = QString::fromLatin1(c.queue);
+        bool ok = false;
+        // Printer drivers are deprecated in CUPS and still work.
+        s_server->run(QStringLiteral("lpadmin"),
+                      {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                       QStringLiteral("capture:") + s_server->captureDir(), QStringLiteral("-P"), ppd,
+                       QStringLiteral("-D"), QString::fromLatin1(c.description)},
+                      &ok);
+        ASSERT_TRUE(ok);
+        const int before = int(s_server->waitForJobs(0, 0).size());
+        CalendarState state = loadDefaults(QDate(2026, 6, 1));
+        Printers printers;
+        printers.setCurrentByName(queue);
+        ASSERT_EQ(runPrintJob(state, printers), PrintOutcome::Printed);
+        const QStringList jobs = s_server->waitForJobs(before + 1, 30);
+        removeQueue(queue);
+        ASSERT_EQ(jobs.size(), before + 1);
+        const QString options =
+            QString::fromUtf8(readAll(s_server->captureDir() + QLatin1Char('/') + jobs.last() + QStringLiteral(".options")));
+        EXPECT_TRUE(options.split(QLatin1Char(' ')).contains(QLatin1String(c.sides))) << options.toStdString();
+    }
+}
+
 } // namespace
