@@ -135,7 +135,11 @@ bool WmfObjectTable::add(WmfObject object)
             return true;
         }
     }
-    return false;
+    if (m_objects.size() >= m_slots)
+        return false;
+    m_objects.push_back(std::move(object));
+    m_firstFree = m_objects.size();
+    return true;
 }
 
 const WmfObject *WmfObjectTable::at(int index) const

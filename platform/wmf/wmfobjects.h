@@ -66,7 +66,8 @@ WmfObject wmfRegionFrom(const WmfRecord &record);
 class WmfObjectTable
 {
 public:
-    explicit WmfObjectTable(int slots) : m_objects(size_t(qBound(0, slots, 65535))) {}
+    // The table grows as objects are created, up to `slots` (a header may claim 65535).
+    explicit WmfObjectTable(int slots) : m_slots(size_t(qBound(0, slots, 65535))) {}
     // False when every slot is taken (the object is then dropped).
     bool add(WmfObject object);
     // The object in `index`, or nullptr for an empty or out-of-range index.
@@ -75,5 +76,6 @@ public:
 
 private:
     std::vector<WmfObject> m_objects;
+    size_t m_slots = 0;
     size_t m_firstFree = 0;
 };

@@ -292,6 +292,17 @@ TEST(WmfObjectsTest, CreatedObjectsTakeTheLowestFreeSlot)
     EXPECT_EQ(render(b.build(4)).pixel(50, 50), red);
 }
 
+TEST(WmfObjectsTest, ObjectsBeyondTheHeadersCountAreDropped)
+{
+    using namespace WmfFunction;
+    WmfBuilder b;
+    b.window(0, 0, 100, 100).solidBrush(red).solidBrush(blue);
+    b.record(SelectObject, {0}).record(SelectObject, {1}).rectangle(0, 0, 100, 100).eof();
+    // One slot: the blue brush is never created, so selecting slot 1 changes nothing.
+    EXPECT_EQ(render(b.build(1)).pixel(50, 50), red);
+    EXPECT_EQ(render(b.build(2)).pixel(50, 50), blue);
+}
+
 TEST(WmfObjectsTest, SaveAndRestoreBringBackTheBrush)
 {
     using namespace WmfFunction;
