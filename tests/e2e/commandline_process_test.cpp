@@ -79,37 +79,11 @@ TEST(LunariaProcess, HelpAndUsageErrors)
     EXPECT_TRUE(bad.err.contains(QLatin1String("frobnicate"))) << bad.err.toStdString();
 }
 
-class LunariaCups : public ::testing::Test
+class LunariaCups : public CupsSuite
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_skip = CupsTestServer::unavailableReason();
-        if (!s_skip.isEmpty())
-            return;
-        s_server = new CupsTestServer;
-        if (!s_server->start(QStringLiteral("CommandLineQueue"), &s_error)) {
-            delete s_server;
-            s_server = nullptr;
-        }
-    }
-    static void TearDownTestSuite()
-    {
-        if (s_server)
-            s_server->stop();
-        delete s_server;
-        s_server = nullptr;
-    }
-    void SetUp() override
-    {
-        if (!s_skip.isEmpty())
-            GTEST_SKIP() << s_skip.toStdString();
-        ASSERT_NE(s_server, nullptr) << "the private cupsd did not start: " << s_error.toStdString();
-    }
-
-    static inline CupsTestServer *s_server = nullptr;
-    static inline QString s_skip;
-    static inline QString s_error;
+    static void SetUpTestSuite() { startServer(QStringLiteral("CommandLineQueue")); }
+    static void TearDownTestSuite() { stopServer(); }
 };
 
 TEST_F(LunariaCups, ListPrintersShowsTheQueueThenThePdfDevice)

@@ -42,33 +42,17 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class Cups : public testing::Test
+class Cups : public CupsSuite
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_skip = CupsTestServer::unavailableReason();
-        if (!s_skip.isEmpty())
-            return;
-        s_server = new CupsTestServer;
-        if (!s_server->start(Queue, &s_error)) {
-            delete s_server;
-            s_server = nullptr;
-        }
-    }
-    static void TearDownTestSuite()
-    {
-        if (s_server)
-            s_server->stop();
-        delete s_server;
-        s_server = nullptr;
-    }
+    static void SetUpTestSuite() { startServer(Queue); }
+    static void TearDownTestSuite() { stopServer(); }
 
     void SetUp() override
     {
-        if (!s_skip.isEmpty())
-            GTEST_SKIP() << s_skip.toStdString();
-        ASSERT_NE(s_server, nullptr) << "the private cupsd did not start: " << s_error.toStdString();
+        CupsSuite::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         ASSERT_TRUE(m_dir.isValid());
         m_previousFolder = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
@@ -96,10 +80,6 @@ protected:
         s_server->run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), name});
     }
     int newJobs() const { return int(s_server->waitForJobs(0, 0).size()) - m_jobsBefore; }
-
-    static inline CupsTestServer *s_server = nullptr;
-    static inline QString s_skip;
-    static inline QString s_error;
 
     QTemporaryDir m_dir;
     QString m_previousFolder;

@@ -112,3 +112,30 @@ QStringList CupsTestServer::waitForJobs(int count, int seconds) const
         QThread::msleep(100);
     }
 }
+
+void CupsSuite::startServer(const QString &queue)
+{
+    s_skip = CupsTestServer::unavailableReason();
+    if (!s_skip.isEmpty())
+        return;
+    s_server = new CupsTestServer;
+    if (!s_server->start(queue, &s_error)) {
+        delete s_server;
+        s_server = nullptr;
+    }
+}
+
+void CupsSuite::stopServer()
+{
+    if (s_server)
+        s_server->stop();
+    delete s_server;
+    s_server = nullptr;
+}
+
+void CupsSuite::SetUp()
+{
+    if (!s_skip.isEmpty())
+        GTEST_SKIP() << s_skip.toStdString();
+    ASSERT_NE(s_server, nullptr) << "the private cupsd did not start: " << s_error.toStdString();
+}

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
 // A private CUPS scheduler for one test suite, started through scripts/cups-test-server in a
@@ -37,3 +39,18 @@ private:
 // Points the CUPS library of this process (already loaded by Qt's print plugin) at
 // `server`; an empty string restores its default.
 void pointCupsAt(const QString &server);
+
+// A test suite sharing one private scheduler, started for the suite with startServer() from
+// SetUpTestSuite and stopped with stopServer(). Its tests skip where no scheduler can run.
+class CupsSuite : public ::testing::Test
+{
+protected:
+    static void startServer(const QString &queue);
+    static void stopServer();
+    // Skips the test, or fails it when the scheduler should have started and did not.
+    void SetUp() override;
+
+    static inline CupsTestServer *s_server = nullptr;
+    static inline QString s_skip;
+    static inline QString s_error;
+};
