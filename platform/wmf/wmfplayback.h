@@ -48,7 +48,6 @@ public:
 private:
     void dispatch(const WmfRecord &r);
     void updateMapping();
-    QPointF toTarget(QPointF logical) const { return m_mapping.map(logical); }
     QRectF logicalRect(qreal left, qreal top, qreal right, qreal bottom) const;
     void applyClip();
     void setClip(std::optional<QRegion> clip);
