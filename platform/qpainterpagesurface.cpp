@@ -14,6 +14,9 @@
 
 namespace {
 
+// The resolution whose pixels an image takes line widths in.
+constexpr double PrinterPixelDpi = 1200.0;
+
 constexpr double TwipsPerInch = 1440.0;
 
 Qt::PenStyle penStyle(int style)
@@ -225,7 +228,14 @@ void QPainterPageSurface::setRasterMode(int mode)
 
 QPen QPainterPageSurface::currentPen(const QColor &colour) const
 {
-    return QPen(colour, m_lineWidth, penStyle(m_lineStyle), Qt::FlatCap, Qt::MiterJoin);
+    // Line widths are printer pixels. An image (the preview, a PNG page) stands for the page
+    // as a 1200-dpi device prints it, so its lines are as thin on the image as on paper
+    // rather than four of its own coarse pixels wide; never thinner than one pixel, which
+    // also keeps dash patterns (measured in pen widths) visible.
+    double width = m_lineWidth;
+    if (m_nativeRasterOps && m_device.logicalDpiX() < PrinterPixelDpi)
+        width = std::max(1.0, m_lineWidth * m_device.logicalDpiX() / PrinterPixelDpi);
+    return QPen(colour, width, penStyle(m_lineStyle), Qt::FlatCap, Qt::MiterJoin);
 }
 
 void QPainterPageSurface::startShape(const QColor &colour, bool filled)

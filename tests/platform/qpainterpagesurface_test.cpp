@@ -442,3 +442,28 @@ TEST(QPainterPageSurface, CopiesReachThePrinterBeforeThePageBegins)
     surface.endDocument();
     EXPECT_GT(QFile(path).size(), 0);
 }
+
+TEST(QPainterPageSurface, ImagesDrawLineWidthsAsA1200DpiPrinterWould)
+{
+    // A 6-pixel rule (the month blocks') is 1/200 inch on paper: one pixel on a 96-dpi
+    // preview, six on a 1200-dpi image.
+    struct Row
+    {
+        int dpi;
+        int expectedRows;
+    } rows[] = {{96, 1}, {300, 2}, {600, 3}, {1200, 6}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.dpi);
+        QImage image = pageImage(row.dpi, row.dpi / 2, row.dpi);
+        {
+            QPainterPageSurface surface(image, QStringLiteral("image"));
+            surface.setLineWidth(6);
+            surface.line(0, 360, 1440, 0, qRgb(0, 0, 0));
+            surface.endDocument();
+        }
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y)
+            inked += qGray(image.pixel(image.width() / 2, y)) < 128;
+        EXPECT_EQ(inked, row.expectedRows);
+    }
+}
