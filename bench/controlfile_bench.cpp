@@ -1,7 +1,6 @@
 #include "control/controlfile.h"
 #include "platform/messages.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -50,12 +49,3 @@ void ControlFileOf10000Lines(benchmark::State &bench)
 BENCHMARK(ControlFileOf10000Lines)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

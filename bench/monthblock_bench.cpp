@@ -3,7 +3,6 @@
 #include "layout/monthblock.h"
 #include "platform/qpainterpagesurface.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -53,15 +52,3 @@ void TwelveMonthBlocksOnA96DpiPage(benchmark::State &bench)
 BENCHMARK(TwelveMonthBlocksOnA96DpiPage)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

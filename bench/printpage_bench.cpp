@@ -7,7 +7,6 @@
 #include "print/preview.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QPdfWriter>
 
 #include <benchmark/benchmark.h>
@@ -74,15 +73,3 @@ void WholePageOntoA96DpiImage(benchmark::State &bench)
 BENCHMARK(WholePageOntoA96DpiImage)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
