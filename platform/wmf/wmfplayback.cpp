@@ -220,28 +220,34 @@ void WmfPlayback::drawPath(const QPainterPath &path, bool fill)
         m_painter.drawPath(path);
 }
 
-void WmfPlayback::drawPolyline(const WmfRecord &r)
+namespace {
+// The point list of a Polyline or Polygon record: a count, then x, y pairs. Empty when the
+// count is below two or the record is too short to hold the points.
+QPolygonF countedPoints(const WmfRecord &r)
 {
     const int count = r.s16(0);
-    if (count < 2 || !r.hasWords(1 + 2 * qsizetype(count)))
-        return;
     QPolygonF points;
+    if (count < 2 || !r.hasWords(1 + 2 * qsizetype(count)))
+        return points;
     points.reserve(count);
     for (int i = 0; i < count; ++i)
         points.append(QPointF(r.s16(1 + 2 * i), r.s16(2 + 2 * i)));
-    if (preparePainter(true, false))
+    return points;
+}
+} // namespace
+
+void WmfPlayback::drawPolyline(const WmfRecord &r)
+{
+    const QPolygonF points = countedPoints(r);
+    if (!points.isEmpty() && preparePainter(true, false))
         m_painter.drawPolyline(points);
 }
 
 void WmfPlayback::drawPolygon(const WmfRecord &r)
 {
-    const int count = r.s16(0);
-    if (count < 2 || !r.hasWords(1 + 2 * qsizetype(count)))
+    const QPolygonF points = countedPoints(r);
+    if (points.isEmpty())
         return;
-    QPolygonF points;
-    points.reserve(count);
-    for (int i = 0; i < count; ++i)
-        points.append(QPointF(r.s16(1 + 2 * i), r.s16(2 + 2 * i)));
     QPainterPath path;
     path.addPolygon(points);
     path.closeSubpath();
