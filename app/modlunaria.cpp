@@ -19,6 +19,12 @@ modLunaria::modLunaria(LunariaServices services, int splashMs)
         frame.moveCenter(screen->availableGeometry().center());
         m_splash->move(frame.topLeft());
     }
+    // Loading the main window can let events through (the printer plugin does), so the
+    // splash may go before the window exists: listen first, show the window once it does.
+    QObject::connect(m_splash, &frmLunariaSplash::dismissed, m_splash, [this] {
+        m_splashGone = true;
+        showMainWindow();
+    });
     m_splash->show();
 
     if (!services.messages) {
@@ -47,11 +53,17 @@ modLunaria::modLunaria(LunariaServices services, int splashMs)
         });
     }
 
-    QObject::connect(m_splash, &frmLunariaSplash::dismissed, m_main.get(), [this] {
-        ++m_shows;
-        m_main->show();
-        m_main->activateWindow();
-    });
+    if (m_splashGone)
+        showMainWindow();
+}
+
+void modLunaria::showMainWindow()
+{
+    if (!m_main || m_shows > 0)
+        return;
+    ++m_shows;
+    m_main->show();
+    m_main->activateWindow();
 }
 
 modLunaria::~modLunaria()

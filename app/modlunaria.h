@@ -22,12 +22,15 @@ public:
     int mainWindowShows() const { return m_shows; }
 
 private:
+    void showMainWindow();
+
     std::unique_ptr<MessageService> m_messages;
     std::unique_ptr<FontChooser> m_fonts;
     std::unique_ptr<OutputDevices> m_devices;
     std::unique_ptr<frmLunaria> m_main;
     QPointer<frmLunariaSplash> m_splash;
     int m_shows = 0;
+    bool m_splashGone = false;
 };
 
 // Whether a window system is reachable; the desktop program needs one.
