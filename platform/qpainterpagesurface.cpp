@@ -11,6 +11,8 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 
 namespace {
 
@@ -18,6 +20,9 @@ namespace {
 constexpr double PrinterPixelDpi = 1200.0;
 
 constexpr double TwipsPerInch = 1440.0;
+
+// The widest line Qt lays out: what QStaticText gives a text without a width.
+constexpr double UnboundedLineWidth = INT_MAX / 256;
 
 Qt::PenStyle penStyle(int style)
 {
@@ -34,6 +39,13 @@ Qt::PenStyle penStyle(int style)
 QColor mergedOverInverse(const QColor &pen, const QColor &under)
 {
     return QColor::fromRgb((pen.rgb() | ~under.rgb()) & 0xffffffu);
+}
+
+// QRectF::intersects for rectangles of positive size, inline: the imitated raster operation
+// tests every text on the page against every mark box.
+bool overlaps(const QRectF &a, const QRectF &b)
+{
+    return a.left() < b.right() && b.left() < a.right() && a.top() < b.bottom() && b.top() < a.bottom();
 }
 
 } // namespace
@@ -121,57 +133,91 @@ void QPainterPageSurface::setCopies(int copies)
     m_copies = copies;
 }
 
+QPainterPageSurface::FontCache::FontCache(const QFont &font, const QPaintDevice &device)
+    : font(font), deviceFont(font, &device), metrics(deviceFont, &device)
+{
+}
+
 void QPainterPageSurface::setFontName(const QString &family)
 {
-    m_shapedTexts = nullptr;
-    m_metrics.reset();
+    m_fontCache = nullptr;
     m_font.setFamily(family);
 }
 
 void QPainterPageSurface::setFontSize(double points)
 {
-    m_shapedTexts = nullptr;
-    m_metrics.reset();
+    m_fontCache = nullptr;
     if (points > 0)
         m_font.setPointSizeF(points);
 }
 
 void QPainterPageSurface::setFontBold(bool bold)
 {
-    m_shapedTexts = nullptr;
-    m_metrics.reset();
+    m_fontCache = nullptr;
     m_font.setBold(bold);
+}
+
+QPainterPageSurface::FontCache &QPainterPageSurface::fontCache() const
+{
+    // A page switches between a few fonts many times: look each up on the device once.
+    if (!m_fontCache) {
+        const auto found = std::find_if(m_fontCaches.begin(), m_fontCaches.end(),
+                                        [this](const FontCache &cache) { return cache.font == m_font; });
+        m_fontCache = found != m_fontCaches.end() ? &*found : &m_fontCaches.emplace_back(m_font, m_device);
+    }
+    return *m_fontCache;
 }
 
 const QFontMetricsF &QPainterPageSurface::metrics() const
 {
     // Metrics of the font as the device renders it, at the device's resolution.
-    if (!m_metrics)
-        m_metrics.emplace(m_font, &m_device);
-    return *m_metrics;
+    return fontCache().metrics;
 }
 
 QPainterPageSurface::ShapedText &QPainterPageSurface::shaped(const QString &text) const
 {
     // A page repeats the same few texts (day numbers, initials) in a few fonts: shape each
     // once per font instead of at every measure and draw.
-    if (!m_shapedTexts) {
-        const auto found = std::find_if(m_fontCaches.begin(), m_fontCaches.end(),
-                                        [this](const FontCache &cache) { return cache.font == m_font; });
-        if (found != m_fontCaches.end()) {
-            m_shapedTexts = &found->texts;
-        } else {
-            m_fontCaches.push_back({m_font, {}});
-            m_shapedTexts = &m_fontCaches.back().texts;
-        }
+    FontCache &cache = fontCache();
+    auto entry = cache.texts.find(text);
+    if (entry == cache.texts.end()) {
+        entry = cache.texts.try_emplace(text).first;
+        entry->second.advance = cache.metrics.horizontalAdvance(text);
     }
-    auto entry = m_shapedTexts->find(text);
-    if (entry == m_shapedTexts->end()) {
-        QStaticText staticText(text);
-        staticText.setTextFormat(Qt::PlainText);
-        entry = m_shapedTexts->insert(text, {metrics().horizontalAdvance(text), staticText});
+    return entry->second;
+}
+
+const QPainterPageSurface::ShapedText &QPainterPageSurface::drawable(const QString &text)
+{
+    ShapedText &shapedText = shaped(text);
+    if (shapedText.prepared)
+        return shapedText;
+    shapedText.prepared = true;
+    if (m_nativeRasterOps) {
+        shapedText.staticText.setText(text);
+        shapedText.staticText.setTextFormat(Qt::PlainText);
+        return shapedText;
     }
-    return *entry;
+    const FontCache &cache = fontCache();
+    // Laid out as QStaticText lays a plain text out, so the page is the same either way.
+    auto layout = std::make_unique<QTextLayout>(text, cache.deviceFont);
+    layout->setCacheEnabled(true);  // keeps the glyphs after drawing
+    layout->beginLayout();
+    double height = 0;
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        line.setLeadingIncluded(true);
+        line.setLineWidth(UnboundedLineWidth);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+        if (line.leading() < 0)
+            height += std::ceil(line.leading());
+    }
+    layout->endLayout();
+    shapedText.layout = std::move(layout);
+    const QFontMetricsF &metrics = cache.metrics;
+    shapedText.bounds = metrics.boundingRect(text).translated(0, metrics.ascent()).united(
+        QRectF(0, 0, shapedText.advance, metrics.height()));
+    return shapedText;
 }
 
 double QPainterPageSurface::textWidth(const QString &text) const
@@ -183,27 +229,26 @@ void QPainterPageSurface::printText(const QString &text, bool endLine)
 {
     if (!ensurePainting())
         return;
-    const QFontMetricsF &metrics = this->metrics();
-    ShapedText &shapedText = shaped(text);
+    const ShapedText &shapedText = drawable(text);
     const double advance = shapedText.advance;
     const QPointF topLeft(toDeviceX(m_x), toDeviceY(m_y));
-    const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
 
-    if (m_painterFont != m_font) {
-        m_painter.setFont(m_font);
-        m_painterFont = m_font;
-    }
     m_painter.setPen(m_textColour);
-    m_painter.drawStaticText(topLeft, shapedText.staticText);
-    if (!m_nativeRasterOps && !text.isEmpty())
-        m_drawnTexts.push_back({text, m_painter.font(), baseline,
-                                metrics.boundingRect(text).translated(baseline).united(
-                                    QRectF(topLeft, QSizeF(advance, metrics.height()))),
-                                m_textColour});
+    if (m_nativeRasterOps) {
+        if (m_painterFont != m_font) {
+            m_painter.setFont(m_font);
+            m_painterFont = m_font;
+        }
+        m_painter.drawStaticText(topLeft, shapedText.staticText);
+    } else if (!text.isEmpty()) {
+        // The layout carries its own font: the painter's font is never needed here.
+        shapedText.layout->draw(&m_painter, topLeft);
+        m_drawnTexts.push_back({&shapedText, topLeft, shapedText.bounds.translated(topLeft), m_textColour});
+    }
 
     if (endLine) {
         m_x = 0;
-        m_y += metrics.lineSpacing() * TwipsPerInch / m_dpiY;
+        m_y += metrics().lineSpacing() * TwipsPerInch / m_dpiY;
     } else {
         m_x += advance * TwipsPerInch / m_dpiX;
     }
@@ -265,18 +310,16 @@ void QPainterPageSurface::finishShape(const QPainterPath &covered, const QColor 
     m_painter.save();
     bool clipped = false;
     for (const DrawnText &drawn : m_drawnTexts) {
-        if (!drawn.bounds.intersects(coveredBounds))
+        if (!overlaps(drawn.bounds, coveredBounds))
             continue;
         if (!clipped) {
             m_painter.setClipPath(covered);
             clipped = true;
         }
-        m_painter.setFont(drawn.font);
         m_painter.setPen(mergedOverInverse(colour, drawn.colour));
-        m_painter.drawText(drawn.baseline, drawn.text);
+        drawn.shaped->layout->draw(&m_painter, drawn.topLeft);
     }
     m_painter.restore();
-    m_painterFont.reset();
 }
 
 void QPainterPageSurface::line(double x, double y, double dx, double dy, QRgb colour)

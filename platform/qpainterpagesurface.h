@@ -5,14 +5,18 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QHash>
+#include <QHashFunctions>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <QStaticText>
+#include <QTextLayout>
 
+#include <deque>
+#include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class QPaintDevice;
@@ -70,30 +74,51 @@ public:
 private:
     enum class State { NotStarted, Painting, Ended };
 
+    // A text shaped once in one font: its advance (device units) and, once printed, its
+    // laid-out glyphs. The raster engine draws a QStaticText from its own glyph cache; other
+    // engines (PDF, printers) would lay a QStaticText out again at every draw, so they get a
+    // finished QTextLayout, laid out as QStaticText lays it out, and the box it covers around
+    // its top-left corner for imitating raster operations.
+    struct ShapedText
+    {
+        double advance = 0;
+        bool prepared = false;
+        QStaticText staticText;
+        std::unique_ptr<QTextLayout> layout;
+        QRectF bounds;      // device units from the text's top-left corner
+    };
+    // One font as set and as the device resolves it. Keeping the resolved font (and metrics
+    // sharing it) lets every text in the font reuse the font engine Qt looked up once.
+    struct TextHash
+    {
+        size_t operator()(const QString &text) const noexcept { return qHash(text); }
+    };
+    struct FontCache
+    {
+        FontCache(const QFont &font, const QPaintDevice &device);
+
+        QFont font;
+        QFont deviceFont;
+        QFontMetricsF metrics;
+        // Its nodes stay put as it grows: DrawnText points into it.
+        std::unordered_map<QString, ShapedText, TextHash> texts;
+    };
+
     // A text already on the page, kept where raster operations have to be imitated.
     struct DrawnText
     {
-        QString text;
-        QFont font;
-        QPointF baseline;   // device units
+        const ShapedText *shaped;
+        QPointF topLeft;    // device units
         QRectF bounds;      // device units
         QColor colour;
     };
 
-    // A text shaped once in one font: its advance (device units) and its laid-out glyphs.
-    struct ShapedText
-    {
-        double advance;
-        QStaticText staticText;
-    };
-    struct FontCache
-    {
-        QFont font;
-        QHash<QString, ShapedText> texts;
-    };
-
     QPainterPageSurface(QPaintDevice &device, QPrinter *printer, QString deviceName);
+    // m_font's cache, made the first time the font is used.
+    FontCache &fontCache() const;
     ShapedText &shaped(const QString &text) const;
+    // shaped(text), made ready to draw on this device.
+    const ShapedText &drawable(const QString &text);
     // begin() unless the page has been sent already; false then.
     bool ensurePainting();
     QPen currentPen(const QColor &colour) const;
@@ -117,10 +142,9 @@ private:
     double m_x = 0;
     double m_y = 0;
     QFont m_font;
-    mutable std::optional<QFontMetricsF> m_metrics;   // of m_font on the device
     std::optional<QFont> m_painterFont;                // the font last given to the painter
-    mutable std::vector<FontCache> m_fontCaches;
-    mutable QHash<QString, ShapedText> *m_shapedTexts = nullptr;  // m_font's, once looked up
+    mutable std::deque<FontCache> m_fontCaches;         // a deque: entries never move
+    mutable FontCache *m_fontCache = nullptr;           // m_font's, once looked up
     QColor m_textColour = Qt::black;
     int m_lineWidth = 1;
     int m_lineStyle = 0;
