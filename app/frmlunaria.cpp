@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -107,7 +108,6 @@ void frmLunaria::buildControls()
     setCentralWidget(central);
 
     txtYear = makeEdit(central, QStringLiteral("txtYear"), QStringLiteral("Year (yyyy)"));
-    txtYear->setMaxLength(32);
     lblYear = makeLabel(central, "lblYear", QStringLiteral("Year (yyyy)"), txtYear);
     txtCopies = makeEdit(central, QStringLiteral("txtCopies"), QStringLiteral("Copies"));
     lblCopies = makeLabel(central, "lblCopies", QStringLiteral("Copies"), txtCopies);
@@ -266,6 +266,9 @@ void frmLunaria::refreshWidgets()
 
 bool frmLunaria::runCommand(const QString &name, const std::function<void()> &command)
 {
+    // A message box closing inside the command activates the window again; that activation
+    // must not hand anything over in the middle of the command.
+    const QScopedValueRollback<bool> inCommand(m_inCommand, true);
     const CalendarState before = m_state;
     QString reason;
     try {
@@ -332,6 +335,8 @@ void frmLunaria::finderCancelled()
 
 void frmLunaria::Form_Activate()
 {
+    if (m_inCommand)
+        return;
     m_state.strSelectedFile = finder().strFileName.trimmed();
     // A file is handed over once per use of the finder: coming back to the window from
     // another program must not read a control file again (it would use up mark categories)

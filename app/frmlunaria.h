@@ -117,6 +117,8 @@ private:
     QLabel *lblDevice = nullptr;
     // "Select" was pressed in the finder and its file not yet handed over.
     bool m_finderChoiceWaiting = false;
+    // A command is running (runCommand); activations wait until it is over.
+    bool m_inCommand = false;
     // The file the picture in picTemp came from, for the form's picture line.
     const void *m_namedPicture = nullptr;
     QString m_pictureName;

@@ -2,6 +2,7 @@
 
 #include "app/splashlogo.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -80,6 +81,13 @@ void frmLunariaSplash::tmrStart_Timer()
 void frmLunariaSplash::keyPressEvent(QKeyEvent *event)
 {
     Form_KeyPress();
+    event->accept();
+}
+
+void frmLunariaSplash::closeEvent(QCloseEvent *event)
+{
+    // Closed by the window manager: the program goes on to its main window all the same.
+    dismiss();
     event->accept();
 }
 

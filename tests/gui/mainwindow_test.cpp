@@ -185,3 +185,29 @@ TEST_F(MainWindow, DoneEndsTheProgram)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWindow, AnActivationDuringACommandHandsNothingOver)
+{
+    // A message box closing inside a command activates the window again.
+    window->runCommand(QStringLiteral("Select Control File"), [this] {
+        window->state().strSelectedFile = QStringLiteral("/pictures/house.bmp");
+        window->Form_Activate();
+        EXPECT_EQ(window->state().strSelectedFile, "/pictures/house.bmp");
+    });
+    EXPECT_EQ(window->state().strSelectedFile, "/pictures/house.bmp");
+    window->Form_Activate(); // afterwards activations work again
+    EXPECT_EQ(window->state().strSelectedFile, "");
+}
+
+TEST_F(MainWindow, ALongYearTextIsKeptWhole)
+{
+    const QString year = QStringLiteral("2027 - the year of the great family reunion at the lake");
+    window->state().txtYear = year;
+    window->refreshWidgets();
+    EXPECT_EQ(child<QLineEdit>("txtYear")->text(), year);
+    EXPECT_EQ(window->state().txtYear, year);
+}
+
+} // namespace

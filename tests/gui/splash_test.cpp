@@ -97,3 +97,17 @@ TEST_F(Startup, AClickShowsTheMainWindowOnce)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Startup, ClosingTheSplashFromTheWindowManagerStillShowsTheMainWindow)
+{
+    auto program = start(3000);
+    QPointer<frmLunariaSplash> splash = program->splash();
+    splash->close();
+    EXPECT_TRUE(program->mainWindow().isVisible());
+    EXPECT_EQ(program->mainWindowShows(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, 5000));
+}
+
+} // namespace
