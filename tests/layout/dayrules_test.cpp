@@ -1,7 +1,7 @@
 #include "layout/dayrules.h"
 
 #include "platform/usererror.h"
-#include "tests/layout/recordingdatelist.h"
+#include "tests/support/recordingdatelist.h"
 
 #include <QDate>
 

@@ -1,7 +1,7 @@
 #include "layout/monthblock.h"
 
 #include "platform/usererror.h"
-#include "tests/layout/recordingdatelist.h"
+#include "tests/support/recordingdatelist.h"
 #include "tests/support/recordingpagesurface.h"
 
 #include <QDate>

@@ -53,6 +53,15 @@ QRectF drawMarkedNumber(PageSurface &surface, bool withBox)
     return box;
 }
 
+// drawMarkedNumber on `image`, the page sent. Returns the box in twips.
+QRectF drawMarkedNumberOn(QImage &image, bool withBox)
+{
+    QPainterPageSurface surface(image, QStringLiteral("image"));
+    const QRectF box = drawMarkedNumber(surface, withBox);
+    surface.endDocument();
+    return box;
+}
+
 QRect pixelRect(const QRectF &twips, int dpi)
 {
     const double f = dpi / 1440.0;
@@ -134,17 +143,8 @@ TEST(QPainterPageSurface, MarkOnAnImageIsTheMarkColourWithTheNumberReversedOut)
 {
     QImage plain = pageImage(400, 300, 96);
     QImage marked = plain;
-    QRectF boxTwips;
-    {
-        QPainterPageSurface surface(plain, QStringLiteral("image"));
-        drawMarkedNumber(surface, false);
-        surface.endDocument();
-    }
-    {
-        QPainterPageSurface surface(marked, QStringLiteral("image"));
-        boxTwips = drawMarkedNumber(surface, true);
-        surface.endDocument();
-    }
+    drawMarkedNumberOn(plain, false);
+    const QRectF boxTwips = drawMarkedNumberOn(marked, true);
     // Inside the box every pixel is the mark colour merged with the inverse of the page.
     const QRect box = pixelRect(boxTwips, 96).adjusted(1, 1, -1, -1);
     int textPixels = 0;
@@ -178,16 +178,8 @@ TEST(QPainterPageSurface, MarkOnAPdfLooksLikeTheMarkOnAnImage)
     QImage plain = pageImage(600, 450, Dpi);
     QImage marked = plain;
     QRectF boxTwips;
-    {
-        QPainterPageSurface surface(plain, QStringLiteral("image"));
-        drawMarkedNumber(surface, false);
-        surface.endDocument();
-    }
-    {
-        QPainterPageSurface surface(marked, QStringLiteral("image"));
-        drawMarkedNumber(surface, true);
-        surface.endDocument();
-    }
+    drawMarkedNumberOn(plain, false);
+    drawMarkedNumberOn(marked, true);
     {
         QPdfWriter writer(pdfPath);
         writer.setResolution(1200);

@@ -5,6 +5,8 @@
 #include "platform/usererror.h"
 #include "print/composepage.h"
 #include "tests/support/recordingpagesurface.h"
+#include "tests/support/fixedpicture.h"
+#include "tests/support/recordingdatelist.h"
 
 #include <QDate>
 
@@ -16,24 +18,6 @@ namespace {
 
 using Op = RecordingPageSurface::Op;
 
-class FixedPicture : public Picture
-{
-public:
-    explicit FixedPicture(QSize twips) : m_size(twips) {}
-    QSize naturalSizeTwips() const override { return m_size; }
-    void draw(QPainter &, const QRectF &) const override {}
-
-private:
-    QSize m_size;
-};
-
-class ListSink : public DateListSink
-{
-public:
-    void writeLine(const QString &line) override { lines << line; }
-    QStringList lines;
-};
-
 CalendarState calendar()
 {
     CalendarState state = loadDefaults(QDate(2026, 6, 1));
@@ -43,10 +27,10 @@ CalendarState calendar()
     return state;
 }
 
-std::vector<Op> compose(const CalendarState &state, ListSink *list = nullptr)
+std::vector<Op> compose(const CalendarState &state, RecordingDateList *list = nullptr)
 {
     RecordingPageSurface surface;
-    ListSink dummy;
+    RecordingDateList dummy;
     composePage(state, surface, list ? *list : dummy);
     return surface.ops();
 }
@@ -134,7 +118,7 @@ TEST(ComposePage, ShrinkLoopEndsOnADeviceThatRoundsSizesUp)
     CalendarState state = calendar();
     state.txtHeader = QString(400, QLatin1Char('H'));
     StubbornSurface surface;
-    ListSink list;
+    RecordingDateList list;
     composePage(state, surface, list);
     const std::vector<double> sizes = headerSizes(surface.ops());
     EXPECT_EQ(sizes.back(), 9);
@@ -204,7 +188,7 @@ TEST(ComposePage, MessageIsCentredOnTheBandBoldAt18Points)
         state.strMessageFont = QStringLiteral("Message Face");
         state.txtMessage[5] = c.message;
         RecordingPageSurface surface;
-        ListSink list;
+        RecordingDateList list;
         composePage(state, surface, list);
         const std::vector<Op> ops = surface.ops();
         const auto message = std::find_if(ops.begin(), ops.end(), [](const Op &op) {
@@ -252,7 +236,7 @@ TEST(ComposePage, YearBeyondSixteenBitsFailsBeforeDrawing)
         CalendarState state = calendar();
         state.txtYear = QString::fromLatin1(year);
         RecordingPageSurface surface;
-        ListSink list;
+        RecordingDateList list;
         try {
             composePage(state, surface, list);
             FAIL() << "no failure";
@@ -385,12 +369,12 @@ TEST(ComposePage, TwelveMonthBlocksAtTheGridInOrder)
     CalendarState state = calendar();
     state.strCalendarFont = QStringLiteral("Calendar Face");
     MarkNthWeekday(state, 3, 2, QStringLiteral("Club"));
-    ListSink pageList;
+    RecordingDateList pageList;
     const std::vector<Op> page = compose(state, &pageList);
 
     // The page ends with the twelve month blocks, each as PlaceMonth draws it on its own.
     RecordingPageSurface blocks;
-    ListSink blockList;
+    RecordingDateList blockList;
     const int lefts[] = {600, 4320, 8040};
     const int tops[] = {4600, 7192, 9784, 12376};
     for (int month = 1; month <= 12; ++month)
@@ -405,7 +389,7 @@ TEST(ComposePage, TwelveMonthBlocksAtTheGridInOrder)
 TEST(ComposePage, DrawsNoCopiesAndSendsNothing)
 {
     RecordingPageSurface surface;
-    ListSink list;
+    RecordingDateList list;
     composePage(calendar(), surface, list);
     EXPECT_TRUE(surface.ops("copies").empty());
     EXPECT_EQ(surface.documentsEnded(), 0);

@@ -5,6 +5,7 @@
 #include "platform/usererror.h"
 #include "tests/support/recordingpagesurface.h"
 #include "tests/support/samples.h"
+#include "tests/support/fixedpicture.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,18 +16,6 @@
 namespace {
 
 const QString wrongType = QStringLiteral("Select a .gif, .bmp, .wmf OR .jpg file.\nTry again . . .");
-
-// A picture of a chosen natural size that draws nothing: placement only reads the size.
-class SizedPicture : public Picture
-{
-public:
-    explicit SizedPicture(QSize twips) : m_twips(twips) {}
-    QSize naturalSizeTwips() const override { return m_twips; }
-    void draw(QPainter &, const QRectF &) const override {}
-
-private:
-    QSize m_twips;
-};
 
 // A folder holding a real picture under each of the names a test tries.
 class AcceptPictureTest : public testing::Test
@@ -164,7 +153,7 @@ TEST_P(PlaceGraphicTest, FitsAndCentresWithoutDistortion)
 {
     const PlacementCase &c = GetParam();
     CalendarState state;
-    state.picTemp = std::make_shared<SizedPicture>(c.natural);
+    state.picTemp = std::make_shared<FixedPicture>(c.natural);
     state.binSelPic = true;
     RecordingPageSurface surface;
     PlaceGraphic(state, surface, c.leftM, c.topM, c.PicSize);
@@ -183,7 +172,7 @@ TEST(PlaceGraphic, NoPictureOrNoAreaDrawsNothing)
     RecordingPageSurface surface;
     CalendarState state;
     PlaceGraphic(state, surface, 7700, 200, 0);
-    state.picTemp = std::make_shared<SizedPicture>(QSize(0, 100));
+    state.picTemp = std::make_shared<FixedPicture>(QSize(0, 100));
     PlaceGraphic(state, surface, 7700, 200, 0);
     EXPECT_TRUE(surface.ops().empty());
 }
@@ -192,7 +181,7 @@ TEST(PlaceGraphic, CornerOutsideSixteenBitsIsAFailure)
 {
     RecordingPageSurface surface;
     CalendarState state;
-    state.picTemp = std::make_shared<SizedPicture>(QSize(100, 200));
+    state.picTemp = std::make_shared<FixedPicture>(QSize(100, 200));
     // 32700 + (3900 - 1750) / 2 leaves the 16-bit range.
     EXPECT_THROW(PlaceGraphic(state, surface, 32700, 200, 0), UserError);
     EXPECT_TRUE(surface.ops().empty());
