@@ -1,11 +1,14 @@
 #include "app/commandline.h"
 
+#include "app/version.h"
+#include "devices/devicelist.h"
+#include "devices/pdfdevice.h"
+
 #include "control/controlfile.h"
-#include "dialogs/frmselectprt.h"
 #include "model/calendarstate.h"
-#include "platform/imagejob.h"
+#include "devices/imagefiledevice.h"
 #include "platform/messages.h"
-#include "platform/printers.h"
+#include "devices/printers.h"
 #include "platform/usererror.h"
 #include "print/printjob.h"
 
@@ -94,7 +97,7 @@ bool printOne(const Target &target, Printers &printers, const std::optional<int>
     // file lands beside the control file whichever folder the command runs in.
     state.strSelectedFile = QFileInfo(target.controlFile).absoluteFilePath();
     try {
-        const ControlFileResult read = readControlFile(state, messages);
+        const ControlFileResult read = ReadControlFile(state, messages);
         if (!read.read)
             return false;
         if (copies)
@@ -157,7 +160,7 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
         return 0;
     }
     if (parser.isSet(version)) {
-        out << "lunaria 3.0\n";
+        out << "lunaria " LUNARIA_VERSION "\n";
         return 0;
     }
     if (parser.isSet(list)) {

@@ -4,11 +4,12 @@
 #include "control/controlfile.h"
 #include "dialogs/frmfindfiles.h"
 #include "dialogs/frmselectprt.h"
-#include "platform/fontchooser.h"
+#include "dialogs/fontchooser.h"
 #include "platform/messages.h"
-#include "platform/printers.h"
+#include "devices/pdfdevice.h"
+#include "devices/printers.h"
 #include "platform/usererror.h"
-#include "print/pictureacceptance.h"
+#include "pictures/pictureacceptance.h"
 #include "print/preview.h"
 #include "print/printjob.h"
 
@@ -276,14 +277,16 @@ bool frmLunaria::runCommand(const QString &name, const std::function<void()> &co
         refreshWidgets();
         return true;
     } catch (const UserError &error) {
-        reason = error.reason();
+        reason = QStringLiteral("%1 could not be completed:\n%2").arg(name, error.reason());
     } catch (const std::exception &error) {
-        reason = QString::fromLocal8Bit(error.what());
+        // Only a UserError carries words for the user; anything else is a fault of the
+        // program, said plainly here and in detail on standard error.
+        qWarning("Internal error in %s: %s", qUtf8Printable(name), error.what());
+        reason = QStringLiteral("Internal error in %1; your settings are unchanged.").arg(name);
     }
     m_state = before;
     refreshWidgets();
-    m_services.messages->show(QStringLiteral("%1 could not be completed:\n%2").arg(name, reason), applicationTitle(),
-                              MessageService::Icon::Warning);
+    m_services.messages->show(reason, applicationTitle(), MessageService::Icon::Warning);
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "app/frmlunariasplash.h"
 
 #include "app/splashlogo.h"
+#include "app/version.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -49,7 +50,7 @@ frmLunariaSplash::frmLunariaSplash(int intervalMs, QWidget *parent)
 
     lblProductName = makeLabel(frmCalSplash, "lblProductName", QStringLiteral("Lunaria"), 36, true);
     lblCompanyProduct = makeLabel(frmCalSplash, "lblCompanyProduct", QStringLiteral("Year calendars for the wall, from the Lunaria makers"), 14.25, false);
-    lblVersion = makeLabel(frmCalSplash, "lblVersion", QStringLiteral("Version 3.0"), 12, false);
+    lblVersion = makeLabel(frmCalSplash, "lblVersion", QStringLiteral("Version " LUNARIA_VERSION), 12, false);
     lblPlatform = makeLabel(frmCalSplash, "lblPlatform", QStringLiteral("for %1").arg(QSysInfo::prettyProductName()), 12, true);
 
     auto *grid = new QGridLayout(frmCalSplash);

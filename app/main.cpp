@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/modlunaria.h"
-#include "platform/printers.h"
+#include "app/version.h"
+#include "devices/printers.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -33,7 +34,7 @@ int main(int argc, char **argv)
         qtHandler = qInstallMessageHandler(quietHandler);
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("lunaria"));
-        QApplication::setApplicationVersion(QStringLiteral("3.0"));
+        QApplication::setApplicationVersion(QStringLiteral(LUNARIA_VERSION));
         QTextStream out(stdout);
         QTextStream err(stderr);
         Printers printers;
@@ -49,7 +50,7 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lunaria"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    QApplication::setApplicationVersion(QStringLiteral(LUNARIA_VERSION));
     modLunaria program;
     return app.exec();
 }

@@ -1,9 +1,8 @@
 #include "app/modlunaria.h"
 
 #include "app/frmlunariasplash.h"
-#include "platform/fontchooser.h"
-#include "platform/messages.h"
-#include "platform/printers.h"
+#include "dialogs/fontchooser.h"
+#include "devices/printers.h"
 
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -43,8 +42,9 @@ modLunaria::modLunaria(LunariaServices services, int splashMs)
         m_devices = std::move(owned);
     }
     m_main = std::make_unique<frmLunaria>(services);
+    // Boxes belong to the main window: centred on it and kept above it.
     if (m_messages)
-        *m_messages = QtMessageService(m_main.get());
+        m_messages->setParent(m_main.get());
     if (printers) {
         frmLunaria *window = m_main.get();
         printers->setSaveLocationAsker([window] {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frmlunaria.h"
+#include "platform/messages.h"
 
 #include <memory>
 
@@ -24,7 +25,7 @@ public:
 private:
     void showMainWindow();
 
-    std::unique_ptr<MessageService> m_messages;
+    std::unique_ptr<QtMessageService> m_messages;
     std::unique_ptr<FontChooser> m_fonts;
     std::unique_ptr<OutputDevices> m_devices;
     std::unique_ptr<frmLunaria> m_main;

@@ -8,6 +8,14 @@
 
 namespace {
 
+// Counts the messages a read shows; a clean file shows none.
+class CountingMessages : public MessageService
+{
+public:
+    void show(const QString &, const QString &, Icon) override { ++count; }
+    int count = 0;
+};
+
 // A long control file as a club might keep one: a few directives among thousands of comment
 // and header lines, five rules near the end.
 QByteArray longControlFile(int lines)
@@ -39,9 +47,9 @@ void ControlFileOf10000Lines(benchmark::State &bench)
     for (auto _ : bench) {
         CalendarState state = fresh;
         state.strSelectedFile = path;
-        RecordingMessageService messages;
+        CountingMessages messages;
         ReadControlFile(state, messages);
-        if (state.MarkCount != 5 || !messages.messages().isEmpty())
+        if (state.MarkCount != 5 || messages.count != 0)
             bench.SkipWithError("the control file was not read as expected");
         benchmark::DoNotOptimize(state.DayMarks);
     }

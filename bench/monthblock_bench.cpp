@@ -1,7 +1,7 @@
 #include "layout/datelistsink.h"
 #include "layout/dayrules.h"
 #include "layout/monthblock.h"
-#include "platform/qpainterpagesurface.h"
+#include "render/qpainterpagesurface.h"
 
 #include <QImage>
 

@@ -1,8 +1,8 @@
 #include "layout/datelistsink.h"
 #include "layout/dayrules.h"
-#include "platform/pictureloader.h"
-#include "platform/printers.h"
-#include "platform/qpainterpagesurface.h"
+#include "pictures/pictureloader.h"
+#include "devices/printers.h"
+#include "render/qpainterpagesurface.h"
 #include "print/composepage.h"
 #include "print/preview.h"
 

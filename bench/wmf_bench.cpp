@@ -1,8 +1,8 @@
 // Loading and drawing the largest metafile sample onto a 300 dpi page area. Target: median
 // under 10 ms per load and draw.
 
-#include "platform/picture.h"
-#include "platform/pictureloader.h"
+#include "render/picture.h"
+#include "pictures/pictureloader.h"
 
 #include <QDir>
 #include <QFileInfo>

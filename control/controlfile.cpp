@@ -1,12 +1,12 @@
 #include "control/controlfile.h"
 
 #include "layout/dayrules.h"
-#include "platform/datetext.h"
+#include "platform/localedates.h"
 #include "platform/messages.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 #include "platform/usererror.h"
-#include "print/pictureacceptance.h"
+#include "pictures/pictureacceptance.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,18 +19,6 @@ namespace {
 
 const QLatin1Char Blank(' ');
 
-// Only blanks count as blanks in this format; a tab is part of the text.
-QStringView trimBlanks(QStringView text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == Blank)
-        ++first;
-    while (last > first && text[last - 1] == Blank)
-        --last;
-    return text.mid(first, last - first);
-}
-
 // The text before the first blank, and what follows that blank (not trimmed).
 std::pair<QStringView, QStringView> splitAtBlank(QStringView text)
 {
@@ -38,20 +26,6 @@ std::pair<QStringView, QStringView> splitAtBlank(QStringView text)
     if (blank < 0)
         return {text, QStringView()};
     return {text.left(blank), text.mid(blank + 1)};
-}
-
-// Whether leadingNumber finds a number at the start of `text`, rather than giving 0 for
-// text that has none.
-bool startsWithNumber(QStringView text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == Blank || text[i] == QLatin1Char('\t')))
-        ++i;
-    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        ++i;
-    if (i < text.size() && text[i] == QLatin1Char('.'))
-        ++i;
-    return i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9');
 }
 
 class LineReport
@@ -81,15 +55,17 @@ std::optional<QString> applyNthWeekday(CalendarState &state, QStringView value)
 {
     const auto [ordinalText, afterOrdinal] = splitAtBlank(value);
     const auto [weekdayText, afterWeekday] = splitAtBlank(trimBlanks(afterOrdinal));
-    const double ordinal = std::nearbyint(leadingNumber(ordinalText));
-    const double weekday = std::nearbyint(leadingNumber(weekdayText));
+    const std::optional<double> ordinalNumber = leadingNumber(ordinalText);
+    const std::optional<double> weekdayNumber = leadingNumber(weekdayText);
+    const double ordinal = std::nearbyint(ordinalNumber.value_or(0));
+    const double weekday = std::nearbyint(weekdayNumber.value_or(0));
     // Week numbers of 5 and above and weekdays of 8 and above are passed over without a
     // word: that is how the format has always treated them.
     if (ordinal >= 5 || weekday >= 8)
         return std::nullopt;
-    if (!startsWithNumber(ordinalText))
+    if (!ordinalNumber)
         return QStringLiteral("the week number is missing or not a number");
-    if (!startsWithNumber(weekdayText))
+    if (!weekdayNumber)
         return QStringLiteral("the weekday number is missing or not a number");
     if (ordinal < 1)
         return QStringLiteral("the week number must be 1 to 4");
@@ -110,9 +86,10 @@ std::optional<QString> applyEveryNWeeks(CalendarState &state, QStringView value)
         return QStringLiteral("\"%1\" is not a date").arg(dateText);
     // Without a label the whole rest is the interval, rather than nothing at all.
     const auto [weeksText, label] = splitAtBlank(trimBlanks(afterDate));
-    if (!startsWithNumber(weeksText))
+    const std::optional<double> weeksNumber = leadingNumber(weeksText);
+    if (!weeksNumber)
         return QStringLiteral("the number of weeks is missing or not a number");
-    const qint16 weeks = toInt16(leadingNumber(weeksText));
+    const qint16 weeks = toInt16(*weeksNumber);
     const std::chrono::year_month_day start{std::chrono::year{date->year()}, std::chrono::month{unsigned(date->month())},
                                             std::chrono::day{unsigned(date->day())}};
     MarkEveryNWeeks(state, start, weeks, trimBlanks(label).toString());
@@ -189,7 +166,7 @@ ControlFileResult applyControlLines(CalendarState &state, MessageService &messag
     return result;
 }
 
-ControlFileResult readControlFile(CalendarState &state, MessageService &messages)
+ControlFileResult ReadControlFile(CalendarState &state, MessageService &messages)
 {
     const QString path = state.strSelectedFile;
     state.binFileOK = isControlFileName(path);
@@ -210,9 +187,4 @@ ControlFileResult readControlFile(CalendarState &state, MessageService &messages
     ControlFileResult result = applyControlLines(state, messages, *text.lines, path);
     result.read = true;
     return result;
-}
-
-void ReadControlFile(CalendarState &state, MessageService &messages)
-{
-    readControlFile(state, messages);
 }

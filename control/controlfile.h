@@ -7,8 +7,9 @@
 
 class MessageService;
 
-// What one read of a control file came to, for callers that report a result (the command
-// line exits non-zero when a file was refused or had lines skipped).
+// What one read of a control file came to, for callers that report a result. A skipped line
+// has been reported, but the rest of the file still makes a calendar: the command line exits
+// non-zero only for a file that was refused.
 struct ControlFileResult
 {
     bool read = false;       // the file passed its type check and was read
@@ -20,10 +21,7 @@ struct ControlFileResult
 // ending in lower-case "txt", an unreadable file, one over 1 MiB or one holding NUL bytes is
 // refused with a message and changes nothing but binFileOK. A bad DTM or EFW line is
 // reported with its line number and skipped; every other line takes effect as it is read.
-void ReadControlFile(CalendarState &state, MessageService &messages);
-
-// ReadControlFile, also telling what happened.
-ControlFileResult readControlFile(CalendarState &state, MessageService &messages);
+ControlFileResult ReadControlFile(CalendarState &state, MessageService &messages);
 
 // Applies already-read lines of a control file to the calendar; `path` names the file in
 // messages and anchors relative PIC paths. Does not touch binFileOK or strListFile.

@@ -1,7 +1,8 @@
 #include "dialogs/frmselectprt.h"
 
 #include "platform/messages.h"
-#include "platform/printers.h"
+#include "devices/devicelist.h"
+#include "devices/outputdevices.h"
 #include "platform/usererror.h"
 
 #include <QFont>
@@ -23,11 +24,6 @@ QFont faceOrLookAlike(const QString &family, double points, bool bold, QFont::St
 }
 
 } // namespace
-
-QString printerEntry(int ordinal, const QString &deviceName)
-{
-    return (QStringLiteral("  ") + QString::number(ordinal)).right(3) + QLatin1Char(' ') + deviceName;
-}
 
 frmSelectPrt::frmSelectPrt(OutputDevices &devices, MessageService &messages, QWidget *parent)
     : QWidget(parent, Qt::Window)

@@ -9,10 +9,6 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-// The list entry of device `ordinal` (counting from 1): the number right-aligned in three
-// characters, a blank, the device name. "  1 Office", " 12 PDF file".
-QString printerEntry(int ordinal, const QString &deviceName);
-
 // "Output Device Selection": lists the output devices, nothing preselected; "Select Device"
 // makes the selected one current and closes the window, which then deletes itself. Modeless.
 // A fresh window (and list) is made for every use.

@@ -2,10 +2,10 @@
 // them, and the player must replay whatever records it can find (even without an EOF) onto a
 // small raster page, without reading outside the input.
 
-#include "platform/metafilepicture.h"
-#include "platform/wmf/wmfheader.h"
-#include "platform/wmf/wmfplayer.h"
-#include "platform/wmf/wmfrecords.h"
+#include "pictures/metafilepicture.h"
+#include "pictures/wmf/wmfheader.h"
+#include "pictures/wmf/wmfplayer.h"
+#include "pictures/wmf/wmfrecords.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

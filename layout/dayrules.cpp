@@ -19,7 +19,7 @@ MonthFrame monthFrame(int year, int month)
 
 qint16 calendarYear(const CalendarState &state)
 {
-    const qint16 year = toInt16(leadingNumber(state.txtYear.trimmed()));
+    const qint16 year = toInt16(leadingNumber(state.txtYear.trimmed()).value_or(0));
     // chrono's year stops one short of the 16-bit range.
     if (year < int(std::chrono::year::min()))
         throw UserError(QStringLiteral("Overflow"));

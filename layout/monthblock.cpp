@@ -2,9 +2,10 @@
 
 #include "layout/datelistsink.h"
 #include "layout/dayrules.h"
+#include "layout/markcolour.h"
 #include "platform/localedates.h"
 #include "platform/numbers.h"
-#include "platform/pagesurface.h"
+#include "render/pagesurface.h"
 #include "platform/usererror.h"
 
 #include <QtGlobal>
@@ -26,21 +27,11 @@ constexpr int BoxLeftOfNumber = 25;
 constexpr int SingleDigitBoxShift = 72; // centres the box on a one-digit number
 constexpr int BoxWidth = 300;
 constexpr int BoxHeight = 230;
-constexpr int RasterCopyPen = 13;
-constexpr int RasterMergePenNotPage = 14;
 
 // An origin sum as the 16-bit arithmetic of the page coordinates does it.
 qint16 add16(qint16 origin, int offset)
 {
     return toInt16(double(origin) + double(offset));
-}
-
-QRgb markColour(const CalendarState &state, qint16 category)
-{
-    if (category < 0 || category >= MarkCategories)
-        throw UserError(QStringLiteral("Mark category %1 is outside 0 to 4").arg(category));
-    const auto &rgb = state.MarkColors[category];
-    return markRgb(qBound(0, int(rgb[0]), 255), qBound(0, int(rgb[1]), 255), qBound(0, int(rgb[2]), 255));
 }
 
 } // namespace
@@ -54,7 +45,7 @@ void PlaceMonth(const CalendarState &state, PageSurface &surface, DateListSink &
     surface.setFontSize(16);
     surface.setFontBold(true);
     // Whatever the caller left, the block draws with a plain copy pen.
-    surface.setRasterMode(RasterCopyPen);
+    surface.setRasterMode(RasterMode::CopyPen);
     surface.setLineStyle(0);
 
     const QString heading = monthName(month);
@@ -89,11 +80,11 @@ void PlaceMonth(const CalendarState &state, PageSurface &surface, DateListSink &
             const double endX = surface.currentX();
             const qint16 rowY = toInt16(surface.currentY());
             const QRgb colour = markColour(state, category);
-            surface.setRasterMode(RasterMergePenNotPage);
+            surface.setRasterMode(RasterMode::MergePenNotPage);
             surface.setLineStyle(category);
             const double boxLeft = day < 10 ? boxBase - SingleDigitBoxShift : boxBase;
             surface.box(boxLeft, rowY, BoxWidth, BoxHeight, colour, true);
-            surface.setRasterMode(RasterCopyPen);
+            surface.setRasterMode(RasterMode::CopyPen);
             surface.setLineStyle(0);
             surface.setCurrentY(rowY);
             surface.setCurrentX(endX);

@@ -1,6 +1,128 @@
 #include "platform/localedates.h"
 
+#include <QList>
 #include <QLocale>
+#include <QStringView>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+enum class Field { Day, Month, Year };
+using FieldOrder = std::array<Field, 3>;
+
+// The order of day, month and year in the locale's short date format. Quoted literal text
+// is skipped; a format that lacks one of the three falls back to day-month-year.
+FieldOrder fieldOrder(const QLocale &locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    qsizetype day = -1, month = -1, year = -1;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+            continue;
+        }
+        if (quoted)
+            continue;
+        if (c == QLatin1Char('d') && day < 0)
+            day = i;
+        else if (c == QLatin1Char('M') && month < 0)
+            month = i;
+        else if (c == QLatin1Char('y') && year < 0)
+            year = i;
+    }
+    if (day < 0 || month < 0 || year < 0)
+        return {Field::Day, Field::Month, Field::Year};
+    std::array<std::pair<qsizetype, Field>, 3> found{{{day, Field::Day}, {month, Field::Month}, {year, Field::Year}}};
+    std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    return {found[0].second, found[1].second, found[2].second};
+}
+
+// A field of 1..4 decimal digits; -1 otherwise.
+int fieldValue(QStringView field)
+{
+    if (field.isEmpty() || field.size() > 4)
+        return -1;
+    int value = 0;
+    for (const QChar c : field) {
+        const int digit = c.digitValue();
+        if (digit < 0)
+            return -1;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+} // namespace
+
+int expandTwoDigitYear(int year)
+{
+    if (year < 0 || year > 99)
+        return year;
+    return year < 30 ? 2000 + year : 1900 + year;
+}
+
+std::optional<QDate> parseLocaleDate(const QString &text, const QLocale &locale)
+{
+    QStringView rest = QStringView(text).trimmed();
+    if (rest.isEmpty())
+        return std::nullopt;
+
+    QChar separator;
+    for (const QChar c : rest) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('.') || c == QLatin1Char('-')) {
+            separator = c;
+            break;
+        }
+    }
+    if (separator.isNull())
+        return std::nullopt;
+    // Some locales end a short date with its separator ("1.9.2004.").
+    if (rest.endsWith(separator))
+        rest.chop(1);
+    const QList<QStringView> parts = rest.split(separator);
+    if (parts.size() != 3)
+        return std::nullopt;
+
+    FieldOrder order = fieldOrder(locale);
+    if (parts[0].size() == 4)
+        order = {Field::Year, Field::Month, Field::Day};
+
+    int day = -1, month = -1, year = -1;
+    for (int i = 0; i < 3; ++i) {
+        const int value = fieldValue(parts[i]);
+        const qsizetype digits = parts[i].size();
+        if (value < 0)
+            return std::nullopt;
+        switch (order[i]) {
+        case Field::Day:
+            if (digits > 2)
+                return std::nullopt;
+            day = value;
+            break;
+        case Field::Month:
+            if (digits > 2)
+                return std::nullopt;
+            month = value;
+            break;
+        case Field::Year:
+            if (digits != 2 && digits != 4)
+                return std::nullopt;
+            year = digits == 2 ? expandTwoDigitYear(value) : value;
+            break;
+        }
+    }
+    // Year 0 does not exist in QDate's proleptic Gregorian calendar.
+    if (year < 1)
+        return std::nullopt;
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
 
 QString monthName(int month)
 {

@@ -1,7 +1,6 @@
 #include "platform/messages.h"
 
 #include <QMessageBox>
-#include <QStringList>
 
 QString applicationTitle()
 {
@@ -21,12 +20,4 @@ void QtMessageService::show(const QString &text, const QString &title, Icon icon
     case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
     }
     box.exec();
-}
-
-QStringList RecordingMessageService::texts() const
-{
-    QStringList out;
-    for (const Message &m : m_messages)
-        out << m.text;
-    return out;
 }

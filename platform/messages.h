@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QList>
 #include <QString>
+#include <QtGlobal>
 
 class QWidget;
 
@@ -11,7 +11,10 @@ class MessageService
 public:
     enum class Icon { None, Information, Warning, Critical };
 
+    MessageService() = default;
     virtual ~MessageService() = default;
+    Q_DISABLE_COPY_MOVE(MessageService)
+
     // Shows `text` and returns when the user has pressed OK.
     virtual void show(const QString &text, const QString &title, Icon icon = Icon::None) = 0;
 };
@@ -24,31 +27,10 @@ class QtMessageService : public MessageService
 {
 public:
     explicit QtMessageService(QWidget *parent = nullptr) : m_parent(parent) {}
+    // Boxes are centred on and kept above `parent`; set once the window exists.
+    void setParent(QWidget *parent) { m_parent = parent; }
     void show(const QString &text, const QString &title, Icon icon = Icon::None) override;
 
 private:
     QWidget *m_parent;
-};
-
-// Keeps every message and returns at once: for tests and for work without a window.
-class RecordingMessageService : public MessageService
-{
-public:
-    struct Message
-    {
-        QString text;
-        QString title;
-        Icon icon;
-    };
-
-    void show(const QString &text, const QString &title, Icon icon = Icon::None) override
-    {
-        m_messages.append({text, title, icon});
-    }
-    const QList<Message> &messages() const { return m_messages; }
-    QStringList texts() const;
-    void clear() { m_messages.clear(); }
-
-private:
-    QList<Message> m_messages;
 };

@@ -18,7 +18,7 @@ qint16 toInt16(double value)
     return static_cast<qint16>(rounded);
 }
 
-double leadingNumber(QStringView text)
+std::optional<double> leadingNumber(QStringView text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -43,7 +43,7 @@ double leadingNumber(QStringView text)
         }
     }
     if (!digits)
-        return 0.0;
+        return std::nullopt;
     if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
         qsizetype k = i + 1;
         std::string exponent = "e";

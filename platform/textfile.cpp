@@ -89,3 +89,14 @@ TextLines readTextFile(const QString &path, qint64 maxBytes)
         return {std::nullopt, file.errorString()};
     return textLinesFromBytes(bytes, maxBytes);
 }
+
+QStringView trimBlanks(QStringView text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <optional>
 
@@ -33,3 +34,7 @@ TextLines textLinesFromBytes(const QByteArray &bytes, qint64 maxBytes = MaxTextF
 // Reads a whole text file as textLinesFromBytes does. The error names the reason
 // ("No such file or directory", "it is larger than 1 MiB", ...), not the file.
 TextLines readTextFile(const QString &path, qint64 maxBytes = MaxTextFileBytes);
+
+// `text` without the blanks (U+0020 only) at either end. Tabs are text in the control-file
+// format and on the page, so they stay.
+QStringView trimBlanks(QStringView text);

@@ -2,9 +2,13 @@
 
 #include "layout/datelistsink.h"
 #include "layout/dayrules.h"
+#include "layout/markcolour.h"
 #include "layout/monthblock.h"
-#include "platform/pagesurface.h"
-#include "print/pictureacceptance.h"
+#include "platform/textfile.h"
+#include "platform/usererror.h"
+#include "print/placegraphic.h"
+#include "render/pagesurface.h"
+#include "render/picture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,22 +26,10 @@ double roundedWidth(const PageSurface &surface, const QString &text)
     return std::nearbyint(surface.textWidth(text));
 }
 
-// Blanks only, as legends typed with tabs keep them.
-QString trimBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
 void printHeaderBlock(const CalendarState &state, PageSurface &surface)
 {
     surface.setCurrentX(LeftMargin);
-    surface.setCurrentY(500);
+    surface.setCurrentY(HeaderTop);
     surface.setFontSize(HeaderStartPoints);
     surface.setFontName(state.strHeaderFont);
 
@@ -54,80 +46,97 @@ void printHeaderBlock(const CalendarState &state, PageSurface &surface)
 
     surface.setFontName(state.strAddressFont);
     surface.setFontBold(false);
-    surface.setFontSize(10);
-    surface.setCurrentY(surface.currentY() + 150);
+    surface.setFontSize(AddressPoints);
+    surface.setCurrentY(surface.currentY() + AddressGap);
     // A line that starts with a blank ends the block; an emptied line prints empty.
     for (const QString &line : state.textLines) {
         if (line.startsWith(QLatin1Char(' ')))
             break;
-        surface.setCurrentX(1000);
+        surface.setCurrentX(AddressLeft);
         surface.printText(line, true);
     }
 
     surface.setFontName(state.strMessageFont);
     surface.setFontBold(true);
-    surface.setFontSize(18);
+    surface.setFontSize(MessagePoints);
     const QString &message = state.txtMessage[5];
-    const double band = 11160;
-    surface.setCurrentX(LeftMargin + (band - roundedWidth(surface, message)) / 2);
-    surface.setCurrentY(2800);
+    surface.setCurrentX(LeftMargin + (MessageBand - roundedWidth(surface, message)) / 2);
+    surface.setCurrentY(MessageTop);
     surface.printText(message, true);
 }
 
 void printFrames(PageSurface &surface)
 {
-    surface.setLineWidth(4);
-    surface.box(300, FrameTop, 11160, 10620, Black, false);
-    surface.box(340, FrameTop + 40, 11080, 10540, Black, false);
-    surface.box(380, FrameTop + 80, 11000, 10460, Black, false);
+    surface.setLineWidth(FrameLinePixels);
+    for (int i = 0; i < 3; ++i) {
+        const int inset = FrameStep * i;
+        surface.box(LeftMargin + inset, FrameTop + inset, FrameWidth - 2 * inset, FrameHeight - 2 * inset, Black, false);
+    }
     surface.setLineWidth(1);
 }
 
 void printLegend(const CalendarState &state, PageSurface &surface)
 {
-    surface.setFontSize(8);
-    surface.setRasterMode(14);
+    surface.setFontSize(LegendPoints);
+    surface.setRasterMode(RasterMode::MergePenNotPage);
     for (int i = 0; i < MarkCategories; ++i) {
         surface.setLineStyle(i);
-        const auto &rgb = state.MarkColors[i];
-        const double left = LeftMargin + 2232 * i;
-        surface.box(left, 14950, 300, 230, markRgb(rgb[0], rgb[1], rgb[2]), true);
-        surface.setCurrentX(left + 300 + 50);
-        surface.setCurrentY(15000);
-        surface.printText(trimBlanks(state.MarkLegend[i][1]), true);
+        const double left = LeftMargin + LegendPitch * i;
+        surface.box(left, LegendTop, SwatchWidth, SwatchHeight, markColour(state, i), true);
+        surface.setCurrentX(left + SwatchWidth + SwatchTextGap);
+        surface.setCurrentY(LegendTextTop);
+        surface.printText(trimBlanks(state.MarkLegend[i][1]).toString(), true);
     }
     surface.setLineStyle(0);
-    surface.setRasterMode(13);
+    surface.setRasterMode(RasterMode::CopyPen);
 }
 
 } // namespace
 
-void composePage(const CalendarState &state, PageSurface &surface, DateListSink &dateList)
+PagePlan planPage(const CalendarState &state)
 {
-    const qint16 year = calendarYear(state);
+    PagePlan plan;
+    plan.year = calendarYear(state);
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= 31; ++day) {
+            const qint16 mark = state.dayMark(month, day);
+            if (mark != NoMark && (mark < 0 || mark >= MarkCategories))
+                throw UserError(QStringLiteral("Mark category %1 is outside 0 to 4").arg(mark));
+        }
+    }
+    if (state.binSelPic) {
+        plan.picture = state.chkFullPicture ? graphicRect(state, LeftMargin, PictureTop, 1)
+                                            : graphicRect(state, HeaderRightLimit, PictureTop, 0);
+    }
+    return plan;
+}
 
+void drawPage(const CalendarState &state, const PagePlan &plan, PageSurface &surface, DateListSink &dateList)
+{
     if (!state.chkFullPicture)
         printHeaderBlock(state, surface);
 
-    surface.setCurrentX(5300);
-    surface.setCurrentY(3450);
+    surface.setCurrentX(YearLeft);
+    surface.setCurrentY(YearTop);
     surface.setFontBold(false);
-    surface.setFontSize(28);
+    surface.setFontSize(YearPoints);
     surface.setFontName(state.strYearFont);
     surface.printText(state.txtYear, true);
 
-    if (state.binSelPic) {
-        if (state.chkFullPicture)
-            PlaceGraphic(state, surface, LeftMargin, 200, 1);
-        else
-            PlaceGraphic(state, surface, HeaderRightLimit, 200, 0);
-    }
+    if (plan.picture)
+        surface.drawPicture(*state.picTemp, plan.picture->x(), plan.picture->y(), plan.picture->width(),
+                            plan.picture->height());
 
     printFrames(surface);
     printLegend(state, surface);
 
     for (qint16 month = 1; month <= 12; ++month) {
-        PlaceMonth(state, surface, dateList, year, month, qint16(monthLeft(month)), qint16(monthTop(month)),
+        PlaceMonth(state, surface, dateList, plan.year, month, qint16(monthLeft(month)), qint16(monthTop(month)),
                    state.strCalendarFont);
     }
+}
+
+void composePage(const CalendarState &state, PageSurface &surface, DateListSink &dateList)
+{
+    drawPage(state, planPage(state), surface, dateList);
 }

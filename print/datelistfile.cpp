@@ -1,5 +1,6 @@
 #include "print/datelistfile.h"
 
+#include "platform/savefile.h"
 #include "platform/usererror.h"
 
 #include <QDir>
@@ -7,16 +8,11 @@
 
 namespace {
 
-QString folderOf(const QString &path)
-{
-    return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-}
-
 UserError cannotWrite(const QString &path, const QString &reason)
 {
     return UserError(QStringLiteral("The date-list file \"%1\" cannot be written in the folder \"%2\" (%3). "
                                     "Make the folder writable or choose another control file . . .")
-                         .arg(QFileInfo(path).fileName(), folderOf(path), reason));
+                         .arg(QFileInfo(path).fileName(), QDir::toNativeSeparators(QFileInfo(path).absolutePath()), reason));
 }
 
 } // namespace
@@ -25,13 +21,8 @@ DateListFile::DateListFile(const QString &path)
     : m_path(QDir::current().absoluteFilePath(path))
     , m_file(m_path)
 {
-    // Never write the target directly: a failed job must leave the previous file intact.
-    m_file.setDirectWriteFallback(false);
-    const QFileInfo folder(QFileInfo(m_path).absolutePath());
-    if (!folder.isDir())
-        throw cannotWrite(m_path, QStringLiteral("the folder does not exist"));
-    if (!m_file.open(QIODevice::WriteOnly))
-        throw cannotWrite(m_path, m_file.errorString());
+    if (const std::optional<QString> problem = openSaveFile(m_file))
+        throw cannotWrite(m_path, *problem);
 }
 
 DateListFile::~DateListFile()
@@ -43,14 +34,20 @@ DateListFile::~DateListFile()
 
 void DateListFile::writeLine(const QString &line)
 {
-    QByteArray bytes = line.toUtf8();
-    bytes.append("\r\n");
-    if (m_file.write(bytes) != bytes.size())
+    m_lines += line.toUtf8();
+    m_lines += "\r\n";
+}
+
+void DateListFile::prepare()
+{
+    if (m_file.write(m_lines) != m_lines.size() || !m_file.flush())
         throw cannotWrite(m_path, m_file.errorString());
+    m_lines.clear();
 }
 
 void DateListFile::commit()
 {
+    prepare();
     if (!m_file.commit())
         throw cannotWrite(m_path, m_file.errorString());
 }

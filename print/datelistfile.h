@@ -2,12 +2,13 @@
 
 #include "layout/datelistsink.h"
 
+#include <QByteArray>
 #include <QSaveFile>
 #include <QString>
 
-// The date-list file of one print job. Lines end in CR LF and go to a temporary file beside
-// the target; the target is created or replaced only by commit(), so a job that fails before
-// leaves the previous file as it was.
+// The date-list file of one print job. The lines (ending in CR LF) are kept until the page
+// is drawn, then written to a temporary file beside the target by prepare(); commit() puts
+// it in place. A job that fails before the commit leaves the previous file as it was.
 class DateListFile : public DateListSink
 {
 public:
@@ -17,6 +18,9 @@ public:
     ~DateListFile() override;
 
     void writeLine(const QString &line) override;
+    // Writes the lines so far to the temporary file and flushes them, so that a full disk
+    // shows before the page is sent. Throws UserError when that fails.
+    void prepare();
     // Moves the finished file into place. Throws UserError when that fails.
     void commit();
     // The full path of the target file.
@@ -25,4 +29,5 @@ public:
 private:
     QString m_path;
     QSaveFile m_file;
+    QByteArray m_lines;
 };

@@ -1,21 +1,17 @@
 #include "print/preview.h"
 
+#include "devices/pdfdevice.h"
 #include "layout/datelistsink.h"
-#include "platform/printers.h"
-#include "platform/qpainterpagesurface.h"
+#include "platform/usererror.h"
 #include "print/composepage.h"
-
-#include <cmath>
+#include "render/pageimage.h"
+#include "render/qpainterpagesurface.h"
 
 QImage renderPreview(const CalendarState &state, double dpi)
 {
-    const QRectF area = pdfPageLayout().paintRect(QPageLayout::Inch);
-    QImage image(int(std::lround(area.width() * dpi)), int(std::lround(area.height() * dpi)),
-                 QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const int dotsPerMeter = int(std::lround(dpi / 0.0254));
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
+    QImage image = blankPageImage(pdfPageLayout().paintRect(QPageLayout::Inch).size(), dpi);
+    if (image.isNull())
+        throw UserError(QStringLiteral("There is not enough memory for the page image . . ."));
     {
         QPainterPageSurface surface(image, QStringLiteral("Preview"));
         NullDateListSink noList;

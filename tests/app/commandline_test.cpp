@@ -1,5 +1,5 @@
 #include "app/commandline.h"
-#include "platform/printers.h"
+#include "devices/printers.h"
 
 #include <QDir>
 #include <QFile>

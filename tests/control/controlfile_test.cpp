@@ -1,6 +1,6 @@
 #include "control/controlfile.h"
 
-#include "platform/messages.h"
+#include "tests/support/recordingmessages.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -64,7 +64,7 @@ protected:
     ControlFileResult read(const QString &path)
     {
         m_state.strSelectedFile = path;
-        return readControlFile(m_state, m_messages);
+        return ReadControlFile(m_state, m_messages);
     }
 
     ControlFileResult readText(const QByteArray &bytes) { return read(write(QStringLiteral("cal.txt"), bytes)); }
@@ -453,7 +453,7 @@ protected:
     {
         m_state = loadDefaults(QDate(2026, 6, 1));
         m_state.strSelectedFile = QStringLiteral(LUNARIA_SOURCE_DIR "/examples/") + QLatin1String(name);
-        m_result = readControlFile(m_state, m_messages);
+        m_result = ReadControlFile(m_state, m_messages);
         ASSERT_TRUE(m_result.read) << m_messages.texts().join(QLatin1Char('|')).toStdString();
     }
 

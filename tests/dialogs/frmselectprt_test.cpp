@@ -1,6 +1,6 @@
 #include "dialogs/frmselectprt.h"
-#include "platform/messages.h"
-#include "platform/printers.h"
+#include "tests/support/recordingmessages.h"
+#include "devices/outputdevices.h"
 #include "platform/usererror.h"
 
 #include <QAccessible>
@@ -49,14 +49,6 @@ QStringList entries(QListWidget *list)
 void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-TEST(PrinterEntry, NumberRightAlignedInThreeCharacters)
-{
-    EXPECT_EQ(printerEntry(1, QStringLiteral("Office")), QStringLiteral("  1 Office"));
-    EXPECT_EQ(printerEntry(10, QStringLiteral("Lab")), QStringLiteral(" 10 Lab"));
-    EXPECT_EQ(printerEntry(12, PdfDeviceName), QStringLiteral(" 12 PDF file"));
-    EXPECT_EQ(printerEntry(123, QStringLiteral("X")), QStringLiteral("123 X"));
 }
 
 TEST(frmSelectPrt, ListsEveryDeviceNumberedFromOneWithNothingSelected)

@@ -1,6 +1,7 @@
 #include "tests/e2e/cupsserver.h"
 
-#include "platform/printers.h"
+#include "devices/printers.h"
+#include "render/pagesurface.h"
 #include "platform/usererror.h"
 #include "print/printjob.h"
 
@@ -186,7 +187,7 @@ TEST_F(Cups, DeviceRuleTakesHpLaserPrintersByTheirName)
         printers.setCurrentByName(QString::fromLatin1(c.queue));
         std::unique_ptr<OutputJob> job = printers.openJob();
         ASSERT_NE(job, nullptr);
-        EXPECT_EQ(job->deviceName(), QString::fromLatin1(c.queue));
+        EXPECT_EQ(job->page().deviceName(), QString::fromLatin1(c.queue));
         EXPECT_EQ(job->applyDeviceRule(), c.duplex);
         job.reset();   // never begun: nothing is sent
         removeQueue(QString::fromLatin1(c.queue));

@@ -22,10 +22,14 @@ QString helperPath()
 
 void pointCupsAt(const QString &server)
 {
-    if (server.isEmpty())
+    // Back to the server the suite was started with (one that does not exist, under ctest),
+    // never to the machine's own.
+    static const QString original = qEnvironmentVariable("CUPS_SERVER");
+    const QString target = server.isEmpty() ? original : server;
+    if (target.isEmpty())
         qunsetenv("CUPS_SERVER");
     else
-        qputenv("CUPS_SERVER", server.toLocal8Bit());
+        qputenv("CUPS_SERVER", target.toLocal8Bit());
     // The CUPS library reads CUPS_SERVER once and keeps it; make it read again. Loading the
     // print plugin first makes sure it is the same library Qt uses.
     (void)QPrinterInfo::availablePrinterNames();
@@ -34,8 +38,8 @@ void pointCupsAt(const QString &server)
         return;
     using SetServer = void (*)(const char *);
     if (auto setServer = reinterpret_cast<SetServer>(dlsym(cups, "cupsSetServer"))) {
-        const QByteArray name = server.toLocal8Bit();
-        setServer(server.isEmpty() ? nullptr : name.constData());
+        const QByteArray name = target.toLocal8Bit();
+        setServer(target.isEmpty() ? nullptr : name.constData());
     }
     dlclose(cups);
 }

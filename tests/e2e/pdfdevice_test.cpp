@@ -1,4 +1,6 @@
-#include "platform/printers.h"
+#include "devices/pdfdevice.h"
+#include "devices/printers.h"
+#include "render/pagesurface.h"
 #include "platform/usererror.h"
 #include "print/printjob.h"
 
@@ -176,8 +178,8 @@ TEST_F(PdfDevice, AFailedJobKeepsTheEarlierPdf)
     printers.setPdfPath(pdf);
     std::unique_ptr<OutputJob> job = printers.openJob();
     ASSERT_NE(job, nullptr);
-    job->setFontSize(12);
-    job->printText(QStringLiteral("half a page"), true);
+    job->page().setFontSize(12);
+    job->page().printText(QStringLiteral("half a page"), true);
     job.reset();   // dropped before the page was sent
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

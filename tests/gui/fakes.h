@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/fontchooser.h"
+#include "dialogs/fontchooser.h"
 
 #include <QStringList>
 

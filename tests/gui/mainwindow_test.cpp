@@ -167,6 +167,19 @@ TEST_F(MainWindow, AFailingCommandRestoresTheStateAndNamesTheReason)
     EXPECT_EQ(messages.texts().size(), 2);
 }
 
+TEST_F(MainWindow, AProgramFaultIsReportedAsAnInternalErrorNotInItsOwnWords)
+{
+    window->state().txtHeader = QStringLiteral("Before");
+    const bool ok = window->runCommand(QStringLiteral("Select Picture"), [&] {
+        window->state().txtHeader = QStringLiteral("Half way");
+        (void)std::vector<int>().at(3);
+    });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(window->state().txtHeader, "Before");
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_EQ(messages.texts().first(), "Internal error in Select Picture; your settings are unchanged.");
+}
+
 TEST_F(MainWindow, ASucceedingCommandKeepsItsChangesAndShowsThem)
 {
     const bool ok = window->runCommand(QStringLiteral("Test"), [&] { window->state().txtHeader = QStringLiteral("After"); });

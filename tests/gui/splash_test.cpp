@@ -1,6 +1,6 @@
 #include "app/frmlunariasplash.h"
 #include "app/modlunaria.h"
-#include "platform/messages.h"
+#include "tests/support/recordingmessages.h"
 #include "tests/gui/fakes.h"
 
 #include <QFrame>

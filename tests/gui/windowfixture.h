@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/frmlunaria.h"
-#include "platform/messages.h"
-#include "platform/printers.h"
+#include "tests/support/recordingmessages.h"
+#include "devices/printers.h"
 #include "tests/gui/fakes.h"
 
 #include <QDir>
@@ -35,6 +35,9 @@ protected:
         QDir::setCurrent(dir.path());
         pdfAnswer = dir.filePath(QStringLiteral("calendar.pdf"));
         printers.setSaveLocationAsker([this] { return pdfAnswer; });
+        // Never a real printer: the suites run with no CUPS server reachable, and the PDF
+        // device is chosen outright in case one is.
+        printers.setCurrentByName(PdfDeviceName);
         LunariaServices services;
         services.messages = &messages;
         services.fonts = &fonts;

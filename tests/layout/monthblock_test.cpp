@@ -347,7 +347,7 @@ TEST(PlaceMonth, LeavesTheSurfaceInTheAgreedState)
         surface.setFontBold(false);
         surface.setLineWidth(4);
         surface.setLineStyle(3);
-        surface.setRasterMode(14);
+        surface.setRasterMode(RasterMode::MergePenNotPage);
         RecordingDateList sink;
         PlaceMonth(state, surface, sink, 2024, 6, 0, 0, QStringLiteral("Courier"));
         EXPECT_EQ(surface.fontName(), QStringLiteral("Courier"));

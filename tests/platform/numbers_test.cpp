@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <cmath>
 #include <limits>
 
@@ -50,21 +52,30 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart)
         const char *text;
         double value;
     } rows[] = {
-        {"2004abc", 2004},  {"abc", 0},        {"", 0},           {"   42", 42},       {"\t7", 7},
-        {"-12", -12},       {"+3", 3},         {"1.5", 1.5},      {".5", 0.5},        {"5.", 5},
-        {"1e3", 1000},      {"1E3x", 1000},    {"2e", 2},         {"2e+", 2},         {"-1.5e2x", -150},
-        {"3 4", 3},         {"- 3", 0},        {"--3", 0},        {"0042", 42},       {"1,5", 1},
-        {"12/01/2004", 12}, {"2.5e-1", 0.25},  {"1e-400", 0},
+        {"2004abc", 2004},  {"   42", 42},       {"\t7", 7},       {"-12", -12},       {"+3", 3},
+        {"1.5", 1.5},       {".5", 0.5},        {"5.", 5},         {"1e3", 1000},      {"1E3x", 1000},
+        {"2e", 2},          {"2e+", 2},         {"-1.5e2x", -150}, {"3 4", 3},         {"0042", 42},
+        {"1,5", 1},         {"12/01/2004", 12}, {"2.5e-1", 0.25},  {"1e-400", 0},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.text);
-        EXPECT_DOUBLE_EQ(leadingNumber(QString::fromLatin1(row.text)), row.value);
+        const std::optional<double> number = leadingNumber(QString::fromLatin1(row.text));
+        ASSERT_TRUE(number.has_value());
+        EXPECT_DOUBLE_EQ(*number, row.value);
+    }
+}
+
+TEST(LeadingNumber, TextWithoutANumberAtTheStartHasNone)
+{
+    for (const char *text : {"abc", "", "- 3", "--3", "+.", ".", "e5", " x1"}) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(leadingNumber(QString::fromLatin1(text)).has_value());
     }
 }
 
 TEST(LeadingNumber, HugeExponentOverflowsWhenConverted)
 {
-    const double v = leadingNumber(u"9e999");
+    const double v = leadingNumber(u"9e999").value();
     EXPECT_TRUE(std::isinf(v));
     EXPECT_THROW(toInt16(v), UserError);
 }

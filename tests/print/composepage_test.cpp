@@ -1,7 +1,7 @@
 #include "layout/datelistsink.h"
 #include "layout/dayrules.h"
 #include "layout/monthblock.h"
-#include "platform/picture.h"
+#include "render/picture.h"
 #include "platform/usererror.h"
 #include "print/composepage.h"
 #include "tests/support/recordingpagesurface.h"

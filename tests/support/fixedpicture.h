@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/picture.h"
+#include "render/picture.h"
 
 // A picture of a chosen natural size that draws nothing: placement only reads the size.
 class FixedPicture : public Picture

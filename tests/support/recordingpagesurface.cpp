@@ -48,10 +48,10 @@ void RecordingPageSurface::setLineStyle(int style)
     m_ops.push_back({QStringLiteral("lineStyle"), {double(style)}, {}, 0});
 }
 
-void RecordingPageSurface::setRasterMode(int mode)
+void RecordingPageSurface::setRasterMode(RasterMode mode)
 {
     m_rasterMode = mode;
-    m_ops.push_back({QStringLiteral("rasterMode"), {double(mode)}, {}, 0});
+    m_ops.push_back({QStringLiteral("rasterMode"), {double(int(mode))}, {}, 0});
 }
 
 void RecordingPageSurface::line(double x, double y, double dx, double dy, QRgb colour)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/pagesurface.h"
+#include "render/pagesurface.h"
 
 #include <QList>
 #include <QString>
@@ -44,7 +44,7 @@ public:
     void printText(const QString &text, bool endLine) override;
     void setLineWidth(int pixels) override;
     void setLineStyle(int style) override;
-    void setRasterMode(int mode) override;
+    void setRasterMode(RasterMode mode) override;
     void line(double x, double y, double dx, double dy, QRgb colour) override;
     void box(double x, double y, double dx, double dy, QRgb colour, bool filled) override;
     void drawPicture(const Picture &picture, double x, double y, double width, double height) override;
@@ -68,7 +68,7 @@ public:
     bool bold() const { return m_bold; }
     int lineWidth() const { return m_lineWidth; }
     int lineStyle() const { return m_lineStyle; }
-    int rasterMode() const { return m_rasterMode; }
+    int rasterMode() const { return int(m_rasterMode); }
     int copies() const { return m_copies; }
     int documentsEnded() const { return m_ended; }
 
@@ -82,7 +82,7 @@ private:
     bool m_bold = false;
     int m_lineWidth = 1;
     int m_lineStyle = 0;
-    int m_rasterMode = 13;
+    RasterMode m_rasterMode = RasterMode::CopyPen;
     int m_copies = 1;
     int m_ended = 0;
     std::function<double(const QString &, double)> m_widthOverride;

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <memory>
+
+class PageSurface;
+
+// The name of the built-in device that writes the page to a PDF file.
+inline const QString PdfDeviceName = QStringLiteral("PDF file");
+
+// True for a device name that contains "HP Laser" (exact case): such printers print
+// duplex along the long edge.
+bool wantsLongEdgeDuplex(const QString &deviceName);
+
+// One open job on an output device: it has the page surface of its single page. Nothing is
+// printed or written until send(); a job destroyed unsent leaves no trace.
+class OutputJob
+{
+public:
+    OutputJob() = default;
+    virtual ~OutputJob() = default;
+    Q_DISABLE_COPY_MOVE(OutputJob)
+
+    // The page to draw on.
+    virtual PageSurface &page() = 0;
+    // Applies the device-name rule (long-edge duplex for "HP Laser" printers) before the
+    // first drawing. Returns whether the rule applied.
+    virtual bool applyDeviceRule() = 0;
+    // Sends the finished page: prints it or puts the file in place. Throws UserError when
+    // the device refuses it.
+    virtual void send() = 0;
+};
+
+// The devices a calendar can be printed on, and the current one.
+class OutputDevices
+{
+public:
+    OutputDevices() = default;
+    virtual ~OutputDevices() = default;
+    Q_DISABLE_COPY_MOVE(OutputDevices)
+
+    // The devices in their stable order, read afresh: the installed printers, then the PDF
+    // device last.
+    virtual QStringList deviceNames() = 0;
+    // Makes device `index` (0-based, deviceNames() order) current. Throws UserError for an
+    // index that no longer exists.
+    virtual void setCurrent(int index) = 0;
+    // The device the next job goes to.
+    virtual QString currentName() const = 0;
+    // Opens a job on the current device. Returns nullptr when the user cancelled (the PDF
+    // device's save dialog). Throws UserError when the device cannot be used.
+    virtual std::unique_ptr<OutputJob> openJob() = 0;
+};

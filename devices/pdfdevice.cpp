@@ -1,0 +1,74 @@
+#include "devices/pdfdevice.h"
+
+#include "platform/savefile.h"
+#include "platform/usererror.h"
+#include "render/qpainterpagesurface.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+class PdfJob : public OutputJob
+{
+public:
+    explicit PdfJob(const QString &path)
+        : m_file(path)
+    {
+        if (const std::optional<QString> problem = openSaveFile(m_file))
+            throw cannotWrite(*problem);
+        m_writer = std::make_unique<QPdfWriter>(&m_file);
+        m_writer->setCreator(QStringLiteral("Lunaria"));
+        m_writer->setTitle(QStringLiteral("Calendar"));
+        m_writer->setPageLayout(pdfPageLayout());
+        m_surface = std::make_unique<QPainterPageSurface>(*m_writer, PdfDeviceName);
+    }
+
+    ~PdfJob() override
+    {
+        // Unsent: end the painter first, then drop the half-written file.
+        m_surface.reset();
+        m_writer.reset();
+        if (m_file.isOpen())
+            m_file.cancelWriting();
+    }
+
+    PageSurface &page() override { return *m_surface; }
+    bool applyDeviceRule() override { return wantsLongEdgeDuplex(PdfDeviceName); }
+
+    void send() override
+    {
+        m_surface->endDocument();
+        if (!m_file.commit())
+            throw cannotWrite(m_file.errorString());
+    }
+
+private:
+    UserError cannotWrite(const QString &reason) const
+    {
+        return UserError(QStringLiteral("The PDF file \"%1\" cannot be written (%2) . . .")
+                             .arg(QDir::toNativeSeparators(m_file.fileName()), reason));
+    }
+
+    QSaveFile m_file;
+    std::unique_ptr<QPdfWriter> m_writer;
+    std::unique_ptr<QPainterPageSurface> m_surface;
+};
+
+} // namespace
+
+QPageLayout pdfPageLayout()
+{
+    const bool us = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    return QPageLayout(QPageSize(us ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(PdfMarginPoints, PdfMarginPoints, PdfMarginPoints, PdfMarginPoints),
+                       QPageLayout::Point);
+}
+
+std::unique_ptr<OutputJob> openPdfJob(const QString &path)
+{
+    return std::make_unique<PdfJob>(QDir::current().absoluteFilePath(path));
+}

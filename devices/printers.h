@@ -1,0 +1,36 @@
+#pragma once
+
+#include "devices/outputdevices.h"
+
+#include <functional>
+#include <optional>
+
+// The installed printers (Qt's list, from CUPS) followed by the PDF device. The current device
+// is the system's default printer until one is chosen; with no default printer it is the
+// PDF device. A chosen printer that has gone is refused, never replaced by another.
+class Printers : public OutputDevices
+{
+public:
+    // Asks the user where to save the PDF; an empty result cancels the job.
+    using SaveLocationAsker = std::function<QString()>;
+
+    QStringList deviceNames() override;
+    void setCurrent(int index) override;
+    QString currentName() const override;
+    std::unique_ptr<OutputJob> openJob() override;
+
+    // Where the PDF device writes without asking (the command line). Empty: ask.
+    void setPdfPath(const QString &path) { m_pdfPath = path; }
+    // How the window asks where to save the PDF.
+    void setSaveLocationAsker(SaveLocationAsker asker) { m_askPdfPath = std::move(asker); }
+    // Makes the device with this name current. Throws UserError when there is none.
+    void setCurrentByName(const QString &name);
+
+    // The installed printers' names in Qt's order, without the PDF device.
+    static QStringList installedPrinters();
+
+private:
+    std::optional<QString> m_chosen;
+    QString m_pdfPath;
+    SaveLocationAsker m_askPdfPath;
+};

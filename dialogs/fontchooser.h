@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+class QWidget;
+
+// The font dialog: lets the user pick a typeface and yields its family name.
+class FontChooser
+{
+public:
+    FontChooser() = default;
+    virtual ~FontChooser() = default;
+    Q_DISABLE_COPY_MOVE(FontChooser)
+
+    // Shows the dialog modal over `parent`, starting at `current`. Returns the chosen face
+    // name, or nothing when the user cancelled or the dialog could not be shown.
+    virtual std::optional<QString> chooseFont(QWidget *parent, const QString &current, const QString &title) = 0;
+};
+
+// QFontDialog. The fonts a printer can use on this platform are the system's fonts, so the
+// dialog lists those.
+class QtFontChooser : public FontChooser
+{
+public:
+    std::optional<QString> chooseFont(QWidget *parent, const QString &current, const QString &title) override;
+};

@@ -1,0 +1,41 @@
+#include "pictures/pictureacceptance.h"
+
+#include "platform/messages.h"
+#include "render/picture.h"
+#include "pictures/pictureloader.h"
+
+#include <array>
+
+void AcceptPicture(CalendarState &state, MessageService &messages)
+{
+    const QString &name = state.strSelectedFile;
+    state.binFileOK = false;
+    if (name.size() < 2)
+        return;
+
+    // Deliberately case-sensitive and on the last three characters only: "x.JPG", "x.jpeg"
+    // and "x.jpg " are all refused.
+    static const std::array<QString, 4> accepted = {
+        QStringLiteral("gif"), QStringLiteral("bmp"), QStringLiteral("wmf"), QStringLiteral("jpg")};
+    const QString extension = name.right(3);
+    for (const QString &candidate : accepted) {
+        if (extension == candidate) {
+            state.binFileOK = true;
+            break;
+        }
+    }
+
+    if (!state.binFileOK) {
+        messages.show(QStringLiteral("Select a .gif, .bmp, .wmf OR .jpg file.") + QLatin1Char('\n')
+                          + QStringLiteral("Try again . . ."),
+                      applicationTitle());
+        return;
+    }
+
+    // An unreadable picture is ignored quietly; the picture loaded before stays.
+    std::shared_ptr<const Picture> picture = loadPicture(name);
+    if (!picture)
+        return;
+    state.picTemp = std::move(picture);
+    state.binSelPic = true;
+}

@@ -1,0 +1,74 @@
+#include "pictures/wmf/wmfheader.h"
+
+namespace {
+
+constexpr quint32 PlaceableKey = 0x9AC6CDD7;
+constexpr qsizetype PlaceableSize = 22;
+constexpr qsizetype StandardSize = 18;
+
+quint16 u16At(QByteArrayView data, qsizetype offset)
+{
+    return quint16(quint8(data[offset]) | (quint8(data[offset + 1]) << 8));
+}
+
+quint32 u32At(QByteArrayView data, qsizetype offset)
+{
+    return u16At(data, offset) | (quint32(u16At(data, offset + 2)) << 16);
+}
+
+bool standardHeaderAt(QByteArrayView data, qsizetype offset)
+{
+    if (data.size() - offset < StandardSize)
+        return false;
+    const quint16 type = u16At(data, offset);
+    const quint16 headerWords = u16At(data, offset + 2);
+    const quint16 version = u16At(data, offset + 4);
+    return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
+}
+
+bool setError(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
+} // namespace
+
+bool looksLikeWmf(QByteArrayView data)
+{
+    if (data.size() >= 4 && u32At(data, 0) == PlaceableKey)
+        return true;
+    return standardHeaderAt(data, 0);
+}
+
+std::optional<WmfHeader> readWmfHeader(QByteArrayView data, QString *error)
+{
+    WmfHeader header;
+    qsizetype offset = 0;
+    if (data.size() >= 4 && u32At(data, 0) == PlaceableKey) {
+        if (data.size() < PlaceableSize) {
+            setError(error, QStringLiteral("The metafile's placeable header is cut short."));
+            return std::nullopt;
+        }
+        header.placeable = true;
+        header.left = qint16(u16At(data, 6));
+        header.top = qint16(u16At(data, 8));
+        header.right = qint16(u16At(data, 10));
+        header.bottom = qint16(u16At(data, 12));
+        header.unitsPerInch = u16At(data, 14);
+        if (header.unitsPerInch == 0) {
+            setError(error, QStringLiteral("The metafile states 0 units per inch."));
+            return std::nullopt;
+        }
+        offset = PlaceableSize;
+    }
+    if (!standardHeaderAt(data, offset)) {
+        setError(error, QStringLiteral("The file has no metafile header."));
+        return std::nullopt;
+    }
+    header.objectCount = u16At(data, offset + 10);
+    // The header's size in words: 9 for every version in use.
+    header.firstRecord = offset + 2 * qsizetype(u16At(data, offset + 2));
+    return header;
+}

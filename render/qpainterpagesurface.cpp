@@ -1,0 +1,388 @@
+#include "render/qpainterpagesurface.h"
+
+#include "render/picture.h"
+#include "platform/usererror.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainterPathStroker>
+#include <QPrinter>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// The resolution whose pixels an image takes line widths in.
+constexpr double PrinterPixelDpi = 1200.0;
+
+constexpr double TwipsPerInch = 1440.0;
+
+// The widest line Qt lays out: what QStaticText gives a text without a width.
+constexpr double UnboundedLineWidth = INT_MAX / 256;
+
+Qt::PenStyle penStyle(int style)
+{
+    switch (style) {
+    case 1: return Qt::DashLine;
+    case 2: return Qt::DotLine;
+    case 3: return Qt::DashDotLine;
+    case 4: return Qt::DashDotDotLine;
+    default: return Qt::SolidLine;
+    }
+}
+
+// What "pen OR NOT page" leaves where the page shows `under`.
+QColor mergedOverInverse(const QColor &pen, const QColor &under)
+{
+    return QColor::fromRgb((pen.rgb() | ~under.rgb()) & 0xffffffu);
+}
+
+// QRectF::intersects for rectangles of positive size, inline: the imitated raster operation
+// tests every text on the page against every mark box.
+bool overlaps(const QRectF &a, const QRectF &b)
+{
+    return a.left() < b.right() && b.left() < a.right() && a.top() < b.bottom() && b.top() < a.bottom();
+}
+
+} // namespace
+
+QPainterPageSurface::QPainterPageSurface(QPaintDevice &device, QString deviceName)
+    : QPainterPageSurface(device, nullptr, std::move(deviceName))
+{
+    begin();
+}
+
+QPainterPageSurface::QPainterPageSurface(QPrinter &printer, QString deviceName)
+    : QPainterPageSurface(printer, &printer, std::move(deviceName))
+{
+}
+
+QPainterPageSurface::QPainterPageSurface(QPaintDevice &device, QPrinter *printer, QString deviceName)
+    : m_device(device), m_printer(printer), m_deviceName(std::move(deviceName))
+{
+    // A null image reports no resolution; keep a sane one so measuring never divides by 0.
+    if (device.logicalDpiX() > 0)
+        m_dpiX = device.logicalDpiX();
+    if (device.logicalDpiY() > 0)
+        m_dpiY = device.logicalDpiY();
+}
+
+QPainterPageSurface::~QPainterPageSurface()
+{
+    if (m_state != State::Painting)
+        return;
+    // A page left unsent means the job failed part-way: a printer must not print it.
+    if (m_printer)
+        m_printer->abort();
+    m_painter.end();
+}
+
+void QPainterPageSurface::begin()
+{
+    if (m_state == State::Painting)
+        return;
+    if (m_state == State::Ended)
+        throw UserError(QStringLiteral("The page for \"%1\" has already been sent").arg(m_deviceName));
+    if (!m_painter.begin(&m_device)) {
+        const QString reason = m_printer ? QStringLiteral("The printer \"%1\" cannot print (is it installed and ready?)")
+                                         : QStringLiteral("Cannot draw on \"%1\": the device is not usable");
+        throw UserError(reason.arg(m_deviceName));
+    }
+    m_state = State::Painting;
+    // The PDF engine claims every feature yet ignores raster operations: only the raster
+    // engine (images) is trusted with them.
+    m_nativeRasterOps = m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Raster;
+    // In full-page mode a printer's device origin is the paper's corner, not the printable area's.
+    if (m_printer && m_printer->fullPage())
+        m_origin = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).topLeft();
+    m_painter.setRenderHint(QPainter::TextAntialiasing);
+}
+
+bool QPainterPageSurface::ensurePainting()
+{
+    if (m_state == State::Ended)
+        return false;
+    begin();
+    return true;
+}
+
+double QPainterPageSurface::toDeviceX(double twips) const
+{
+    return m_origin.x() + twips * m_dpiX / TwipsPerInch;
+}
+
+double QPainterPageSurface::toDeviceY(double twips) const
+{
+    return m_origin.y() + twips * m_dpiY / TwipsPerInch;
+}
+
+void QPainterPageSurface::setCopies(int copies)
+{
+    if (copies < 1)
+        throw UserError(QStringLiteral("The number of copies must be at least 1, not %1").arg(copies));
+    if (m_printer) {
+        // The printer takes the copy count only before the page is begun.
+        if (m_state != State::NotStarted)
+            throw UserError(QStringLiteral("The number of copies for \"%1\" can no longer be changed").arg(m_deviceName));
+        m_printer->setCopyCount(copies);
+    }
+    m_copies = copies;
+}
+
+QPainterPageSurface::FontCache::FontCache(const QFont &font, const QPaintDevice &device)
+    : font(font), deviceFont(font, &device), metrics(deviceFont, &device)
+{
+}
+
+void QPainterPageSurface::setFontName(const QString &family)
+{
+    m_fontCache = nullptr;
+    m_font.setFamily(family);
+}
+
+void QPainterPageSurface::setFontSize(double points)
+{
+    m_fontCache = nullptr;
+    if (points > 0)
+        m_font.setPointSizeF(points);
+}
+
+void QPainterPageSurface::setFontBold(bool bold)
+{
+    m_fontCache = nullptr;
+    m_font.setBold(bold);
+}
+
+QPainterPageSurface::FontCache &QPainterPageSurface::fontCache() const
+{
+    // A page switches between a few fonts many times: look each up on the device once.
+    if (!m_fontCache) {
+        const auto found = std::find_if(m_fontCaches.begin(), m_fontCaches.end(),
+                                        [this](const FontCache &cache) { return cache.font == m_font; });
+        m_fontCache = found != m_fontCaches.end() ? &*found : &m_fontCaches.emplace_back(m_font, m_device);
+    }
+    return *m_fontCache;
+}
+
+const QFontMetricsF &QPainterPageSurface::metrics() const
+{
+    // Metrics of the font as the device renders it, at the device's resolution.
+    return fontCache().metrics;
+}
+
+QPainterPageSurface::ShapedText &QPainterPageSurface::shaped(const QString &text) const
+{
+    // A page repeats the same few texts (day numbers, initials) in a few fonts: shape each
+    // once per font instead of at every measure and draw.
+    FontCache &cache = fontCache();
+    auto entry = cache.texts.find(text);
+    if (entry == cache.texts.end()) {
+        entry = cache.texts.try_emplace(text).first;
+        entry->second.advance = cache.metrics.horizontalAdvance(text);
+    }
+    return entry->second;
+}
+
+const QPainterPageSurface::ShapedText &QPainterPageSurface::drawable(const QString &text)
+{
+    ShapedText &shapedText = shaped(text);
+    if (shapedText.prepared)
+        return shapedText;
+    shapedText.prepared = true;
+    if (m_nativeRasterOps) {
+        shapedText.staticText.setText(text);
+        shapedText.staticText.setTextFormat(Qt::PlainText);
+        return shapedText;
+    }
+    const FontCache &cache = fontCache();
+    // Laid out as QStaticText lays a plain text out, so the page is the same either way.
+    auto layout = std::make_unique<QTextLayout>(text, cache.deviceFont);
+    layout->setCacheEnabled(true);  // keeps the glyphs after drawing
+    layout->beginLayout();
+    double height = 0;
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        line.setLeadingIncluded(true);
+        line.setLineWidth(UnboundedLineWidth);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+        if (line.leading() < 0)
+            height += std::ceil(line.leading());
+    }
+    layout->endLayout();
+    shapedText.layout = std::move(layout);
+    const QFontMetricsF &metrics = cache.metrics;
+    shapedText.bounds = metrics.boundingRect(text).translated(0, metrics.ascent()).united(
+        QRectF(0, 0, shapedText.advance, metrics.height()));
+    return shapedText;
+}
+
+double QPainterPageSurface::textWidth(const QString &text) const
+{
+    return shaped(text).advance * TwipsPerInch / m_dpiX;
+}
+
+void QPainterPageSurface::printText(const QString &text, bool endLine)
+{
+    if (!ensurePainting())
+        return;
+    const ShapedText &shapedText = drawable(text);
+    const double advance = shapedText.advance;
+    const QPointF topLeft(toDeviceX(m_x), toDeviceY(m_y));
+
+    m_painter.setPen(m_textColour);
+    if (m_nativeRasterOps) {
+        if (m_painterFont != m_font) {
+            m_painter.setFont(m_font);
+            m_painterFont = m_font;
+        }
+        m_painter.drawStaticText(topLeft, shapedText.staticText);
+    } else if (!text.isEmpty()) {
+        // The layout carries its own font: the painter's font is never needed here.
+        shapedText.layout->draw(&m_painter, topLeft);
+        m_drawnTexts.push_back({&shapedText, topLeft, shapedText.bounds.translated(topLeft), m_textColour});
+    }
+
+    if (endLine) {
+        m_x = 0;
+        m_y += metrics().lineSpacing() * TwipsPerInch / m_dpiY;
+    } else {
+        m_x += advance * TwipsPerInch / m_dpiX;
+    }
+}
+
+void QPainterPageSurface::setLineWidth(int pixels)
+{
+    m_lineWidth = qMax(1, pixels);
+}
+
+void QPainterPageSurface::setLineStyle(int style)
+{
+    Q_ASSERT(style >= 0 && style <= 4);
+    m_lineStyle = style;
+}
+
+void QPainterPageSurface::setRasterMode(RasterMode mode)
+{
+    m_rasterMode = mode;
+}
+
+QPen QPainterPageSurface::currentPen(const QColor &colour) const
+{
+    // Line widths are printer pixels. An image (the preview, a PNG page) stands for the page
+    // as a 1200-dpi device prints it, so its lines are as thin on the image as on paper
+    // rather than four of its own coarse pixels wide; never thinner than one pixel, which
+    // also keeps dash patterns (measured in pen widths) visible.
+    double width = m_lineWidth;
+    if (m_nativeRasterOps && m_device.logicalDpiX() < PrinterPixelDpi)
+        width = std::max(1.0, m_lineWidth * m_device.logicalDpiX() / PrinterPixelDpi);
+    return QPen(colour, width, penStyle(m_lineStyle), Qt::FlatCap, Qt::MiterJoin);
+}
+
+void QPainterPageSurface::startShape(const QColor &colour, bool filled)
+{
+    m_painter.save();
+    if (filled) {
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(colour);
+    } else {
+        m_painter.setPen(currentPen(colour));
+        m_painter.setBrush(Qt::NoBrush);
+    }
+    m_painter.setCompositionMode(m_rasterMode == RasterMode::MergePenNotPage && m_nativeRasterOps ? QPainter::RasterOp_SourceOrNotDestination
+                                                                         : QPainter::CompositionMode_SourceOver);
+}
+
+void QPainterPageSurface::finishShape(const QPainterPath &covered, const QColor &colour)
+{
+    m_painter.restore();
+    if (m_rasterMode != RasterMode::MergePenNotPage || m_nativeRasterOps)
+        return;
+
+    // No raster operations here: on white paper "pen OR NOT page" is the pen colour, which
+    // the shape just got; where text lay under it the result is the pen merged with the
+    // inverse of the text's colour, so redraw that text, clipped to what the shape covered.
+    const QRectF coveredBounds = covered.boundingRect();
+    m_painter.save();
+    bool clipped = false;
+    for (const DrawnText &drawn : m_drawnTexts) {
+        if (!overlaps(drawn.bounds, coveredBounds))
+            continue;
+        if (!clipped) {
+            m_painter.setClipPath(covered);
+            clipped = true;
+        }
+        m_painter.setPen(mergedOverInverse(colour, drawn.colour));
+        drawn.shaped->layout->draw(&m_painter, drawn.topLeft);
+    }
+    m_painter.restore();
+}
+
+void QPainterPageSurface::line(double x, double y, double dx, double dy, QRgb colour)
+{
+    if (!ensurePainting())
+        return;
+    const QColor penColour = QColor::fromRgb(colour & 0xffffffu);
+    const QPointF from(toDeviceX(x), toDeviceY(y));
+    const QPointF to(toDeviceX(x + dx), toDeviceY(y + dy));
+    startShape(penColour, false);
+    m_painter.drawLine(from, to);
+    QPainterPath covered;
+    if (m_rasterMode == RasterMode::MergePenNotPage && !m_nativeRasterOps) {
+        QPainterPath path(from);
+        path.lineTo(to);
+        covered = QPainterPathStroker(currentPen(penColour)).createStroke(path);
+    }
+    finishShape(covered, penColour);
+}
+
+void QPainterPageSurface::box(double x, double y, double dx, double dy, QRgb colour, bool filled)
+{
+    if (!ensurePainting())
+        return;
+    const QColor penColour = QColor::fromRgb(colour & 0xffffffu);
+    QRectF rect = QRectF(QPointF(toDeviceX(x), toDeviceY(y)), QPointF(toDeviceX(x + dx), toDeviceY(y + dy))).normalized();
+    QPainterPath covered;
+    startShape(penColour, filled);
+    if (filled) {
+        // Outline and interior are one colour: one fill out to the outline's outer edge, so
+        // that no pixel takes the raster operation twice. The line style cannot show on it.
+        const double half = m_lineWidth / 2.0;
+        rect.adjust(-half, -half, half, half);
+        m_painter.drawRect(rect);
+        if (m_rasterMode == RasterMode::MergePenNotPage && !m_nativeRasterOps)
+            covered.addRect(rect);
+    } else {
+        m_painter.drawRect(rect);
+        if (m_rasterMode == RasterMode::MergePenNotPage && !m_nativeRasterOps) {
+            QPainterPath path;
+            path.addRect(rect);
+            covered = QPainterPathStroker(currentPen(penColour)).createStroke(path);
+        }
+    }
+    finishShape(covered, penColour);
+}
+
+void QPainterPageSurface::drawPicture(const Picture &picture, double x, double y, double width, double height)
+{
+    if (!ensurePainting())
+        return;
+    const QRectF target(QPointF(toDeviceX(x), toDeviceY(y)), QPointF(toDeviceX(x + width), toDeviceY(y + height)));
+    m_painter.save();
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    picture.draw(m_painter, target.normalized());
+    m_painter.restore();
+}
+
+void QPainterPageSurface::endDocument()
+{
+    begin();
+    m_state = State::Ended;
+    m_drawnTexts.clear();
+    const bool ended = m_painter.end();
+    if (!ended || (m_printer && m_printer->printerState() == QPrinter::Error))
+        throw UserError(QStringLiteral("The page could not be sent to \"%1\"").arg(m_deviceName));
+}

@@ -1,0 +1,126 @@
+#include "pictures/pictureacceptance.h"
+
+#include "tests/support/recordingmessages.h"
+#include "render/picture.h"
+#include "platform/usererror.h"
+#include "tests/support/recordingpagesurface.h"
+#include "tests/support/samples.h"
+#include "tests/support/fixedpicture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString wrongType = QStringLiteral("Select a .gif, .bmp, .wmf OR .jpg file.\nTry again . . .");
+
+// A folder holding a real picture under each of the names a test tries.
+class AcceptPictureTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        LUNARIA_REQUIRE_SAMPLES();
+        ASSERT_TRUE(m_dir.isValid());
+    }
+    QString copySample(const QString &sample, const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile::remove(path);
+        EXPECT_TRUE(QFile::copy(samplePath(QStringLiteral("pictures/") + sample), path));
+        return path;
+    }
+    QTemporaryDir m_dir;
+    RecordingMessageService m_messages;
+};
+
+TEST_F(AcceptPictureTest, NameIsCheckedByItsLastThreeCharactersCaseSensitively)
+{
+    const struct
+    {
+        const char *name;
+        bool accepted;
+    } cases[] = {
+        {"hopper.jpg", true},
+        {"hopper.JPG", false},
+        {"hopper.Jpg", false},
+        {"hopper.jpeg", false},
+        {"hopper.jpg ", false},
+        {"hopper.gif", true},
+        {"hopper.bmp", true},
+        {"hopper.wmf", true},
+        {"hopper.png", false},
+        {"hopperjpg", true}, // only the last three characters count
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        CalendarState state;
+        state.strSelectedFile = copySample(QStringLiteral("jpg/pillow-hopper.jpg"), QLatin1String(c.name));
+        m_messages.clear();
+        AcceptPicture(state, m_messages);
+        EXPECT_EQ(state.binFileOK, c.accepted);
+        EXPECT_EQ(state.binSelPic, c.accepted);
+        EXPECT_EQ(bool(state.picTemp), c.accepted);
+        if (c.accepted) {
+            EXPECT_TRUE(m_messages.messages().isEmpty());
+        } else {
+            ASSERT_EQ(m_messages.messages().size(), 1);
+            EXPECT_EQ(m_messages.messages().first().text, wrongType);
+            EXPECT_EQ(m_messages.messages().first().title, applicationTitle());
+        }
+    }
+}
+
+TEST_F(AcceptPictureTest, ShortNameDoesNothing)
+{
+    for (const QString &name : {QString(), QStringLiteral("x")}) {
+        CalendarState state;
+        state.strSelectedFile = name;
+        AcceptPicture(state, m_messages);
+        EXPECT_FALSE(state.binSelPic);
+        EXPECT_FALSE(state.picTemp);
+    }
+    EXPECT_TRUE(m_messages.messages().isEmpty());
+}
+
+TEST_F(AcceptPictureTest, UnreadableFileKeepsTheOldPictureQuietly)
+{
+    CalendarState state;
+    state.strSelectedFile = copySample(QStringLiteral("wmf/pillow-drawing.wmf"), QStringLiteral("first.wmf"));
+    AcceptPicture(state, m_messages);
+    ASSERT_TRUE(state.binSelPic);
+    const std::shared_ptr<const Picture> first = state.picTemp;
+
+    for (const char *broken : {"broken/TRUNCATED-pillow-hopper.half.jpg", "broken/MADE-empty.wmf"}) {
+        SCOPED_TRACE(broken);
+        const QString name = QFileInfo(QLatin1String(broken)).fileName();
+        state.strSelectedFile = copySample(QLatin1String(broken), name);
+        AcceptPicture(state, m_messages);
+        EXPECT_TRUE(state.binFileOK);
+        EXPECT_TRUE(state.binSelPic);
+        EXPECT_EQ(state.picTemp, first);
+    }
+    state.strSelectedFile = m_dir.filePath(QStringLiteral("missing.gif"));
+    AcceptPicture(state, m_messages);
+    EXPECT_EQ(state.picTemp, first);
+    EXPECT_TRUE(m_messages.messages().isEmpty());
+}
+
+TEST_F(AcceptPictureTest, RefusedNameKeepsPictureAndFlag)
+{
+    CalendarState state;
+    state.strSelectedFile = copySample(QStringLiteral("gif/pillow-hopper.gif"), QStringLiteral("a.gif"));
+    AcceptPicture(state, m_messages);
+    const std::shared_ptr<const Picture> first = state.picTemp;
+    state.strSelectedFile = copySample(QStringLiteral("gif/pillow-hopper.gif"), QStringLiteral("a.GIF"));
+    AcceptPicture(state, m_messages);
+    EXPECT_FALSE(state.binFileOK);
+    EXPECT_TRUE(state.binSelPic);
+    EXPECT_EQ(state.picTemp, first);
+    EXPECT_EQ(m_messages.texts(), QStringList{wrongType});
+}
+
+} // namespace
