@@ -1,33 +1,40 @@
 #include "control/controlfile.h"
 
+#include "control/rulelines.h"
 #include "layout/dayrules.h"
-#include "platform/localedates.h"
-#include "platform/messages.h"
-#include "platform/numbers.h"
-#include "platform/textfile.h"
-#include "platform/usererror.h"
+#include "layout/markrules.h"
 #include "pictures/pictureacceptance.h"
+#include "platform/messages.h"
+#include "platform/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <chrono>
-#include <cmath>
-#include <optional>
 
 namespace {
 
 const QLatin1Char Blank(' ');
 
-// The text before the first blank, and what follows that blank (not trimmed).
-std::pair<QStringView, QStringView> splitAtBlank(QStringView text)
+// The font-name fields by the role a FNT line names.
+struct FontRole
 {
-    const qsizetype blank = text.indexOf(Blank);
-    if (blank < 0)
-        return {text, QStringView()};
-    return {text.left(blank), text.mid(blank + 1)};
+    const char *name;
+    QString CalendarState::*field;
+};
+const FontRole FontRoles[] = {
+    {"year", &CalendarState::strYearFont},       {"header", &CalendarState::strHeaderFont},
+    {"address", &CalendarState::strAddressFont}, {"message", &CalendarState::strMessageFont},
+    {"calendar", &CalendarState::strCalendarFont},
+};
+
+// A line as the file has it, for a message: a tab would look like a blank there, so it
+// shows as an arrow.
+QString visibleLine(const QString &line)
+{
+    QString shown = line;
+    return shown.replace(QLatin1Char('\t'), QChar(0x2192));
 }
 
+// Collects what one reading has to say about its lines and says it once, at the end.
 class LineReport
 {
 public:
@@ -39,68 +46,84 @@ public:
     void skip(int lineNumber, const QString &line, const QString &reason)
     {
         ++m_result.skippedLines;
-        m_messages.show(QStringLiteral("Skipped line %1 of %2: %3.").arg(lineNumber).arg(m_path, reason) + QLatin1Char('\n') + line,
-                        applicationTitle(), MessageService::Icon::Warning);
+        m_skipped.append({lineNumber, visibleLine(line), reason});
+    }
+    void setWindows1252Lines(QList<int> lines) { m_windows1252 = std::move(lines); }
+
+    void finish()
+    {
+        QStringList parts;
+        if (m_skipped.size() == 1) {
+            const Skipped &s = m_skipped.front();
+            parts << QStringLiteral("Skipped line %1 of %2: %3.").arg(s.number).arg(m_path, s.reason) + QLatin1Char('\n') + s.line;
+        } else if (!m_skipped.isEmpty()) {
+            QString text = QStringLiteral("%1 lines of %2 were skipped:").arg(m_skipped.size()).arg(m_path);
+            for (const Skipped &s : m_skipped)
+                text += QStringLiteral("\nLine %1: %2.\n    %3").arg(s.number).arg(s.reason, s.line);
+            parts << text;
+        }
+        if (!m_windows1252.isEmpty()) {
+            QStringList numbers;
+            for (const int n : m_windows1252)
+                numbers << QString::number(n);
+            parts << QStringLiteral("%1 %2 of %3 %4 not UTF-8 like the rest of the file and %5 read as Windows-1252.")
+                         .arg(m_windows1252.size() == 1 ? QStringLiteral("Line") : QStringLiteral("Lines"),
+                              numbers.join(QStringLiteral(", ")), m_path,
+                              m_windows1252.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                              m_windows1252.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+        }
+        if (!parts.isEmpty())
+            m_messages.show(parts.join(QStringLiteral("\n\n")), applicationTitle(), MessageService::Icon::Warning);
     }
 
 private:
+    struct Skipped
+    {
+        int number;
+        QString line;
+        QString reason;
+    };
     MessageService &m_messages;
     const QString &m_path;
     ControlFileResult &m_result;
+    QList<Skipped> m_skipped;
+    QList<int> m_windows1252;
 };
 
-// DTM: n, blank, w, blank, label. Returns the reason when the line cannot be used; an empty
-// optional when it was applied or skipped by rule.
-std::optional<QString> applyNthWeekday(CalendarState &state, QStringView value)
+QString resolvePath(const QString &path, const QString &controlPath)
 {
-    const auto [ordinalText, afterOrdinal] = splitAtBlank(value);
-    const auto [weekdayText, afterWeekday] = splitAtBlank(trimBlanks(afterOrdinal));
-    const std::optional<double> ordinalNumber = leadingNumber(ordinalText);
-    const std::optional<double> weekdayNumber = leadingNumber(weekdayText);
-    const double ordinal = std::nearbyint(ordinalNumber.value_or(0));
-    const double weekday = std::nearbyint(weekdayNumber.value_or(0));
-    // Week numbers of 5 and above and weekdays of 8 and above are passed over without a
-    // word: that is how the format has always treated them.
-    if (ordinal >= 5 || weekday >= 8)
+    if (path.isEmpty() || !QFileInfo(path).isRelative())
+        return path;
+    return QDir(QFileInfo(controlPath).absolutePath()).filePath(path);
+}
+
+// TOP 1 / TOP 0: "Picture Only At Top".
+std::optional<QString> applyPictureAtTop(CalendarState &state, const QString &value)
+{
+    if (value == QLatin1String("1"))
+        state.chkFullPicture = true;
+    else if (value == QLatin1String("0"))
+        state.chkFullPicture = false;
+    else
+        return QStringLiteral("\"%1\" is neither 1 (picture only at top) nor 0").arg(value);
+    return std::nullopt;
+}
+
+// FNT role family: the typeface of one text role.
+std::optional<QString> applyFont(CalendarState &state, const QString &value)
+{
+    const qsizetype blank = value.indexOf(Blank);
+    const QString role = value.left(blank < 0 ? value.size() : blank);
+    const QString family = blank < 0 ? QString() : trimBlanks(QStringView(value).mid(blank + 1)).toString();
+    for (const FontRole &entry : FontRoles) {
+        if (role.compare(QLatin1String(entry.name), Qt::CaseInsensitive) != 0)
+            continue;
+        if (family.isEmpty())
+            return QStringLiteral("the font name is missing");
+        state.*entry.field = family;
         return std::nullopt;
-    if (!ordinalNumber)
-        return QStringLiteral("the week number is missing or not a number");
-    if (!weekdayNumber)
-        return QStringLiteral("the weekday number is missing or not a number");
-    if (ordinal < 1)
-        return QStringLiteral("the week number must be 1 to 4");
-    if (weekday < 1)
-        return QStringLiteral("the weekday number must be 1 (Sunday) to 7 (Saturday)");
-    MarkNthWeekday(state, qint16(weekday), qint16(ordinal), trimBlanks(afterWeekday).toString());
-    return std::nullopt;
-}
-
-// EFW: date, blank, k, blank, label.
-std::optional<QString> applyEveryNWeeks(CalendarState &state, QStringView value)
-{
-    const auto [dateText, afterDate] = splitAtBlank(value);
-    if (dateText.isEmpty())
-        return QStringLiteral("the date is missing");
-    const std::optional<QDate> date = parseLocaleDate(dateText.toString());
-    if (!date)
-        return QStringLiteral("\"%1\" is not a date").arg(dateText);
-    // Without a label the whole rest is the interval, rather than nothing at all.
-    const auto [weeksText, label] = splitAtBlank(trimBlanks(afterDate));
-    const std::optional<double> weeksNumber = leadingNumber(weeksText);
-    if (!weeksNumber)
-        return QStringLiteral("the number of weeks is missing or not a number");
-    const qint16 weeks = toInt16(*weeksNumber);
-    const std::chrono::year_month_day start{std::chrono::year{date->year()}, std::chrono::month{unsigned(date->month())},
-                                            std::chrono::day{unsigned(date->day())}};
-    MarkEveryNWeeks(state, start, weeks, trimBlanks(label).toString());
-    return std::nullopt;
-}
-
-QString resolvePicturePath(const QString &picture, const QString &controlPath)
-{
-    if (picture.isEmpty() || !QFileInfo(picture).isRelative())
-        return picture;
-    return QDir(QFileInfo(controlPath).absolutePath()).filePath(picture);
+    }
+    return QStringLiteral("\"%1\" is not a text role (year, header, address, message or calendar)").arg(role);
 }
 
 } // namespace
@@ -116,53 +139,77 @@ QString dateListFileName(const QString &controlPath)
     return (dot < 0 ? controlPath : controlPath.left(dot)) + QStringLiteral("_dl.txt");
 }
 
+QString fontRoleKey(QString CalendarState::*field)
+{
+    for (const FontRole &entry : FontRoles)
+        if (entry.field == field)
+            return QLatin1String(entry.name);
+    return {};
+}
+
 ControlFileResult applyControlLines(CalendarState &state, MessageService &messages, const QStringList &lines,
-                                    const QString &path)
+                                    const QString &path, const QList<int> &windows1252Lines)
 {
     ControlFileResult result;
     LineReport report(messages, path, result);
+    report.setWindows1252Lines(windows1252Lines);
+    const QString folder = QFileInfo(path).absolutePath();
     int notes = 0;
     int lineNumber = 0;
     for (const QString &line : lines) {
         ++lineNumber;
         const QStringView trimmed = trimBlanks(line);
         const QStringView key = trimmed.left(3);
-        const QString value = trimBlanks(splitAtBlank(trimmed).second).toString();
+        const qsizetype blank = trimmed.indexOf(Blank);
+        const QString value = blank < 0 ? QString() : trimBlanks(trimmed.mid(blank + 1)).toString();
         auto is = [&key](const char *name) { return key.compare(QLatin1String(name), Qt::CaseInsensitive) == 0; };
 
         if (is("YER")) {
-            state.txtYear = value;
+            // A year that cannot be one is reported here, once, and the year stays as it was.
+            QString problem;
+            if (yearFromText(value, &problem))
+                state.txtYear = value;
+            else
+                report.skip(lineNumber, line, problem);
         } else if (is("HDR")) {
             state.txtHeader = value;
         } else if (is("MSG")) {
             state.txtMessage[5] = value;
-        } else if (is("NOT")) {
+        } else if (is("NOT") || is("NOB")) {
+            // NOB: a note that starts with a blank, which ends the address block where it
+            // stands; the blanks after the key are the note's own.
+            const QString note = is("NOB") ? QLatin1Char(' ') + (blank < 0 ? QString() : trimmed.mid(blank + 1).toString()) : value;
             if (notes < 6) {
-                state.textLines[notes] = value;
+                state.textLines[notes] = note;
                 // The sixth note has no box of its own: txtMessage(5) is the message line.
                 if (notes != 5)
-                    state.txtMessage[notes] = value;
+                    state.txtMessage[notes] = note;
                 ++notes;
             } else {
                 ++result.droppedNotes;
-                messages.show(QStringLiteral("Only 6 notes allowed. Following note dropped. ") + value, applicationTitle());
+                messages.show(QStringLiteral("Only 6 notes allowed. Following note dropped. ") + note, applicationTitle());
             }
         } else if (is("PIC")) {
-            state.strSelectedFile = resolvePicturePath(value, path);
+            state.strSelectedFile = resolvePath(value, path);
             AcceptPicture(state, messages);
-        } else if (is("DTM") || is("EFW")) {
-            // A rule that fails part-way (a number beyond 16 bits, a year beyond the
-            // calendar's range) has changed nothing yet: report it and read on.
-            std::optional<QString> problem;
-            try {
-                problem = is("DTM") ? applyNthWeekday(state, value) : applyEveryNWeeks(state, value);
-            } catch (const UserError &error) {
-                problem = error.reason();
-            }
-            if (problem)
+        } else if (is("TOP")) {
+            if (const std::optional<QString> problem = applyPictureAtTop(state, value))
                 report.skip(lineNumber, line, *problem);
+        } else if (is("FNT")) {
+            if (const std::optional<QString> problem = applyFont(state, value))
+                report.skip(lineNumber, line, *problem);
+        } else if (const std::optional<RuleKind> kind = ruleKindOfKey(key)) {
+            const RuleLine rule = parseRuleValue(*kind, value, folder);
+            if (rule.rule)
+                state.rules.push_back(*rule.rule);
+            else if (!rule.problem.isEmpty())
+                report.skip(lineNumber, line, rule.problem);
         }
     }
+    // The marks follow the rules and the year as they stand at the end of the file, so a
+    // YER line after the rules moves them to the new year.
+    refreshMarks(state);
+    report.finish();
     return result;
 }
 
@@ -184,7 +231,8 @@ ControlFileResult ReadControlFile(CalendarState &state, MessageService &messages
         return {};
     }
     state.strListFile = dateListFileName(path);
-    ControlFileResult result = applyControlLines(state, messages, *text.lines, path);
+    state.documentFile = path;
+    ControlFileResult result = applyControlLines(state, messages, *text.lines, path, text.windows1252Lines);
     result.read = true;
     return result;
 }

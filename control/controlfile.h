@@ -19,14 +19,22 @@ struct ControlFileResult
 
 // Reads the control file named by state.strSelectedFile into the calendar. A name not
 // ending in lower-case "txt", an unreadable file, one over 1 MiB or one holding NUL bytes is
-// refused with a message and changes nothing but binFileOK. A bad DTM or EFW line is
-// reported with its line number and skipped; every other line takes effect as it is read.
+// refused with a message and changes nothing but binFileOK. A line that cannot be used (a
+// rule with a bad field, a year that is no year) is reported with its line number and
+// skipped; every other line takes effect as it is read, and the marks follow the rules and
+// the year the file leaves.
 ControlFileResult ReadControlFile(CalendarState &state, MessageService &messages);
 
-// Applies already-read lines of a control file to the calendar; `path` names the file in
-// messages and anchors relative PIC paths. Does not touch binFileOK or strListFile.
+// Applies already-read lines of a control file to the calendar, then works out its marks;
+// `path` names the file in messages and anchors relative paths. The lines' problems are
+// reported together in one message at the end (`windows1252Lines`: the numbers of lines that
+// were read as Windows-1252 in an otherwise UTF-8 file). Does not touch binFileOK,
+// strListFile or documentFile.
 ControlFileResult applyControlLines(CalendarState &state, MessageService &messages, const QStringList &lines,
-                                    const QString &path);
+                                    const QString &path, const QList<int> &windows1252Lines = {});
+
+// The word a FNT line names a font-name field by ("year" for strYearFont ...).
+QString fontRoleKey(QString CalendarState::*field);
 
 // The date-list file name for a control file: the path up to its first "." (searched from
 // the start, so a dotted folder name cuts there), followed by "_dl.txt".

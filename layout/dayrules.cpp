@@ -5,6 +5,8 @@
 #include "platform/numbers.h"
 #include "platform/usererror.h"
 
+#include <cmath>
+
 using namespace std::chrono;
 
 MonthFrame monthFrame(int year, int month)
@@ -17,13 +19,32 @@ MonthFrame monthFrame(int year, int month)
     return {int(unsigned(last.day())), int(weekday{sys_days{first}}.c_encoding())};
 }
 
+std::optional<qint16> yearFromText(const QString &text, QString *problem)
+{
+    const QString trimmed = text.trimmed();
+    const std::optional<double> number = leadingNumber(trimmed);
+    const double rounded = number ? std::nearbyint(*number) : 0;
+    QString reason;
+    if (trimmed.isEmpty())
+        reason = QStringLiteral("no year is given");
+    else if (!number)
+        reason = QStringLiteral("the year \"%1\" is not a number").arg(trimmed);
+    else if (!(rounded >= 1 && rounded <= 32767))
+        reason = QStringLiteral("the year %1 is outside 1 to 32767").arg(trimmed);
+    else
+        return qint16(rounded);
+    if (problem)
+        *problem = reason;
+    return std::nullopt;
+}
+
 qint16 calendarYear(const CalendarState &state)
 {
-    const qint16 year = toInt16(leadingNumber(state.txtYear.trimmed()).value_or(0));
-    // chrono's year stops one short of the 16-bit range.
-    if (year < int(std::chrono::year::min()))
-        throw UserError(QStringLiteral("Overflow"));
-    return year;
+    QString problem;
+    if (const std::optional<qint16> year = yearFromText(state.txtYear, &problem))
+        return *year;
+    problem[0] = problem[0].toUpper();
+    throw UserError(problem);
 }
 
 void MarkNthWeekday(CalendarState &state, qint16 weekday, qint16 ordinal, const QString &label)
@@ -57,12 +78,31 @@ void MarkEveryNWeeks(CalendarState &state, year_month_day start, qint16 weeks, c
     ++state.MarkCount;
 }
 
+void MarkLastWeekday(CalendarState &state, qint16 weekday, const QString &label)
+{
+    if (state.MarkCount >= MarkCategories)
+        return;
+    const int year = calendarYear(state);
+    for (int month = 1; month <= 12; ++month) {
+        const MonthFrame frame = monthFrame(year, month);
+        const int weekdayOfLast = (frame.weekdayOfFirst + frame.daysInMonth - 1) % 7;
+        const int day = frame.daysInMonth - ((weekdayOfLast - (weekday - 1)) % 7 + 7) % 7;
+        state.setDayMark(month, day, state.MarkCount);
+    }
+    state.MarkLegend[state.MarkCount][1] = label;
+    ++state.MarkCount;
+}
+
 void ListMarkedDate(const CalendarState &state, DateListSink &sink, qint16 day, qint16 month, qint16 category)
 {
     if (category < 0 || category >= MarkCategories)
         throw UserError(QStringLiteral("Mark category %1 is outside 0 to 4").arg(category));
-    sink.writeLine(QStringLiteral("%1 %2  %3")
+    QString line = QStringLiteral("%1 %2  %3")
                        .arg(monthName(month))
                        .arg(day, 2, 10, QLatin1Char('0'))
-                       .arg(state.MarkLegend[category][1].trimmed()));
+                       .arg(state.MarkLegend[category][1].trimmed());
+    const QString &detail = state.dayDetail(month, day);
+    if (!detail.isEmpty())
+        line += QStringLiteral(" - ") + detail;
+    sink.writeLine(line);
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <chrono>
+#include <optional>
 
 class DateListSink;
 
@@ -17,8 +18,13 @@ struct MonthFrame
 // Length and start of `month` (1..12) of `year`. Throws UserError for another month number.
 MonthFrame monthFrame(int year, int month);
 
-// The calendar year the rules work in: the number at the start of txtYear (blanks
-// trimmed), 0 when there is none. Throws UserError("Overflow") beyond 16 bits.
+// The year a year text stands for: the number at its start (blanks trimmed, rounded half
+// to even), 1..32767. Otherwise nothing, and `problem` (when given) says why in words that
+// name the text: "the year 40000 is outside 1 to 32767".
+std::optional<qint16> yearFromText(const QString &text, QString *problem = nullptr);
+
+// The calendar year the rules work in, from txtYear. Throws UserError naming the year when
+// there is none ("The year 40000 is outside 1 to 32767").
 qint16 calendarYear(const CalendarState &state);
 
 // Marks the `ordinal`-th `weekday` (1 = Sunday .. 7 = Saturday) of every month of the
@@ -30,6 +36,11 @@ void MarkNthWeekday(CalendarState &state, qint16 weekday, qint16 ordinal, const 
 // with the next mark category. A start in another year, or weeks < 1, uses no category.
 void MarkEveryNWeeks(CalendarState &state, std::chrono::year_month_day start, qint16 weeks, const QString &label);
 
-// Writes "Month dd  label" for a marked day to `sink`. Throws UserError for a category
-// outside 0..4.
+// Marks the last `weekday` (1 = Sunday .. 7 = Saturday) of every month of the calendar year
+// with the next mark category. Does nothing once five categories are given out.
+void MarkLastWeekday(CalendarState &state, qint16 weekday, const QString &label);
+
+// Writes "Month dd  label" for a marked day to `sink`, followed by " - " and the day's
+// detail where it has one ("January 01  Public holidays (Bavaria) - New Year's Day").
+// Throws UserError for a category outside 0..4.
 void ListMarkedDate(const CalendarState &state, DateListSink &sink, qint16 day, qint16 month, qint16 category);

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "model/markrule.h"
+
 #include <QDate>
 #include <QString>
 
 #include <array>
 #include <memory>
+#include <vector>
 
-class Picture; // platform/picture.h; the model only holds it
+class Picture; // render/picture.h; the model only holds it
 
 // A day of DayMarks that carries no mark category.
 inline constexpr qint16 NoMark = 9;
@@ -21,9 +24,9 @@ enum PendingDialog : int {
     PendingPrinter = 3,
 };
 
-// Everything one calendar is made from: the texts of the main window's controls and its
-// window-level fields. Plain values, copied freely, so that a failed command can put back
-// what it found.
+// Everything one calendar is made from: the texts of the main window's controls, its
+// window-level fields and the marking rules. Plain values, copied freely, so that a failed
+// command can put back what it found.
 struct CalendarState
 {
     // Controls of the main window.
@@ -33,6 +36,7 @@ struct CalendarState
     QString txtCopies = QStringLiteral("1");
     bool chkFullPicture = false;          // "Picture Only At Top"
     std::shared_ptr<const Picture> picTemp;
+    QString picturePath;                  // the file picTemp was loaded from, absolute
 
     // Window-level fields.
     bool binSelPic = false;
@@ -55,8 +59,19 @@ struct CalendarState
     int intPendingDialog = PendingNone;
     qint16 MarkCount = 0;
 
+    // The marking rules in the order that decides their categories. DayMarks, MarkLegend,
+    // MarkCount, dayDetails and ruleResults follow from them and the year (refreshMarks).
+    std::vector<MarkRule> rules;
+    // dayDetails[month - 1][day - 1]: what the rule that marked the day calls it (a holiday's
+    // own name), listed after the label in the date-list file; mostly empty.
+    std::array<std::array<QString, 31>, 12> dayDetails;
+    std::vector<RuleResult> ruleResults;
+    // The control file this calendar was read from or last saved as; empty for a new one.
+    QString documentFile;
+
     qint16 dayMark(int month, int day) const { return DayMarks.at(month - 1).at(day - 1); }
     void setDayMark(int month, int day, qint16 category) { DayMarks.at(month - 1).at(day - 1) = category; }
+    const QString &dayDetail(int month, int day) const { return dayDetails.at(month - 1).at(day - 1); }
 };
 
 // The main window's Load step: every default in place. `today` decides the year shown.

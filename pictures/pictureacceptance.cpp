@@ -4,6 +4,8 @@
 #include "render/picture.h"
 #include "pictures/pictureloader.h"
 
+#include <QFileInfo>
+
 #include <array>
 
 void AcceptPicture(CalendarState &state, MessageService &messages)
@@ -37,5 +39,6 @@ void AcceptPicture(CalendarState &state, MessageService &messages)
     if (!picture)
         return;
     state.picTemp = std::move(picture);
+    state.picturePath = QFileInfo(name).absoluteFilePath();
     state.binSelPic = true;
 }

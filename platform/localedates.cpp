@@ -124,6 +124,43 @@ std::optional<QDate> parseLocaleDate(const QString &text, const QLocale &locale)
     return date;
 }
 
+std::optional<std::pair<int, int>> parseLocaleMonthDay(const QString &text, const QLocale &locale)
+{
+    QStringView rest = QStringView(text).trimmed();
+    int month = -1, day = -1;
+    if (rest.startsWith(QLatin1String("--"))) {
+        const QList<QStringView> parts = rest.mid(2).split(QLatin1Char('-'));
+        if (parts.size() != 2 || parts[0].size() != 2 || parts[1].size() != 2)
+            return std::nullopt;
+        month = fieldValue(parts[0]);
+        day = fieldValue(parts[1]);
+    } else {
+        QChar separator;
+        for (const QChar c : rest) {
+            if (c == QLatin1Char('/') || c == QLatin1Char('.') || c == QLatin1Char('-')) {
+                separator = c;
+                break;
+            }
+        }
+        if (separator.isNull())
+            return std::nullopt;
+        if (rest.endsWith(separator))
+            rest.chop(1);
+        const QList<QStringView> parts = rest.split(separator);
+        if (parts.size() != 2 || parts[0].size() > 2 || parts[1].size() > 2)
+            return std::nullopt;
+        // Day and month in the order the locale writes them, whatever it does with the year.
+        const FieldOrder order = fieldOrder(locale);
+        const bool monthFirst = std::find(order.begin(), order.end(), Field::Month) < std::find(order.begin(), order.end(), Field::Day);
+        month = fieldValue(parts[monthFirst ? 0 : 1]);
+        day = fieldValue(parts[monthFirst ? 1 : 0]);
+    }
+    // A leap year, so that 29 February is a day some years have.
+    if (month < 1 || day < 1 || !QDate(2000, month, day).isValid())
+        return std::nullopt;
+    return std::pair{month, day};
+}
+
 QString monthName(int month)
 {
     // The stand-alone form is the one a heading takes; in languages that inflect month

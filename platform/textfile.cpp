@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five bytes it leaves undefined
@@ -67,26 +69,66 @@ QStringList splitLines(const QString &text)
 TextLines textLinesFromBytes(const QByteArray &bytes, qint64 maxBytes)
 {
     if (bytes.size() > maxBytes)
-        return {std::nullopt, tooLarge(maxBytes)};
+        return {std::nullopt, tooLarge(maxBytes), {}};
     if (bytes.contains('\0'))
-        return {std::nullopt, QStringLiteral("it holds NUL bytes, so it is not a text file")};
-    return {splitLines(decodeText(bytes)), QString()};
+        return {std::nullopt, QStringLiteral("it holds NUL bytes, so it is not a text file"), {}};
+
+    // Line by line: one stray byte in an otherwise UTF-8 file must not turn every accented
+    // letter of the other lines into two wrong ones. CR and LF are never part of a UTF-8
+    // sequence, so the bytes can be split before they are decoded.
+    QStringList lines;
+    QList<int> windows1252;
+    bool utf8Letters = false;
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    auto addLine = [&](qsizetype end) {
+        QByteArrayView line(bytes.constData() + start, end - start);
+        if (lines.isEmpty() && line.startsWith("\xef\xbb\xbf"))
+            line = line.sliced(3);
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        QString text = utf8.decode(line);
+        if (utf8.hasError()) {
+            text = decodeWindows1252(line.toByteArray());
+            windows1252.append(int(lines.size()) + 1);
+        } else if (std::any_of(line.begin(), line.end(), [](char c) { return (c & 0x80) != 0; })) {
+            utf8Letters = true;
+        }
+        lines.append(text);
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        addLine(i);
+        if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        addLine(n);
+    // A file made wholly in Windows-1252 is an older file, read as such without a word.
+    if (!utf8Letters)
+        windows1252.clear();
+    return {lines, QString(), windows1252};
 }
 
 TextLines readTextFile(const QString &path, qint64 maxBytes)
 {
+    // Asked before opening: opening a FIFO waits for a writer, and a device never ends.
     const QFileInfo info(path);
     if (info.isDir())
-        return {std::nullopt, QStringLiteral("it is a folder, not a file")};
+        return {std::nullopt, QStringLiteral("it is a folder, not a file"), {}};
+    if (info.exists() && !info.isFile())
+        return {std::nullopt, QStringLiteral("it is not a regular file"), {}};
+    if (info.size() > maxBytes)
+        return {std::nullopt, tooLarge(maxBytes), {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, file.errorString()};
-    if (file.size() > maxBytes)
-        return {std::nullopt, tooLarge(maxBytes)};
-    // Read one byte more than allowed: devices and pipes report no size.
+        return {std::nullopt, file.errorString(), {}};
+    // One byte more than allowed: a file that grew since it was looked at is still caught.
     const QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, file.errorString()};
+        return {std::nullopt, file.errorString(), {}};
     return textLinesFromBytes(bytes, maxBytes);
 }
 

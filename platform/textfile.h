@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -15,6 +16,9 @@ struct TextLines
 {
     std::optional<QStringList> lines;  // empty when the file was refused
     QString error;                      // the reason, for a message; empty on success
+    // Lines (numbered from 1) read as Windows-1252 in a file whose other lines hold UTF-8
+    // letters; empty for a file wholly in one encoding.
+    QList<int> windows1252Lines;
 
     bool ok() const { return lines.has_value(); }
 };
@@ -27,11 +31,12 @@ QString decodeText(const QByteArray &bytes);
 // not start another line; "" gives no lines.
 QStringList splitLines(const QString &text);
 
-// Decodes and splits the bytes of a file; refuses more than `maxBytes` bytes and any NUL
-// byte (the mark of a binary file).
+// Splits the bytes of a file into lines and decodes each line as decodeText does; refuses
+// more than `maxBytes` bytes and any NUL byte (the mark of a binary file).
 TextLines textLinesFromBytes(const QByteArray &bytes, qint64 maxBytes = MaxTextFileBytes);
 
-// Reads a whole text file as textLinesFromBytes does. The error names the reason
+// Reads a whole text file as textLinesFromBytes does. Only regular files are read: folders,
+// devices, FIFOs and sockets are refused without being opened. The error names the reason
 // ("No such file or directory", "it is larger than 1 MiB", ...), not the file.
 TextLines readTextFile(const QString &path, qint64 maxBytes = MaxTextFileBytes);
 

@@ -2,6 +2,7 @@
 
 #include "tests/support/recordingmessages.h"
 #include "platform/textfile.h"
+#include "tests/support/qtprinters.h"
 
 #include <QDir>
 #include <QFile>
@@ -306,7 +307,16 @@ const BadLine BadLines[] = {
     {"efw_word_date", "EFW tomorrow 2 Paper", "\"tomorrow\" is not a date"},
     {"efw_no_weeks", "EFW 1/9/2004", "number of weeks"},
     {"efw_word_weeks", "EFW 1/9/2004 two Paper", "number of weeks"},
-    {"efw_weeks_overflow", "EFW 1/9/2004 40000 Paper", "Overflow"},
+    {"efw_weeks_overflow", "EFW 1/9/2004 40000 Paper", "the number of weeks 40000 is outside 1 to 32767"},
+    {"yer_not_a_number", "YER abc", "the year \"abc\" is not a number"},
+    {"yer_beyond_16_bits", "YER 40000", "the year 40000 is outside 1 to 32767"},
+    {"lst_weekday_eight", "LST 8 Last", "1 (Sunday) to 7"},
+    {"day_not_a_date", "DAY 2004-02-30 Leap", "\"2004-02-30\" is not a date"},
+    {"day_empty_between_commas", "DAY 2004-03-01,, 2004-03-02 x", "missing between commas"},
+    {"rng_backwards", "RNG 2004-07-23 2004-07-12 Away", "before the first"},
+    {"rng_one_yearless", "RNG --07-12 2004-07-23 Away", "both dates need a year"},
+    {"top_not_a_flag", "TOP yes", "neither 1"},
+    {"fnt_no_role", "FNT title Arial", "not a text role"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, ControlFileBadLine, ::testing::ValuesIn(BadLines),
@@ -521,6 +531,94 @@ TEST_F(ExampleFile, windows1252WithCarriageReturns)
     EXPECT_EQ(m_state.txtMessage[5], QStringLiteral(u"„Frohes neues Jahr!“"));
     EXPECT_EQ(m_state.textLines[0], QStringLiteral(u"Straße 12"));
     EXPECT_EQ(legend(), QStringList({QStringLiteral("Stammtisch")}));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ControlFile, newRuleKeysReadTheirFields)
+{
+    readText("YER 2027\n"
+             "LST 6 Last Friday\n"
+             "DAY 2027-03-05, --07-14,2027-11-02 Birthdays\n"
+             "RNG 2027-07-12 2027-07-23 Holidays away\n"
+             "RNG --12-24 --12-26 Christmas\n"
+             "DAY 12/25 Day in the locale's order\n");
+    ASSERT_TRUE(m_messages.messages().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    ASSERT_EQ(m_state.rules.size(), 5u);
+    using namespace std::chrono;
+    EXPECT_EQ(m_state.rules[0].kind, RuleKind::LastWeekday);
+    EXPECT_EQ(m_state.rules[0].weekday, 6);
+    EXPECT_EQ(m_state.rules[1].dates, (std::vector<RuleDate>{RuleDate::full(2027y / March / 5), RuleDate::yearless(July / 14),
+                                                             RuleDate::full(2027y / November / 2)}));
+    EXPECT_EQ(m_state.rules[1].label, QStringLiteral("Birthdays"));
+    EXPECT_EQ(m_state.rules[2].from, RuleDate::full(2027y / July / 12));
+    EXPECT_EQ(m_state.rules[2].to, RuleDate::full(2027y / July / 23));
+    EXPECT_EQ(m_state.rules[2].label, QStringLiteral("Holidays away"));
+    EXPECT_EQ(m_state.rules[3].from, RuleDate::yearless(December / 24));
+    EXPECT_EQ(m_state.rules[4].dates, std::vector<RuleDate>{RuleDate::yearless(December / 25)});
+    EXPECT_EQ(m_state.dayMark(7, 30), 0);  // the last Friday of July
+    EXPECT_EQ(m_state.dayMark(3, 5), 1);
+    EXPECT_EQ(m_state.dayMark(7, 14), 2);  // the range, read later, takes the birthday over
+}
+
+TEST_F(ControlFile, aYerLineAfterTheRulesMovesTheirMarksToItsYear)
+{
+    readText("DTM 2 3 Club\nEFW 2027-01-08 2 Bins\nYER 2027\n");
+    EXPECT_EQ(m_state.MarkCount, 2);
+    EXPECT_EQ(m_state.dayMark(3, 9), 0);  // the second Tuesday of March 2027
+    EXPECT_EQ(m_state.dayMark(1, 22), 1);
+}
+
+TEST_F(ControlFile, manySkippedLinesAreCollectedInOneMessage)
+{
+    readText("DTM x 1 a\nHDR fine\nEFW tomorrow 2 b\nMSG \t tabbed\tvalue\nLST nine c\n");
+    ASSERT_EQ(m_messages.messages().size(), 1) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    const QString path = m_dir.filePath(QStringLiteral("cal.txt"));
+    EXPECT_EQ(m_messages.texts().first(),
+              QStringLiteral("3 lines of %1 were skipped:\n"
+                             "Line 1: the week number is missing or not a number.\n    DTM x 1 a\n"
+                             "Line 3: \"tomorrow\" is not a date.\n    EFW tomorrow 2 b\n"
+                             "Line 5: the weekday number is missing or not a number.\n    LST nine c")
+                  .arg(path));
+    EXPECT_EQ(m_state.txtMessage[5], QStringLiteral("\t tabbed\tvalue"));
+}
+
+TEST_F(ControlFile, aTabInAReportedLineShowsAsAnArrow)
+{
+    readText("DTM\tx\n");
+    ASSERT_EQ(m_messages.messages().size(), 1);
+    EXPECT_TRUE(m_messages.texts().first().endsWith(QStringLiteral(u"\nDTM→x"))) << m_messages.texts().first().toStdString();
+}
+
+TEST_F(ControlFile, aStrayWindows1252LineIsNamed)
+{
+    readText("HDR Caf\xc3\xa9\nMSG Gr\xfc\xdf" "e\n");
+    EXPECT_EQ(m_state.txtMessage[5], QStringLiteral(u"Grüße"));
+    ASSERT_EQ(m_messages.messages().size(), 1);
+    EXPECT_TRUE(m_messages.texts().first().startsWith(QStringLiteral("Line 2 of "))) << m_messages.texts().first().toStdString();
+    EXPECT_TRUE(m_messages.texts().first().contains(QLatin1String("read as Windows-1252")));
+}
+
+TEST_F(ControlFile, pictureAtTopFontsAndBlankNotesRead)
+{
+    readText("TOP 1\nFNT year Liberation Serif\nFNT CALENDAR DejaVu Sans\nNOT first\nNOB  two blanks\nNOB\n");
+    EXPECT_TRUE(m_state.chkFullPicture);
+    EXPECT_EQ(m_state.strYearFont, QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(m_state.strCalendarFont, QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(m_state.txtMessage[1], QStringLiteral("  two blanks"));
+    EXPECT_EQ(m_state.txtMessage[2], QStringLiteral(" "));
+}
+
+TEST_F(ControlFile, yearlessDatesFollowTheLocaleOrder)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    readText("YER 2027\nDAY 5.3. Geburtstag\nDAY 14.7 Fest\n");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(m_state.dayMark(3, 5), 0);
+    EXPECT_EQ(m_state.dayMark(7, 14), 1);
 }
 
 } // namespace

@@ -129,7 +129,7 @@ TEST_F(Commands, AFailedPrintNamesTheCommandAndKeepsSettingsAndFiles)
     click("cmdPrint");
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts().first().contains(QLatin1String("Print Calendar(s)")));
-    EXPECT_TRUE(messages.texts().first().contains(QLatin1String("Overflow")));
+    EXPECT_TRUE(messages.texts().first().contains(QLatin1String("The year 40000 is outside 1 to 32767")));
     EXPECT_TRUE(window->state().binSelPrt);
     EXPECT_TRUE(window->state().textLines[0].isEmpty()); // the refresh is put back too
     EXPECT_EQ(text("txtYear"), "40000");
@@ -186,7 +186,7 @@ TEST_F(Commands, ThePreviewFollowsTheForm)
     QLineEdit *year = child<QLineEdit>("txtYear");
     year->setText(QStringLiteral("99999"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->previewImage().isNull(); }, 5000));
-    EXPECT_TRUE(child<QLabel>("picPreview")->text().contains(QLatin1String("Overflow")));
+    EXPECT_TRUE(child<QLabel>("picPreview")->text().contains(QLatin1String("The year 99999 is outside 1 to 32767")));
 }
 
 } // namespace

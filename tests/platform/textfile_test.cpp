@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
@@ -121,12 +123,36 @@ TEST(ReadTextFile, refusalsGiveAReason)
     EXPECT_TRUE(binary.error.contains(QStringLiteral("NUL")));
 }
 
-TEST(ReadTextFile, deviceWithoutSizeIsCutAtTheLimit)
+TEST(ReadTextFile, onlyRegularFilesAreOpened)
 {
-    // /dev/zero reports size 0 and never ends; it must be refused, not read forever.
-    if (!QFile::exists(QStringLiteral("/dev/zero")))
-        GTEST_SKIP() << "no /dev/zero";
-    EXPECT_FALSE(readTextFile(QStringLiteral("/dev/zero"), 64).ok());
+    // A device never ends and a FIFO blocks the open until a writer comes: both are refused
+    // unopened, also through a link.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("fifo.txt")));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const QString link = dir.filePath(QStringLiteral("zero.txt"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), link));
+    for (const QString &path : {QFile::decodeName(fifo), QStringLiteral("/dev/zero"), link}) {
+        SCOPED_TRACE(path.toStdString());
+        const TextLines text = readTextFile(path);
+        EXPECT_FALSE(text.ok());
+        EXPECT_EQ(text.error, QStringLiteral("it is not a regular file"));
+    }
+}
+
+TEST(TextLinesFromBytes, aStrayByteMakesOnlyItsLineWindows1252)
+{
+    const TextLines mixed = textLinesFromBytes("HDR Caf\xc3\xa9\r\nMSG Gr\xfc\xdf\r\nNOT \xc3\xa0 bient\xc3\xb4t\r\n");
+    ASSERT_TRUE(mixed.ok());
+    EXPECT_EQ(*mixed.lines, QStringList({QStringLiteral(u"HDR Café"), QStringLiteral(u"MSG Grüß"), QStringLiteral(u"NOT à bientôt")}));
+    EXPECT_EQ(mixed.windows1252Lines, QList<int>{2});
+
+    // Wholly Windows-1252 (or plain ASCII beside it) is an older file, not a mistake.
+    const TextLines older = textLinesFromBytes("HDR plain\nMSG Gr\xfc\xdf\n");
+    ASSERT_TRUE(older.ok());
+    EXPECT_EQ(older.lines->at(1), QStringLiteral(u"MSG Grüß"));
+    EXPECT_TRUE(older.windows1252Lines.isEmpty());
 }
 
 } // namespace

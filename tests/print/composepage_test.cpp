@@ -229,19 +229,27 @@ TEST(ComposePage, YearTitleIsTheTextWhileMonthsGetItsNumber)
     EXPECT_NE(withoutTitle(ops), withoutTitle(compose(other)));
 }
 
-TEST(ComposePage, YearBeyondSixteenBitsFailsBeforeDrawing)
+TEST(ComposePage, AYearThePageCannotHoldFailsBeforeDrawingAndSaysWhy)
 {
-    for (const char *year : {"40000", "-40000", "32768"}) {
-        SCOPED_TRACE(year);
+    struct Row
+    {
+        const char *year;
+        const char *reason;
+    };
+    for (const Row row : {Row{"40000", "The year 40000 is outside 1 to 32767"},
+                          Row{"-40000", "The year -40000 is outside 1 to 32767"},
+                          Row{"32768", "The year 32768 is outside 1 to 32767"}, Row{"0", "The year 0 is outside 1 to 32767"},
+                          Row{"abc", "The year \"abc\" is not a number"}, Row{"  ", "No year is given"}}) {
+        SCOPED_TRACE(row.year);
         CalendarState state = calendar();
-        state.txtYear = QString::fromLatin1(year);
+        state.txtYear = QString::fromLatin1(row.year);
         RecordingPageSurface surface;
         RecordingDateList list;
         try {
             composePage(state, surface, list);
             FAIL() << "no failure";
         } catch (const UserError &error) {
-            EXPECT_EQ(error.reason(), QStringLiteral("Overflow"));
+            EXPECT_EQ(error.reason(), QString::fromLatin1(row.reason));
         }
         EXPECT_TRUE(surface.ops().empty());
         EXPECT_TRUE(list.lines.isEmpty());

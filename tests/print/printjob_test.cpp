@@ -152,7 +152,7 @@ TEST_F(PrintJob, SideEffectsComeFirstAndStayWhenTheJobFails)
         runPrintJob(state, devices);
         FAIL() << "no failure";
     } catch (const UserError &error) {
-        EXPECT_EQ(error.reason(), QStringLiteral("Overflow"));
+        EXPECT_EQ(error.reason(), QStringLiteral("The year 40000 is outside 1 to 32767"));
     }
     EXPECT_FALSE(state.binSelPrt);
     for (int i = 0; i < 5; ++i)

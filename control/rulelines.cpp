@@ -1,0 +1,272 @@
+#include "control/rulelines.h"
+
+#include "platform/localedates.h"
+#include "platform/numbers.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+
+using namespace std::chrono;
+
+namespace {
+
+const QLatin1Char Blank(' ');
+
+struct KeyOfKind
+{
+    RuleKind kind;
+    const char *key;
+};
+constexpr KeyOfKind RuleKeys[] = {
+    {RuleKind::NthWeekday, "DTM"}, {RuleKind::LastWeekday, "LST"}, {RuleKind::EveryNWeeks, "EFW"},
+    {RuleKind::Dates, "DAY"},      {RuleKind::Range, "RNG"},       {RuleKind::Holidays, "HOL"},
+    {RuleKind::ICalendar, "ICS"},
+};
+
+// The text before the first blank, and what follows that blank (not trimmed).
+std::pair<QStringView, QStringView> splitAtBlank(QStringView text)
+{
+    const qsizetype blank = text.indexOf(Blank);
+    if (blank < 0)
+        return {text, QStringView()};
+    return {text.left(blank), text.mid(blank + 1)};
+}
+
+QString weekdayProblem()
+{
+    return QStringLiteral("the weekday number must be 1 (Sunday) to 7 (Saturday)");
+}
+
+// A weekday field of LST: 1..7 after rounding, as DTM rounds.
+std::optional<int> weekdayField(QStringView text, QString &problem)
+{
+    const std::optional<double> number = leadingNumber(text);
+    if (!number) {
+        problem = QStringLiteral("the weekday number is missing or not a number");
+        return std::nullopt;
+    }
+    const double weekday = std::nearbyint(*number);
+    if (!(weekday >= 1 && weekday <= 7)) {
+        problem = weekdayProblem();
+        return std::nullopt;
+    }
+    return int(weekday);
+}
+
+RuleLine nthWeekday(QStringView value)
+{
+    const auto [ordinalText, afterOrdinal] = splitAtBlank(value);
+    const auto [weekdayText, afterWeekday] = splitAtBlank(trimBlanks(afterOrdinal));
+    const std::optional<double> ordinalNumber = leadingNumber(ordinalText);
+    const std::optional<double> weekdayNumber = leadingNumber(weekdayText);
+    const double ordinal = std::nearbyint(ordinalNumber.value_or(0));
+    const double weekday = std::nearbyint(weekdayNumber.value_or(0));
+    // Week numbers of 5 and above and weekdays of 8 and above are passed over without a
+    // word: that is how the format has always treated them.
+    if (ordinal >= 5 || weekday >= 8)
+        return {};
+    if (!ordinalNumber)
+        return {std::nullopt, QStringLiteral("the week number is missing or not a number")};
+    if (!weekdayNumber)
+        return {std::nullopt, QStringLiteral("the weekday number is missing or not a number")};
+    if (ordinal < 1)
+        return {std::nullopt, QStringLiteral("the week number must be 1 to 4")};
+    if (weekday < 1)
+        return {std::nullopt, weekdayProblem()};
+    MarkRule rule;
+    rule.kind = RuleKind::NthWeekday;
+    rule.ordinal = int(ordinal);
+    rule.weekday = int(weekday);
+    rule.label = trimBlanks(afterWeekday).toString();
+    return {rule, {}};
+}
+
+RuleLine lastWeekday(QStringView value)
+{
+    const auto [weekdayText, label] = splitAtBlank(value);
+    QString problem;
+    const std::optional<int> weekday = weekdayField(weekdayText, problem);
+    if (!weekday)
+        return {std::nullopt, problem};
+    MarkRule rule;
+    rule.kind = RuleKind::LastWeekday;
+    rule.weekday = *weekday;
+    rule.label = trimBlanks(label).toString();
+    return {rule, {}};
+}
+
+RuleLine everyNWeeks(QStringView value)
+{
+    const auto [dateText, afterDate] = splitAtBlank(value);
+    if (dateText.isEmpty())
+        return {std::nullopt, QStringLiteral("the date is missing")};
+    const std::optional<QDate> date = parseLocaleDate(dateText.toString());
+    if (!date)
+        return {std::nullopt, QStringLiteral("\"%1\" is not a date").arg(dateText)};
+    // Without a label the whole rest is the interval, rather than nothing at all.
+    const auto [weeksText, label] = splitAtBlank(trimBlanks(afterDate));
+    const std::optional<double> weeks = leadingNumber(weeksText);
+    if (!weeks)
+        return {std::nullopt, QStringLiteral("the number of weeks is missing or not a number")};
+    const double rounded = std::nearbyint(*weeks);
+    // Below 1 has always meant "never", quietly; beyond 16 bits is no number of weeks at all.
+    if (!(rounded >= -32768 && rounded <= 32767))
+        return {std::nullopt, QStringLiteral("the number of weeks %1 is outside 1 to 32767").arg(weeksText)};
+    MarkRule rule;
+    rule.kind = RuleKind::EveryNWeeks;
+    rule.from = RuleDate::full(year{date->year()} / month{unsigned(date->month())} / day{unsigned(date->day())});
+    rule.weeks = qint16(rounded);
+    rule.label = trimBlanks(label).toString();
+    return {rule, {}};
+}
+
+RuleLine singleDates(QStringView value)
+{
+    // The dates run to the first blank that does not follow a comma: "2027-03-05, --04-01 Birthdays".
+    qsizetype end = 0;
+    while (end < value.size()) {
+        if (value[end] == Blank && (end == 0 || value[end - 1] != QLatin1Char(',')))
+            break;
+        ++end;
+    }
+    const QStringView datesText = value.left(end);
+    if (datesText.isEmpty())
+        return {std::nullopt, QStringLiteral("the date is missing")};
+    MarkRule rule;
+    rule.kind = RuleKind::Dates;
+    for (QStringView piece : datesText.split(QLatin1Char(','))) {
+        piece = trimBlanks(piece);
+        const std::optional<RuleDate> date = parseRuleDate(piece);
+        if (!date)
+            return {std::nullopt, piece.isEmpty() ? QStringLiteral("a date is missing between commas")
+                                                  : QStringLiteral("\"%1\" is not a date").arg(piece)};
+        rule.dates.push_back(*date);
+    }
+    rule.label = trimBlanks(value.mid(end)).toString();
+    return {rule, {}};
+}
+
+RuleLine dateRange(QStringView value)
+{
+    const auto [fromText, afterFrom] = splitAtBlank(value);
+    const auto [toText, label] = splitAtBlank(trimBlanks(afterFrom));
+    if (fromText.isEmpty() || toText.isEmpty())
+        return {std::nullopt, QStringLiteral("a range needs a first and a last date")};
+    const std::optional<RuleDate> from = parseRuleDate(fromText);
+    if (!from)
+        return {std::nullopt, QStringLiteral("\"%1\" is not a date").arg(fromText)};
+    const std::optional<RuleDate> to = parseRuleDate(toText);
+    if (!to)
+        return {std::nullopt, QStringLiteral("\"%1\" is not a date").arg(toText)};
+    if (from->isYearless() != to->isYearless())
+        return {std::nullopt, QStringLiteral("both dates need a year, or neither")};
+    // Compared in a leap year, so that a yearless range may end on 29 February.
+    const year common{2000};
+    if (sys_days{from->in(common)} > sys_days{to->in(common)})
+        return {std::nullopt, QStringLiteral("the last date %1 is before the first %2").arg(toText, fromText)};
+    MarkRule rule;
+    rule.kind = RuleKind::Range;
+    rule.from = *from;
+    rule.to = *to;
+    rule.label = trimBlanks(label).toString();
+    return {rule, {}};
+}
+
+} // namespace
+
+QString ruleKey(RuleKind kind)
+{
+    for (const KeyOfKind &entry : RuleKeys)
+        if (entry.kind == kind)
+            return QLatin1String(entry.key);
+    return {};
+}
+
+std::optional<RuleKind> ruleKindOfKey(QStringView key)
+{
+    for (const KeyOfKind &entry : RuleKeys)
+        if (key.compare(QLatin1String(entry.key), Qt::CaseInsensitive) == 0)
+            return entry.kind;
+    return std::nullopt;
+}
+
+std::optional<RuleDate> parseRuleDate(QStringView text)
+{
+    if (const std::optional<QDate> date = parseLocaleDate(text.toString()))
+        return RuleDate::full(year{date->year()} / month{unsigned(date->month())} / day{unsigned(date->day())});
+    if (const std::optional<std::pair<int, int>> monthDay = parseLocaleMonthDay(text.toString()))
+        return RuleDate::yearless(month{unsigned(monthDay->first)} / day{unsigned(monthDay->second)});
+    return std::nullopt;
+}
+
+QString ruleDateText(const RuleDate &date)
+{
+    const QString monthDay = QStringLiteral("%1-%2")
+                                 .arg(unsigned(date.monthDay.month()), 2, 10, QLatin1Char('0'))
+                                 .arg(unsigned(date.monthDay.day()), 2, 10, QLatin1Char('0'));
+    if (!date.year)
+        return QStringLiteral("--") + monthDay;
+    return QStringLiteral("%1-%2").arg(int(*date.year), 4, 10, QLatin1Char('0')).arg(monthDay);
+}
+
+QString pathForFolder(const QString &path, const QString &folder)
+{
+    if (path.isEmpty() || folder.isEmpty())
+        return path;
+    const QString relative = QDir(folder).relativeFilePath(path);
+    if (relative.startsWith(QLatin1String("..")) || QFileInfo(relative).isAbsolute())
+        return path;
+    return relative;
+}
+
+RuleLine parseRuleValue(RuleKind kind, QStringView value, const QString &folder)
+{
+    Q_UNUSED(folder);
+    switch (kind) {
+    case RuleKind::NthWeekday: return nthWeekday(value);
+    case RuleKind::LastWeekday: return lastWeekday(value);
+    case RuleKind::EveryNWeeks: return everyNWeeks(value);
+    case RuleKind::Dates: return singleDates(value);
+    case RuleKind::Range: return dateRange(value);
+    case RuleKind::Holidays:
+    case RuleKind::ICalendar: break;
+    }
+    return {std::nullopt, QStringLiteral("this kind of rule is not known here")};
+}
+
+QString ruleValue(const MarkRule &rule, const QString &folder)
+{
+    Q_UNUSED(folder);
+    QString value;
+    switch (rule.kind) {
+    case RuleKind::NthWeekday:
+        value = QStringLiteral("%1 %2").arg(rule.ordinal).arg(rule.weekday);
+        break;
+    case RuleKind::LastWeekday:
+        value = QString::number(rule.weekday);
+        break;
+    case RuleKind::EveryNWeeks:
+        value = QStringLiteral("%1 %2").arg(ruleDateText(rule.from)).arg(rule.weeks);
+        break;
+    case RuleKind::Dates: {
+        QStringList dates;
+        for (const RuleDate &date : rule.dates)
+            dates << ruleDateText(date);
+        value = dates.join(QStringLiteral(", "));
+        break;
+    }
+    case RuleKind::Range:
+        value = QStringLiteral("%1 %2").arg(ruleDateText(rule.from), ruleDateText(rule.to));
+        break;
+    case RuleKind::Holidays:
+    case RuleKind::ICalendar:
+        value = rule.source;
+        break;
+    }
+    if (!rule.label.isEmpty())
+        value += Blank + rule.label;
+    return value;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/markrule.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// The control-file key of each rule kind: DTM, LST, EFW, DAY, RNG, HOL, ICS.
+QString ruleKey(RuleKind kind);
+// The rule kind a key (already cut to three letters, any case) names, if any.
+std::optional<RuleKind> ruleKindOfKey(QStringView key);
+
+// What the value of one rule line came to: a rule, or the reason it cannot be one. A line
+// with neither is passed over without a word (DTM week numbers of 5 and above, weekdays of
+// 8 and above, as the format has always done).
+struct RuleLine
+{
+    std::optional<MarkRule> rule;
+    QString problem;
+};
+
+// Reads the value of a rule line of `kind`. Dates are read in the locale's order or as ISO
+// dates; DAY and RNG dates may leave out the year ("--03-05", or day and month in the
+// locale's order). `folder` anchors a relative ICS path.
+RuleLine parseRuleValue(RuleKind kind, QStringView value, const QString &folder);
+
+// The value that parseRuleValue reads back as `rule` in any locale (dates are written as
+// ISO dates). `folder` makes an ICS path below it relative.
+QString ruleValue(const MarkRule &rule, const QString &folder);
+
+// A date of a rule: a full date, or a month and day without a year.
+std::optional<RuleDate> parseRuleDate(QStringView text);
+// The ISO form of a rule date: "2027-03-05", or "--03-05" without a year.
+QString ruleDateText(const RuleDate &date);
+
+// `path` relative to `folder` when it lies inside it, else as it is.
+QString pathForFolder(const QString &path, const QString &folder);

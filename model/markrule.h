@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+#include <optional>
+#include <vector>
+
+// A date as a rule holds it: a full date, or a month and day meaning that day in the
+// calendar's year (birthdays, anniversaries).
+struct RuleDate
+{
+    std::optional<std::chrono::year> year;  // none: the calendar's year
+    std::chrono::month_day monthDay{std::chrono::January / 1};
+
+    static RuleDate full(std::chrono::year_month_day date) { return {date.year(), date.month() / date.day()}; }
+    static RuleDate yearless(std::chrono::month_day md) { return {std::nullopt, md}; }
+    bool isYearless() const { return !year.has_value(); }
+    // The date in `calendarYear` (its own year when it has one). Not ok() for 29 February
+    // of a yearless date in a common year.
+    std::chrono::year_month_day in(std::chrono::year calendarYear) const
+    {
+        return year.value_or(calendarYear) / monthDay;
+    }
+    bool operator==(const RuleDate &) const = default;
+};
+
+// The kinds of marking rule, each a key of the control file.
+enum class RuleKind {
+    NthWeekday,   // DTM: the ordinal-th weekday of every month
+    LastWeekday,  // LST: the last weekday of every month
+    EveryNWeeks,  // EFW: a date and every `weeks` weeks after it within its year
+    Dates,        // DAY: single dates
+    Range,        // RNG: every day from `from` to `to`, inclusive
+    Holidays,     // HOL: the public holidays of a region
+    ICalendar,    // ICS: the days an iCalendar file's events fall on
+};
+
+// One marking rule as the user wrote it. The marks of a calendar follow from its rules and
+// its year; a rule holds no marks of its own. Fields a kind does not use keep their defaults.
+struct MarkRule
+{
+    RuleKind kind = RuleKind::Dates;
+    QString label;                 // legend text, blanks at either end removed
+    int ordinal = 1;               // NthWeekday: 1..4
+    int weekday = 1;               // NthWeekday, LastWeekday: 1 Sunday .. 7 Saturday
+    qint16 weeks = 1;              // EveryNWeeks: below 1 marks nothing
+    RuleDate from;                 // EveryNWeeks: the first date; Range: the first day
+    RuleDate to;                   // Range: the last day
+    std::vector<RuleDate> dates;   // Dates
+    QString source;                // Holidays: region code ("DE-BY"); ICalendar: file path
+
+    bool operator==(const MarkRule &) const = default;
+};
+
+// What a rule came to in the calendar's year, in the order of the rules.
+struct RuleResult
+{
+    enum class Status {
+        Marked,        // it marks days in `category`
+        NoDayThisYear, // none of its days lies in the calendar year; it uses no category
+        NoColourLeft,  // the five categories were used by the rules before it
+        Failed,        // it cannot be worked out (`problem` says why)
+    };
+    Status status = Status::NoDayThisYear;
+    int category = -1;             // 0..4 when Marked
+    QString problem;
+
+    bool operator==(const RuleResult &) const = default;
+};
