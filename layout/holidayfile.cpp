@@ -266,14 +266,34 @@ HolidayRule parseHolidayLine(const QString &line, const QString &suffix, bool na
                 words.removeFirst();
                 rule.notIn = parseRegionList(words, QStringLiteral("not in"));
             }
+        } else if (keyword == QLatin1String("every") && words.size() == 2 && words[1].toLower() == QLatin1String("years")) {
+            bool ok = false;
+            rule.everyYears = words[0].toInt(&ok);
+            if (!ok || rule.everyYears < 1 || rule.everyYears > 100)
+                throw LineError{QStringLiteral("'every %1 years' needs a number of years from 1 to 100").arg(words[0])};
+        } else if (keyword == QLatin1String("if") || keyword == QLatin1String("unless")) {
+            // "if Apr 27 is Sun"
+            if (words.size() != 4 || words[2].toLower() != QLatin1String("is"))
+                throw LineError{QStringLiteral("write '%1 MONTH DAY is WEEKDAY', e.g. '%1 Feb 1 is Fri'").arg(keyword)};
+            if (rule.condition)
+                throw LineError{QStringLiteral("a holiday takes one 'if' or 'unless'")};
+            HolidayRule::Condition condition;
+            condition.month = parseMonth(words[0]);
+            condition.day = parseDay(words[1], condition.month, true);
+            condition.weekday = parseWeekday(words[3]);
+            condition.negated = keyword == QLatin1String("unless");
+            rule.condition = condition;
         } else if (keyword == QLatin1String("observed")) {
             parseObserved(clause, suffix, rule);
         } else {
-            throw LineError{QStringLiteral("'%1' is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., "
-                                           "in REGION..., not in REGION..., observed WAY [from YEAR] [as NAME])")
+            throw LineError{QStringLiteral("'%1' is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, "
+                                           "in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, "
+                                           "observed WAY [from YEAR] [as NAME])")
                                 .arg(clause)};
         }
     }
+    if (rule.everyYears > 1 && rule.firstYear == INT_MIN)
+        throw LineError{QStringLiteral("'every N years' counts from a first year: add 'from YEAR'")};
     if (rule.firstYear > rule.lastYear)
         throw LineError{QStringLiteral("it is kept from %1 but only until %2").arg(rule.firstYear).arg(rule.lastYear)};
     if (rule.kind == HolidayDateKind::BetweenHolidays && rule.observed != ObservedPolicy::None)

@@ -29,7 +29,7 @@ enum class ObservedPolicy {
     Nearest,           // Saturday -> the Friday before, Sunday -> the Monday after
     NextWorkingDay,    // Saturday or Sunday -> the next Monday..Friday that is no holiday or day off yet
     Monday,            // Saturday or Sunday -> the Monday after
-    SundayToMonday,    // Sunday -> the Monday after; Saturday stays
+    SundayToMonday,    // Sunday -> the Monday after, unless that is a holiday or day off; Saturday stays
     SundayToNextFree,  // Sunday -> the next day that is no holiday or day off yet
 };
 
@@ -46,9 +46,20 @@ struct HolidayRule
     QString name;
     int firstYear = INT_MIN;                // kept from this year on
     int lastYear = INT_MAX;                 // kept up to and including this year
+    int everyYears = 1;                     // kept in firstYear and every everyYears after, 1..100
     std::vector<int> skippedYears;          // years it is not kept, sorted
     QStringList onlyIn;                     // national line: the regions it is kept in; empty = all
     QStringList notIn;                      // national line: the regions it is not kept in
+    // Kept only if (or unless) a day of the same year falls on a weekday: Ireland's St Brigid's
+    // Day is 1 February when that is a Friday, else the first Monday of February.
+    struct Condition
+    {
+        unsigned month = 1;          // 1..12
+        unsigned day = 1;            // 1..31
+        std::chrono::weekday weekday;
+        bool negated = false;        // "unless"
+    };
+    std::optional<Condition> condition;
     ObservedPolicy observed = ObservedPolicy::None;
     int observedFrom = INT_MIN;             // the policy holds from this year on
     QString observedName;                   // the day off's name

@@ -49,8 +49,17 @@ bool HolidayRule::keptIn(int y) const
 {
     if (y < firstYear || y > lastYear)
         return false;
+    if (everyYears > 1 && (y - firstYear) % everyYears != 0)
+        return false;
     if (kind == HolidayDateKind::OneOff && y != year)
         return false;
+    if (condition) {
+        const year_month_day conditionDate{std::chrono::year{y}, std::chrono::month{condition->month}, std::chrono::day{condition->day}};
+        // 29 February in a common year is no day at all, so it falls on no weekday.
+        const bool falls = conditionDate.ok() && std::chrono::weekday{sys_days{conditionDate}} == condition->weekday;
+        if (falls == condition->negated)
+            return false;
+    }
     return !std::binary_search(skippedYears.begin(), skippedYears.end(), y);
 }
 
@@ -227,7 +236,9 @@ std::optional<std::vector<HolidayDay>> HolidayCountry::holidays(const QString &c
                 dayOff = date + days{1};
             break;
         case ObservedPolicy::SundayToMonday:
-            if (wd == Sunday)
+            // A Monday that is a holiday already gains nothing (South Africa's Christmas on a
+            // Sunday: the Monday is the Day of Goodwill anyway).
+            if (wd == Sunday && !isTaken(date + days{1}))
                 dayOff = date + days{1};
             break;
         case ObservedPolicy::NextWorkingDay:
