@@ -417,3 +417,21 @@ TEST(HolidayLabel, NamesTheRegion)
 {
     EXPECT_EQ(defaultHolidayLabel(QStringLiteral("Bavaria")), QStringLiteral("Public holidays (Bavaria)"));
 }
+
+TEST(HolidayFormatDocument, TheWorkedExampleGivesWhatTheTextSays)
+{
+    QFile document(QStringLiteral(LUNARIA_SOURCE_DIR "/docs/holiday-format.md"));
+    ASSERT_TRUE(document.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(document.readAll());
+    const qsizetype start = text.indexOf(QStringLiteral("```\n")) + 4;
+    const QString example = text.mid(start, text.indexOf(QStringLiteral("```"), start) - start);
+    EXPECT_EQ(texts(holidaysOf(example, QStringLiteral("GB-SCT"), 2022)),
+              expected({"2022-01-01 New Year's Day", "2022-01-02 2nd January", "2022-01-03 New Year's Day (substitute day)",
+                        "2022-01-04 2nd January (substitute day)", "2022-04-15 Good Friday", "2022-06-02 Spring bank holiday",
+                        "2022-06-03 Platinum Jubilee bank holiday", "2022-12-25 Christmas Day", "2022-12-26 Boxing Day",
+                        "2022-12-27 Christmas Day (substitute day)"}));
+    const QStringList england = texts(holidaysOf(example, QStringLiteral("GB-ENG"), 2022));
+    EXPECT_TRUE(england.contains(QStringLiteral("2022-01-03 New Year's Day (substitute day)")));
+    EXPECT_TRUE(england.contains(QStringLiteral("2022-04-18 Easter Monday")));
+    EXPECT_FALSE(england.join(QLatin1Char('|')).contains(QStringLiteral("2nd January")));
+}
