@@ -41,9 +41,10 @@ struct PublishedYear
 
 // The years: 2016 (Easter 27 March; Christmas on a Sunday), 2021 (Easter 4 April; Christmas on
 // a Saturday, Boxing Day on a Sunday, the next New Year's Day on a Saturday) and 2025 (Easter
-// 20 April). Each row was checked date by date against the government's published list and
-// against a second compilation (the date-holidays data set); where they differ, the
-// government's list wins (e.g. the US observed Veterans Day, the UK's moved Spring bank holidays).
+// 20 April). The rows were checked against the governments' published lists and against an
+// independent compilation (the date-holidays data set); where those two differ, the published
+// list wins (the US observed Veterans Day, the UK's moved Spring bank holidays, Valencia's
+// 9 October). Weekend days off are listed under the law's own name for them.
 const PublishedYear PublishedYears[] = {
     {"AT", 2016, "01-01 New Year's Day; 01-06 Epiphany; 03-28 Easter Monday; 05-01 National Holiday (Labour Day); 05-05 Ascension Day; 05-16 Whit Monday; 05-26 Corpus Christi; 08-15 Assumption Day; 10-26 National Day; 11-01 All Saints' Day; 12-08 Immaculate Conception; 12-25 Christmas Day; 12-26 St Stephen's Day"},
     {"AT", 2021, "01-01 New Year's Day; 01-06 Epiphany; 04-05 Easter Monday; 05-01 National Holiday (Labour Day); 05-13 Ascension Day; 05-24 Whit Monday; 06-03 Corpus Christi; 08-15 Assumption Day; 10-26 National Day; 11-01 All Saints' Day; 12-08 Immaculate Conception; 12-25 Christmas Day; 12-26 St Stephen's Day"},
