@@ -1,5 +1,6 @@
 #include "control/rulelines.h"
 
+#include "layout/holidays.h"
 #include "platform/localedates.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
@@ -175,6 +176,21 @@ RuleLine dateRange(QStringView value)
     return {rule, {}};
 }
 
+RuleLine holidays(QStringView value)
+{
+    const auto [regionText, label] = splitAtBlank(value);
+    if (regionText.isEmpty())
+        return {std::nullopt, QStringLiteral("the region is missing (a code such as US, DE-BY or GB-SCT)")};
+    const QString region = regionText.toString().toUpper();
+    if (!sharedHolidayCatalog().regionName(region))
+        return {std::nullopt, QStringLiteral("there is no holiday list for the region \"%1\"").arg(regionText)};
+    MarkRule rule;
+    rule.kind = RuleKind::Holidays;
+    rule.source = region;
+    rule.label = trimBlanks(label).toString();
+    return {rule, {}};
+}
+
 } // namespace
 
 QString ruleKey(RuleKind kind)
@@ -231,7 +247,7 @@ RuleLine parseRuleValue(RuleKind kind, QStringView value, const QString &folder)
     case RuleKind::EveryNWeeks: return everyNWeeks(value);
     case RuleKind::Dates: return singleDates(value);
     case RuleKind::Range: return dateRange(value);
-    case RuleKind::Holidays:
+    case RuleKind::Holidays: return holidays(value);
     case RuleKind::ICalendar: break;
     }
     return {std::nullopt, QStringLiteral("this kind of rule is not known here")};

@@ -458,3 +458,9 @@ QString defaultHolidayLabel(const QString &regionName)
 {
     return QStringLiteral("Public holidays (%1)").arg(regionName);
 }
+
+HolidayCatalog &sharedHolidayCatalog()
+{
+    static HolidayCatalog catalog;
+    return catalog;
+}

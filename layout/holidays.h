@@ -120,3 +120,6 @@ private:
 
 // The label a HOL rule gets when it names none: "Public holidays (Bavaria)".
 QString defaultHolidayLabel(const QString &regionName);
+
+// The catalog on the usual search path, shared by everything that marks holidays.
+HolidayCatalog &sharedHolidayCatalog();

@@ -1,6 +1,7 @@
 #include "layout/markrules.h"
 
 #include "layout/dayrules.h"
+#include "layout/holidays.h"
 #include "platform/usererror.h"
 
 #include <QHash>
@@ -44,6 +45,35 @@ std::vector<MarkedDay> daysOf(const MarkRule &rule, year calendar)
         break;
     }
     return marked;
+}
+
+// The public holidays of the rule's region in `calendar`, one entry a day: two holidays on
+// one day are named together. Nothing, and `problem` set, when they cannot be worked out.
+std::vector<MarkedDay> holidaysOf(const MarkRule &rule, year calendar, QString &problem)
+{
+    std::vector<MarkedDay> marked;
+    const auto found = sharedHolidayCatalog().holidays(rule.source, int(calendar));
+    if (const QString *error = std::get_if<QString>(&found)) {
+        problem = *error;
+        return marked;
+    }
+    for (const HolidayDay &holiday : std::get<std::vector<HolidayDay>>(found)) {
+        if (holiday.date.year() != calendar)
+            continue;
+        if (!marked.empty() && marked.back().date == holiday.date)
+            marked.back().detail += QStringLiteral(", ") + holiday.name;
+        else
+            marked.push_back({holiday.date, holiday.name});
+    }
+    return marked;
+}
+
+// The legend text of a rule: its label, or for holidays without one "Public holidays (Bavaria)".
+QString legendLabel(const MarkRule &rule)
+{
+    if (rule.kind == RuleKind::Holidays && rule.label.isEmpty())
+        return defaultHolidayLabel(sharedHolidayCatalog().regionName(rule.source).value_or(rule.source));
+    return rule.label;
 }
 
 void resetMarks(CalendarState &state)
@@ -96,18 +126,28 @@ void refreshMarks(CalendarState &state)
             break;
         }
         case RuleKind::Dates:
-        case RuleKind::Range: {
-            const std::vector<MarkedDay> marked = daysOf(rule, calendar);
+        case RuleKind::Range:
+        case RuleKind::Holidays: {
+            QString problem;
+            const std::vector<MarkedDay> marked =
+                rule.kind == RuleKind::Holidays ? holidaysOf(rule, calendar, problem) : daysOf(rule, calendar);
+            if (!problem.isEmpty()) {
+                result = {RuleResult::Status::Failed, -1, problem};
+                continue;
+            }
             if (marked.empty())
                 continue;
+            // Holidays take a category of their own; dates and ranges share one per label.
+            const bool shares = rule.kind != RuleKind::Holidays;
             const QString key = rule.label.trimmed();
-            int category = sharedCategories.value(key, -1);
+            int category = shares ? sharedCategories.value(key, -1) : -1;
             if (category < 0) {
                 if (state.MarkCount >= MarkCategories)
                     break;
                 category = state.MarkCount++;
-                state.MarkLegend[category][1] = rule.label;
-                sharedCategories.insert(key, category);
+                state.MarkLegend[category][1] = legendLabel(rule);
+                if (shares)
+                    sharedCategories.insert(key, category);
             }
             for (const MarkedDay &day : marked) {
                 const int month = int(unsigned(day.date.month()));
@@ -118,7 +158,6 @@ void refreshMarks(CalendarState &state)
             result = {RuleResult::Status::Marked, category, {}};
             continue;
         }
-        case RuleKind::Holidays:
         case RuleKind::ICalendar:
             result = {RuleResult::Status::Failed, -1, QStringLiteral("not available in this version")};
             continue;
@@ -175,7 +214,8 @@ QString describeRule(const MarkRule &rule)
     case RuleKind::Range:
         return QStringLiteral("%1 - %2").arg(dateText(rule.from), dateText(rule.to));
     case RuleKind::Holidays:
-        return QStringLiteral("Public holidays of %1").arg(rule.source);
+        return QStringLiteral("Public holidays of %1")
+            .arg(sharedHolidayCatalog().regionName(rule.source).value_or(rule.source));
     case RuleKind::ICalendar:
         return QStringLiteral("Events of %1").arg(rule.source.section(QLatin1Char('/'), -1));
     }

@@ -317,6 +317,7 @@ const BadLine BadLines[] = {
     {"rng_one_yearless", "RNG --07-12 2004-07-23 Away", "both dates need a year"},
     {"top_not_a_flag", "TOP yes", "neither 1"},
     {"fnt_no_role", "FNT title Arial", "not a text role"},
+    {"hol_unknown_region", "HOL XX-YY", "no holiday list for the region \"XX-YY\""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, ControlFileBadLine, ::testing::ValuesIn(BadLines),

@@ -128,7 +128,7 @@ private:
         static const char *const labels[] = {"Birthdays", "Club night", "Trip", "Bins", ""};
         MarkRule rule;
         rule.label = QString::fromLatin1(labels[pick(0, 4)]);
-        switch (pick(0, 4)) {
+        switch (pick(0, 5)) {
         case 0:
             rule.kind = RuleKind::NthWeekday;
             rule.ordinal = pick(1, 4);
@@ -148,6 +148,12 @@ private:
             for (int n = pick(1, 4); n > 0; --n)
                 rule.dates.push_back(date(calendarYear));
             break;
+        case 4: {
+            static const char *const regions[] = {"DE-BY", "US", "GB-SCT", "CH-GE", "JP"};
+            rule.kind = RuleKind::Holidays;
+            rule.source = QString::fromLatin1(regions[pick(0, 4)]);
+            break;
+        }
         default: {
             rule.kind = RuleKind::Range;
             RuleDate from = date(calendarYear);

@@ -186,6 +186,30 @@ TEST(ListMarkedDate, ADayWithADetailListsItAfterTheLabel)
     EXPECT_EQ(list.lines, QStringList{QStringLiteral("January 01  Public holidays (Bavaria) - New Year's Day")});
 }
 
+TEST(RefreshMarks, HolidaysTakeOneCategoryAndNameEachDay)
+{
+    MarkRule bavaria;
+    bavaria.kind = RuleKind::Holidays;
+    bavaria.source = QStringLiteral("DE-BY");
+    CalendarState state = calendarOf(2027, {nth(1, 2, "Mondays"), bavaria});
+    ASSERT_EQ(state.ruleResults[1].status, RuleResult::Status::Marked) << state.ruleResults[1].problem.toStdString();
+    EXPECT_EQ(state.MarkLegend[1][1], QStringLiteral("Public holidays (Bavaria)"));
+    // Easter Monday 2027 is 29 March, and Corpus Christi (27 May) is a Bavarian holiday.
+    EXPECT_EQ(state.dayMark(3, 29), 1);
+    EXPECT_EQ(state.dayMark(5, 27), 1);
+    RecordingDateList list;
+    ListMarkedDate(state, list, 1, 1, 1);
+    ListMarkedDate(state, list, 29, 3, 1);
+    EXPECT_EQ(list.lines, (QStringList{QStringLiteral("January 01  Public holidays (Bavaria) - New Year's Day"),
+                                       QStringLiteral("March 29  Public holidays (Bavaria) - Easter Monday")}));
+
+    bavaria.source = QStringLiteral("XX-NOWHERE");
+    state = calendarOf(2027, {bavaria});
+    EXPECT_EQ(state.ruleResults[0].status, RuleResult::Status::Failed);
+    EXPECT_FALSE(state.ruleResults[0].problem.isEmpty());
+    EXPECT_EQ(state.MarkCount, 0);
+}
+
 TEST(DescribeRule, SaysTheRuleInWords)
 {
     MarkRule fortnightly;
