@@ -10,6 +10,8 @@
 
 #include <QtGlobal>
 
+#include <cmath>
+
 namespace {
 
 // Block geometry, twips from the block's top-left corner.
@@ -97,4 +99,20 @@ void PlaceMonth(const CalendarState &state, PageSurface &surface, DateListSink &
         if (column == 0)
             surface.setCurrentY(surface.currentY() + RowPitch);
     }
+}
+
+std::optional<int> dayAtBlockPoint(int year, int month, QPointF offset)
+{
+    // A cell reaches from midway between two numbers to midway between the next two; a
+    // number's box starts BoxLeftOfNumber left of it and is BoxWidth wide.
+    const double cellLeft = FirstColumnX - BoxLeftOfNumber - (ColumnPitch - BoxWidth) / 2.0;
+    const double column = std::floor((offset.x() - cellLeft) / ColumnPitch);
+    const double row = std::floor((offset.y() - NumbersTop) / RowPitch);
+    if (column < 0 || column > 6 || row < 0 || row > 5)
+        return std::nullopt;
+    const MonthFrame frame = monthFrame(year, month);
+    const int day = int(row) * 7 + int(column) - frame.weekdayOfFirst + 1;
+    if (day < 1 || day > frame.daysInMonth)
+        return std::nullopt;
+    return day;
 }

@@ -2,7 +2,10 @@
 
 #include "model/calendarstate.h"
 
+#include <QPointF>
 #include <QString>
+
+#include <optional>
 
 class PageSurface;
 class DateListSink;
@@ -14,3 +17,8 @@ class DateListSink;
 // sum leaves 16 bits.
 void PlaceMonth(const CalendarState &state, PageSurface &surface, DateListSink &dateList, qint16 year, qint16 month,
                 qint16 left, qint16 top, const QString &fontName);
+
+// The day of `month` (1..12) of `year` whose cell holds `offset`, in twips from the block's
+// top-left corner: the cells are the columns and rows of day numbers PlaceMonth draws.
+// Nothing between or outside the cells, or on a cell without a day.
+std::optional<int> dayAtBlockPoint(int year, int month, QPointF offset);

@@ -136,6 +136,21 @@ void drawPage(const CalendarState &state, const PagePlan &plan, PageSurface &sur
     }
 }
 
+std::optional<QDate> dayAtPagePoint(const CalendarState &state, QPointF twips)
+{
+    const std::optional<qint16> year = yearFromText(state.txtYear);
+    if (!year)
+        return std::nullopt;
+    for (int month = 1; month <= 12; ++month) {
+        const QPointF offset = twips - QPointF(monthLeft(month), monthTop(month));
+        if (offset.x() < 0 || offset.x() >= ColumnPitch || offset.y() < 0 || offset.y() >= RowPitch)
+            continue;
+        if (const std::optional<int> day = dayAtBlockPoint(*year, month, offset))
+            return QDate(*year, month, *day);
+    }
+    return std::nullopt;
+}
+
 void composePage(const CalendarState &state, PageSurface &surface, DateListSink &dateList)
 {
     drawPage(state, planPage(state), surface, dateList);

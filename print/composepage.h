@@ -2,6 +2,8 @@
 
 #include "model/calendarstate.h"
 
+#include <QDate>
+#include <QPointF>
 #include <QRectF>
 
 #include <optional>
@@ -66,6 +68,11 @@ PagePlan planPage(const CalendarState &state);
 // "Picture Only At Top"), year title, picture, triple frame, legend and the twelve month
 // blocks, whose marked days go to `dateList`. Does not set copies or end the document.
 void drawPage(const CalendarState &state, const PagePlan &plan, PageSurface &surface, DateListSink &dateList);
+
+// The day of the calendar year whose number on the page is at `twips` (from the
+// printable-area origin), for pointing at a day in the preview. Nothing elsewhere, or when
+// the year cannot be used.
+std::optional<QDate> dayAtPagePoint(const CalendarState &state, QPointF twips);
 
 // planPage, then drawPage.
 void composePage(const CalendarState &state, PageSurface &surface, DateListSink &dateList);

@@ -404,3 +404,37 @@ TEST(ComposePage, DrawsNoCopiesAndSendsNothing)
 }
 
 } // namespace
+
+namespace {
+
+// Every day's number, where PlaceMonth prints it, is found again at its own place.
+TEST(DayAtPagePoint, FindsEveryDayWhereItsNumberIsPrinted)
+{
+    CalendarState state = calendar();
+    for (const int year : {2027, 2028, 2032}) {
+        state.txtYear = QString::number(year);
+        RecordingPageSurface surface;
+        RecordingDateList list;
+        composePage(state, surface, list);
+        int found = 0;
+        int month = 0;
+        for (const auto &op : surface.ops(QStringLiteral("text"))) {
+            bool isNumber = false;
+            const int day = op.text.toInt(&isNumber);
+            if (!isNumber || op.text == state.txtYear)
+                continue;
+            if (day == 1)
+                ++month;
+            // The middle of the number: x, y are its top-left corner; 10 pt is 200 twips high.
+            const QPointF middle(op.args[0] + RecordingPageSurface::widthRule(op.text, 10) / 2, op.args[1] + 100);
+            ASSERT_EQ(dayAtPagePoint(state, middle), QDate(year, month, day)) << year << "-" << month << "-" << day;
+            ++found;
+        }
+        EXPECT_EQ(found, QDate(year, 1, 1).daysInYear());
+    }
+    EXPECT_EQ(dayAtPagePoint(state, QPointF(100, 100)), std::nullopt);   // the header
+    state.txtYear = QStringLiteral("abc");
+    EXPECT_EQ(dayAtPagePoint(state, QPointF(900, 5500)), std::nullopt);
+}
+
+} // namespace
