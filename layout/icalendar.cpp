@@ -15,6 +15,7 @@
 #include <cstring>
 #include <deque>
 #include <limits>
+#include <string>
 #include <unordered_set>
 
 #include <fcntl.h>
@@ -51,7 +52,7 @@ WallTime wallAt(qint64 seconds)
 // The fields of a libical time, checked: libical's parser takes "20241301T250000" as it stands.
 std::optional<WallTime> wallOf(const icaltimetype &time)
 {
-    if (time.year < 1 || time.year > 9999 || time.month < 1 || time.month > 12 || time.day < 1)
+    if (time.year < 1 || time.year > 9999 || time.month < 1 || time.month > 12 || time.day < 1 || time.day > 31)
         return std::nullopt;
     const year_month_day date{year{time.year}, month{unsigned(time.month)}, day{unsigned(time.day)}};
     if (!date.ok())
@@ -81,11 +82,13 @@ icaltimetype icalTimeOf(WallTime time, bool isDate, const icaltimezone *zone)
     return result;
 }
 
+// "2024-13-01" or "2024-03-10 25:00:00", for messages.
 QString describe(const icaltimetype &time)
 {
-    QString text = QStringLiteral("%1-%2-%3").arg(time.year, 4, 10, QLatin1Char('0')).arg(time.month, 2, 10, QLatin1Char('0')).arg(time.day, 2, 10, QLatin1Char('0'));
+    const auto two = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    QString text = QStringLiteral("%1-%2-%3").arg(time.year, 4, 10, QLatin1Char('0')).arg(two(time.month), two(time.day));
     if (!time.is_date)
-        text += QStringLiteral(" %1:%2:%3").arg(time.hour, 2, 10, QLatin1Char('0')).arg(time.minute, 2, 10, QLatin1Char('0')).arg(time.second, 2, 10, QLatin1Char('0'));
+        text += QStringLiteral(" %1:%2:%3").arg(two(time.hour), two(time.minute), two(time.second));
     return text;
 }
 
@@ -130,8 +133,10 @@ public:
             span.from = before.atUtc.toSecsSinceEpoch();
         if (after.atUtc.isValid())
             span.until = after.atUtc.toSecsSinceEpoch();
-        if (!(span.from <= instant && instant < span.until))
-            span.from = instant, span.until = instant + 1;
+        if (!(span.from <= instant && instant < span.until)) {
+            span.from = instant;
+            span.until = instant + 1;
+        }
         m_spans.push_back(span);
         return instant + span.offset;
     }
@@ -184,11 +189,7 @@ struct Occurrence
 // One VEVENT, read.
 struct Event
 {
-    icalcomponent *component = nullptr;
-    const IcsScannedEvent *scanned = nullptr;  // its lines; null if the scan lost count
-    QByteArray uid;
-    QString summary;
-    bool cancelled = false;
+    const IcsScannedEvent *scanned = nullptr;  // its texts and date lines
     bool allDay = false;
     bool isOverride = false;
     WallTime recurrenceId;
@@ -199,8 +200,8 @@ struct Event
 // The events of one UID: the ones with a RECURRENCE-ID override single occurrences of the others.
 struct Series
 {
-    std::vector<Event *> masters;
-    std::vector<Event *> overrides;
+    std::vector<const Event *> masters;
+    std::vector<const Event *> overrides;
 };
 
 // The days of one series in the year, with the summary of the first occurrence on each.
@@ -210,11 +211,19 @@ struct SeriesDay
     QString summary;
 };
 
+// A date value and the frame it is in.
+struct Moment
+{
+    icaltimetype time;  // as libical read it
+    WallTime wall;      // checked
+    const Frame *frame = nullptr;
+};
+
 class Reader
 {
 public:
     Reader(const QString &name, int year, const IcsScan &scan)
-        : m_name(name), m_scan(scan), m_year(year),
+        : m_name(name), m_scan(scan),
           m_firstDay(sys_days{std::chrono::year{year} / January / 1}),
           m_lastDay(sys_days{std::chrono::year{year} / December / 31}),
           m_windowStart(secondsOf({m_firstDay - days{ZoneSlackDays}, 0})),
@@ -225,22 +234,22 @@ public:
         m_floatingFrame.kind = Frame::Kind::Floating;
     }
 
-    // Reads the VCALENDARs under `root`; false with error() set when the file is refused.
-    bool read(icalcomponent *root);
+    // Reads the events, with the VCALENDARs libical made of the scan's time-zone text (one
+    // each, in order; none when the file has no VTIMEZONE). False with error() set when the
+    // file is refused.
+    bool read(const std::vector<icalcomponent *> &calendars);
 
     const QString &error() const { return m_error; }
-    const QString &calendarName() const { return m_calendarName; }
     std::vector<IcsDay> takeDays();
 
 private:
-    bool readCalendar(icalcomponent *calendar);
-    bool readEvent(icalcomponent *component, Event &event);
-    bool checkParseErrors(icalcomponent *component, const IcsScannedEvent *scanned);
-    std::optional<WallTime> timeOf(const icaltimetype &time, const char *property, const Event &event);
-    const Frame *frameOf(icalproperty *property, const icaltimetype &time);
+    bool readEvent(const IcsScannedEvent &scanned, Event &event);
+    std::optional<Moment> momentOf(const IcsDateLine &line, const QByteArray &value);
+    bool durationOf(const IcsDateLine &line, const QByteArray &value, EndRule &end);
+    const Frame *frameOf(const QByteArray &tzid, const icaltimetype &time);
     const Frame *zoneFrame(const QByteArray &tzid);
     bool expand(const Series &series);
-    bool expandRule(const Event &master, icalproperty *property, const std::unordered_set<qint64> &excludedInstants,
+    bool expandRule(const Event &master, const IcsDateLine &line, const std::unordered_set<qint64> &excludedInstants,
                     const std::unordered_set<qint64> &excludedDays, int &steps);
     bool expandRuleWithLibical(const Event &master, icalrecurrencetype rule, const std::optional<WallTime> &until,
                                const std::unordered_set<qint64> &excludedInstants,
@@ -250,30 +259,29 @@ private:
     void mark(const Occurrence &occurrence, bool allDay, const QString &summary);
     qint64 instantOf(WallTime time, const Frame &frame);
     qint64 localSeconds(WallTime time, const Frame &frame, qint64 elapsed);
-    int lineOf(const Event &event, const char *property) const;
     bool refuse(int line, const QString &reason);
     sys_days skipTarget(const Event &master) const;
 
     QString m_name;
     const IcsScan &m_scan;
-    int m_year;
     sys_days m_firstDay, m_lastDay;
     qint64 m_windowStart, m_windowEnd;  // wall-clock seconds; occurrences outside are skipped
     LocalClock m_clock;
     Frame m_dateFrame, m_utcFrame, m_floatingFrame;
     std::deque<Frame> m_zoneFrames;                  // stable addresses
+    icalcomponent *m_calendar = nullptr;             // the VCALENDAR being read (its VTIMEZONEs)
     QHash<QByteArray, const Frame *> m_framesByTzid;  // of the calendar being read
-    icalcomponent *m_calendar = nullptr;
-    size_t m_eventIndex = 0;  // VEVENTs read so far, to find their lines in m_scan
+    QByteArray m_lastTzid;                           // the TZID last asked for ...
+    const Frame *m_lastFrame = nullptr;              // ... and its frame
     std::deque<Event> m_events;
-    std::vector<Series> m_series;
-    QHash<QByteArray, size_t> m_seriesByUid;
-    std::vector<SeriesDay> m_seriesDays;  // of the series being expanded
+    std::vector<Series> m_series;                    // of the calendar being read
+    QHash<QByteArray, size_t> m_seriesByUid;         // of the calendar being read
+    std::vector<SeriesDay> m_seriesDays;  // of the series being expanded, each day once
+    std::vector<bool> m_seriesMarked;     // by day of the year: in m_seriesDays already
     std::vector<std::pair<qint64, QString>> m_days;  // day, summary; in series order
     qint64 m_stepsLeft = MaxIcsStepsPerFile;
     QElapsedTimer m_clockTime;
     QString m_error;
-    QString m_calendarName;
 };
 
 bool Reader::refuse(int line, const QString &reason)
@@ -283,118 +291,101 @@ bool Reader::refuse(int line, const QString &reason)
     return false;
 }
 
-int Reader::lineOf(const Event &event, const char *property) const
-{
-    if (!event.scanned)
-        return 0;
-    for (const IcsDateLine &line : event.scanned->dateLines)
-        if (line.name == property)
-            return line.line;
-    return event.scanned->line;
-}
-
-bool Reader::read(icalcomponent *root)
+bool Reader::read(const std::vector<icalcomponent *> &calendars)
 {
     m_clockTime.start();
-    if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT)
-        return readCalendar(root);
-    for (icalcomponent *calendar = icalcomponent_get_first_component(root, ICAL_VCALENDAR_COMPONENT); calendar;
-         calendar = icalcomponent_get_next_component(root, ICAL_VCALENDAR_COMPONENT))
-        if (!readCalendar(calendar))
-            return false;
-    return true;
-}
-
-bool Reader::readCalendar(icalcomponent *calendar)
-{
-    m_calendar = calendar;
-    m_framesByTzid.clear();
-    if (m_calendarName.isEmpty()) {
-        for (icalproperty *property = icalcomponent_get_first_property(calendar, ICAL_X_PROPERTY); property;
-             property = icalcomponent_get_next_property(calendar, ICAL_X_PROPERTY)) {
-            const char *name = icalproperty_get_x_name(property);
-            if (name && qstricmp(name, "X-WR-CALNAME") == 0) {
-                m_calendarName = QString::fromUtf8(icalproperty_get_x(property)).trimmed();
-                break;
-            }
+    int calendar = -1;
+    const auto expandCalendar = [this] {
+        for (const Series &series : m_series)
+            if (!expand(series))
+                return false;
+        m_series.clear();
+        return true;
+    };
+    for (const IcsScannedEvent &scanned : m_scan.events) {
+        if (scanned.calendar != calendar) {
+            // TZIDs and UIDs belong to their VCALENDAR.
+            if (!expandCalendar())
+                return false;
+            calendar = scanned.calendar;
+            m_calendar = size_t(calendar) < calendars.size() ? calendars[size_t(calendar)] : nullptr;
+            m_framesByTzid.clear();
+            m_lastFrame = nullptr;
+            m_seriesByUid.clear();
         }
-    }
-
-    const size_t firstSeries = m_series.size();
-    for (icalcomponent *component = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); component;
-         component = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
         Event &event = m_events.emplace_back();
-        if (!readEvent(component, event))
+        if (!readEvent(scanned, event))
             return false;
         // Without a UID an event stands alone.
         size_t index = m_series.size();
-        if (!event.uid.isEmpty()) {
-            const auto found = m_seriesByUid.constFind(event.uid);
+        if (!scanned.uid.isEmpty()) {
+            const auto found = m_seriesByUid.constFind(scanned.uid);
             if (found != m_seriesByUid.cend())
                 index = *found;
             else
-                m_seriesByUid.insert(event.uid, index);
+                m_seriesByUid.insert(scanned.uid, index);
         }
         if (index == m_series.size())
             m_series.emplace_back();
         (event.isOverride ? m_series[index].overrides : m_series[index].masters).push_back(&event);
     }
-    for (size_t i = firstSeries; i < m_series.size(); ++i)
-        if (!expand(m_series[i]))
-            return false;
-    return true;
+    return expandCalendar();
 }
 
-bool Reader::checkParseErrors(icalcomponent *component, const IcsScannedEvent *scanned)
+QString quoted(const QByteArray &value)
 {
-    // Every X-LIC-ERROR here is libical's own: the scan passes no such line on. A date property
-    // it could not read would silently lose days, so the file is refused; others do not matter.
-    for (icalproperty *error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY); error;
-         error = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
-        const QByteArray text = icalproperty_get_xlicerror(error);
-        if (!scanned)
-            continue;
-        const IcsDateLine *culprit = nullptr;
-        for (const IcsDateLine &line : scanned->dateLines) {
-            if (!text.contains(" " + line.name + " property"))
-                continue;
-            if (!culprit || text.trimmed().endsWith(line.value.trimmed()))
-                culprit = &line;
-        }
-        if (culprit) {
-            QString value = QString::fromUtf8(culprit->value.trimmed());
-            if (value.size() > 60)
-                value = value.left(57) + QStringLiteral("...");
-            return refuse(culprit->line, QStringLiteral("libical cannot read the %1 value \"%2\"")
-                                             .arg(QString::fromLatin1(culprit->name), value));
-        }
+    const QString text = QString::fromUtf8(value);
+    return QLatin1Char('"') + (text.size() > 60 ? text.left(57) + QStringLiteral("...") : text) + QLatin1Char('"');
+}
+
+std::optional<Moment> Reader::momentOf(const IcsDateLine &line, const QByteArray &value)
+{
+    const icaltimetype time = icaltime_from_string(value.constData());
+    if (icaltime_is_null_time(time)) {
+        refuse(line.line, QStringLiteral("libical cannot read the %1 value %2").arg(QString::fromLatin1(line.name), quoted(value)));
+        return std::nullopt;
     }
+    const auto wall = wallOf(time);
+    if (!wall) {
+        refuse(line.line, QStringLiteral("the %1 %2 is not a date of the years 1 to 9999")
+                              .arg(QString::fromLatin1(line.name), describe(time)));
+        return std::nullopt;
+    }
+    return Moment{time, *wall, frameOf(line.tzid, time)};
+}
+
+bool Reader::durationOf(const IcsDateLine &line, const QByteArray &value, EndRule &end)
+{
+    const icaldurationtype length = icaldurationtype_from_string(value.constData());
+    if (icaldurationtype_is_bad_duration(length))
+        return refuse(line.line, QStringLiteral("libical cannot read the %1 value %2").arg(QString::fromLatin1(line.name), quoted(value)));
+    // A negative duration ends where the event begins.
+    end.kind = EndRule::Kind::Nominal;
+    end.nominalDays = length.is_neg ? 0 : std::min<qint64>(qint64(length.weeks) * 7 + length.days, MaxEventDays);
+    end.nominalSeconds = length.is_neg ? 0
+                                       : std::min<qint64>(qint64(length.hours) * 3600 + qint64(length.minutes) * 60 + length.seconds,
+                                                          MaxEventDays * SecondsPerDay);
     return true;
 }
 
-std::optional<WallTime> Reader::timeOf(const icaltimetype &time, const char *property, const Event &event)
-{
-    const auto wall = wallOf(time);
-    if (!wall)
-        refuse(lineOf(event, property), QStringLiteral("the %1 %2 is not a date of the years 1 to 9999")
-                                             .arg(QString::fromLatin1(property), describe(time)));
-    return wall;
-}
-
-const Frame *Reader::frameOf(icalproperty *property, const icaltimetype &time)
+const Frame *Reader::frameOf(const QByteArray &tzid, const icaltimetype &time)
 {
     if (time.is_date)
         return &m_dateFrame;
     if (icaltime_is_utc(time))
         return &m_utcFrame;
-    icalparameter *tzid = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
-    const char *id = tzid ? icalparameter_get_tzid(tzid) : nullptr;
-    if (!id || !*id)
+    if (tzid.isEmpty())
         return &m_floatingFrame;
-    return zoneFrame(QByteArray(id));
+    // Most events of a file share a zone: the last one is kept without a look-up.
+    if (!m_lastFrame || m_lastTzid != tzid) {
+        m_lastTzid = tzid;
+        m_lastFrame = zoneFrame(tzid);
+    }
+    return m_lastFrame;
 }
 
-// An IANA name that cannot leave the zoneinfo folder: QTimeZone opens a file of that name.
+// A name that cannot leave the zoneinfo folder: QTimeZone opens zoneinfo/<name> as it stands,
+// and blocks on a FIFO named "../../../tmp/fifo".
 bool isPlainZoneName(const QByteArray &id)
 {
     if (id.isEmpty() || id.size() > 64 || id.startsWith('/') || id.endsWith('/') || id.contains("//"))
@@ -410,13 +401,14 @@ const Frame *Reader::zoneFrame(const QByteArray &tzid)
     if (const auto found = m_framesByTzid.constFind(tzid); found != m_framesByTzid.cend())
         return *found;
     Frame frame;
-    if (icaltimezone *zone = icalcomponent_get_timezone(m_calendar, tzid.constData())) {
+    icaltimezone *fileZone = m_calendar ? icalcomponent_get_timezone(m_calendar, tzid.constData()) : nullptr;
+    if (fileZone) {
         frame.kind = Frame::Kind::FileZone;
-        frame.fileZone = zone;
+        frame.fileZone = fileZone;
     } else {
-        // Not defined in the file: a zone of the system's zoneinfo. libical's own zones are not
-        // asked: libical opens zoneinfo/<TZID> for any TZID, "../" included, and would block on a
-        // FIFO. Some programs prefix the IANA name ("/freeassociation.sourceforge.net/Tzfile/
+        // Not defined in the file: a zone of the system's zoneinfo, through QTimeZone. libical's
+        // own zones are not asked: libical opens zoneinfo/<TZID> for any TZID, "../" included,
+        // unchecked. Some programs prefix the IANA name ("/freeassociation.sourceforge.net/Tzfile/
         // Europe/Berlin"), and Outlook uses Windows names ("W. Europe Standard Time").
         QByteArray id = tzid;
         if (id.startsWith('/')) {
@@ -448,68 +440,58 @@ const Frame *Reader::zoneFrame(const QByteArray &tzid)
     return stored;
 }
 
-bool Reader::readEvent(icalcomponent *component, Event &event)
+bool Reader::readEvent(const IcsScannedEvent &scanned, Event &event)
 {
-    event.component = component;
-    event.scanned = m_eventIndex < m_scan.events.size() ? &m_scan.events[m_eventIndex] : nullptr;
-    ++m_eventIndex;
-    if (!checkParseErrors(component, event.scanned))
-        return false;
-
-    if (const char *uid = icalcomponent_get_uid(component))
-        event.uid = QByteArray(uid).trimmed();
-    if (const char *summary = icalcomponent_get_summary(component))
-        event.summary = QString::fromUtf8(summary);
-    event.cancelled = icalcomponent_get_status(component) == ICAL_STATUS_CANCELLED;
-
-    if (icalproperty *property = icalcomponent_get_first_property(component, ICAL_RECURRENCEID_PROPERTY)) {
-        const icaltimetype time = icalproperty_get_recurrenceid(property);
-        const auto wall = timeOf(time, "RECURRENCE-ID", event);
-        if (!wall)
-            return false;
-        event.isOverride = true;
-        event.recurrenceId = *wall;
-        event.recurrenceIdFrame = frameOf(property, time);
+    event.scanned = &scanned;
+    const IcsDateLine *start = nullptr, *end = nullptr, *duration = nullptr, *recurrenceId = nullptr;
+    // The first of each counts, as in libical.
+    for (const IcsDateLine &line : scanned.dateLines) {
+        const IcsDateLine **slot = line.name == "DTSTART"         ? &start
+                                   : line.name == "DTEND"         ? &end
+                                   : line.name == "DURATION"      ? &duration
+                                   : line.name == "RECURRENCE-ID" ? &recurrenceId
+                                                                  : nullptr;
+        if (slot && !*slot)
+            *slot = &line;
     }
 
-    icalproperty *start = icalcomponent_get_first_property(component, ICAL_DTSTART_PROPERTY);
-    icaltimetype startTime{};
-    if (start) {
-        startTime = icalproperty_get_dtstart(start);
-        const auto wall = timeOf(startTime, "DTSTART", event);
-        if (!wall)
+    if (recurrenceId) {
+        const auto moment = momentOf(*recurrenceId, recurrenceId->value);
+        if (!moment)
             return false;
-        event.first.start = *wall;
-        event.first.frame = frameOf(start, startTime);
+        event.isOverride = true;
+        event.recurrenceId = moment->wall;
+        event.recurrenceIdFrame = moment->frame;
+    }
+    if (start) {
+        const auto moment = momentOf(*start, start->value);
+        if (!moment)
+            return false;
+        event.first.start = moment->wall;
+        event.first.frame = moment->frame;
     } else if (event.isOverride) {
         // An override that does not move its occurrence may leave DTSTART out.
         event.first.start = event.recurrenceId;
         event.first.frame = event.recurrenceIdFrame;
     } else {
-        return refuse(event.scanned ? event.scanned->line : 0, QStringLiteral("the event has no DTSTART"));
+        return refuse(scanned.line, QStringLiteral("the event has no DTSTART"));
     }
     event.allDay = event.first.frame->kind == Frame::Kind::Date;
 
-    if (icalproperty *end = icalcomponent_get_first_property(component, ICAL_DTEND_PROPERTY)) {
-        const icaltimetype endTime = icalproperty_get_dtend(end);
-        const auto wall = timeOf(endTime, "DTEND", event);
-        if (!wall)
+    if (end) {
+        const auto moment = momentOf(*end, end->value);
+        if (!moment)
             return false;
-        const Frame *endFrame = frameOf(end, endTime);
-        const bool wallClocks = (event.first.frame->kind == Frame::Kind::Date || event.first.frame->kind == Frame::Kind::Floating)
-            && (endFrame->kind == Frame::Kind::Date || endFrame->kind == Frame::Kind::Floating);
-        const qint64 elapsed = wallClocks ? secondsOf(*wall) - secondsOf(event.first.start)
-                                          : instantOf(*wall, *endFrame) - instantOf(event.first.start, *event.first.frame);
+        const auto onWallClock = [](const Frame &frame) {
+            return frame.kind == Frame::Kind::Date || frame.kind == Frame::Kind::Floating;
+        };
+        const qint64 elapsed = onWallClock(*event.first.frame) && onWallClock(*moment->frame)
+            ? secondsOf(moment->wall) - secondsOf(event.first.start)
+            : instantOf(moment->wall, *moment->frame) - instantOf(event.first.start, *event.first.frame);
         event.first.end.kind = EndRule::Kind::Exact;
         event.first.end.exactSeconds = std::clamp<qint64>(elapsed, 0, MaxEventDays * SecondsPerDay);
-    } else if (icalproperty *duration = icalcomponent_get_first_property(component, ICAL_DURATION_PROPERTY)) {
-        const icaldurationtype length = icalproperty_get_duration(duration);
-        event.first.end.kind = EndRule::Kind::Nominal;
-        if (!length.is_neg) {
-            event.first.end.nominalDays = std::min<qint64>(qint64(length.weeks) * 7 + length.days, MaxEventDays);
-            event.first.end.nominalSeconds = std::min<qint64>(
-                qint64(length.hours) * 3600 + qint64(length.minutes) * 60 + length.seconds, MaxEventDays * SecondsPerDay);
-        }
+    } else if (duration && !durationOf(*duration, duration->value, event.first.end)) {
+        return false;
     }
     return true;
 }
@@ -523,8 +505,12 @@ qint64 Reader::instantOf(WallTime time, const Frame &frame)
         icaltimetype converted = icalTimeOf(time, false, nullptr);
         icaltimezone_convert_time(&converted, frame.fileZone, icaltimezone_get_utc_timezone());
         // Converted fields may lie just outside the years 1..9999; chrono counts them all the same.
-        const sys_days day{year{converted.year} / month{unsigned(converted.month)} / std::chrono::day{unsigned(converted.day)}};
-        return secondsOf({day, converted.hour * 3600 + converted.minute * 60 + converted.second});
+        // A VTIMEZONE with absurd offsets could leave them invalid: then the time counts as UTC.
+        const year_month_day date{year{converted.year}, month{unsigned(converted.month)},
+                                  std::chrono::day{unsigned(std::clamp(converted.day, 0, 255))}};
+        if (!date.ok() || converted.year < -30000 || converted.year > 30000)
+            return secondsOf(time);
+        return secondsOf({sys_days{date}, converted.hour * 3600 + converted.minute * 60 + converted.second});
     }
     case Frame::Kind::SystemZone:
         return qtDateTime(time, frame.systemZone).toSecsSinceEpoch();
@@ -575,10 +561,15 @@ void Reader::mark(const Occurrence &occurrence, bool allDay, const QString &summ
     // The end is exclusive: an event until 00:00, or an all-day event's DTEND, is not on that day.
     const qint64 firstDay = floorDiv(localStart, SecondsPerDay);
     const qint64 lastDay = localEnd > localStart ? floorDiv(localEnd - 1, SecondsPerDay) : firstDay;
-    const qint64 from = std::max<qint64>(firstDay, m_firstDay.time_since_epoch().count());
+    const qint64 yearStart = m_firstDay.time_since_epoch().count();
+    const qint64 from = std::max<qint64>(firstDay, yearStart);
     const qint64 to = std::min<qint64>(lastDay, m_lastDay.time_since_epoch().count());
-    for (qint64 day = from; day <= to; ++day)
-        m_seriesDays.push_back({day, summary});
+    for (qint64 day = from; day <= to; ++day) {
+        if (!m_seriesMarked[size_t(day - yearStart)]) {
+            m_seriesMarked[size_t(day - yearStart)] = true;
+            m_seriesDays.push_back({day, summary});
+        }
+    }
 }
 
 bool Reader::countStep(int &steps, bool &stop)
@@ -611,7 +602,7 @@ std::optional<WallTime> Reader::untilOf(const icalrecurrencetype &rule, const Ev
         return std::nullopt;
     const auto wall = wallOf(rule.until);
     if (!wall)
-        return WallTime{sys_days{year{9999} / December / 31}, SecondsPerDay - 1};
+        return std::nullopt;
     // A UTC UNTIL is compared on the wall clock of DTSTART.
     if (rule.until.is_date || !icaltime_is_utc(rule.until) || master.first.frame->kind == Frame::Kind::Utc
         || master.allDay)
@@ -632,18 +623,21 @@ std::optional<WallTime> Reader::untilOf(const icalrecurrencetype &rule, const Ev
     }
 }
 
-bool Reader::expandRule(const Event &master, icalproperty *property, const std::unordered_set<qint64> &excludedInstants,
+bool Reader::expandRule(const Event &master, const IcsDateLine &line, const std::unordered_set<qint64> &excludedInstants,
                         const std::unordered_set<qint64> &excludedDays, int &steps)
 {
-    const icalrecurrencetype rule = icalproperty_get_rrule(property);
+    const icalrecurrencetype rule = icalrecurrencetype_from_string(line.value.constData());
+    if (rule.freq == ICAL_NO_RECURRENCE)
+        return refuse(line.line, QStringLiteral("libical cannot read the RRULE value %1").arg(quoted(line.value)));
+    if (!icaltime_is_null_time(rule.until) && !wallOf(rule.until))
+        return refuse(line.line, QStringLiteral("the UNTIL %1 of the RRULE is not a date of the years 1 to 9999").arg(describe(rule.until)));
     const std::optional<WallTime> until = untilOf(rule, master);
-    const int line = lineOf(master, "RRULE");
     // An UNTIL that is a date for a DTSTART that is not (or the other way round) is libical's to
     // interpret.
     const bool untilMatches = icaltime_is_null_time(rule.until) || bool(rule.until.is_date) == master.allDay;
     const auto simple = untilMatches ? simpleRuleOf(rule, until) : std::nullopt;
     if (!simple)
-        return expandRuleWithLibical(master, rule, until, excludedInstants, excludedDays, steps, line);
+        return expandRuleWithLibical(master, rule, until, excludedInstants, excludedDays, steps, line.line);
 
     SimpleRecurrence occurrences(*simple, master.first.start);
     occurrences.skipTo(skipTarget(master));
@@ -660,7 +654,7 @@ bool Reader::expandRule(const Event &master, icalproperty *property, const std::
             continue;
         Occurrence occurrence = master.first;
         occurrence.start = *start;
-        mark(occurrence, master.allDay, master.summary);
+        mark(occurrence, master.allDay, master.scanned->summary);
     }
     return true;
 }
@@ -718,17 +712,28 @@ bool Reader::expandRuleWithLibical(const Event &master, icalrecurrencetype rule,
             continue;
         Occurrence occurrence = master.first;
         occurrence.start = *wall;
-        mark(occurrence, master.allDay, master.summary);
+        mark(occurrence, master.allDay, master.scanned->summary);
     }
+    return true;
+}
+
+// Calls `take` with each value of a property that may hold a list ("20240101,20240108").
+template<typename Take>
+bool forEachValue(const QByteArray &values, Take take)
+{
+    for (const QByteArray &value : values.split(','))
+        if (!take(value.trimmed()))
+            return false;
     return true;
 }
 
 bool Reader::expand(const Series &series)
 {
     m_seriesDays.clear();
+    m_seriesMarked.assign(size_t((m_lastDay - m_firstDay).count() + 1), false);
     // A cancelled event takes its overrides with it.
     for (const Event *master : series.masters)
-        if (master->cancelled)
+        if (master->scanned->cancelled)
             return true;
 
     // Occurrences replaced by overrides count as excluded, like EXDATEs.
@@ -742,13 +747,17 @@ bool Reader::expand(const Series &series)
     for (const Event *override : series.overrides)
         exclude(override->recurrenceId, *override->recurrenceIdFrame);
     for (const Event *master : series.masters) {
-        for (icalproperty *property = icalcomponent_get_first_property(master->component, ICAL_EXDATE_PROPERTY); property;
-             property = icalcomponent_get_next_property(master->component, ICAL_EXDATE_PROPERTY)) {
-            const icaltimetype time = icalproperty_get_exdate(property);
-            const auto wall = timeOf(time, "EXDATE", *master);
-            if (!wall)
+        for (const IcsDateLine &line : master->scanned->dateLines) {
+            if (line.name != "EXDATE")
+                continue;
+            const bool read = forEachValue(line.value, [&](const QByteArray &value) {
+                const auto moment = momentOf(line, value);
+                if (moment)
+                    exclude(moment->wall, *moment->frame);
+                return bool(moment);
+            });
+            if (!read)
                 return false;
-            exclude(*wall, *frameOf(property, time));
         }
     }
     const auto excluded = [&](const Occurrence &occurrence) {
@@ -764,56 +773,69 @@ bool Reader::expand(const Series &series)
         if (!countStep(steps, stop))
             return false;
         if (!excluded(master->first))
-            mark(master->first, master->allDay, master->summary);
-        for (icalproperty *property = icalcomponent_get_first_property(master->component, ICAL_RRULE_PROPERTY);
-             property && !stop; property = icalcomponent_get_next_property(master->component, ICAL_RRULE_PROPERTY))
-            if (!expandRule(*master, property, excludedInstants, excludedDays, steps))
+            mark(master->first, master->allDay, master->scanned->summary);
+        for (const IcsDateLine &line : master->scanned->dateLines) {
+            if (stop)
+                break;
+            if (line.name == "RRULE" && !expandRule(*master, line, excludedInstants, excludedDays, steps))
                 return false;
-        for (icalproperty *property = icalcomponent_get_first_property(master->component, ICAL_RDATE_PROPERTY);
-             property && !stop; property = icalcomponent_get_next_property(master->component, ICAL_RDATE_PROPERTY)) {
-            if (!countStep(steps, stop))
-                return false;
-            const icaldatetimeperiodtype value = icalproperty_get_rdate(property);
-            Occurrence occurrence = master->first;
-            const bool isPeriod = icaltime_is_null_time(value.time);
-            const icaltimetype time = isPeriod ? value.period.start : value.time;
-            const auto wall = timeOf(time, "RDATE", *master);
-            if (!wall)
-                return false;
-            occurrence.start = *wall;
-            occurrence.frame = frameOf(property, time);
-            if (isPeriod && !icaltime_is_null_time(value.period.end)) {
-                const auto end = timeOf(value.period.end, "RDATE", *master);
-                if (!end)
+            if (line.name != "RDATE")
+                continue;
+            const bool read = forEachValue(line.value, [&](const QByteArray &value) {
+                // False ends the list: at the cap of the event (stop) or with an error.
+                if (!countStep(steps, stop) || stop)
                     return false;
-                occurrence.end.kind = EndRule::Kind::Exact;
-                occurrence.end.exactSeconds = std::clamp<qint64>(
-                    instantOf(*end, *occurrence.frame) - instantOf(*wall, *occurrence.frame), 0, MaxEventDays * SecondsPerDay);
-            } else if (isPeriod) {
-                const icaldurationtype length = value.period.duration;
-                occurrence.end = EndRule{EndRule::Kind::Nominal, 0,
-                                         length.is_neg ? 0 : std::min<qint64>(qint64(length.weeks) * 7 + length.days, MaxEventDays),
-                                         length.is_neg ? 0 : qint64(length.hours) * 3600 + qint64(length.minutes) * 60 + length.seconds};
-            }
-            if (!excluded(occurrence))
-                mark(occurrence, occurrence.frame->kind == Frame::Kind::Date, master->summary);
+                Occurrence occurrence = master->first;
+                if (value.contains('/')) {
+                    // A PERIOD: start/end or start/duration.
+                    const qsizetype slash = value.indexOf('/');
+                    const auto from = momentOf(line, value.left(slash));
+                    if (!from)
+                        return false;
+                    occurrence.start = from->wall;
+                    occurrence.frame = from->frame;
+                    const QByteArray to = value.mid(slash + 1);
+                    if (to.startsWith('P') || to.startsWith('+') || to.startsWith('-')) {
+                        if (!durationOf(line, to, occurrence.end))
+                            return false;
+                    } else {
+                        const auto until = momentOf(line, to);
+                        if (!until)
+                            return false;
+                        occurrence.end.kind = EndRule::Kind::Exact;
+                        occurrence.end.exactSeconds = std::clamp<qint64>(
+                            instantOf(until->wall, *until->frame) - instantOf(from->wall, *from->frame), 0, MaxEventDays * SecondsPerDay);
+                    }
+                } else {
+                    const auto moment = momentOf(line, value);
+                    if (!moment)
+                        return false;
+                    occurrence.start = moment->wall;
+                    occurrence.frame = moment->frame;
+                }
+                if (!excluded(occurrence))
+                    mark(occurrence, occurrence.frame->kind == Frame::Kind::Date, master->scanned->summary);
+                return true;
+            });
+            if (!read && !m_error.isEmpty())
+                return false;
         }
     }
     for (const Event *override : series.overrides) {
-        if (override->cancelled)
+        if (override->scanned->cancelled)
             continue;
-        const QString &summary = !override->summary.isEmpty() || series.masters.empty()
-            ? override->summary
-            : series.masters.front()->summary;
+        const QString &summary = !override->scanned->summary.isEmpty() || series.masters.empty()
+            ? override->scanned->summary
+            : series.masters.front()->scanned->summary;
         mark(override->first, override->allDay, summary);
     }
 
     // One entry per day: the first occurrence's summary stands for the others.
-    std::stable_sort(m_seriesDays.begin(), m_seriesDays.end(),
-                     [](const SeriesDay &a, const SeriesDay &b) { return a.day < b.day; });
-    for (size_t i = 0; i < m_seriesDays.size(); ++i)
-        if (i == 0 || m_seriesDays[i].day != m_seriesDays[i - 1].day)
-            m_days.emplace_back(m_seriesDays[i].day, m_seriesDays[i].summary);
+    if (m_days.size() + m_seriesDays.size() > size_t(MaxIcsDays))
+        return refuse(0, QStringLiteral("its events fall on more than %L1 days in all").arg(MaxIcsDays));
+    std::sort(m_seriesDays.begin(), m_seriesDays.end(), [](const SeriesDay &a, const SeriesDay &b) { return a.day < b.day; });
+    for (SeriesDay &day : m_seriesDays)
+        m_days.emplace_back(day.day, std::move(day.summary));
     return true;
 }
 
@@ -855,16 +877,26 @@ IcsReadResult parseIcsDays(const QByteArray &bytes, const QString &name, int yea
         return refused(QStringLiteral("%1: %2").arg(name, scan.error));
 
     ensureLibicalSetUp();
-    IcalComponentPtr root(icalparser_parse_string(scan.pruned.constData()));
-    if (!root)
-        return refused(QStringLiteral("%1: libical cannot read it as iCalendar").arg(name));
+    // libical builds its zones from the VTIMEZONEs, one VCALENDAR for each of the file's.
+    IcalComponentPtr root;
+    std::vector<icalcomponent *> calendars;
+    if (scan.hasTimeZones) {
+        root.reset(icalparser_parse_string(scan.timeZones.c_str()));
+        if (root && icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT)
+            calendars.push_back(root.get());
+        for (icalcomponent *calendar = root ? icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT) : nullptr;
+             calendar; calendar = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
+            calendars.push_back(calendar);
+        if (int(calendars.size()) != scan.calendars)
+            return refused(QStringLiteral("%1: libical cannot read its time zones").arg(name));
+    }
     Reader reader(name, year, scan);
-    if (!reader.read(root.get()))
+    if (!reader.read(calendars))
         return refused(reader.error());
 
     IcsReadResult result;
     result.ok = true;
-    result.calendarName = reader.calendarName();
+    result.calendarName = scan.calendarName;
     result.days = reader.takeDays();
     return result;
 }

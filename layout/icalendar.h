@@ -23,6 +23,10 @@ inline constexpr int MaxIcsStepsPerEvent = 100'000;
 // 10,000 weekly events needs about 530,000 for a year.
 inline constexpr qint64 MaxIcsStepsPerFile = 1'000'000;
 
+// Entries (days of events) a file may give before it is refused, as a bound on memory (about
+// 64 bytes each): 2,700 events that last all year. 10,000 events of a day each give 10,000.
+inline constexpr qint64 MaxIcsDays = 1'000'000;
+
 // Time spent expanding one file's recurrences with libical before it is refused, in
 // milliseconds. Only rules libical must search far for come near it: it looks for a match of
 // FREQ=DAILY;BYMONTH=2;BYMONTHDAY=30 until the year 2582, half a second. Reading all of a

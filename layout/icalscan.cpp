@@ -1,10 +1,7 @@
 #include "layout/icalscan.h"
 
-#include <QByteArrayView>
-
 #include <algorithm>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace {
@@ -17,7 +14,7 @@ enum class Place { Calendar, Event, TimeZone, Dropped };
 
 struct Open
 {
-    QByteArray name;  // upper case
+    std::string name;  // upper case
     int line = 0;
     Place place = Place::Dropped;
 };
@@ -33,14 +30,13 @@ bool isDateProperty(std::string_view name)
         || name == "EXDATE" || name == "RECURRENCE-ID";
 }
 
-bool isKeptEventProperty(std::string_view name)
+// Upper case into `out`, reusing its storage: names are compared for every line.
+void upperInto(std::string_view text, std::string &out)
 {
-    return isDateProperty(name) || name == "UID" || name == "SUMMARY" || name == "STATUS";
-}
-
-QByteArray upper(std::string_view text)
-{
-    return QByteArray(text.data(), qsizetype(text.size())).toUpper();
+    out.assign(text);
+    for (char &c : out)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
 }
 
 std::string_view trimmed(std::string_view text)
@@ -50,6 +46,16 @@ std::string_view trimmed(std::string_view text)
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
     return text;
+}
+
+QByteArray bytesOf(std::string_view text)
+{
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 // The year of a DATE or DATE-TIME value ("20240310T023000Z" -> 2024), nullopt for another value.
@@ -71,7 +77,7 @@ class Scanner
 public:
     explicit Scanner(int year) : m_year(year) {}
 
-    // Takes one unfolded line; false when the file is to be refused (error() says why).
+    // Takes one unfolded line; false when the file is to be refused (the scan says why).
     bool take(std::string_view line, int lineNumber);
     bool finish();
 
@@ -87,9 +93,9 @@ private:
     IcsScan m_scan;
     std::vector<Open> m_open;
     bool m_seenCalendar = false;
-    // The lines of the VEVENT being read, kept or dropped as a whole at its END.
-    QByteArray m_event;
-    IcsScannedEvent m_scannedEvent;
+    std::string m_name, m_component;  // of the current line, upper case
+    IcsScannedEvent m_scannedEvent;  // the VEVENT being read
+    bool m_hasSummary = false;
     bool m_eventMayRecur = false;
 };
 
@@ -107,9 +113,40 @@ bool Scanner::refuseAt(int lineNumber, const QString &reason)
 
 void Scanner::keep(std::string_view line)
 {
-    QByteArray &target = (!m_open.empty() && m_open.back().place == Place::Event) ? m_event : m_scan.pruned;
-    target.append(line.data(), qsizetype(line.size()));
-    target.append("\r\n", 2);
+    m_scan.timeZones.append(line);
+    m_scan.timeZones.append("\r\n");
+}
+
+// The TZID of ";TZID=Europe/Berlin;VALUE=DATE-TIME" or ";TZID=\"W. Europe Standard Time\"".
+QByteArray tzidOf(std::string_view parameters)
+{
+    while (!parameters.empty() && parameters.front() == ';') {
+        parameters.remove_prefix(1);
+        const size_t equals = parameters.find('=');
+        if (equals == std::string_view::npos)
+            return {};
+        std::string key;
+        upperInto(parameters.substr(0, equals), key);
+        parameters.remove_prefix(equals + 1);
+        size_t end = 0;
+        std::string_view value;
+        if (!parameters.empty() && parameters.front() == '"') {
+            end = parameters.find('"', 1);
+            if (end == std::string_view::npos)
+                return {};
+            value = parameters.substr(1, end - 1);
+            ++end;
+        } else {
+            end = std::min(parameters.find(';'), parameters.size());
+            value = parameters.substr(0, end);
+        }
+        if (key == "TZID")
+            return bytesOf(trimmed(value));
+        parameters.remove_prefix(end);
+        // A list of values ("a","b") goes on to the next ';'.
+        parameters.remove_prefix(std::min(parameters.find(';'), parameters.size()));
+    }
+    return {};
 }
 
 bool Scanner::take(std::string_view line, int lineNumber)
@@ -125,6 +162,9 @@ bool Scanner::take(std::string_view line, int lineNumber)
     if (!named)
         return refuseAt(lineNumber, QStringLiteral("\"%1\" is not an iCalendar property (NAME:value)")
                                         .arg(QString::fromUtf8(line.substr(0, 40))));
+    // A CR alone would end the line for libical, and could make a component of a value.
+    if (line.find('\r') != std::string_view::npos)
+        return refuseAt(lineNumber, QStringLiteral("a CR without LF is inside the line (only CR LF or LF end a line)"));
     // The value begins at the first ':' outside double-quoted parameter values.
     size_t colon = rawName.size();
     bool quoted = false;
@@ -135,58 +175,65 @@ bool Scanner::take(std::string_view line, int lineNumber)
             break;
     }
     if (colon == line.size())
-        return refuseAt(lineNumber, QStringLiteral("the property %1 has no ':' before its value")
-                                        .arg(QString::fromLatin1(rawName)));
+        return refuseAt(lineNumber, QStringLiteral("the property %1 has no ':' before its value").arg(latin1(rawName)));
 
-    const QByteArray name = upper(rawName);
+    upperInto(rawName, m_name);
+    const std::string_view name = m_name;
     const std::string_view value = line.substr(colon + 1);
     const bool begins = name == "BEGIN";
     const bool ends = name == "END";
-    const QByteArray component = (begins || ends) ? upper(trimmed(value)) : QByteArray();
+    if (begins || ends)
+        upperInto(trimmed(value), m_component);
+    const std::string_view component = m_component;
 
     if (m_open.empty()) {
         if (begins && component == "VCALENDAR") {
             m_seenCalendar = true;
-            m_open.push_back({component, lineNumber, Place::Calendar});
-            keep(line);
+            ++m_scan.calendars;
+            m_open.push_back({m_component, lineNumber, Place::Calendar});
+            keep("BEGIN:VCALENDAR");
             return true;
         }
         if (!m_seenCalendar)
             return refuse(QStringLiteral("it does not begin with BEGIN:VCALENDAR, so it is not an iCalendar file"));
-        return refuseAt(lineNumber, QStringLiteral("%1 follows END:VCALENDAR").arg(QString::fromLatin1(name)));
+        return refuseAt(lineNumber, QStringLiteral("%1 follows END:VCALENDAR").arg(latin1(name)));
     }
 
     const Place here = m_open.back().place;
     if (begins) {
-        if (component.isEmpty())
+        if (component.empty())
             return refuseAt(lineNumber, QStringLiteral("BEGIN names no component"));
         if (int(m_open.size()) >= MaxNesting)
             return refuseAt(lineNumber, QStringLiteral("components are nested more than %1 deep").arg(MaxNesting));
         Place place = Place::Dropped;
         if (here == Place::Calendar && component == "VEVENT")
             place = Place::Event;
-        else if (here == Place::Calendar && component == "VTIMEZONE")
-            place = Place::TimeZone;
-        else if (here == Place::TimeZone)
+        else if ((here == Place::Calendar && component == "VTIMEZONE") || here == Place::TimeZone)
             place = Place::TimeZone;
         if (place == Place::Event) {
-            m_event.clear();
-            m_scannedEvent = IcsScannedEvent{lineNumber, {}};
+            m_scannedEvent = IcsScannedEvent{};
+            m_scannedEvent.line = lineNumber;
+            m_scannedEvent.calendar = m_scan.calendars - 1;
+            m_hasSummary = false;
             m_eventMayRecur = false;
         }
-        m_open.push_back({component, lineNumber, place});
-        if (place != Place::Dropped)
+        if (place == Place::TimeZone) {
+            m_scan.hasTimeZones = true;
             keep(line);
+        }
+        m_open.push_back({m_component, lineNumber, place});
         return true;
     }
     if (ends) {
         const Open &open = m_open.back();
         if (component != open.name)
             return refuseAt(lineNumber, QStringLiteral("END:%1 does not close BEGIN:%2 of line %3")
-                                            .arg(QString::fromLatin1(component), QString::fromLatin1(open.name))
+                                            .arg(latin1(component), latin1(open.name))
                                             .arg(open.line));
-        if (open.place != Place::Dropped)
+        if (open.place == Place::TimeZone)
             keep(line);
+        else if (open.place == Place::Calendar)
+            keep("END:VCALENDAR");
         if (open.place == Place::Event)
             closeEvent();
         m_open.pop_back();
@@ -194,15 +241,26 @@ bool Scanner::take(std::string_view line, int lineNumber)
     }
 
     if (here == Place::Event) {
-        if (isDateProperty(std::string_view(name.constData(), size_t(name.size()))))
-            m_scannedEvent.dateLines.push_back(
-                {name, lineNumber, QByteArray(value.data(), qsizetype(value.size()))});
-        if (name == "RRULE" || name == "RDATE" || name == "RECURRENCE-ID" || name == "DURATION")
-            m_eventMayRecur = true;
-        if (isKeptEventProperty(std::string_view(name.constData(), size_t(name.size()))))
-            keep(line);
-    } else if (here == Place::TimeZone || (here == Place::Calendar && name == "X-WR-CALNAME")) {
+        if (isDateProperty(name)) {
+            m_scannedEvent.dateLines.push_back({bytesOf(name), lineNumber,
+                                                tzidOf(line.substr(rawName.size(), colon - rawName.size())),
+                                                bytesOf(trimmed(value))});
+            if (name != "DTSTART" && name != "DTEND" && name != "EXDATE")
+                m_eventMayRecur = true;
+        } else if (name == "UID") {
+            m_scannedEvent.uid = bytesOf(trimmed(value));
+        } else if (name == "SUMMARY" && !m_hasSummary) {
+            m_scannedEvent.summary = unescapeIcsText(value);
+            m_hasSummary = true;
+        } else if (name == "STATUS") {
+            std::string status;
+            upperInto(trimmed(value), status);
+            m_scannedEvent.cancelled = status == "CANCELLED";
+        }
+    } else if (here == Place::TimeZone) {
         keep(line);
+    } else if (here == Place::Calendar && name == "X-WR-CALNAME" && m_scan.calendarName.isEmpty()) {
+        m_scan.calendarName = unescapeIcsText(trimmed(value));
     }
     return true;
 }
@@ -223,11 +281,8 @@ void Scanner::closeEvent()
             touchesYear = lastYear >= m_year - 1 && *first <= m_year + 1;
         }
     }
-    if (touchesYear) {
-        m_scan.pruned.append(m_event);
+    if (touchesYear)
         m_scan.events.push_back(std::move(m_scannedEvent));
-    }
-    m_event.clear();
 }
 
 bool Scanner::finish()
@@ -236,14 +291,27 @@ bool Scanner::finish()
         return refuse(QStringLiteral("it holds no BEGIN:VCALENDAR, so it is not an iCalendar file"));
     if (!m_open.empty()) {
         const Open &open = m_open.back();
-        return refuse(QStringLiteral("it is cut short: BEGIN:%1 of line %2 has no END:%1")
-                          .arg(QString::fromLatin1(open.name))
-                          .arg(open.line));
+        return refuse(QStringLiteral("it is cut short: BEGIN:%1 of line %2 has no END:%1").arg(latin1(open.name)).arg(open.line));
     }
     return true;
 }
 
 } // namespace
+
+QString unescapeIcsText(std::string_view value)
+{
+    std::string text;
+    text.reserve(value.size());
+    for (size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size()) {
+            const char next = value[++i];
+            text += (next == 'n' || next == 'N') ? '\n' : next;
+        } else {
+            text += value[i];
+        }
+    }
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 IcsScan scanIcs(const QByteArray &bytes, int year)
 {

@@ -228,6 +228,30 @@ TEST(IcsRead, WeeklyEventsBegunLongAgoKeepTheirWeeks)
     }
 }
 
+TEST(IcsRead, EachCalendarOfAFileHasItsOwnZonesAndUids)
+{
+    // Two calendars define "Office" differently, and both use the UID "a".
+    const auto office = [](const char *offset) {
+        return QByteArray("BEGIN:VTIMEZONE\nTZID:Office\nBEGIN:STANDARD\nTZOFFSETFROM:") + offset + "\nTZOFFSETTO:" + offset
+            + "\nDTSTART:19700101T000000\nEND:STANDARD\nEND:VTIMEZONE\n";
+    };
+    const QByteArray event = "BEGIN:VEVENT\nUID:a\nDTSTART;TZID=Office:20240310T003000\nEND:VEVENT\n";
+    const QByteArray bytes = calendar(office("+0200") + event) + calendar(office("-0200") + event);
+    const ScopedTimeZone zone("UTC");
+    EXPECT_EQ(daysOf(parseIcsDays(bytes, QStringLiteral("test.ics"), 2024)), "2024-03-09 2024-03-10");
+}
+
+TEST(IcsRead, AZoneNameThatLeavesZoneinfoIsNotOpened)
+{
+    // QTimeZone would open zoneinfo/<TZID> and wait on a FIFO for ever; the zone counts as local.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString fifo = folder.filePath(QStringLiteral("zone"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QByteArray body = "BEGIN:VEVENT\nUID:a\nDTSTART;TZID=../../.." + QFile::encodeName(fifo) + ":20240701T013000\nEND:VEVENT\n";
+    EXPECT_EQ(daysOf(body, "UTC"), "2024-07-01");
+}
+
 TEST(IcsRead, OneEntryPerDayAndEventSortedByDateInFileOrder)
 {
     const QByteArray body =
@@ -315,6 +339,10 @@ const RefusalRow refusalRows[] = {
      ", line 9: libical cannot read the EXDATE value \"tomorrow\""},
     {"event_without_dtstart", calendar("BEGIN:VEVENT\nUID:a\nSUMMARY:When?\nEND:VEVENT\n"),
      ", line 4: the event has no DTSTART"},
+    {"lone_cr_inside_a_line", calendar("BEGIN:VEVENT\nUID:a\rBEGIN:VEVENT\nDTSTART:20240310\nEND:VEVENT\n"),
+     ", line 5: a CR without LF is inside the line (only CR LF or LF end a line)"},
+    {"until_not_a_date", calendar("BEGIN:VEVENT\nUID:a\nDTSTART:20240310T090000Z\nRRULE:FREQ=DAILY;UNTIL=20241301\nEND:VEVENT\n"),
+     ", line 7: the UNTIL 2024-13-01 of the RRULE is not a date of the years 1 to 9999"},
     {"subdaily_rule_with_by_parts",
      calendar("BEGIN:VEVENT\nUID:a\nDTSTART:20240310T090000Z\nRRULE:FREQ=MINUTELY;BYMONTH=2;BYMONTHDAY=30\nEND:VEVENT\n"),
      ", line 7: an RRULE that repeats more often than daily cannot have BY... parts here"},
@@ -354,6 +382,17 @@ TEST(IcsReadBounds, TooManyOccurrencesRefuseTheFile)
         body += "BEGIN:VEVENT\nUID:" + QByteArray::number(i) + "\nDTSTART;VALUE=DATE:20240101\nRRULE:FREQ=DAILY\nEND:VEVENT\n";
     EXPECT_EQ(daysOf(parseIcsDays(calendar(body), QStringLiteral("test.ics"), 2024)),
               "refused: test.ics: its recurring events have more than 1,000,000 occurrences to work through");
+}
+
+TEST(IcsReadBounds, TooManyDaysRefuseTheFile)
+{
+    const ScopedTimeZone zone("UTC");
+    QByteArray body;
+    const int events = int(MaxIcsDays / 366) + 1;
+    for (int i = 0; i < events; ++i)
+        body += "BEGIN:VEVENT\nUID:" + QByteArray::number(i) + "\nDTSTART;VALUE=DATE:20240101\nDURATION:P366D\nEND:VEVENT\n";
+    EXPECT_EQ(daysOf(parseIcsDays(calendar(body), QStringLiteral("test.ics"), 2024)),
+              "refused: test.ics: its events fall on more than 1,000,000 days in all");
 }
 
 TEST(IcsReadBounds, RulesThatNeverMatchRefuseTheFileInTime)
@@ -410,6 +449,71 @@ TEST(IcsReadFile, RefusesWhatIsNoRegularFile)
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.error, row.path + QStringLiteral(": ") + QLatin1String(row.reason));
     }
+}
+
+TEST(IcsReadFile, AnExportOfCalcurse)
+{
+    // calcurse 4.7.1 (Debian 12) exported tests/data/ics/calcurse-4.7.1-apts with "calcurse -x":
+    // LF line ends, no UIDs, floating times, DURATION. The days are those of calcurse's own
+    // agenda of the same data ("calcurse -Q --from 01/01/2024 --to 12/31/2024").
+    const char *agenda[] = {
+        "2024-01-05 Bins",
+        "2024-01-08 Choir",
+        "2024-01-15 Choir",
+        "2024-01-19 Bins",
+        "2024-01-22 Choir",
+        "2024-01-29 Choir",
+        "2024-01-31 Lunch on the last day",
+        "2024-02-02 Bins",
+        "2024-02-05 Choir",
+        "2024-02-16 Bins",
+        "2024-02-19 Choir",
+        "2024-02-26 Choir",
+        "2024-03-01 Bins",
+        "2024-03-04 Choir",
+        "2024-03-10 Daylight saving starts in the US",
+        "2024-03-11 Choir",
+        "2024-03-15 Bins",
+        "2024-03-18 Choir",
+        "2024-03-25 Choir",
+        "2024-03-29 Bins",
+        "2024-03-31 Lunch on the last day",
+        "2024-04-12 Bins",
+        "2024-04-15 Tax day at the office",
+        "2024-04-26 Bins",
+        "2024-05-10 Bins",
+        "2024-05-24 Bins",
+        "2024-05-31 Lunch on the last day",
+        "2024-06-07 Bins",
+        "2024-06-20 Midsummer night",
+        "2024-06-21 Bins",
+        "2024-06-21 Midsummer night",
+        "2024-07-05 Bins",
+        "2024-07-19 Bins",
+        "2024-07-31 Lunch on the last day",
+        "2024-08-02 Bins",
+        "2024-08-16 Bins",
+        "2024-08-30 Bins",
+        "2024-08-31 Lunch on the last day",
+        "2024-09-13 Bins",
+        "2024-09-27 Bins",
+        "2024-10-11 Bins",
+        "2024-10-25 Bins",
+        "2024-10-31 Lunch on the last day",
+        "2024-11-08 Bins",
+        "2024-11-22 Bins",
+        "2024-12-06 Bins",
+        "2024-12-20 Bins",
+        "2024-12-24 Christmas Eve",
+        "2024-12-31 Lunch on the last day",
+    };
+    const ScopedTimeZone zone("America/New_York");
+    const IcsReadResult result = readIcsDays(sourcePath(QStringLiteral("tests/data/ics/calcurse-4.7.1-export.ics")), 2024);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    std::vector<std::string> read;
+    for (const IcsDay &day : result.days)
+        read.push_back(isoDate(day.date) + " " + day.summary.toStdString());
+    EXPECT_EQ(read, std::vector<std::string>(std::begin(agenda), std::end(agenda)));
 }
 
 // The export.
