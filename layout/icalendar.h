@@ -57,6 +57,9 @@ IcsReadResult readIcsDays(const QString &path, int year);
 // Same as readIcsDays for the bytes of a file; `name` stands for the file in messages.
 IcsReadResult parseIcsDays(const QByteArray &bytes, const QString &name, int year);
 
+// The last year an export can hold: libical 3.0 writes no date after the year 3000.
+inline constexpr int MaxIcsExportYear = 3000;
+
 // One all-day event of an export.
 struct IcsExportEvent
 {
@@ -64,14 +67,15 @@ struct IcsExportEvent
     QString summary;
     QString category;  // CATEGORIES; none when empty. A comma separates two categories (libical
                        // writes CATEGORIES as a list and has no escape for a comma in one)
-    std::chrono::year_month_day start;
+    std::chrono::year_month_day start;  // years 1..MaxIcsExportYear
     QString rrule;     // empty: a single day; else an RRULE value such as "FREQ=MONTHLY;BYDAY=2TU"
 };
 
 // The events as one VCALENDAR (VERSION 2.0, PRODID "-//Lunaria//Lunaria//EN", X-WR-CALNAME
 // `calendarName` when not empty): one all-day VEVENT each, DTSTAMP `stamp` (so the same input
 // gives the same bytes), lines folded at 75 octets and ended by CR LF. An event whose rrule
-// libical cannot read is a programmer error; it is written without the rule.
+// libical cannot read, or whose start lies after MaxIcsExportYear, is a programmer error: the
+// rule, or the event, is left out.
 QByteArray writeIcs(const std::vector<IcsExportEvent> &events, const QString &calendarName, const QDateTime &stamp);
 
 // The first day and the RRULE of a rule of the calendar year, for IcsExportEvent.
@@ -83,15 +87,14 @@ struct IcsRecurrence
 
 // The `day.index()`-th (1..5) weekday of every month of `year`, e.g. "FREQ=MONTHLY;BYDAY=2TU;
 // UNTIL=20241231". Months without a fifth one are skipped. nullopt for an index outside 1..5
-// or a year outside 1..9999.
+// or a year outside 1..MaxIcsExportYear (for all three helpers).
 std::optional<IcsRecurrence> nthWeekdayOfEveryMonth(std::chrono::year year, std::chrono::weekday_indexed day);
 
 // The last `day` of every month of `year`: "FREQ=MONTHLY;BYDAY=-1FR;UNTIL=20241231".
 std::optional<IcsRecurrence> lastWeekdayOfEveryMonth(std::chrono::year year, std::chrono::weekday day);
 
 // `start` and every `weeks`-th week after it to the end of start's year:
-// "FREQ=WEEKLY;INTERVAL=2;UNTIL=20241231". nullopt unless start.ok() (years 1..9999) and
-// weeks is 1..32767.
+// "FREQ=WEEKLY;INTERVAL=2;UNTIL=20241231". nullopt unless start.ok() and weeks is 1..32767.
 std::optional<IcsRecurrence> everyNWeeksInYear(std::chrono::year_month_day start, int weeks);
 
 // A UID that depends only on `ruleKey` (any text naming the rule, e.g. its control-file line)

@@ -16,7 +16,7 @@ constexpr int MaxInterval = 32767;
 
 bool isCalendarYear(year y)
 {
-    return y.ok() && int(y) >= 1 && int(y) <= 9999;
+    return y.ok() && int(y) >= 1 && int(y) <= MaxIcsExportYear;
 }
 
 QString untilEndOf(year y)
@@ -56,6 +56,16 @@ icaltimetype icalUtc(const QDateTime &stamp)
     return time;
 }
 
+// libical 3.0 folds a line whose text ends at a fold into its own line end: "CR CR LF SP LF",
+// which breaks readers, or "CR LF SP CR LF", an empty continuation (fixed in libical 4.0.3).
+// Neither sequence can come from a value: libical drops CR from text and escapes LF.
+QByteArray repairFolds(QByteArray text)
+{
+    text.replace("\r\r\n \n", "\r\n");
+    text.replace("\r\n \r\n", "\r\n");
+    return text;
+}
+
 } // namespace
 
 QByteArray writeIcs(const std::vector<IcsExportEvent> &events, const QString &calendarName, const QDateTime &stamp)
@@ -74,7 +84,9 @@ QByteArray writeIcs(const std::vector<IcsExportEvent> &events, const QString &ca
 
     const icaltimetype dtstamp = icalUtc(stamp);
     for (const IcsExportEvent &event : events) {
-        Q_ASSERT(event.start.ok());
+        Q_ASSERT(event.start.ok() && isCalendarYear(event.start.year()));
+        if (!event.start.ok() || !isCalendarYear(event.start.year()))
+            continue;
         icalcomponent *vevent = icalcomponent_new_vevent();
         icalcomponent_add_property(vevent, icalproperty_new_uid(event.uid.toUtf8().constData()));
         icalcomponent_add_property(vevent, icalproperty_new_dtstamp(dtstamp));
@@ -98,7 +110,7 @@ QByteArray writeIcs(const std::vector<IcsExportEvent> &events, const QString &ca
     char *text = icalcomponent_as_ical_string_r(calendar.get());
     QByteArray bytes(text);
     icalmemory_free_buffer(text);
-    return bytes;
+    return repairFolds(bytes);
 }
 
 std::optional<IcsRecurrence> nthWeekdayOfEveryMonth(year y, weekday_indexed day)

@@ -579,6 +579,28 @@ TEST(IcsWrite, LinesAreFoldedAt75OctetsAndEndInCrLf)
     }
 }
 
+TEST(IcsWrite, FoldsCleanlyWhereverALineEnds)
+{
+    // libical 3.0 folds a line that ends at the fold into its CR LF; every length of summary, of
+    // one- and two-byte letters, must come out with whole lines and read back the same.
+    const ScopedTimeZone zone("UTC");
+    for (const QString &letter : {QStringLiteral("x"), QStringLiteral("\u00e9")}) {
+        for (int length = 1; length <= 160; ++length) {
+            SCOPED_TRACE(letter.toStdString() + " " + std::to_string(length));
+            const QString summary = letter.repeated(length);
+            const QByteArray written = writeIcs({{QStringLiteral("u"), summary, QString(), year{2024} / May / 1, QString()}},
+                                                QString(), sampleStamp());
+            EXPECT_FALSE(written.contains("\r\r"));
+            EXPECT_FALSE(written.contains("\r\n \r\n"));
+            EXPECT_EQ(written.count('\n'), written.count("\r\n"));
+            const IcsReadResult result = parseIcsDays(written, QStringLiteral("export"), 2024);
+            ASSERT_TRUE(result.ok) << result.error.toStdString();
+            ASSERT_EQ(result.days.size(), 1u);
+            EXPECT_EQ(result.days[0].summary, summary);
+        }
+    }
+}
+
 TEST(IcsWrite, LibicalFindsNothingWrong)
 {
     const QByteArray written = writeIcs(sampleExport(), QStringLiteral("Lunaria 2024"), sampleStamp());
@@ -598,7 +620,7 @@ TEST(IcsWrite, ReadingTheExportBackMarksTheDaysOfTheRules)
     // The oracle counts with QDate; all-day events are on their days in every zone.
     for (const char *zoneName : {"UTC", "Pacific/Kiritimati", "America/Adak"}) {
         const ScopedTimeZone zone(zoneName);
-        for (const int yearNumber : {2024, 2025, 2026}) {
+        for (const int yearNumber : {2024, 2025, 2026, MaxIcsExportYear}) {
             SCOPED_TRACE(std::string(zoneName) + " " + std::to_string(yearNumber));
             const year y{yearNumber};
             const auto board = nthWeekdayOfEveryMonth(y, Tuesday[2]);
@@ -660,7 +682,8 @@ TEST(IcsRules, TextsOfTheRules)
 
     EXPECT_FALSE(nthWeekdayOfEveryMonth(year{2024}, Tuesday[0]));
     EXPECT_FALSE(nthWeekdayOfEveryMonth(year{2024}, Tuesday[6]));
-    EXPECT_FALSE(nthWeekdayOfEveryMonth(year{10000}, Tuesday[1]));
+    EXPECT_FALSE(nthWeekdayOfEveryMonth(year{MaxIcsExportYear + 1}, Tuesday[1]));
+    EXPECT_FALSE(everyNWeeksInYear(year{MaxIcsExportYear + 1} / January / 1, 1));
     EXPECT_FALSE(lastWeekdayOfEveryMonth(year{0}, Friday));
     EXPECT_FALSE(everyNWeeksInYear(year{2024} / February / 30, 2));
     EXPECT_FALSE(everyNWeeksInYear(year{2024} / February / 1, 0));
