@@ -626,7 +626,8 @@ std::optional<WallTime> Reader::untilOf(const icalrecurrencetype &rule, const Ev
 bool Reader::expandRule(const Event &master, const IcsDateLine &line, const std::unordered_set<qint64> &excludedInstants,
                         const std::unordered_set<qint64> &excludedDays, int &steps)
 {
-    const icalrecurrencetype rule = icalrecurrencetype_from_string(line.value.constData());
+    const IcalRecurrenceRule parsed(line.value.constData());
+    const icalrecurrencetype &rule = parsed.rule();
     if (rule.freq == ICAL_NO_RECURRENCE)
         return refuse(line.line, QStringLiteral("libical cannot read the RRULE value %1").arg(quoted(line.value)));
     if (!icaltime_is_null_time(rule.until) && !wallOf(rule.until))

@@ -8,8 +8,10 @@
 #include <optional>
 #include <vector>
 
-// Reading and writing iCalendar (RFC 5545) files. libical does the parsing, the recurrence
-// expansion and the writing; it stays out of this header.
+// Reading and writing iCalendar (RFC 5545) files with libical: its value parsers read the
+// dates, durations and rules, the zones it builds from VTIMEZONEs convert times, its iterator
+// expands the rules beyond the everyday ones (layout/icalrecurrence.h), and it writes exports.
+// It stays out of this header.
 
 // The largest .ics file read: 16 MiB, a few years of a busy shared calendar.
 inline constexpr qint64 MaxIcsFileBytes = 16 * 1024 * 1024;
@@ -52,6 +54,10 @@ struct IcsReadResult
 // Reads the .ics file at `path` and lists every day of `year` (1..9999) on which one of its
 // events occurs, in the local time zone of this computer (QTimeZone::systemTimeZone(), so TZ
 // is honoured). Only a regular file of at most MaxIcsFileBytes is read.
+// A TZID without a VTIMEZONE in the file is looked up in the system's zoneinfo (IANA names,
+// also behind a "/prefix/", and Windows names); an unknown one counts as local time. Limits of
+// libical 3.0: rules outside the everyday ones stop after the year 2582, and so do the summer
+// times of a VTIMEZONE. EXRULE is ignored; RANGE=THISANDFUTURE overrides one occurrence only.
 IcsReadResult readIcsDays(const QString &path, int year);
 
 // Same as readIcsDays for the bytes of a file; `name` stands for the file in messages.

@@ -94,10 +94,10 @@ QByteArray writeIcs(const std::vector<IcsExportEvent> &events, const QString &ca
         // All-day: DTEND is the exclusive end, the next day.
         icalcomponent_add_property(vevent, icalproperty_new_dtend(icalDate(sys_days{event.start} + days{1})));
         if (!event.rrule.isEmpty()) {
-            const icalrecurrencetype rule = icalrecurrencetype_from_string(event.rrule.toUtf8().constData());
-            Q_ASSERT_X(rule.freq != ICAL_NO_RECURRENCE, "writeIcs", "an rrule libical cannot read");
-            if (rule.freq != ICAL_NO_RECURRENCE)
-                icalcomponent_add_property(vevent, icalproperty_new_rrule(rule));
+            const IcalRecurrenceRule rule(event.rrule.toUtf8().constData());
+            Q_ASSERT_X(rule.rule().freq != ICAL_NO_RECURRENCE, "writeIcs", "an rrule libical cannot read");
+            if (rule.rule().freq != ICAL_NO_RECURRENCE)
+                icalcomponent_add_property(vevent, icalproperty_new_rrule(rule.rule()));
         }
         icalcomponent_add_property(vevent, icalproperty_new_summary(event.summary.toUtf8().constData()));
         if (!event.category.isEmpty())

@@ -22,3 +22,19 @@ struct IcalIteratorFree
     void operator()(icalrecur_iterator *iterator) const { icalrecur_iterator_free(iterator); }
 };
 using IcalIteratorPtr = std::unique_ptr<icalrecur_iterator, IcalIteratorFree>;
+
+// A recurrence rule read from text. icalrecurrencetype_from_string leaves the RSCALE text it
+// copies to the caller; neither the iterator nor a property takes it over.
+class IcalRecurrenceRule
+{
+public:
+    explicit IcalRecurrenceRule(const char *text) : m_rule(icalrecurrencetype_from_string(text)) {}
+    ~IcalRecurrenceRule() { icalmemory_free_buffer(m_rule.rscale); }
+    IcalRecurrenceRule(const IcalRecurrenceRule &) = delete;
+    IcalRecurrenceRule &operator=(const IcalRecurrenceRule &) = delete;
+
+    const icalrecurrencetype &rule() const { return m_rule; }
+
+private:
+    icalrecurrencetype m_rule;
+};

@@ -155,6 +155,8 @@ const DaysRow daysRows[] = {
     {"rrule_bysetpos_by_libical", "UTC",
      "BEGIN:VEVENT\nUID:a\nDTSTART;VALUE=DATE:20240129\nRRULE:FREQ=MONTHLY;BYDAY=MO,FR;BYSETPOS=-1;COUNT=3\nEND:VEVENT\n",
      "2024-01-29 2024-02-26 2024-03-29"},
+    {"rrule_rscale_by_libical", "UTC",
+     "BEGIN:VEVENT\nUID:a\nDTSTART;VALUE=DATE:20230310\nRRULE:RSCALE=GREGORIAN;FREQ=YEARLY;COUNT=3\nEND:VEVENT\n", "2024-03-10"},
     // Thanksgiving: the fourth Thursday of November, 28 November in 2024.
     {"rrule_yearly_from_years_ago_by_libical", "UTC",
      "BEGIN:VEVENT\nUID:a\nDTSTART;VALUE=DATE:19421126\nRRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=4TH\nEND:VEVENT\n", "2024-11-28"},

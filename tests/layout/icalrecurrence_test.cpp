@@ -35,8 +35,8 @@ std::string text(WallTime time)
 std::vector<std::string> libicalOccurrences(const std::string &rrule, const std::string &start, sys_days last)
 {
     ensureLibicalSetUp();
-    const icalrecurrencetype rule = icalrecurrencetype_from_string(rrule.c_str());
-    IcalIteratorPtr iterator(icalrecur_iterator_new(rule, icaltime_from_string(start.c_str())));
+    const IcalRecurrenceRule rule(rrule.c_str());
+    IcalIteratorPtr iterator(icalrecur_iterator_new(rule.rule(), icaltime_from_string(start.c_str())));
     std::vector<std::string> list;
     if (!iterator)
         return list;
@@ -59,12 +59,12 @@ Expansion simpleOccurrences(const std::string &rrule, const std::string &start, 
                             std::optional<sys_days> skipTo = std::nullopt)
 {
     ensureLibicalSetUp();
-    const icalrecurrencetype rule = icalrecurrencetype_from_string(rrule.c_str());
+    const IcalRecurrenceRule rule(rrule.c_str());
     const icaltimetype dtstart = icaltime_from_string(start.c_str());
     std::optional<WallTime> until;
-    if (!icaltime_is_null_time(rule.until))
-        until = wallOf(rule.until);
-    const auto simple = simpleRuleOf(rule, until);
+    if (!icaltime_is_null_time(rule.rule().until))
+        until = wallOf(rule.rule().until);
+    const auto simple = simpleRuleOf(rule.rule(), until);
     Expansion expansion;
     if (!simple)
         return expansion;
@@ -162,7 +162,7 @@ TEST(SimpleRule, LeavesOtherRulesToLibical)
                               "FREQ=WEEKLY;INTERVAL=2;WKST=WE"}) {
         SCOPED_TRACE(rrule);
         ensureLibicalSetUp();
-        EXPECT_FALSE(simpleRuleOf(icalrecurrencetype_from_string(rrule), std::nullopt));
+        EXPECT_FALSE(simpleRuleOf(IcalRecurrenceRule(rrule).rule(), std::nullopt));
     }
 }
 
