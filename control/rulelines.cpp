@@ -1,6 +1,7 @@
 #include "control/rulelines.h"
 
 #include "layout/holidays.h"
+#include "layout/icalendar.h"
 #include "platform/localedates.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <tuple>
 
 using namespace std::chrono;
 
@@ -191,6 +193,38 @@ RuleLine holidays(QStringView value)
     return {rule, {}};
 }
 
+// ICS path [label]: a path holding blanks is written in double quotes.
+RuleLine icalendarFile(QStringView value, const QString &folder)
+{
+    QStringView pathText;
+    QStringView label;
+    if (value.startsWith(QLatin1Char('"'))) {
+        const qsizetype close = value.indexOf(QLatin1Char('"'), 1);
+        if (close < 0)
+            return {std::nullopt, QStringLiteral("the file name has no closing quote")};
+        pathText = value.mid(1, close - 1);
+        label = value.mid(close + 1);
+    } else {
+        std::tie(pathText, label) = splitAtBlank(value);
+    }
+    if (pathText.isEmpty())
+        return {std::nullopt, QStringLiteral("the iCalendar file is missing")};
+    QString path = pathText.toString();
+    if (QFileInfo(path).isRelative() && !folder.isEmpty())
+        path = QDir(folder).filePath(path);
+    path = QDir::cleanPath(path);
+    // Read once here, so that a file that is no calendar is reported at its line; which
+    // days it marks is worked out for the calendar's year later.
+    const IcsReadResult read = readIcsDays(path, 2000);
+    if (!read.ok)
+        return {std::nullopt, read.error};
+    MarkRule rule;
+    rule.kind = RuleKind::ICalendar;
+    rule.source = path;
+    rule.label = trimBlanks(label).toString();
+    return {rule, {}};
+}
+
 } // namespace
 
 QString ruleKey(RuleKind kind)
@@ -240,7 +274,6 @@ QString pathForFolder(const QString &path, const QString &folder)
 
 RuleLine parseRuleValue(RuleKind kind, QStringView value, const QString &folder)
 {
-    Q_UNUSED(folder);
     switch (kind) {
     case RuleKind::NthWeekday: return nthWeekday(value);
     case RuleKind::LastWeekday: return lastWeekday(value);
@@ -248,14 +281,13 @@ RuleLine parseRuleValue(RuleKind kind, QStringView value, const QString &folder)
     case RuleKind::Dates: return singleDates(value);
     case RuleKind::Range: return dateRange(value);
     case RuleKind::Holidays: return holidays(value);
-    case RuleKind::ICalendar: break;
+    case RuleKind::ICalendar: return icalendarFile(value, folder);
     }
     return {std::nullopt, QStringLiteral("this kind of rule is not known here")};
 }
 
 QString ruleValue(const MarkRule &rule, const QString &folder)
 {
-    Q_UNUSED(folder);
     QString value;
     switch (rule.kind) {
     case RuleKind::NthWeekday:
@@ -278,9 +310,14 @@ QString ruleValue(const MarkRule &rule, const QString &folder)
         value = QStringLiteral("%1 %2").arg(ruleDateText(rule.from), ruleDateText(rule.to));
         break;
     case RuleKind::Holidays:
-    case RuleKind::ICalendar:
         value = rule.source;
         break;
+    case RuleKind::ICalendar: {
+        value = pathForFolder(rule.source, folder);
+        if (value.contains(Blank))
+            value = QLatin1Char('"') + value + QLatin1Char('"');
+        break;
+    }
     }
     if (!rule.label.isEmpty())
         value += Blank + rule.label;

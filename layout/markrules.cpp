@@ -2,21 +2,20 @@
 
 #include "layout/dayrules.h"
 #include "layout/holidays.h"
+#include "layout/icalendar.h"
 #include "platform/usererror.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QMutex>
+
+#include <map>
 
 using namespace std::chrono;
 
 namespace {
-
-// A rule of single days: every day it marks in `year`, each with its detail (mostly none).
-struct MarkedDay
-{
-    year_month_day date;
-    QString detail;
-};
 
 std::vector<MarkedDay> daysOf(const MarkRule &rule, year calendar)
 {
@@ -68,13 +67,78 @@ std::vector<MarkedDay> holidaysOf(const MarkRule &rule, year calendar, QString &
     return marked;
 }
 
-// The legend text of a rule: its label, or for holidays without one "Public holidays (Bavaria)".
-QString legendLabel(const MarkRule &rule)
+// An .ics file read for one year, kept while the file is unchanged: the marks are worked
+// out again at every keystroke in the year box, and a large file takes tens of milliseconds.
+IcsReadResult icsDaysCached(const QString &path, int year)
 {
-    if (rule.kind == RuleKind::Holidays && rule.label.isEmpty())
+    struct Entry
+    {
+        QDateTime modified;
+        qint64 size;
+        IcsReadResult result;
+    };
+    static QMutex mutex;
+    static std::map<std::pair<QString, int>, Entry> cache;
+    const QFileInfo info(path);
+    const QMutexLocker lock(&mutex);
+    const auto key = std::pair{path, year};
+    const auto found = cache.find(key);
+    if (found != cache.end() && found->second.modified == info.lastModified() && found->second.size == info.size())
+        return found->second.result;
+    IcsReadResult result = readIcsDays(path, year);
+    if (cache.size() >= 32)
+        cache.clear();
+    cache[key] = {info.lastModified(), info.size(), result};
+    return result;
+}
+
+// The days an .ics file's events fall on in `calendar`, each named by its events' summaries.
+std::vector<MarkedDay> eventsOf(const MarkRule &rule, year calendar, QString &problem)
+{
+    std::vector<MarkedDay> marked;
+    const IcsReadResult read = icsDaysCached(rule.source, int(calendar));
+    if (!read.ok) {
+        problem = read.error;
+        return marked;
+    }
+    for (const IcsDay &event : read.days) {
+        if (!marked.empty() && marked.back().date == event.date) {
+            if (!event.summary.isEmpty() && !marked.back().detail.split(QStringLiteral(", ")).contains(event.summary))
+                marked.back().detail += (marked.back().detail.isEmpty() ? QString() : QStringLiteral(", ")) + event.summary;
+        } else {
+            marked.push_back({event.date, event.summary});
+        }
+    }
+    return marked;
+}
+
+// The legend text of a rule: its label; for holidays without one "Public holidays (Bavaria)",
+// for an .ics file without one the calendar's own name or else the file's.
+QString legendLabel(const MarkRule &rule, year calendar)
+{
+    if (!rule.label.isEmpty())
+        return rule.label;
+    if (rule.kind == RuleKind::Holidays)
         return defaultHolidayLabel(sharedHolidayCatalog().regionName(rule.source).value_or(rule.source));
+    if (rule.kind == RuleKind::ICalendar) {
+        const QString name = icsDaysCached(rule.source, int(calendar)).calendarName;
+        return name.isEmpty() ? QFileInfo(rule.source).completeBaseName() : name;
+    }
     return rule.label;
 }
+
+} // namespace
+
+std::vector<MarkedDay> markedDaysOf(const MarkRule &rule, year calendar, QString &problem)
+{
+    switch (rule.kind) {
+    case RuleKind::Holidays: return holidaysOf(rule, calendar, problem);
+    case RuleKind::ICalendar: return eventsOf(rule, calendar, problem);
+    default: return daysOf(rule, calendar);
+    }
+}
+
+namespace {
 
 void resetMarks(CalendarState &state)
 {
@@ -127,25 +191,26 @@ void refreshMarks(CalendarState &state)
         }
         case RuleKind::Dates:
         case RuleKind::Range:
-        case RuleKind::Holidays: {
+        case RuleKind::Holidays:
+        case RuleKind::ICalendar: {
             QString problem;
-            const std::vector<MarkedDay> marked =
-                rule.kind == RuleKind::Holidays ? holidaysOf(rule, calendar, problem) : daysOf(rule, calendar);
+            const std::vector<MarkedDay> marked = markedDaysOf(rule, calendar, problem);
             if (!problem.isEmpty()) {
                 result = {RuleResult::Status::Failed, -1, problem};
                 continue;
             }
             if (marked.empty())
                 continue;
-            // Holidays take a category of their own; dates and ranges share one per label.
-            const bool shares = rule.kind != RuleKind::Holidays;
+            // Holidays and calendars take a category of their own; dates and ranges share one
+            // per label.
+            const bool shares = rule.kind == RuleKind::Dates || rule.kind == RuleKind::Range;
             const QString key = rule.label.trimmed();
             int category = shares ? sharedCategories.value(key, -1) : -1;
             if (category < 0) {
                 if (state.MarkCount >= MarkCategories)
                     break;
                 category = state.MarkCount++;
-                state.MarkLegend[category][1] = legendLabel(rule);
+                state.MarkLegend[category][1] = legendLabel(rule, calendar);
                 if (shares)
                     sharedCategories.insert(key, category);
             }
@@ -158,9 +223,6 @@ void refreshMarks(CalendarState &state)
             result = {RuleResult::Status::Marked, category, {}};
             continue;
         }
-        case RuleKind::ICalendar:
-            result = {RuleResult::Status::Failed, -1, QStringLiteral("not available in this version")};
-            continue;
         }
         if (state.MarkCount > before)
             result = {RuleResult::Status::Marked, before, {}};

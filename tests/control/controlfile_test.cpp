@@ -623,3 +623,37 @@ TEST_F(ControlFile, yearlessDatesFollowTheLocaleOrder)
 }
 
 } // namespace
+
+namespace {
+
+const QByteArray SchoolTerms = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\nX-WR-CALNAME:School\r\n"
+                               "BEGIN:VEVENT\r\nUID:a@test\r\nDTSTART;VALUE=DATE:20270215\r\nDTEND;VALUE=DATE:20270220\r\n"
+                               "SUMMARY:Half term\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+
+TEST_F(ControlFile, anIcsLineMarksTheDaysOfItsEventsFromBesideTheControlFile)
+{
+    write(QStringLiteral("terms/school terms.ics"), SchoolTerms);
+    readText("YER 2027\nICS \"terms/school terms.ics\"\nICS terms/missing.ics Away\n");
+    ASSERT_EQ(m_state.rules.size(), 1u);
+    EXPECT_EQ(m_state.rules[0].source, m_dir.filePath(QStringLiteral("terms/school terms.ics")));
+    EXPECT_EQ(m_state.MarkLegend[0][1], QStringLiteral("School"));
+    EXPECT_EQ(m_state.dayMark(2, 15), 0);
+    EXPECT_EQ(m_state.dayMark(2, 19), 0);
+    EXPECT_EQ(m_state.dayMark(2, 20), NoMark);  // DTEND is the day after
+    EXPECT_EQ(m_state.dayDetail(2, 16), QStringLiteral("Half term"));
+    // A file that cannot be read is named, and marks nothing.
+    ASSERT_EQ(m_messages.messages().size(), 1);
+    EXPECT_TRUE(m_messages.texts().first().contains(QLatin1String("missing.ics"))) << m_messages.texts().first().toStdString();
+}
+
+TEST_F(ControlFile, anIcsFileThatIsNoCalendarIsRefusedAtItsLine)
+{
+    write(QStringLiteral("cut.ics"), SchoolTerms.left(SchoolTerms.size() - 30));
+    readText("YER 2027\nICS cut.ics\n");
+    EXPECT_TRUE(m_state.rules.empty());
+    ASSERT_EQ(m_messages.messages().size(), 1);
+    EXPECT_TRUE(m_messages.texts().first().startsWith(QLatin1String("Skipped line 2 of "))) << m_messages.texts().first().toStdString();
+    EXPECT_TRUE(m_messages.texts().first().contains(QLatin1String("cut.ics")));
+}
+
+} // namespace
