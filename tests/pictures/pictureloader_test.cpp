@@ -107,6 +107,18 @@ TEST(NaturalSize, MetafileWithoutWindowTakesItsDrawingBounds)
     EXPECT_GT(size.width(), 1500);
     EXPECT_GT(size.height(), 1500);
     EXPECT_EQ(size.width() % 15, 0);
+    // And the text is drawn inside that frame, not clipped away.
+    QImage page(200, 200, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        picture->draw(painter, QRectF(0, 0, 200, 200));
+    }
+    int inked = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            inked += qGray(page.pixel(x, y)) < 128;
+    EXPECT_GT(inked, 100);
 }
 
 struct BrokenCase
