@@ -293,6 +293,17 @@ std::shared_ptr<const Picture> loadRaster(const QByteArray &data, Kind kind, QSt
     }
     if (warnings)
         *warnings += decoderMessages;
+    // A palette image whose colour table is shorter than its indices (a damaged bmp or gif
+    // decodes to one) crashes Qt's smooth drawing, which reads the table unchecked in its
+    // worker threads: every index gets a colour (black, as Windows shows a missing entry).
+    if (image.depth() <= 8 && image.format() != QImage::Format_Grayscale8) {
+        QList<QRgb> colours = image.colorTable();
+        const qsizetype wanted = qsizetype(1) << image.depth();
+        if (colours.size() < wanted) {
+            colours.resize(wanted, qRgb(0, 0, 0));
+            image.setColorTable(colours);
+        }
+    }
 
     double dpiX = facts.dpiX.value_or(DefaultDpi);
     double dpiY = facts.dpiY.value_or(DefaultDpi);

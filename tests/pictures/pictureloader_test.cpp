@@ -226,6 +226,28 @@ TEST(RasterLoading, KindComesFromContentNotName)
     EXPECT_FALSE(error.isEmpty());
 }
 
+TEST(RasterLoading, PaletteShorterThanItsIndicesIsDrawnSafely)
+{
+    LUNARIA_REQUIRE_SAMPLES();
+    // The 16-colour RLE4 sample claiming 12 colours (biClrUsed at byte 46): Qt decodes it to
+    // a palette image whose indices run past the table, which its smooth drawing reads
+    // unchecked (the fuzzer found the crash). Loaded pictures have a colour for every index.
+    QFile sample(samplePath(QStringLiteral("pictures/bmp/bmpsuite-pal4rle.bmp")));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    QByteArray bytes = sample.readAll();
+    bytes[46] = 12;
+    QString error;
+    const auto picture = pictureFromBytes(bytes, &error);
+    ASSERT_TRUE(raster(picture)) << qPrintable(error);
+    const QImage &image = raster(picture)->image();
+    ASSERT_EQ(image.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(image.colorCount(), 256);
+    QImage page(813, 410, QImage::Format_RGB32);
+    QPainter painter(&page);
+    for (int i = 0; i < 10; ++i)
+        picture->draw(painter, QRectF(0, 0, 813, 410 - i));
+}
+
 TEST(RasterLoading, MissingFileIsRefusedWithAReason)
 {
     QString error;
