@@ -9,6 +9,10 @@
 //    constants (pictures/wmf/wmfbudget.cpp) are chosen;
 //  - Worst*: the largest file of that kind the loader accepts (found by bisection over the
 //    count of records, or of points for one polygon), drawn; its time must stay under 2 s.
+// Measured (processor time of all threads, image and PDF together, Release, Qt 6.4): the
+// worst accepted files take 0.05 s (a million records) to 0.79 s (four stretched 16-megapixel
+// bitmaps; one polygon of 929 crossing points 0.76 s), against 43 s and 11 s for the files of
+// 20 polygons of 32767 points and 100 stretched bitmaps that the budget now refuses.
 
 #include "pictures/metafilepicture.h"
 #include "tests/wmf/wmfbuilder.h"
