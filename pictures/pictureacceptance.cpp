@@ -8,12 +8,12 @@
 
 #include <array>
 
-void AcceptPicture(CalendarState &state, MessageService &messages)
+PictureReport AcceptPicture(CalendarState &state, MessageService &messages)
 {
     const QString &name = state.strSelectedFile;
     state.binFileOK = false;
     if (name.size() < 2)
-        return;
+        return {};
 
     // Deliberately case-sensitive and on the last three characters only: "x.JPG", "x.jpeg"
     // and "x.jpg " are all refused.
@@ -31,14 +31,19 @@ void AcceptPicture(CalendarState &state, MessageService &messages)
         messages.show(QStringLiteral("Select a .gif, .bmp, .wmf OR .jpg file.") + QLatin1Char('\n')
                           + QStringLiteral("Try again . . ."),
                       applicationTitle());
-        return;
+        return {};
     }
 
-    // An unreadable picture is ignored quietly; the picture loaded before stays.
-    std::shared_ptr<const Picture> picture = loadPicture(name);
-    if (!picture)
-        return;
+    // An unreadable picture leaves the state alone: the picture loaded before stays.
+    PictureReport report;
+    QString problem;
+    std::shared_ptr<const Picture> picture = loadPicture(name, &problem, &report.warnings);
+    if (!picture) {
+        report.problem = problem;
+        return report;
+    }
     state.picTemp = std::move(picture);
     state.picturePath = QFileInfo(name).absoluteFilePath();
     state.binSelPic = true;
+    return report;
 }

@@ -1,24 +1,34 @@
 #include "pictures/pictureloader.h"
 
 #include "pictures/metafilepicture.h"
+#include "pictures/qtmessagecapture.h"
 #include "pictures/rasterpicture.h"
+#include "pictures/wmf/dib.h"
+#include "pictures/wmf/littleendian.h"
 #include "pictures/wmf/wmfheader.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// Nobody prints a calendar picture of more than 64 megapixels; anything larger is refused
-// before a pixel is allocated.
-constexpr qint64 MaxPixels = 64LL * 1024 * 1024;
+// Qt's own ceiling on one decoded image, above MaxPicturePixels at 4 bytes a pixel.
 constexpr int AllocationLimitMb = 512;
-constexpr qint64 MaxFileBytes = 256LL * 1024 * 1024;
 constexpr double DefaultDpi = 96;
+constexpr qint64 MaxPixels = MaxPicturePixels;
+constexpr qint64 BmpFileHeaderBytes = 14;
 
 enum class Kind { Unknown, Bmp, Gif, Jpeg, Wmf };
 
@@ -32,14 +42,9 @@ struct RasterFacts
     bool complete = false;
 };
 
-quint32 le16(QByteArrayView d, qsizetype o)
-{
-    return o >= 0 && o + 2 <= d.size() ? quint32(quint8(d[o]) | (quint8(d[o + 1]) << 8)) : 0;
-}
-quint32 le32(QByteArrayView d, qsizetype o)
-{
-    return le16(d, o) | (le16(d, o + 2) << 16);
-}
+using LittleEndian::u16;
+using LittleEndian::u32;
+
 quint32 be16(QByteArrayView d, qsizetype o)
 {
     return o >= 0 && o + 2 <= d.size() ? quint32((quint8(d[o]) << 8) | quint8(d[o + 1])) : 0;
@@ -62,96 +67,25 @@ Kind kindOf(QByteArrayView data)
     return Kind::Unknown;
 }
 
-std::optional<double> dpiFromPixelsPerMetre(qint64 ppm)
-{
-    if (ppm <= 0)
-        return std::nullopt;
-    return ppm * 0.0254;
-}
-
-// Walks RLE4/RLE8 data: complete when it reaches its end-of-bitmap (or the last row) without
-// writing outside the bitmap or running off the file.
-bool rleComplete(QByteArrayView data, qint64 width, qint64 height, bool fourBit)
-{
-    qsizetype pos = 0;
-    qint64 x = 0;
-    qint64 y = 0;
-    while (pos + 1 < data.size()) {
-        const int count = quint8(data[pos]);
-        const int value = quint8(data[pos + 1]);
-        pos += 2;
-        if (count > 0) {
-            x += count;
-            if (x > width || y >= height)
-                return false;
-        } else if (value == 0) {
-            x = 0;
-            if (++y > height)
-                return false;
-        } else if (value == 1) {
-            return true;
-        } else if (value == 2) {
-            if (pos + 1 >= data.size())
-                return false;
-            x += quint8(data[pos]);
-            y += quint8(data[pos + 1]);
-            pos += 2;
-            if (x > width || y >= height)
-                return false;
-        } else {
-            x += value;
-            if (x > width || y >= height)
-                return false;
-            const qsizetype bytes = fourBit ? (value + 1) / 2 : value;
-            pos += (bytes + 1) & ~qsizetype(1);
-            if (pos > data.size())
-                return false;
-        }
-    }
-    return y >= height;
-}
-
 RasterFacts inspectBmp(QByteArrayView d)
 {
     RasterFacts facts;
-    const quint32 pixelOffset = le32(d, 10);
-    const quint32 headerSize = le32(d, 14);
-    if (d.size() < 26 || 14 + qint64(headerSize) > d.size())
+    const std::optional<DibHeader> header = readDibHeader(d.sliced(qMin<qsizetype>(d.size(), BmpFileHeaderBytes)));
+    if (!header)
         return facts;
-    int bitCount = 0;
-    quint32 compression = 0;
-    if (headerSize == 12) {
-        facts.width = le16(d, 18);
-        facts.height = le16(d, 20);
-        bitCount = int(le16(d, 24));
-    } else if (headerSize >= 40) {
-        facts.width = qint32(le32(d, 18));
-        facts.height = qint32(le32(d, 22));
-        bitCount = int(le16(d, 28));
-        compression = le32(d, 30);
-        facts.dpiX = dpiFromPixelsPerMetre(qint32(le32(d, 38)));
-        facts.dpiY = dpiFromPixelsPerMetre(qint32(le32(d, 42)));
-    } else {
-        return facts;
-    }
-    // Top-down bitmaps store a negative height.
-    facts.height = std::abs(facts.height);
-    if (facts.width <= 0 || facts.height <= 0 || facts.width * facts.height > MaxPixels || pixelOffset > quint32(d.size()))
+    facts.width = header->width;
+    facts.height = header->height;
+    facts.dpiX = header->dpiX;
+    facts.dpiY = header->dpiY;
+    const quint32 pixelOffset = u32(d, 10);
+    if (header->pixels() > MaxPixels || pixelOffset > quint32(d.size()))
         return facts;
     const QByteArrayView pixels = d.sliced(pixelOffset);
-    switch (compression) {
-    case 0:  // BI_RGB
-    case 3:  // BI_BITFIELDS
-    case 6: { // BI_ALPHABITFIELDS
-        if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
-            return facts;
-        const qint64 stride = ((facts.width * bitCount + 31) / 32) * 4;
-        facts.complete = stride * facts.height <= pixels.size();
-        break;
-    }
-    case 1: facts.complete = bitCount == 8 && rleComplete(pixels, facts.width, facts.height, false); break;
-    case 2: facts.complete = bitCount == 4 && rleComplete(pixels, facts.width, facts.height, true); break;
-    default: break;
+    switch (header->compression) {
+    case DibCompression::Rgb:
+    case DibCompression::BitFields: facts.complete = header->stride() * header->height <= pixels.size(); break;
+    case DibCompression::Rle8: facts.complete = walkRle(pixels, header->width, header->height, false); break;
+    case DibCompression::Rle4: facts.complete = walkRle(pixels, header->width, header->height, true); break;
     }
     return facts;
 }
@@ -173,8 +107,8 @@ RasterFacts inspectGif(QByteArrayView d)
     RasterFacts facts;
     if (d.size() < 13)
         return facts;
-    facts.width = le16(d, 6);
-    facts.height = le16(d, 8);
+    facts.width = u16(d, 6);
+    facts.height = u16(d, 8);
     const int flags = quint8(d[10]);
     qsizetype pos = 13 + ((flags & 0x80) ? 3 * (qsizetype(2) << (flags & 7)) : 0);
     if (facts.width == 0 || facts.height == 0 || facts.width * facts.height > MaxPixels)
@@ -189,8 +123,8 @@ RasterFacts inspectGif(QByteArrayView d)
         } else if (introducer == 0x2C) {
             if (pos + 9 > d.size())
                 return facts;
-            const qint64 frameWidth = le16(d, pos + 4);
-            const qint64 frameHeight = le16(d, pos + 6);
+            const qint64 frameWidth = u16(d, pos + 4);
+            const qint64 frameHeight = u16(d, pos + 6);
             const int frameFlags = quint8(d[pos + 8]);
             pos += 9;
             if (frameWidth * frameHeight > MaxPixels)
@@ -215,10 +149,10 @@ void readExifResolution(QByteArrayView tiff, RasterFacts &facts)
     const bool little = tiff.startsWith("II");
     if (!little && !tiff.startsWith("MM"))
         return;
-    const auto u16 = [&](qsizetype o) { return little ? le16(tiff, o) : be16(tiff, o); };
-    const auto u32 = [&](qsizetype o) { return little ? le32(tiff, o) : be32(tiff, o); };
-    const qsizetype directory = u32(4);
-    const int entries = int(u16(directory));
+    const auto field16 = [&](qsizetype o) { return little ? quint32(u16(tiff, o)) : be16(tiff, o); };
+    const auto field32 = [&](qsizetype o) { return little ? u32(tiff, o) : be32(tiff, o); };
+    const qsizetype directory = field32(4);
+    const int entries = int(field16(directory));
     std::optional<double> x;
     std::optional<double> y;
     int unit = 2; // inches unless stated
@@ -226,13 +160,13 @@ void readExifResolution(QByteArrayView tiff, RasterFacts &facts)
         const qsizetype entry = directory + 2 + 12 * qsizetype(i);
         if (entry + 12 > tiff.size())
             break;
-        const quint32 tag = u16(entry);
+        const quint32 tag = field16(entry);
         if (tag == 0x0128) {
-            unit = int(u16(entry + 8));
+            unit = int(field16(entry + 8));
         } else if (tag == 0x011A || tag == 0x011B) {
-            const qsizetype at = u32(entry + 8);
-            const quint32 numerator = u32(at);
-            const quint32 denominator = u32(at + 4);
+            const qsizetype at = field32(entry + 8);
+            const quint32 numerator = field32(at);
+            const quint32 denominator = field32(at + 4);
             if (at + 8 <= tiff.size() && numerator > 0 && denominator > 0)
                 (tag == 0x011A ? x : y) = double(numerator) / denominator;
         }
@@ -317,7 +251,7 @@ std::shared_ptr<const Picture> refuse(QString *error, const QString &reason)
     return nullptr;
 }
 
-std::shared_ptr<const Picture> loadRaster(const QByteArray &data, Kind kind, QString *error)
+std::shared_ptr<const Picture> loadRaster(const QByteArray &data, Kind kind, QString *error, QStringList *warnings)
 {
     RasterFacts facts;
     QByteArray format;
@@ -326,8 +260,9 @@ std::shared_ptr<const Picture> loadRaster(const QByteArray &data, Kind kind, QSt
     case Kind::Gif: facts = inspectGif(data); format = "gif"; break;
     default: facts = inspectJpeg(data); format = "jpeg"; break;
     }
+    const QString tooLarge = QStringLiteral("The picture has more than %1 megapixels.").arg(MaxPixels / (1024 * 1024));
     if (facts.width * facts.height > MaxPixels)
-        return refuse(error, QStringLiteral("The picture is too large."));
+        return refuse(error, tooLarge);
     // Qt decodes a cut-short file "successfully", filling the rest with grey.
     if (!facts.complete)
         return refuse(error, QStringLiteral("The picture file is damaged or incomplete."));
@@ -338,12 +273,37 @@ std::shared_ptr<const Picture> loadRaster(const QByteArray &data, Kind kind, QSt
     QImageReader reader(&buffer, format);
     reader.setAutoTransform(true);
     reader.setAllocationLimit(AllocationLimitMb);
-    const QSize announced = reader.size();
-    if (announced.isValid() && qint64(announced.width()) * qAbs(announced.height()) > MaxPixels)
-        return refuse(error, QStringLiteral("The picture is too large."));
     QImage image;
-    if (!reader.read(&image) || image.isNull())
-        return refuse(error, reader.errorString());
+    bool read = false;
+    QStringList decoderMessages;
+    {
+        // The decoders report damage they work around on stderr; catch it for the caller.
+        const QtMessageCapture capture;
+        const QSize announced = reader.size();
+        if (announced.isValid() && qint64(announced.width()) * qAbs(announced.height()) > MaxPixels)
+            return refuse(error, tooLarge);
+        read = reader.read(&image) && !image.isNull();
+        decoderMessages = capture.messages();
+    }
+    if (!read) {
+        QString reason = reader.errorString();
+        if (!decoderMessages.isEmpty())
+            reason += QStringLiteral(" (") + decoderMessages.join(QStringLiteral("; ")) + QLatin1Char(')');
+        return refuse(error, reason);
+    }
+    if (warnings)
+        *warnings += decoderMessages;
+    // A palette image whose colour table is shorter than its indices (a damaged bmp or gif
+    // decodes to one) crashes Qt's smooth drawing, which reads the table unchecked in its
+    // worker threads: every index gets a colour (black, as Windows shows a missing entry).
+    if (image.depth() <= 8 && image.format() != QImage::Format_Grayscale8) {
+        QList<QRgb> colours = image.colorTable();
+        const qsizetype wanted = qsizetype(1) << image.depth();
+        if (colours.size() < wanted) {
+            colours.resize(wanted, qRgb(0, 0, 0));
+            image.setColorTable(colours);
+        }
+    }
 
     double dpiX = facts.dpiX.value_or(DefaultDpi);
     double dpiY = facts.dpiY.value_or(DefaultDpi);
@@ -356,26 +316,91 @@ std::shared_ptr<const Picture> loadRaster(const QByteArray &data, Kind kind, QSt
     return std::make_shared<RasterPicture>(std::move(image), natural);
 }
 
+// The bytes of a regular file of at most MaxPictureFileBytes, or nullopt and a reason (a
+// sentence naming the file). The file is opened without blocking and checked again once
+// open, so that nothing swapped in after the first look is read either.
+std::optional<QByteArray> readPictureFile(const QString &path, QString *reason)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        *reason = QStringLiteral("%1 does not exist.").arg(name);
+        return std::nullopt;
+    }
+    // Devices (/dev/zero never ends), FIFOs (open() waits for a writer), sockets and folders.
+    if (!info.isFile()) {
+        *reason = QStringLiteral("%1 is not a regular file.").arg(name);
+        return std::nullopt;
+    }
+    const QString tooLarge = QStringLiteral("%1 is larger than %2 MiB, too large for a picture.")
+                                 .arg(name)
+                                 .arg(MaxPictureFileBytes / (1024 * 1024));
+    if (info.size() > MaxPictureFileBytes) {
+        *reason = tooLarge;
+        return std::nullopt;
+    }
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *reason = QStringLiteral("%1 cannot be opened: %2").arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+        return std::nullopt;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        *reason = QStringLiteral("%1 is not a regular file.").arg(name);
+        return std::nullopt;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        *reason = QStringLiteral("%1 cannot be opened: %2").arg(name, file.errorString());
+        return std::nullopt;
+    }
+    // One byte more than allowed: a file that grew since the look above is caught too.
+    const QByteArray data = file.read(qMin<qint64>(status.st_size, MaxPictureFileBytes) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *reason = QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
+        return std::nullopt;
+    }
+    if (data.size() > MaxPictureFileBytes) {
+        *reason = tooLarge;
+        return std::nullopt;
+    }
+    return data;
+}
+
 } // namespace
 
-std::shared_ptr<const Picture> loadPicture(const QString &path, QString *error)
+std::shared_ptr<const Picture> pictureFromBytes(const QByteArray &data, QString *error, QStringList *warnings)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(error, file.errorString());
-    if (file.size() > MaxFileBytes)
-        return refuse(error, QStringLiteral("The picture file is too large."));
-    const QByteArray data = file.readAll();
     try {
-        switch (kindOf(data)) {
+        switch (const Kind kind = kindOf(data)) {
         case Kind::Bmp:
         case Kind::Gif:
-        case Kind::Jpeg: return loadRaster(data, kindOf(data), error);
+        case Kind::Jpeg: return loadRaster(data, kind, error, warnings);
         case Kind::Wmf: return MetafilePicture::fromData(data, error);
         case Kind::Unknown: break;
         }
     } catch (const std::bad_alloc &) {
-        return refuse(error, QStringLiteral("The picture is too large."));
+        return refuse(error, QStringLiteral("There is not enough memory for the picture."));
     }
     return refuse(error, QStringLiteral("The file is not a bmp, gif, jpg or wmf picture."));
+}
+
+std::shared_ptr<const Picture> loadPicture(const QString &path, QString *error, QStringList *warnings)
+{
+    QString reason;
+    const std::optional<QByteArray> data = readPictureFile(path, &reason);
+    if (!data)
+        return refuse(error, reason);
+    QStringList decoderWarnings;
+    std::shared_ptr<const Picture> picture = pictureFromBytes(*data, &reason, &decoderWarnings);
+    const QString name = QDir::toNativeSeparators(path);
+    if (warnings) {
+        for (const QString &warning : decoderWarnings)
+            warnings->append(QStringLiteral("%1: %2").arg(name, warning));
+    }
+    if (!picture)
+        return refuse(error, QStringLiteral("%1: %2").arg(name, reason));
+    return picture;
 }

@@ -1,5 +1,7 @@
 #include "pictures/wmf/wmfheader.h"
 
+#include "pictures/wmf/littleendian.h"
+
 namespace {
 
 constexpr quint32 PlaceableKey = 0x9AC6CDD7;
@@ -8,12 +10,12 @@ constexpr qsizetype StandardSize = 18;
 
 quint16 u16At(QByteArrayView data, qsizetype offset)
 {
-    return quint16(quint8(data[offset]) | (quint8(data[offset + 1]) << 8));
+    return LittleEndian::u16(data, offset);
 }
 
 quint32 u32At(QByteArrayView data, qsizetype offset)
 {
-    return u16At(data, offset) | (quint32(u16At(data, offset + 2)) << 16);
+    return LittleEndian::u32(data, offset);
 }
 
 bool standardHeaderAt(QByteArrayView data, qsizetype offset)

@@ -1,6 +1,7 @@
 #include "pictures/wmf/wmfobjects.h"
 
-#include "pictures/wmf/wmfdib.h"
+#include "pictures/wmf/dib.h"
+#include "pictures/wmf/wmfbudget.h"
 #include "pictures/wmf/wmftext.h"
 
 QColor wmfColour(const WmfRecord &record, qsizetype word)
@@ -36,33 +37,53 @@ std::optional<WmfObject> wmfBrushFrom(const WmfRecord &record)
     return object;
 }
 
-std::optional<WmfObject> wmfDibPatternBrushFrom(const WmfRecord &record)
+namespace {
+
+// A Bitmap16 pattern record: the Bitmap16 header (10 bytes), 18 reserved bytes, the bits.
+QByteArray bitmap16OfPatternBrush(const WmfRecord &record)
+{
+    return record.params().first(10).toByteArray() + record.bytesFrom(28).toByteArray();
+}
+
+} // namespace
+
+qint64 wmfPatternBrushPixels(const WmfRecord &record)
+{
+    if (record.function() == WmfFunction::CreatePatternBrush)
+        return record.hasWords(14) ? bitmap16Pixels(bitmap16OfPatternBrush(record)) : 0;
+    if (!record.hasWords(2))
+        return 0;
+    return record.u16(0) == WmfBrush::Pattern ? bitmap16Pixels(record.bytesFrom(4)) : dibPixels(record.bytesFrom(4));
+}
+
+std::optional<WmfObject> wmfDibPatternBrushFrom(const WmfRecord &record, bool decode)
 {
     if (!record.hasWords(2))
         return std::nullopt;
     WmfObject object;
     object.kind = WmfObject::Kind::Brush;
     object.brush.style = WmfBrush::DibPattern;
+    if (!decode)
+        return object;
     const int style = record.u16(0);
     const int colourUsage = record.u16(1);
-    object.brush.pattern = style == WmfBrush::Pattern ? decodeWmfBitmap16(record.bytesFrom(4))
-                                                      : decodeWmfDib(record.bytesFrom(4), colourUsage == 1);
+    object.brush.pattern = style == WmfBrush::Pattern ? decodeBitmap16(record.bytesFrom(4), MaxWmfBitmapPixels)
+                                                      : decodeDib(record.bytesFrom(4), colourUsage == 1, MaxWmfBitmapPixels);
     if (object.brush.pattern.isNull())
         object.brush.style = WmfBrush::Null;
     return object;
 }
 
-std::optional<WmfObject> wmfPatternBrushFrom(const WmfRecord &record)
+std::optional<WmfObject> wmfPatternBrushFrom(const WmfRecord &record, bool decode)
 {
-    // A Bitmap16 header (10 bytes), 18 reserved bytes, then the pattern's bits.
     if (!record.hasWords(14))
         return std::nullopt;
     WmfObject object;
     object.kind = WmfObject::Kind::Brush;
     object.brush.style = WmfBrush::Pattern;
-    QByteArray bitmap = record.params().first(10).toByteArray();
-    bitmap += record.bytesFrom(28).toByteArray();
-    object.brush.pattern = decodeWmfBitmap16(bitmap);
+    if (!decode)
+        return object;
+    object.brush.pattern = decodeBitmap16(bitmap16OfPatternBrush(record), MaxWmfBitmapPixels);
     if (object.brush.pattern.isNull())
         object.brush.style = WmfBrush::Null;
     return object;

@@ -57,8 +57,13 @@ QColor wmfColour(const WmfRecord &record, qsizetype word);
 // The object a create record describes, or nullopt when the record is cut short.
 std::optional<WmfObject> wmfPenFrom(const WmfRecord &record);
 std::optional<WmfObject> wmfBrushFrom(const WmfRecord &record);
-std::optional<WmfObject> wmfDibPatternBrushFrom(const WmfRecord &record);
-std::optional<WmfObject> wmfPatternBrushFrom(const WmfRecord &record);
+// Pattern brushes decode their bitmap only with `decode`; without, the brush keeps its style
+// and a null pattern (for replays that only count the work).
+std::optional<WmfObject> wmfDibPatternBrushFrom(const WmfRecord &record, bool decode);
+std::optional<WmfObject> wmfPatternBrushFrom(const WmfRecord &record, bool decode);
+// The pixels the pattern of a DibCreatePatternBrush or CreatePatternBrush record would
+// decode to, read from its header alone; 0 when it cannot be read.
+qint64 wmfPatternBrushPixels(const WmfRecord &record);
 std::optional<WmfObject> wmfFontFrom(const WmfRecord &record);
 WmfObject wmfRegionFrom(const WmfRecord &record);
 

@@ -2,6 +2,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QtMath>
 
 #include <cmath>
@@ -11,6 +12,11 @@ namespace {
 // Clip rectangles are integers; keep mapped coordinates well inside int.
 constexpr qreal ClipLimit = 1.0e8;
 
+// Crossings per row beyond which a fill is crowded: drawn without antialiasing.
+constexpr qint64 CrowdedCrossings = 64;
+// Beyond this many crossings per row, a row costs no more per crossing (measured).
+constexpr qint64 MaxCountedCrossings = 1000;
+
 bool usableScale(qreal value)
 {
     return std::isfinite(value) && value != 0 && qAbs(value) < 1.0e9;
@@ -18,13 +24,15 @@ bool usableScale(qreal value)
 
 } // namespace
 
-WmfPlayback::WmfPlayback(QPainter &painter, const QRectF &target, const QRectF &frame, int objectCount,
-                         bool clipToTarget)
-    : m_painter(painter), m_base(painter.worldTransform()), m_target(target), m_frame(frame), m_objects(objectCount)
+WmfPlayback::WmfPlayback(QPainter &painter, const QRectF &target, const QRectF &frame, int objectCount, Mode mode,
+                         const WmfBudget &budget)
+    : m_painter(painter), m_mode(mode), m_budget(budget), m_base(painter.worldTransform()), m_target(target),
+      m_frame(frame), m_objects(objectCount)
 {
     m_painter.save();
+    m_deviceTarget = m_base.mapRect(target);
     // Drawing that strays outside its own frame would land on the rest of the page.
-    if (clipToTarget)
+    if (m_mode == Mode::Draw)
         m_painter.setClipRect(target, Qt::IntersectClip);
     if (m_painter.hasClipping())
         m_baseClip = m_painter.clipPath();
@@ -51,8 +59,109 @@ WmfPlayback::~WmfPlayback()
 
 void WmfPlayback::run(const QList<WmfRecord> &records)
 {
-    for (const WmfRecord &record : records)
+    for (const WmfRecord &record : records) {
+        ++m_work.records;
         dispatch(record);
+        if (m_stopped || !withinBudget())
+            break;
+    }
+}
+
+void WmfPlayback::startAtDefaultWindow()
+{
+    m_dc.windowOrg = QPointF(0, 0);
+    m_dc.viewportOrg = QPointF(0, 0);
+    m_dc.windowExt = QSizeF(1, 1);
+    m_dc.viewportExt = QSizeF(1, 1);
+    updateMapping();
+}
+
+bool WmfPlayback::withinBudget()
+{
+    if (!m_stopped && !m_budget.allows(m_work))
+        m_stopped = true;
+    return !m_stopped;
+}
+
+bool WmfPlayback::spendOnDevice(const QRectF &deviceBox, qint64 points, qint64 scanRows, bool bounded)
+{
+    m_work.points += points;
+    m_work.scanRows += scanRows;
+    const QRectF covered = deviceBox.intersected(m_deviceTarget);
+    if (!covered.isEmpty())
+        m_work.coveredPixels += qint64(std::ceil(covered.width()) * std::ceil(covered.height()));
+    if (bounded && m_trackBounds && (deviceBox.width() > 0 || deviceBox.height() > 0))
+        m_bounds = m_bounds.isNull() ? deviceBox : m_bounds.united(deviceBox);
+    return withinBudget() && m_mode == Mode::Draw;
+}
+
+bool WmfPlayback::spend(const QRectF &logicalBox, qint64 points, qint64 scanRows)
+{
+    if (!m_mappingValid)
+        return false;
+    return spendOnDevice((m_mapping * m_base).mapRect(logicalBox), points, scanRows);
+}
+
+bool WmfPlayback::spendOnBitmap(qint64 pixels, const QRectF &logicalDestination)
+{
+    m_work.bitmapPixels += pixels;
+    return spend(logicalDestination.normalized(), 0, 0);
+}
+
+qreal WmfPlayback::penWidthOnDevice() const
+{
+    const qreal scale = qMax(qAbs(m_mapping.m11()), qAbs(m_mapping.m22()));
+    return qMax<qreal>(1, m_dc.pen.width * scale);
+}
+
+namespace {
+
+// `p` moved into `box` (a rough clip: what lies outside costs the scan converter nothing).
+QPointF clamped(QPointF p, const QRectF &box)
+{
+    return QPointF(qBound(box.left(), p.x(), box.right()), qBound(box.top(), p.y(), box.bottom()));
+}
+
+} // namespace
+
+qint64 WmfPlayback::fillRows(const QPainterPath &path) const
+{
+    // A scan converter visits every row an edge crosses; self-intersecting polygons make
+    // that the number of points times the height.
+    const QTransform toDevice = m_mapping * m_base;
+    qint64 rows = 0;
+    QPointF previous;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        const QPointF p = clamped(toDevice.map(QPointF(e.x, e.y)), m_deviceTarget);
+        if (!e.isMoveTo())
+            rows += qint64(qAbs(p.y() - previous.y())) + 1;
+        previous = p;
+    }
+    return rows;
+}
+
+qint64 WmfPlayback::strokePixels(const QPolygonF &logicalPoints) const
+{
+    // Pixels along each segment, the pen's width around them included.
+    const QTransform toDevice = m_mapping * m_base;
+    const qreal width = penWidthOnDevice();
+    const QRectF box = m_deviceTarget.adjusted(-width, -width, width, width);
+    qint64 pixels = 0;
+    for (qsizetype i = 1; i < logicalPoints.size(); ++i) {
+        const QPointF a = clamped(toDevice.map(logicalPoints[i - 1]), box);
+        const QPointF b = clamped(toDevice.map(logicalPoints[i]), box);
+        pixels += qint64(qAbs(a.x() - b.x()) + qAbs(a.y() - b.y()) + width) + 1;
+    }
+    return pixels;
+}
+
+qint64 WmfPlayback::strokePixels(const QPainterPath &path) const
+{
+    qint64 pixels = 0;
+    for (const QPolygonF &polygon : path.toSubpathPolygons())
+        pixels += strokePixels(polygon);
+    return pixels;
 }
 
 void WmfPlayback::updateMapping()
@@ -214,6 +323,25 @@ bool WmfPlayback::preparePainter(bool stroke, bool fill)
 
 void WmfPlayback::drawPath(const QPainterPath &path, bool fill)
 {
+    if (!m_mappingValid)
+        return;
+    const bool stroked = (m_dc.pen.style & 0x0F) != 5 /* PS_NULL */;
+    const qreal halfPen = stroked ? penWidthOnDevice() / 2 : 0;
+    const QRectF deviceBox = (m_mapping * m_base).mapRect(path.boundingRect());
+    const qint64 filledRows = fill ? fillRows(path) : 0;
+    // Edges crossing an average row of the shape.
+    const qint64 height = qint64(deviceBox.intersected(m_deviceTarget).height()) + 1;
+    const qint64 crossings = qMin<qint64>(filledRows / height, MaxCountedCrossings);
+    m_work.crowdedRows += filledRows * crossings;
+    if (!spendOnDevice(deviceBox.adjusted(-halfPen, -halfPen, halfPen, halfPen), path.elementCount(),
+                       filledRows + (stroked ? strokePixels(path) : 0)))
+        return;
+    // Antialiasing a crowded fill costs several times as much and shows nothing: its edges
+    // are closer than a pixel anyway.
+    const bool antialiased = m_painter.testRenderHint(QPainter::Antialiasing);
+    if (crossings > CrowdedCrossings)
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
+    const auto restoreAntialiasing = qScopeGuard([&] { m_painter.setRenderHint(QPainter::Antialiasing, antialiased); });
     if (fill && m_dc.brush.style == WmfBrush::Hatched && m_dc.backgroundMode == 2 && m_mappingValid && m_dc.rop2 != 11)
         m_painter.fillPath(path, m_dc.backgroundColour);
     if (preparePainter(true, fill))
@@ -239,7 +367,11 @@ QPolygonF countedPoints(const WmfRecord &r)
 void WmfPlayback::drawPolyline(const WmfRecord &r)
 {
     const QPolygonF points = countedPoints(r);
-    if (!points.isEmpty() && preparePainter(true, false))
+    if (points.isEmpty() || !m_mappingValid)
+        return;
+    const qreal halfPen = penWidthOnDevice() / 2;
+    const QRectF box = (m_mapping * m_base).mapRect(points.boundingRect()).adjusted(-halfPen, -halfPen, halfPen, halfPen);
+    if (spendOnDevice(box, points.size(), strokePixels(points)) && preparePainter(true, false))
         m_painter.drawPolyline(points);
 }
 
@@ -306,8 +438,7 @@ void WmfPlayback::drawArcFamily(const WmfRecord &r)
     case WmfFunction::Arc:
         path.arcMoveTo(box, startAngle);
         path.arcTo(box, startAngle, sweep);
-        if (preparePainter(true, false))
-            m_painter.drawPath(path);
+        drawPath(path, false);
         return;
     case WmfFunction::Pie:
         path.moveTo(centre);
@@ -344,6 +475,10 @@ void WmfPlayback::selectClipRegion(int index)
         setClip(std::nullopt);
         return;
     }
+    // Each rectangle is merged into the region: count them as points of a path.
+    m_work.points += object->region.size();
+    if (!withinBudget())
+        return;
     QRegion region;
     for (const QRect &rect : object->region)
         region += targetRegion(QRectF(rect).adjusted(0, 0, 1, 1));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pictures/wmf/wmfbudget.h"
 #include "pictures/wmf/wmfobjects.h"
 #include "pictures/wmf/wmfrecords.h"
 #include "pictures/wmf/wmftext.h"
@@ -41,12 +42,38 @@ public:
     // Nested SaveDC calls kept; deeper saves are ignored rather than allocated without end.
     static constexpr size_t MaxSavedStates = 1024;
 
-    WmfPlayback(QPainter &painter, const QRectF &target, const QRectF &frame, int objectCount, bool clipToTarget);
+    // Drawing replays paint and decode; measuring replays only count the work (and the
+    // bounds of what would be drawn), decoding no bitmap and painting nothing.
+    enum class Mode { Draw, Measure };
+
+    WmfPlayback(QPainter &painter, const QRectF &target, const QRectF &frame, int objectCount, Mode mode,
+                const WmfBudget &budget);
     ~WmfPlayback();
+    // Replays the records, stopping at the first one that takes the work past the budget.
     void run(const QList<WmfRecord> &records);
+
+    const WmfWork &work() const { return m_work; }
+    // Measuring replays can also collect what a drawing replay would cover, in the painter's
+    // coordinates (unclipped); that takes the fonts' metrics of every text.
+    void trackBounds() { m_trackBounds = true; }
+    // Starts from GDI's default window and viewport (origin 0, extent 1) instead of the
+    // frame's, for a frame measured as the drawing's bounds. Call before run().
+    void startAtDefaultWindow();
+    QRectF bounds() const { return m_bounds; }
 
 private:
     void dispatch(const WmfRecord &r);
+    // Counts the work of one drawing operation whose shape covers `logicalBox`; true when it
+    // is to be painted (a drawing replay within its budget).
+    bool spend(const QRectF &logicalBox, qint64 points, qint64 scanRows);
+    // `bounded`: the box is exact enough for the drawing's bounds.
+    bool spendOnDevice(const QRectF &deviceBox, qint64 points, qint64 scanRows, bool bounded = true);
+    bool spendOnBitmap(qint64 pixels, const QRectF &logicalDestination);
+    bool withinBudget();
+    qint64 fillRows(const QPainterPath &path) const;
+    qint64 strokePixels(const QPolygonF &logicalPoints) const;
+    qint64 strokePixels(const QPainterPath &path) const;
+    qreal penWidthOnDevice() const;
     void updateMapping();
     QRectF logicalRect(qreal left, qreal top, qreal right, qreal bottom) const;
     void applyClip();
@@ -78,6 +105,13 @@ private:
     void fillPattern(const QRectF &destination, quint32 rop);
 
     QPainter &m_painter;
+    Mode m_mode;
+    WmfBudget m_budget;
+    WmfWork m_work;
+    bool m_stopped = false;
+    QRectF m_deviceTarget;      // the target on the device: work outside it is clipped away
+    QRectF m_bounds;
+    bool m_trackBounds = false;
     QTransform m_base;          // the painter's transform when the replay began
     std::optional<QPainterPath> m_baseClip;
     QRectF m_target;

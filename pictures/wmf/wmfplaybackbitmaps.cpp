@@ -1,9 +1,11 @@
 #include "pictures/wmf/wmfplayback.h"
 
-#include "pictures/wmf/wmfdib.h"
+#include "pictures/wmf/dib.h"
 
 #include <QPaintEngine>
 #include <QPainter>
+
+#include <cmath>
 
 namespace {
 
@@ -22,10 +24,31 @@ enum RopIndex : int {
     Whiteness = 0xFF,
 };
 
+// The finest resolution a bitmap is sent to a vector device at, in pixels per inch of paper.
+constexpr double MaxSentDpi = 600;
+
 int ropIndex(quint32 rop)
 {
     return int((rop >> 16) & 0xFF);
 }
+
+} // namespace
+
+namespace {
+
+// The bitmap of a blit record: a DIB, or a Bitmap16 in the older records.
+struct BlitBitmap
+{
+    QByteArrayView bytes;
+    bool dib = true;
+    bool paletteIndices = false;
+
+    qint64 pixels() const { return dib ? dibPixels(bytes) : bitmap16Pixels(bytes); }
+    QImage decode() const
+    {
+        return dib ? decodeDib(bytes, paletteIndices, MaxWmfBitmapPixels) : decodeBitmap16(bytes, MaxWmfBitmapPixels);
+    }
+};
 
 } // namespace
 
@@ -35,6 +58,12 @@ void WmfPlayback::blit(const WmfRecord &r)
     const quint32 rop = r.u32(0);
     // A blit record without a bitmap has exactly the word count its function code states.
     const bool withoutBitmap = r.wordCount() == (r.function() >> 8);
+    // The bitmap and where it goes: the source rectangle is in the bitmap's pixels (from the
+    // top left, or from the lower left where `fromBottom`).
+    BlitBitmap bitmap;
+    QRectF source;
+    QRectF destination;
+    bool fromBottom = false;
     switch (r.function()) {
     case PatBlt:
         if (r.hasWords(6))
@@ -44,42 +73,62 @@ void WmfPlayback::blit(const WmfRecord &r)
     case DibBitBlt:
         if (withoutBitmap) {
             fillPattern(QRectF(r.s16(8), r.s16(7), r.s16(6), r.s16(5)), rop);
-        } else if (r.hasWords(8)) {
-            const QImage image = r.function() == DibBitBlt ? decodeWmfDib(r.bytesFrom(16)) : decodeWmfBitmap16(r.bytesFrom(16));
-            drawBitmap(image, QRectF(r.s16(3), r.s16(2), r.s16(5), r.s16(4)),
-                       QRectF(r.s16(7), r.s16(6), r.s16(5), r.s16(4)), rop);
+            return;
         }
-        return;
+        if (!r.hasWords(8))
+            return;
+        bitmap = {r.bytesFrom(16), r.function() == DibBitBlt};
+        source = QRectF(r.s16(3), r.s16(2), r.s16(5), r.s16(4));
+        destination = QRectF(r.s16(7), r.s16(6), r.s16(5), r.s16(4));
+        break;
     case StretchBlt:
     case DibStretchBlt:
         if (withoutBitmap) {
             fillPattern(QRectF(r.s16(10), r.s16(9), r.s16(8), r.s16(7)), rop);
-        } else if (r.hasWords(10)) {
-            const QImage image = r.function() == DibStretchBlt ? decodeWmfDib(r.bytesFrom(20)) : decodeWmfBitmap16(r.bytesFrom(20));
-            drawBitmap(image, QRectF(r.s16(5), r.s16(4), r.s16(3), r.s16(2)),
-                       QRectF(r.s16(9), r.s16(8), r.s16(7), r.s16(6)), rop);
+            return;
         }
-        return;
+        if (!r.hasWords(10))
+            return;
+        bitmap = {r.bytesFrom(20), r.function() == DibStretchBlt};
+        source = QRectF(r.s16(5), r.s16(4), r.s16(3), r.s16(2));
+        destination = QRectF(r.s16(9), r.s16(8), r.s16(7), r.s16(6));
+        break;
     case StretchDib:
-        if (r.hasWords(11)) {
-            const QImage image = decodeWmfDib(r.bytesFrom(22), r.u16(2) == 1);
-            // The source rectangle is measured from the bitmap's lower-left corner.
-            const qreal sourceHeight = r.s16(3);
-            const QRectF source(r.s16(6), image.height() - r.s16(5) - sourceHeight, r.s16(4), sourceHeight);
-            drawBitmap(image, source, QRectF(r.s16(10), r.s16(9), r.s16(8), r.s16(7)), rop);
-        }
-        return;
+        if (!r.hasWords(11))
+            return;
+        bitmap = {r.bytesFrom(22), true, r.u16(2) == 1};
+        source = QRectF(r.s16(6), r.s16(5), r.s16(4), r.s16(3));
+        destination = QRectF(r.s16(10), r.s16(9), r.s16(8), r.s16(7));
+        fromBottom = true;
+        break;
     case SetDibToDev:
-        if (r.hasWords(9)) {
-            const QImage image = decodeWmfDib(r.bytesFrom(18), r.u16(0) == 1);
-            const qreal height = r.s16(5);
-            const QRectF source(r.s16(4), image.height() - r.s16(3) - height, r.s16(6), height);
-            drawBitmap(image, source, QRectF(r.s16(8), r.s16(7), r.s16(6), height), 0x00CC0020);
-        }
-        return;
+        if (!r.hasWords(9))
+            return;
+        bitmap = {r.bytesFrom(18), true, r.u16(0) == 1};
+        source = QRectF(r.s16(4), r.s16(3), r.s16(6), r.s16(5));
+        destination = QRectF(r.s16(8), r.s16(7), r.s16(6), r.s16(5));
+        fromBottom = true;
+        break;
     default:
         return;
     }
+    // SetDIBitsToDevice copies; its first words are not a raster operation.
+    const quint32 operation = r.function() == SetDibToDev ? 0x00CC0020 : rop;
+    const int index = ropIndex(operation);
+    if (index == Blackness || index == Whiteness || index == PatCopy || index == PatInvert) {
+        fillPattern(destination, operation);
+        return;
+    }
+    if (index == Nop || index == DstInvert)
+        return;
+    // Decoding costs the whole bitmap, whatever part of it is shown.
+    const qint64 pixels = bitmap.pixels();
+    if (pixels <= 0 || pixels > MaxWmfBitmapPixels || !spendOnBitmap(pixels, destination))
+        return;
+    const QImage image = bitmap.decode();
+    if (fromBottom)
+        source.moveTop(image.height() - source.top() - source.height());
+    drawBitmap(image, source, destination, operation);
 }
 
 void WmfPlayback::drawBitmap(const QImage &image, QRectF source, const QRectF &destination, quint32 rop)
@@ -97,6 +146,20 @@ void WmfPlayback::drawBitmap(const QImage &image, QRectF source, const QRectF &d
 
     const bool blends = m_painter.paintEngine() && m_painter.paintEngine()->hasFeature(QPaintEngine::BlendModes);
     QImage shown = image;
+    const QPaintDevice *device = m_painter.device();
+    if (!m_rasterDevice && device && device->logicalDpiX() > 0 && device->logicalDpiY() > 0) {
+        // A vector device gets the bitmap at no more than MaxSentDpi at its printed size:
+        // more only makes the file larger and slower to write and to print.
+        const QRectF onDevice = (m_mapping * m_base).mapRect(destination.normalized()).intersected(m_deviceTarget);
+        const QSize finest(int(std::ceil(onDevice.width() / device->logicalDpiX() * MaxSentDpi)),
+                           int(std::ceil(onDevice.height() / device->logicalDpiY() * MaxSentDpi)));
+        if (finest.width() * 2 < source.width() || finest.height() * 2 < source.height()) {
+            shown = image.copy(source.toAlignedRect())
+                        .scaled(finest.expandedTo(QSize(1, 1)).boundedTo(source.toAlignedRect().size()), Qt::IgnoreAspectRatio,
+                                Qt::SmoothTransformation);
+            source = QRectF(shown.rect());
+        }
+    }
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     switch (index) {
     case NotSrcCopy: shown.invertPixels(); break;
@@ -118,7 +181,7 @@ void WmfPlayback::drawBitmap(const QImage &image, QRectF source, const QRectF &d
 void WmfPlayback::fillPattern(const QRectF &destination, quint32 rop)
 {
     const QRectF rect = destination.normalized();
-    if (!m_mappingValid || rect.isEmpty())
+    if (rect.isEmpty() || !spend(rect, 0, 0))
         return;
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     switch (ropIndex(rop)) {

@@ -7,6 +7,8 @@
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QHash>
+#include <QMutex>
+#include <QThread>
 #include <QPainter>
 
 namespace {
@@ -19,23 +21,51 @@ constexpr int TaCenter = 0x0006;
 constexpr int TaBottom = 0x0008;
 constexpr int TaBaseline = 0x0018;
 
+// How often a glyph's outline crosses a row of its em, on average, for the work count.
+constexpr qint64 OutlineCrossingsPerRow = 6;
+
 // GDI's height for a font that names none, in logical units.
 constexpr qreal DefaultFontHeight = 16;
 
-// The em size of a font whose cell (ascent + descent) is one unit high.
+// The em size of a font whose cell (ascent + descent) is one unit high. Pictures are drawn
+// from several threads at once (a batch composes its pages in parallel): the cache is shared
+// under a mutex, and it is cleared rather than grown past a few hundred families.
 qreal emPerCellHeight(const QString &family)
 {
+    static QMutex mutex;
     static QHash<QString, qreal> cache;
-    const auto found = cache.constFind(family);
-    if (found != cache.constEnd())
-        return *found;
+    {
+        const QMutexLocker lock(&mutex);
+        const auto found = cache.constFind(family);
+        if (found != cache.constEnd())
+            return *found;
+    }
     QFont font(family);
     font.setPixelSize(100);
     const QFontMetricsF metrics(font);
     const qreal cell = metrics.ascent() + metrics.descent();
     const qreal ratio = cell > 0 ? 100.0 / cell : 0.85;
+    const QMutexLocker lock(&mutex);
+    if (cache.size() >= 256)
+        cache.clear();
     cache.insert(family, ratio);
     return ratio;
+}
+
+// Resized raw fonts, each with its own glyph cache: kept, or every replay renders every glyph
+// afresh. A font engine is not shared between threads, so each thread keeps its own; the
+// main thread's goes before the application's font database does.
+QHash<QString, QRawFont> &rawFontCache()
+{
+    thread_local QHash<QString, QRawFont> cache;
+    thread_local const bool cleanedUp = [] {
+        const QCoreApplication *application = QCoreApplication::instance();
+        if (application && QThread::currentThread() == application->thread())
+            qAddPostRoutine([] { rawFontCache().clear(); });
+        return true;
+    }();
+    Q_UNUSED(cleanedUp);
+    return cache;
 }
 
 } // namespace
@@ -52,15 +82,8 @@ bool WmfPlayback::drawPlacedGlyphs(const QFont &font, qreal pixelSize, const QLi
             return false;
         text += unit.text;
     }
-    // Each resized raw font has its own glyph cache: keep them, or every replay renders every
-    // glyph afresh. The few sizes a metafile uses make a small cache.
-    static QHash<QString, QRawFont> rawFonts;
-    static const bool cleanedUpWithTheApplication = [] {
-        // Font engines must go before the application's font database does.
-        qAddPostRoutine([] { rawFonts.clear(); });
-        return true;
-    }();
-    Q_UNUSED(cleanedUpWithTheApplication);
+    // The few sizes a metafile uses make a small cache.
+    QHash<QString, QRawFont> &rawFonts = rawFontCache();
     const QString key = font.key() + QLatin1Char('/') + QString::number(pixelSize, 'g', 6);
     auto found = rawFonts.find(key);
     if (found == rawFonts.end()) {
@@ -138,11 +161,11 @@ void WmfPlayback::drawText(QPointF logical, QByteArrayView bytes, const QList<in
 {
     if (!m_mappingValid)
         return;
-    if ((options & EtoOpaque) && !rect.isEmpty()) {
+    if ((options & EtoOpaque) && !rect.isEmpty() && spend(rect, 0, 0)) {
         m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         m_painter.fillRect(rect, m_dc.backgroundColour);
     }
-    if (bytes.isEmpty())
+    if (bytes.isEmpty() || m_stopped)
         return;
 
     const WmfFont &source = m_dc.font;
@@ -166,6 +189,27 @@ void WmfPlayback::drawText(QPointF logical, QByteArrayView bytes, const QList<in
     // Sub-pixel or absurdly large text is not worth asking the font engine for.
     if (!(emTarget >= 0.5 && emTarget <= 100000))
         return;
+
+    bool paint = false;
+    // The work, counted alike whether drawn or measured, so before any font is asked: every
+    // run lays out its text, every glyph is rendered, and a glyph larger than the glyph cache
+    // is filled as a path whose outline crosses each row of the em a few times.
+    {
+        const qsizetype glyphs = bytes.size();
+        const QPointF at = m_mapping.map((m_dc.textAlign & TaUpdateCp) ? m_dc.position : logical);
+        const qreal extent = emTarget * qreal(glyphs);
+        const QRectF box = m_base.mapRect(QRectF(at.x() - extent, at.y() - extent, 2 * extent, 2 * extent));
+        const qreal emDevice = emTarget * qMax(qAbs(m_base.m11()), qAbs(m_base.m22()));
+        ++m_work.textRuns;
+        m_work.glyphs += glyphs;
+        // Glyphs cover a small part of their box; their cost is in the glyph and row counts.
+        paint = spendOnDevice(QRectF(box.center(), QSizeF(0, 0)), 0,
+                              qint64(glyphs) * OutlineCrossingsPerRow * qint64(qMin(emDevice, m_deviceTarget.height() + 1)),
+                              false);
+        // Only a replay that measures the drawing's bounds goes on without painting.
+        if (!paint && !(m_mode == Mode::Measure && m_trackBounds))
+            return;
+    }
 
     QFont font(family);
     font.setPointSizeF(emTarget * 72.0 / m_dpiY);
@@ -205,6 +249,15 @@ void WmfPlayback::drawText(QPointF logical, QByteArrayView bytes, const QList<in
         baseline = 0;
     else if (m_dc.textAlign & TaBottom)
         baseline = -metrics.descent();
+
+    if (!paint) {
+        QTransform placed = QTransform::fromTranslate(anchor.x(), anchor.y()) * m_base;
+        if (source.escapement != 0)
+            placed = QTransform().rotate(-source.escapement / 10.0) * placed;
+        const QRectF box = placed.mapRect(QRectF(x, baseline - metrics.ascent(), total, metrics.ascent() + metrics.descent()));
+        m_bounds = m_bounds.isNull() ? box : m_bounds.united(box);
+        return;
+    }
 
     m_painter.save();
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -2,25 +2,59 @@
 
 #include "pictures/wmf/wmfplayback.h"
 
+#include <QImage>
 #include <QPainter>
-#include <QPicture>
 
-void WmfPlayer::play(QPainter &painter, const QRectF &target, const QRectF &frame) const
+#include <cmath>
+
+WmfWork WmfPlayer::play(QPainter &painter, const QRectF &target, const QRectF &frame, const WmfBudget &budget) const
 {
-    WmfPlayback playback(painter, target, frame, m_objectCount, true);
+    WmfPlayback playback(painter, target, frame, m_objectCount, WmfPlayback::Mode::Draw, budget);
+    if (m_frameIsBounds)
+        playback.startAtDefaultWindow();
     playback.run(m_records);
+    return playback.work();
+}
+
+namespace {
+
+// A device that paints nothing: measuring replays need a painter for the mapping and the
+// fonts' metrics only. `dpi` decides how fonts and device-sized patterns measure.
+QImage measuringDevice(double dpi)
+{
+    QImage device(1, 1, QImage::Format_RGB32);
+    const int dotsPerMetre = int(std::lround(dpi / 0.0254));
+    device.setDotsPerMeterX(dotsPerMetre);
+    device.setDotsPerMeterY(dotsPerMetre);
+    return device;
+}
+
+} // namespace
+
+WmfWork WmfPlayer::measure(const QSizeF &targetPixels, double dpi, const QRectF &frame, const WmfBudget &budget) const
+{
+    QImage device = measuringDevice(dpi);
+    QPainter painter(&device);
+    WmfPlayback playback(painter, QRectF(QPointF(0, 0), targetPixels), frame, m_objectCount, WmfPlayback::Mode::Measure,
+                         budget);
+    if (m_frameIsBounds)
+        playback.startAtDefaultWindow();
+    playback.run(m_records);
+    return playback.work();
 }
 
 QRectF WmfPlayer::drawingBounds() const
 {
-    // With a unit frame onto a unit target, logical units are recorded unchanged.
-    QPicture picture;
-    {
-        QPainter painter(&picture);
-        WmfPlayback playback(painter, QRectF(0, 0, 1, 1), QRectF(0, 0, 1, 1), m_objectCount, false);
-        playback.run(m_records);
-    }
-    return QRectF(picture.boundingRect());
+    // With a unit frame onto a unit target, logical units are measured unchanged. Screen
+    // resolution, as for a file without a placeable header.
+    QImage device = measuringDevice(96);
+    QPainter painter(&device);
+    WmfPlayback playback(painter, QRectF(0, 0, 1, 1), QRectF(0, 0, 1, 1), m_objectCount, WmfPlayback::Mode::Measure,
+                         WmfBudget());
+    playback.startAtDefaultWindow();
+    playback.trackBounds();
+    playback.run(m_records);
+    return QRectF(playback.bounds().toAlignedRect());
 }
 
 void WmfPlayback::dispatch(const WmfRecord &r)
@@ -97,18 +131,24 @@ void WmfPlayback::dispatch(const WmfRecord &r)
             m_objects.add(std::move(*object));
         break;
     case DibCreatePatternBrush:
-        if (auto object = wmfDibPatternBrushFrom(r))
-            m_objects.add(std::move(*object));
-        break;
     case CreatePatternBrush: {
-        // The slot is taken even when the pattern cannot be read, so later indices hold.
-        std::optional<WmfObject> object = wmfPatternBrushFrom(r);
-        if (!object) {
+        // Every decoded pattern may stay alive until the end (selected, saved with the
+        // device context): all of them count against the memory budget.
+        const qint64 pixels = wmfPatternBrushPixels(r);
+        m_work.bitmapPixels += pixels;
+        m_work.patternBytes += pixels * qint64(sizeof(QRgb));
+        const bool decode = withinBudget() && m_mode == Mode::Draw;
+        std::optional<WmfObject> object = r.function() == DibCreatePatternBrush ? wmfDibPatternBrushFrom(r, decode)
+                                                                                : wmfPatternBrushFrom(r, decode);
+        // A Bitmap16 pattern's slot is taken even when the pattern cannot be read, so later
+        // indices hold.
+        if (!object && r.function() == CreatePatternBrush) {
             object.emplace();
             object->kind = WmfObject::Kind::Brush;
             object->brush.style = WmfBrush::Null;
         }
-        m_objects.add(std::move(*object));
+        if (object)
+            m_objects.add(std::move(*object));
         break;
     }
     case CreateFontIndirect:
@@ -121,9 +161,12 @@ void WmfPlayback::dispatch(const WmfRecord &r)
         m_objects.add(std::move(palette));
         break;
     }
-    case CreateRegion:
-        m_objects.add(wmfRegionFrom(r));
+    case CreateRegion: {
+        WmfObject region = wmfRegionFrom(r);
+        m_work.points += region.region.size();
+        m_objects.add(std::move(region));
         break;
+    }
     case SelectObject:
         if (r.hasWords(1))
             selectObject(r.u16(0));
@@ -167,7 +210,12 @@ void WmfPlayback::dispatch(const WmfRecord &r)
     case LineTo:
         if (r.hasWords(2)) {
             const QPointF to(r.s16(1), r.s16(0));
-            if (preparePainter(true, false))
+            const QPolygonF line{m_dc.position, to};
+            const qreal halfPen = penWidthOnDevice() / 2;
+            if (m_mappingValid
+                && spendOnDevice((m_mapping * m_base).mapRect(line.boundingRect()).adjusted(-halfPen, -halfPen, halfPen, halfPen),
+                                 2, strokePixels(line))
+                && preparePainter(true, false))
                 m_painter.drawLine(m_dc.position, to);
             m_dc.position = to;
         }
@@ -199,7 +247,7 @@ void WmfPlayback::dispatch(const WmfRecord &r)
     case Pie:
     case Chord: drawArcFamily(r); break;
     case SetPixel:
-        if (r.hasWords(4) && m_mappingValid)
+        if (r.hasWords(4) && spend(QRectF(r.s16(3), r.s16(2), 1, 1), 1, 1))
             m_painter.fillRect(QRectF(r.s16(3), r.s16(2), 1, 1), wmfColour(r, 0));
         break;
     case TextOut: textOut(r); break;

@@ -1,15 +1,17 @@
 #include "pictures/wmf/wmfrecords.h"
 
+#include "pictures/wmf/littleendian.h"
+#include "pictures/wmf/wmfbudget.h"
+
 QList<WmfRecord> splitWmfRecords(QByteArrayView data, qsizetype offset, bool *complete)
 {
     QList<WmfRecord> records;
     *complete = false;
     qsizetype pos = offset;
     // A record is at least 6 bytes: a 32-bit size in words and a 16-bit function.
-    while (pos >= 0 && data.size() - pos >= 6) {
-        const auto byte = [&](qsizetype i) { return quint32(quint8(data[pos + i])); };
-        const quint32 sizeWords = byte(0) | (byte(1) << 8) | (byte(2) << 16) | (byte(3) << 24);
-        const quint16 function = quint16(byte(4) | (byte(5) << 8));
+    while (pos >= 0 && data.size() - pos >= 6 && records.size() < MaxWmfRecords) {
+        const quint32 sizeWords = LittleEndian::u32(data, pos);
+        const quint16 function = LittleEndian::u16(data, pos + 4);
         if (function == WmfFunction::Eof) {
             *complete = true;
             break;

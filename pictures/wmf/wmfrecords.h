@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/wmf/littleendian.h"
+
 #include <QByteArrayView>
 #include <QList>
 #include <QtGlobal>
@@ -92,13 +94,10 @@ public:
     // Number of whole 16-bit parameter words.
     qsizetype wordCount() const { return m_params.size() / 2; }
     bool hasWords(qsizetype count) const { return count >= 0 && count <= wordCount(); }
-    quint16 u16(qsizetype word) const { return byteAt(2 * word) | quint16(byteAt(2 * word + 1) << 8); }
+    quint16 u16(qsizetype word) const { return LittleEndian::u16(m_params, 2 * word); }
     qint16 s16(qsizetype word) const { return qint16(u16(word)); }
     quint32 u32(qsizetype word) const { return u16(word) | (quint32(u16(word + 1)) << 16); }
-    quint8 byteAt(qsizetype offset) const
-    {
-        return offset >= 0 && offset < m_params.size() ? quint8(m_params[offset]) : 0;
-    }
+    quint8 byteAt(qsizetype offset) const { return LittleEndian::u8(m_params, offset); }
     // The bytes from `offset` to the record's end; empty when `offset` is past it.
     QByteArrayView bytesFrom(qsizetype offset) const
     {
@@ -112,6 +111,6 @@ private:
 };
 
 // The records of a metafile from `offset`, each checked to lie inside `data`. Stops at EOF,
-// at a record whose size is impossible, or at the end of the data; `complete` tells whether
-// an EOF record ended the list. Bytes after EOF are ignored.
+// at a record whose size is impossible, at the end of the data, or after MaxWmfRecords
+// records; `complete` tells whether an EOF record ended the list. Bytes after EOF are ignored.
 QList<WmfRecord> splitWmfRecords(QByteArrayView data, qsizetype offset, bool *complete);

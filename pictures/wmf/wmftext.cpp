@@ -1,21 +1,12 @@
 #include "pictures/wmf/wmftext.h"
 
+#include "platform/windows1252.h"
+
 #include <QStringDecoder>
 
 #include <array>
 
 namespace {
-
-// Windows-1252 0x80..0x9F; the rest of the set is Latin-1.
-constexpr std::array<char16_t, 32> cp1252High = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-
-char16_t cp1252ToUnicode(quint8 code)
-{
-    return code >= 0x80 && code < 0xA0 ? cp1252High[code - 0x80] : char16_t(code);
-}
 
 // Symbol font 0x20..0x7E and 0xA0..0xFE.
 constexpr std::array<char16_t, 95> symbolLow = {
@@ -118,7 +109,7 @@ QList<WmfTextUnit> decodeWmfText(QByteArrayView bytes, int charset)
         }
     }
     for (char byte : bytes)
-        units.append({QString(QChar(cp1252ToUnicode(quint8(byte)))), 1});
+        units.append({QString(QChar(Windows1252::toUnicode(quint8(byte)))), 1});
     return units;
 }
 

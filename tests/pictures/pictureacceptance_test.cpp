@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString wrongType = QStringLiteral("Select a .gif, .bmp, .wmf OR .jpg file.\nTry again . . .");
@@ -107,6 +109,35 @@ TEST_F(AcceptPictureTest, UnreadableFileKeepsTheOldPictureQuietly)
     AcceptPicture(state, m_messages);
     EXPECT_EQ(state.picTemp, first);
     EXPECT_TRUE(m_messages.messages().isEmpty());
+}
+
+TEST_F(AcceptPictureTest, TheReasonAPictureWasNotLoadedIsReported)
+{
+    CalendarState state;
+    state.strSelectedFile = copySample(QStringLiteral("wmf/pillow-drawing.wmf"), QStringLiteral("first.wmf"));
+    EXPECT_FALSE(AcceptPicture(state, m_messages).problem);
+    const std::shared_ptr<const Picture> first = state.picTemp;
+
+    const QString fifo = m_dir.filePath(QStringLiteral("pipe.jpg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    state.strSelectedFile = fifo;
+    const PictureReport report = AcceptPicture(state, m_messages);
+    ASSERT_TRUE(report.problem);
+    EXPECT_EQ(*report.problem, fifo + QStringLiteral(" is not a regular file."));
+    EXPECT_EQ(state.picTemp, first);
+    EXPECT_TRUE(state.binSelPic);
+    EXPECT_TRUE(m_messages.messages().isEmpty());
+}
+
+TEST_F(AcceptPictureTest, DecoderWarningsOfALoadedPictureAreReported)
+{
+    CalendarState state;
+    state.strSelectedFile = copySample(QStringLiteral("broken/pillow-junk_jpeg_header.jpg"), QStringLiteral("junk.jpg"));
+    const PictureReport report = AcceptPicture(state, m_messages);
+    EXPECT_FALSE(report.problem);
+    EXPECT_TRUE(state.binSelPic);
+    ASSERT_EQ(report.warnings.size(), 1);
+    EXPECT_TRUE(report.warnings.first().startsWith(state.strSelectedFile + QStringLiteral(": ")));
 }
 
 TEST_F(AcceptPictureTest, RefusedNameKeepsPictureAndFlag)

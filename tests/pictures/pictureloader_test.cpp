@@ -1,6 +1,7 @@
 #include "pictures/pictureloader.h"
 
 #include "pictures/metafilepicture.h"
+#include "pictures/qtmessagecapture.h"
 #include "render/picture.h"
 #include "pictures/rasterpicture.h"
 #include "tests/support/samples.h"
@@ -13,6 +14,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <thread>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -102,6 +107,18 @@ TEST(NaturalSize, MetafileWithoutWindowTakesItsDrawingBounds)
     EXPECT_GT(size.width(), 1500);
     EXPECT_GT(size.height(), 1500);
     EXPECT_EQ(size.width() % 15, 0);
+    // And the text is drawn inside that frame, not clipped away.
+    QImage page(200, 200, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        picture->draw(painter, QRectF(0, 0, 200, 200));
+    }
+    int inked = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            inked += qGray(page.pixel(x, y)) < 128;
+    EXPECT_GT(inked, 100);
 }
 
 struct BrokenCase
@@ -209,6 +226,28 @@ TEST(RasterLoading, KindComesFromContentNotName)
     EXPECT_FALSE(error.isEmpty());
 }
 
+TEST(RasterLoading, PaletteShorterThanItsIndicesIsDrawnSafely)
+{
+    LUNARIA_REQUIRE_SAMPLES();
+    // The 16-colour RLE4 sample claiming 12 colours (biClrUsed at byte 46): Qt decodes it to
+    // a palette image whose indices run past the table, which its smooth drawing reads
+    // unchecked (the fuzzer found the crash). Loaded pictures have a colour for every index.
+    QFile sample(samplePath(QStringLiteral("pictures/bmp/bmpsuite-pal4rle.bmp")));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    QByteArray bytes = sample.readAll();
+    bytes[46] = 12;
+    QString error;
+    const auto picture = pictureFromBytes(bytes, &error);
+    ASSERT_TRUE(raster(picture)) << qPrintable(error);
+    const QImage &image = raster(picture)->image();
+    ASSERT_EQ(image.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(image.colorCount(), 256);
+    QImage page(813, 410, QImage::Format_RGB32);
+    QPainter painter(&page);
+    for (int i = 0; i < 10; ++i)
+        picture->draw(painter, QRectF(0, 0, 813, 410 - i));
+}
+
 TEST(RasterLoading, MissingFileIsRefusedWithAReason)
 {
     QString error;
@@ -286,6 +325,121 @@ TEST(RasterDrawing, FillsTheTargetRectangle)
     EXPECT_EQ(page.pixel(12, 22), qRgb(0, 0, 255));
     EXPECT_EQ(page.pixel(5, 40), qRgb(255, 255, 255));
     EXPECT_EQ(page.pixel(50, 65), qRgb(255, 255, 255));
+}
+
+// Devices never end (/dev/zero), FIFOs block in open(): neither may be read as a picture,
+// whatever name or link leads to them.
+TEST(PictureFileKind, OnlyRegularFilesAreRead)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath(QStringLiteral("pipe.jpg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString link = dir.filePath(QStringLiteral("zero.bmp"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), link));
+    const QString folder = dir.filePath(QStringLiteral("folder.gif"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString &path : {fifo, QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom"), link, folder}) {
+        SCOPED_TRACE(qPrintable(path));
+        QString error;
+        EXPECT_FALSE(loadPicture(path, &error));
+        EXPECT_EQ(error, path + QStringLiteral(" is not a regular file."));
+    }
+}
+
+TEST(PictureFileKind, ALargerFileThanTheLimitIsRefusedUnread)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge.bmp"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // Sparse: 64 MiB and one byte of nothing, on disk in no time.
+    ASSERT_TRUE(file.resize(64LL * 1024 * 1024 + 1));
+    file.close();
+    QString error;
+    EXPECT_FALSE(loadPicture(path, &error));
+    EXPECT_EQ(error, path + QStringLiteral(" is larger than 64 MiB, too large for a picture."));
+}
+
+TEST(PictureFileKind, ReasonsNameTheFile)
+{
+    LUNARIA_REQUIRE_SAMPLES();
+    for (const char *file : {"broken/TRUNCATED-pillow-hopper.half.jpg", "broken/MADE-empty.wmf", "missing.gif"}) {
+        SCOPED_TRACE(file);
+        const QString path = samplePath(QStringLiteral("pictures/") + QLatin1String(file));
+        QString error;
+        EXPECT_FALSE(loadPicture(path, &error));
+        EXPECT_TRUE(error.startsWith(path)) << qPrintable(error);
+    }
+}
+
+TEST(DecoderWarnings, AreCaughtAndPassedOnWithTheFileName)
+{
+    LUNARIA_REQUIRE_SAMPLES();
+    // Five stray bytes before a JPEG marker: libjpeg skips them and says so.
+    const QString path = samplePath(QStringLiteral("pictures/broken/pillow-junk_jpeg_header.jpg"));
+    QStringList warnings;
+    QString error;
+    testing::internal::CaptureStderr();
+    const auto picture = loadPicture(path, &error, &warnings);
+    const std::string printed = testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(picture) << qPrintable(error);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings.first().startsWith(path + QStringLiteral(": "))) << qPrintable(warnings.first());
+    EXPECT_TRUE(warnings.first().contains(QLatin1String("Corrupt JPEG data"))) << qPrintable(warnings.first());
+    EXPECT_EQ(printed.find("Corrupt JPEG"), std::string::npos) << printed;
+
+    // A clean picture has nothing to say.
+    warnings.clear();
+    ASSERT_TRUE(loadPicture(samplePath(QStringLiteral("pictures/jpg/pillow-hopper.jpg")), &error, &warnings));
+    EXPECT_TRUE(warnings.isEmpty());
+}
+
+QStringList outsideMessages;
+
+void recordOutside(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    outsideMessages.append(message);
+}
+
+TEST(DecoderWarnings, MessagesOfOtherThreadsPassThroughUntouched)
+{
+    outsideMessages.clear();
+    const QtMessageHandler before = qInstallMessageHandler(recordOutside);
+    QStringList caught;
+    {
+        const QtMessageCapture capture;
+        qWarning("decoding here");
+        std::thread other([] { qWarning("another thread"); });
+        other.join();
+        caught = capture.messages();
+    }
+    qWarning("after the capture");
+    qInstallMessageHandler(before);
+    EXPECT_EQ(caught, QStringList{QStringLiteral("decoding here")});
+    EXPECT_EQ(outsideMessages, (QStringList{QStringLiteral("another thread"), QStringLiteral("after the capture")}));
+}
+
+TEST(RasterDrawing, AReducedCopyIsMadeOncePerSize)
+{
+    QImage source(1000, 1000, QImage::Format_RGB32);
+    source.fill(Qt::darkGreen);
+    const RasterPicture picture(source, QSize(1440, 1440));
+    const auto drawOnto = [&](int side) {
+        QImage page(side, side, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        picture.draw(painter, QRectF(0, 0, side, side));
+        return page.pixel(side / 2, side / 2);
+    };
+    EXPECT_EQ(drawOnto(100), QColor(Qt::darkGreen).rgb());
+    EXPECT_EQ(drawOnto(100), QColor(Qt::darkGreen).rgb());
+    EXPECT_EQ(picture.reductionCount(), 1);
+    drawOnto(200);
+    EXPECT_EQ(picture.reductionCount(), 2);
+    // Close to its own size the image is drawn as it is.
+    drawOnto(800);
+    EXPECT_EQ(picture.reductionCount(), 2);
 }
 
 } // namespace

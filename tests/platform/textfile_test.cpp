@@ -1,7 +1,10 @@
 #include "platform/textfile.h"
 
+#include "platform/windows1252.h"
+
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -49,6 +52,23 @@ TEST(DecodeText, invalidUtf8IsWindows1252)
         SCOPED_TRACE(row.name);
         EXPECT_EQ(decodeText(row.bytes), row.text);
     }
+}
+
+// The one Windows-1252 table (text files and metafile text) against Qt's own converter, which
+// maps the five bytes the code page leaves undefined to the C1 controls, as Windows does.
+TEST(DecodeText, windows1252TableAgreesWithQtsConverterOnEveryByte)
+{
+    QStringDecoder qt("windows-1252");
+    ASSERT_TRUE(qt.isValid());
+    for (int byte = 0; byte < 256; ++byte) {
+        SCOPED_TRACE(byte);
+        const char c = char(byte);
+        qt.resetState();
+        const QString expected = qt.decode(QByteArrayView(&c, 1));
+        ASSERT_EQ(expected.size(), 1);
+        EXPECT_EQ(Windows1252::toUnicode(static_cast<unsigned char>(byte)), expected.at(0).unicode());
+    }
+    EXPECT_EQ(Windows1252::decode("\x81\x8d\x8f\x90\x9d"), QStringLiteral(u"\u0081\u008d\u008f\u0090\u009d"));
 }
 
 TEST(SplitLines, everyLineEnd)
