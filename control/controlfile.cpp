@@ -49,6 +49,12 @@ public:
         m_skipped.append({lineNumber, visibleLine(line), reason});
     }
     void setWindows1252Lines(QList<int> lines) { m_windows1252 = std::move(lines); }
+    // A picture that was not loaded (the page prints without it) or that loaded with warnings.
+    void picture(int lineNumber, const QString &text)
+    {
+        ++m_result.pictureProblems;
+        m_pictures << QStringLiteral("Line %1 of %2: %3").arg(lineNumber).arg(m_path, text);
+    }
 
     void finish()
     {
@@ -72,6 +78,7 @@ public:
                               m_windows1252.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
                               m_windows1252.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"));
         }
+        parts += m_pictures;
         if (!parts.isEmpty())
             m_messages.show(parts.join(QStringLiteral("\n\n")), applicationTitle(), MessageService::Icon::Warning);
     }
@@ -88,6 +95,7 @@ private:
     ControlFileResult &m_result;
     QList<Skipped> m_skipped;
     QList<int> m_windows1252;
+    QStringList m_pictures;
 };
 
 QString resolvePath(const QString &path, const QString &controlPath)
@@ -191,7 +199,11 @@ ControlFileResult applyControlLines(CalendarState &state, MessageService &messag
             }
         } else if (is("PIC")) {
             state.strSelectedFile = resolvePath(value, path);
-            AcceptPicture(state, messages);
+            const PictureReport picture = AcceptPicture(state, messages);
+            if (picture.problem)
+                report.picture(lineNumber, QStringLiteral("picture not drawn: ") + *picture.problem);
+            for (const QString &warning : picture.warnings)
+                report.picture(lineNumber, QStringLiteral("the picture drew with a warning: ") + warning);
         } else if (is("TOP")) {
             if (const std::optional<QString> problem = applyPictureAtTop(state, value))
                 report.skip(lineNumber, line, *problem);

@@ -15,6 +15,7 @@ struct ControlFileResult
     bool read = false;       // the file passed its type check and was read
     int skippedLines = 0;    // DTM/EFW lines reported and skipped
     int droppedNotes = 0;    // NOT lines beyond the sixth
+    int pictureProblems = 0; // PIC lines whose picture was not drawn, or drew with warnings
 };
 
 // Reads the control file named by state.strSelectedFile into the calendar. A name not

@@ -70,7 +70,7 @@ TextLines textLinesFromBytes(const QByteArray &bytes, qint64 maxBytes)
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         QString text = utf8.decode(line);
         if (utf8.hasError()) {
-            text = decodeWindows1252(line.toByteArray());
+            text = Windows1252::decode(line);
             windows1252.append(int(lines.size()) + 1);
         } else if (std::any_of(line.begin(), line.end(), [](char c) { return (c & 0x80) != 0; })) {
             utf8Letters = true;

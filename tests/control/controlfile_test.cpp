@@ -657,3 +657,21 @@ TEST_F(ControlFile, anIcsFileThatIsNoCalendarIsRefusedAtItsLine)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ControlFile, aPictureThatIsNotDrawnIsSaidWithItsLineAndTheRestIsRead)
+{
+    const QString damaged = write(QStringLiteral("damaged.bmp"), "BM not really a picture");
+    const ControlFileResult result = readText("PIC damaged.bmp\nHDR still read\n");
+    EXPECT_EQ(result.pictureProblems, 1);
+    EXPECT_FALSE(m_state.binSelPic);
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("still read"));
+    ASSERT_EQ(m_messages.messages().size(), 1);
+    const QString text = m_messages.texts().first();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Line 1 of %1: picture not drawn: ").arg(m_dir.filePath(QStringLiteral("cal.txt")))))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(damaged)) << text.toStdString();
+}
+
+} // namespace
