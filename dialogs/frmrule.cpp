@@ -151,16 +151,14 @@ void frmRule::buildControls()
     cboRegion->completer()->setCompletionMode(QCompleter::PopupCompletion);
     addRow("lblRegion", QStringLiteral("Region"), cboRegion, cboRegion);
 
-    auto *fileRow = new QWidget(this);
-    txtFile = makeEdit(fileRow, "txtFile", QStringLiteral("File"), QStringLiteral("school-terms.ics"));
-    cmdBrowse = new QPushButton(QStringLiteral("&Browse..."), fileRow);
+    txtFile = makeEdit(this, "txtFile", QStringLiteral("File"), QStringLiteral("school-terms.ics"));
+    cmdBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     cmdBrowse->setAccessibleName(QStringLiteral("Browse for the iCalendar file"));
     cmdBrowse->setAutoDefault(false);
-    auto *fileLayout = new QHBoxLayout(fileRow);
-    fileLayout->setContentsMargins(0, 0, 0, 0);
-    fileLayout->addWidget(txtFile);
-    fileLayout->addWidget(cmdBrowse);
+    auto *fileRow = new QHBoxLayout;
+    fileRow->addWidget(txtFile);
+    fileRow->addWidget(cmdBrowse);
     addRow("lblFile", QStringLiteral("File"), fileRow, txtFile);
 
     txtLabel = makeEdit(this, "txtLabel", QStringLiteral("Label"), QStringLiteral("Club meeting"));
@@ -180,19 +178,28 @@ void frmRule::buildControls()
 
 void frmRule::addRow(const char *labelName, const QString &caption, QWidget *field, QWidget *buddy)
 {
+    m_form->addRow(rowLabel(labelName, caption, buddy), field);
+}
+
+void frmRule::addRow(const char *labelName, const QString &caption, QLayout *field, QWidget *buddy)
+{
+    m_form->addRow(rowLabel(labelName, caption, buddy), field);
+}
+
+QLabel *frmRule::rowLabel(const char *labelName, const QString &caption, QWidget *buddy)
+{
+    // The label is the field's sibling, which is where screen readers look for it.
     auto *label = new QLabel(withMnemonic(caption), this);
     label->setObjectName(QLatin1String(labelName));
     label->setBuddy(buddy);
-    m_form->addRow(label, field);
     m_fieldWidgets.insert(caption, buddy);
-    m_rowFields.insert(caption, field);
+    m_rows.insert(caption, m_form->rowCount());
+    return label;
 }
 
-QWidget *frmRule::dateField(QLineEdit *edit, const QString &caption, bool appends)
+QLayout *frmRule::dateField(QLineEdit *edit, const QString &caption, bool appends)
 {
-    auto *row = new QWidget(this);
-    edit->setParent(row);
-    auto *pick = new QToolButton(row);
+    auto *pick = new QToolButton(this);
     pick->setObjectName(edit->objectName() + QStringLiteral("Pick"));
     pick->setText(QStringLiteral("..."));
     pick->setAccessibleName(QStringLiteral("Pick the %1 from a calendar").arg(caption.toLower()));
@@ -227,17 +234,16 @@ QWidget *frmRule::dateField(QLineEdit *edit, const QString &caption, bool append
     });
     connect(calendar, &QCalendarWidget::clicked, calendar, &QCalendarWidget::activated);
 
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(edit);
-    layout->addWidget(pick);
+    auto *row = new QHBoxLayout;
+    row->addWidget(edit);
+    row->addWidget(pick);
     return row;
 }
 
 void frmRule::cboKind_Change()
 {
     const QStringList shown = captionsOfKind(RuleKind(cboKind->currentData().toInt()));
-    for (auto it = m_rowFields.cbegin(); it != m_rowFields.cend(); ++it) {
+    for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it) {
         if (it.key() != QLatin1String("Kind") && it.key() != QLatin1String("Label"))
             m_form->setRowVisible(it.value(), shown.contains(it.key()));
     }

@@ -11,6 +11,8 @@
 class MessageService;
 class QComboBox;
 class QFormLayout;
+class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -48,8 +50,11 @@ private:
     void buildControls();
     // A date field and the button that opens its calendar; `appends` adds the picked date
     // to a comma-separated list instead of replacing the text.
-    QWidget *dateField(QLineEdit *edit, const QString &caption, bool appends);
+    QLayout *dateField(QLineEdit *edit, const QString &caption, bool appends);
     void addRow(const char *labelName, const QString &caption, QWidget *field, QWidget *buddy);
+    void addRow(const char *labelName, const QString &caption, QLayout *field, QWidget *buddy);
+    // The label of the form's next row, `buddy` being the widget it names.
+    QLabel *rowLabel(const char *labelName, const QString &caption, QWidget *buddy);
     RuleFields fields() const;
 
     MessageService &m_messages;
@@ -58,9 +63,9 @@ private:
     MarkRule m_rule;
     QFormLayout *m_form = nullptr;
     // The focusable widget of each field, by its caption, for pointing at a wrong one; and
-    // the widget that holds the field's row (the edit with its calendar button).
+    // the row of the form that holds it.
     QHash<QString, QWidget *> m_fieldWidgets;
-    QHash<QString, QWidget *> m_rowFields;
+    QHash<QString, int> m_rows;
 
     QComboBox *cboKind = nullptr;
     QComboBox *cboOrdinal = nullptr;
