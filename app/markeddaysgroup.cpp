@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace {
 
 constexpr int SwatchSide = 14; // pixels, the height of a line of the list's text
@@ -24,19 +26,23 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-// The category's colour with a thin dark edge, or an empty square that keeps the rows'
-// texts aligned.
-QIcon swatch(const CalendarState &state, const RuleResult &result)
+// The swatch of each category, its colour with a thin dark edge, and last an empty square
+// that keeps the texts of rows without a colour aligned.
+std::array<QIcon, MarkCategories + 1> swatches(const CalendarState &state)
 {
-    QPixmap pixmap(SwatchSide, SwatchSide);
-    pixmap.fill(Qt::transparent);
-    if (result.status == RuleResult::Status::Marked) {
-        QPainter painter(&pixmap);
-        painter.fillRect(pixmap.rect(), QColor::fromRgb(markColour(state, result.category)));
-        painter.setPen(Qt::darkGray);
-        painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    std::array<QIcon, MarkCategories + 1> icons;
+    for (int category = 0; category <= MarkCategories; ++category) {
+        QPixmap pixmap(SwatchSide, SwatchSide);
+        pixmap.fill(Qt::transparent);
+        if (category < MarkCategories) {
+            QPainter painter(&pixmap);
+            painter.fillRect(pixmap.rect(), QColor::fromRgb(markColour(state, category)));
+            painter.setPen(Qt::darkGray);
+            painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+        }
+        icons[size_t(category)] = QIcon(pixmap);
     }
-    return QIcon(pixmap);
+    return icons;
 }
 
 } // namespace
@@ -91,6 +97,7 @@ void MarkedDaysGroup::showRules(const CalendarState &state)
 {
     const int chosen = currentRule();
     const QColor greyed = palette().color(QPalette::Disabled, QPalette::Text);
+    const std::array<QIcon, MarkCategories + 1> icons = swatches(state);
     lstMarkedDays->clear();
     for (size_t i = 0; i < state.rules.size(); ++i) {
         const MarkRule &rule = state.rules[i];
@@ -98,7 +105,8 @@ void MarkedDaysGroup::showRules(const CalendarState &state)
         const QString words = describeRule(rule);
         QString text = rule.label.isEmpty() ? words : QStringLiteral("%1: %2").arg(rule.label, words);
         const QString reason = unmarkedReason(result, state.txtYear);
-        auto *item = new QListWidgetItem(swatch(state, result), QString(), lstMarkedDays);
+        const bool marked = result.status == RuleResult::Status::Marked;
+        auto *item = new QListWidgetItem(icons[size_t(marked ? result.category : MarkCategories)], QString(), lstMarkedDays);
         if (!reason.isEmpty()) {
             text += QStringLiteral(" (%1)").arg(reason);
             item->setForeground(greyed);
