@@ -98,4 +98,21 @@ TEST_F(MarkedDays, ButtonsActOnTheChosenRuleWhereTheyCan)
     EXPECT_EQ(window->windowTitle(), "Untitled* - Print Yearly Calenader");
 }
 
+TEST_F(MarkedDays, ImportICalendarAddsARuleForTheChosenFile)
+{
+    iCalendarAnswer = QStringLiteral(LUNARIA_SOURCE_DIR "/examples/club.txt"); // any existing file
+    child<QAction>("mnuImportICalendar")->trigger();
+    ASSERT_EQ(window->state().rules.size(), 1u);
+    EXPECT_EQ(window->state().rules.front().kind, RuleKind::ICalendar);
+    EXPECT_EQ(window->state().rules.front().source, iCalendarAnswer);
+    EXPECT_EQ(list()->currentRow(), 0);
+
+    iCalendarAnswer = dir.filePath(QStringLiteral("gone.ics"));
+    child<QAction>("mnuImportICalendar")->trigger();
+    EXPECT_EQ(window->state().rules.size(), 1u);
+    ASSERT_EQ(messages.texts().size(), 1);
+    const QString message = messages.texts().first();
+    EXPECT_TRUE(message.contains(QLatin1String("gone.ics\" is not a file"))) << message.toStdString();
+}
+
 } // namespace
