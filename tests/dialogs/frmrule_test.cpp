@@ -3,7 +3,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -136,17 +135,6 @@ TEST_F(RuleDialog, ShowsARuleAndCancelKeepsIt)
     QTest::mouseClick(child<QPushButton>("cmdCancel"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(dialog.rule(), rule);
-}
-
-TEST_F(RuleDialog, ADatePickedFromTheCalendarIsAddedToTheDates)
-{
-    chooseKind(QStringLiteral("Single dates"));
-    auto *dates = child<QLineEdit>("txtDates");
-    dates->setText(QStringLiteral("--03-05"));
-    auto *calendar = child<QWidget>("txtDatesPick")->findChild<QCalendarWidget *>();
-    ASSERT_NE(calendar, nullptr);
-    Q_EMIT calendar->activated(QDate(2027, 7, 14));
-    EXPECT_EQ(dates->text(), "--03-05, 2027-07-14");
 }
 
 } // namespace

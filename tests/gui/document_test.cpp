@@ -91,18 +91,6 @@ TEST_F(Document, TheTitleNamesTheFileAndMarksUnsavedChanges)
     EXPECT_TRUE(messages.messages().isEmpty()) << messages.texts().join('|').toStdString();
 }
 
-TEST_F(Document, SaveAsRefusesANameThatIsNoControlFileName)
-{
-    QTest::keyClicks(child<QLineEdit>("txtHeader"), "Club");
-    controlFileAnswer = dir.filePath(QStringLiteral("club.TXT"));
-    trigger("mnuSaveControlFileAs");
-    ASSERT_EQ(messages.texts().size(), 1);
-    EXPECT_TRUE(messages.texts().first().contains(QLatin1String("Save Control File")));
-    EXPECT_TRUE(messages.texts().first().contains(QLatin1String("must end in \".txt\" (lower case)")));
-    EXPECT_FALSE(QFile::exists(controlFileAnswer));
-    EXPECT_EQ(title(), "Untitled* - " + Caption);
-}
-
 TEST_F(Document, AnUnchangedCalendarClosesWithoutAsking)
 {
     EXPECT_TRUE(window->close());

@@ -106,13 +106,9 @@ TEST_F(MarkedDays, ImportICalendarAddsARuleForTheChosenFile)
     EXPECT_EQ(window->state().rules.front().kind, RuleKind::ICalendar);
     EXPECT_EQ(window->state().rules.front().source, iCalendarAnswer);
     EXPECT_EQ(list()->currentRow(), 0);
-
-    iCalendarAnswer = dir.filePath(QStringLiteral("gone.ics"));
+    iCalendarAnswer.clear(); // cancelled
     child<QAction>("mnuImportICalendar")->trigger();
     EXPECT_EQ(window->state().rules.size(), 1u);
-    ASSERT_EQ(messages.texts().size(), 1);
-    const QString message = messages.texts().first();
-    EXPECT_TRUE(message.contains(QLatin1String("gone.ics\" is not a file"))) << message.toStdString();
 }
 
 } // namespace
