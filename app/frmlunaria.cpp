@@ -1,19 +1,30 @@
 #include "app/frmlunaria.h"
 
+#include "app/markeddaysgroup.h"
 #include "app/splashlogo.h"
 #include "control/controlfile.h"
+#include "control/controlwriter.h"
+#include "control/ruleedit.h"
 #include "dialogs/frmfindfiles.h"
+#include "dialogs/frmrule.h"
 #include "dialogs/frmselectprt.h"
 #include "dialogs/fontchooser.h"
+#include "layout/dayrules.h"
+#include "layout/markrules.h"
+#include "platform/localedates.h"
 #include "platform/messages.h"
 #include "devices/pdfdevice.h"
 #include "devices/printers.h"
 #include "platform/usererror.h"
 #include "pictures/pictureacceptance.h"
+#include "print/composepage.h"
 #include "print/preview.h"
 #include "print/printjob.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMouseEvent>
 #include <QPageLayout>
 #include <QPixmap>
 #include <QCoreApplication>
@@ -30,9 +41,11 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStringList>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <stdexcept>
 
 QString helpText()
 {
@@ -80,6 +93,29 @@ void showText(QLineEdit *edit, const QString &text)
     if (edit->text() != text)
         edit->setText(text);
 }
+
+constexpr double TwipsPerInch = 1440;
+
+// The rule that marks the days of an iCalendar file, as the rule dialog would make it.
+MarkRule iCalendarRule(const QString &path)
+{
+    RuleFields fields;
+    fields.kind = RuleKind::ICalendar;
+    fields.file = path;
+    const std::variant<MarkRule, FieldError> rule = ruleFromFields(fields);
+    if (const FieldError *error = std::get_if<FieldError>(&rule))
+        throw UserError(error->message);
+    return std::get<MarkRule>(rule);
+}
+
+// The day the calendar pop-ups of the rule dialog open at: today's date in the calendar's
+// year, or 1 January where that day does not exist.
+QDate dayInCalendarYear(const CalendarState &state, QDate today)
+{
+    const int year = yearFromText(state.txtYear).value_or(qint16(today.year()));
+    const QDate day(year, today.month(), today.day());
+    return day.isValid() ? day : QDate(year, 1, 1);
+}
 }
 
 frmLunaria::frmLunaria(const LunariaServices &services, QWidget *parent)
@@ -91,6 +127,7 @@ frmLunaria::frmLunaria(const LunariaServices &services, QWidget *parent)
     setWindowIcon(QIcon(drawLunariaLogo(QSize(64, 64))));
     buildControls();
     Form_Load();
+    m_saved.markSaved(m_state);
     refreshWidgets();
     connectEdits();
 }
@@ -200,19 +237,26 @@ void frmLunaria::buildControls()
     m_previewTimer->setInterval(150);
     connect(m_previewTimer, &QTimer::timeout, this, &frmLunaria::drawPreview);
 
+    picPreview->installEventFilter(this);
+    picPreview->setToolTip(QStringLiteral("Click a day to mark it"));
+
+    m_markedDays = new MarkedDaysGroup(central);
+
     auto *outer = new QHBoxLayout(central);
     outer->addLayout(column, 0);
+    outer->addWidget(m_markedDays, 0);
     outer->addWidget(picPreview, 1);
 
-    // Keyboard order follows the form top to bottom, then the buttons left to right.
-    QWidget *order[] = {txtYear, txtCopies, txtHeader, txtMessage[0], txtMessage[1], txtMessage[2], txtMessage[3],
-                        txtMessage[4], txtMessage[5], chkFullPicture, cmdYrFont, cmdHdrFont, cmdAdrFont, cmdMsgFont,
-                        cmdCalendarFont, cmdPickPic, cmdReadControls, cmdSelPrinter, cmdPrint, cmdExit};
-    for (size_t i = 1; i < std::size(order); ++i)
+    // Keyboard order follows the form top to bottom, then the buttons left to right, then
+    // the marked days beside them.
+    QList<QWidget *> order = {txtYear, txtCopies, txtHeader, txtMessage[0], txtMessage[1], txtMessage[2], txtMessage[3],
+                              txtMessage[4], txtMessage[5], chkFullPicture, cmdYrFont, cmdHdrFont, cmdAdrFont, cmdMsgFont,
+                              cmdCalendarFont, cmdPickPic, cmdReadControls, cmdSelPrinter, cmdPrint, cmdExit};
+    order += m_markedDays->tabOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    buildMenus();
 
     connect(cmdYrFont, &QPushButton::clicked, this, &frmLunaria::cmdYrFont_Click);
     connect(cmdHdrFont, &QPushButton::clicked, this, &frmLunaria::cmdHdrFont_Click);
@@ -224,21 +268,70 @@ void frmLunaria::buildControls()
     connect(cmdSelPrinter, &QPushButton::clicked, this, &frmLunaria::cmdSelPrinter_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmLunaria::cmdPrint_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmLunaria::cmdExit_Click);
+    connect(m_markedDays, &MarkedDaysGroup::addRequested, this, &frmLunaria::cmdAddRule_Click);
+    connect(m_markedDays, &MarkedDaysGroup::editRequested, this, &frmLunaria::cmdEditRule_Click);
+    connect(m_markedDays, &MarkedDaysGroup::removeRequested, this, &frmLunaria::cmdRemoveRule_Click);
+    connect(m_markedDays, &MarkedDaysGroup::moveRequested, this, &frmLunaria::cmdMoveRule_Click);
+}
+
+void frmLunaria::buildMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    auto add = [this](QAction *&action, const char *name, const QString &text, const QKeySequence &keys) {
+        action = mnuFile->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+    };
+    add(mnuNewCalendar, "mnuNewCalendar", QStringLiteral("&New Calendar"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    add(mnuSelectControlFile, "mnuSelectControlFile", QStringLiteral("&Select Control File..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    add(mnuSaveControlFile, "mnuSaveControlFile", QStringLiteral("Save &Control File"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    add(mnuSaveControlFileAs, "mnuSaveControlFileAs", QStringLiteral("Save Control File &As..."),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    add(mnuImportICalendar, "mnuImportICalendar", QStringLiteral("&Import iCalendar..."), QKeySequence());
+    mnuFile->addSeparator();
+    add(mnuDone, "mnuDone", QStringLiteral("&Done"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+
+    connect(mnuNewCalendar, &QAction::triggered, this, &frmLunaria::mnuNewCalendar_Click);
+    connect(mnuSelectControlFile, &QAction::triggered, this, &frmLunaria::cmdReadControls_Click);
+    connect(mnuSaveControlFile, &QAction::triggered, this, &frmLunaria::mnuSaveControlFile_Click);
+    connect(mnuSaveControlFileAs, &QAction::triggered, this, &frmLunaria::mnuSaveControlFileAs_Click);
+    connect(mnuImportICalendar, &QAction::triggered, this, &frmLunaria::mnuImportICalendar_Click);
+    connect(mnuDone, &QAction::triggered, this, &frmLunaria::cmdExit_Click);
     connect(mnuHelp, &QAction::triggered, this, &frmLunaria::mnuHelp_Click);
 }
 
 void frmLunaria::connectEdits()
 {
     // The widgets write every edit straight into the state, which commands then read.
-    connect(txtYear, &QLineEdit::textChanged, this, [this](const QString &t) { m_state.txtYear = t; });
+    connect(txtYear, &QLineEdit::textChanged, this, &frmLunaria::yearEdited);
     connect(txtHeader, &QLineEdit::textChanged, this, [this](const QString &t) { m_state.txtHeader = t; });
     connect(txtCopies, &QLineEdit::textChanged, this, [this](const QString &t) { m_state.txtCopies = t; });
     for (int i = 0; i < 6; ++i)
         connect(txtMessage[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_state.txtMessage[i] = t; });
     connect(chkFullPicture, &QCheckBox::toggled, this, [this](bool on) { m_state.chkFullPicture = on; });
-    for (QLineEdit *edit : findChildren<QLineEdit *>())
+    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
         connect(edit, &QLineEdit::textChanged, this, &frmLunaria::schedulePreview);
+        connect(edit, &QLineEdit::textChanged, this, &frmLunaria::updateTitle);
+    }
     connect(chkFullPicture, &QCheckBox::toggled, this, &frmLunaria::schedulePreview);
+    connect(chkFullPicture, &QCheckBox::toggled, this, &frmLunaria::updateTitle);
+}
+
+void frmLunaria::yearEdited(const QString &text)
+{
+    // The marks follow the year: the same rules fall on other days in another year.
+    m_state.txtYear = text;
+    refreshMarks(m_state);
+    m_markedDays->showRules(m_state);
+}
+
+void frmLunaria::updateTitle()
+{
+    setWindowTitle(documentWindowTitle(m_state, isModified()));
 }
 
 void frmLunaria::refreshWidgets()
@@ -261,6 +354,8 @@ void frmLunaria::refreshWidgets()
     cmdAdrFont->setToolTip(fontTip.arg(m_state.strAddressFont));
     cmdMsgFont->setToolTip(fontTip.arg(m_state.strMessageFont));
     cmdCalendarFont->setToolTip(fontTip.arg(m_state.strCalendarFont));
+    m_markedDays->showRules(m_state);
+    updateTitle();
     schedulePreview();
     update();
 }
@@ -352,7 +447,7 @@ void frmLunaria::Form_Activate()
         if (pending == PendingPicture)
             runCommand(QStringLiteral("Select Picture"), [this] { AcceptPicture(m_state, *m_services.messages); });
         else if (pending == PendingControlFile)
-            runCommand(QStringLiteral("Select Control File"), [this] { ReadControlFile(m_state, *m_services.messages); });
+            readControlFile();
     }
     refreshWidgets();
 }
@@ -371,7 +466,8 @@ void frmLunaria::drawPreview()
         // Draw at the resolution the label shows it at, so the preview stays sharp.
         const QRectF page = pdfPageLayout().paintRect(QPageLayout::Inch);
         const double dpi = std::min(room.width() / page.width(), room.height() / page.height());
-        m_preview = renderPreview(m_state, dpi * devicePixelRatioF());
+        m_previewDpi = dpi * devicePixelRatioF();
+        m_preview = renderPreview(m_state, m_previewDpi);
         QPixmap pixmap = QPixmap::fromImage(m_preview);
         pixmap.setDevicePixelRatio(devicePixelRatioF());
         picPreview->setPixmap(pixmap);
@@ -465,10 +561,12 @@ void frmLunaria::cmdPrint_Click()
 
 void frmLunaria::cmdExit_Click()
 {
+    // Closing asks about unsaved changes first; "Cancel" there keeps everything open.
+    if (!close())
+        return;
     delete m_finder.data();
     if (m_printerChooser)
         m_printerChooser->close();
-    close();
     // Choosers may still be open; "Done" ends the program all the same.
     QCoreApplication::quit();
 }
@@ -476,4 +574,199 @@ void frmLunaria::cmdExit_Click()
 void frmLunaria::mnuHelp_Click()
 {
     m_services.messages->show(helpText(), QStringLiteral(" Calendar Help"), MessageService::Icon::Information);
+}
+
+void frmLunaria::closeEvent(QCloseEvent *event)
+{
+    if (offerToSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void frmLunaria::mnuNewCalendar_Click()
+{
+    if (!offerToSave())
+        return;
+    m_state = loadDefaults(m_services.today);
+    m_saved.markSaved(m_state);
+    refreshWidgets();
+}
+
+void frmLunaria::mnuSaveControlFile_Click()
+{
+    saveDocument(m_state.documentFile);
+}
+
+void frmLunaria::mnuSaveControlFileAs_Click()
+{
+    saveDocument(QString());
+}
+
+void frmLunaria::mnuImportICalendar_Click()
+{
+    const QString path = m_services.askICalendarFile ? m_services.askICalendarFile(QString()) : QString();
+    if (!path.isEmpty())
+        changeRules(QStringLiteral("Import iCalendar"), [&] {
+            m_state.rules.push_back(iCalendarRule(path));
+            return int(m_state.rules.size()) - 1;
+        });
+}
+
+void frmLunaria::readControlFile()
+{
+    // A file's rules are added to those already here. An unchanged calendar becomes the
+    // file's; one with changes of its own keeps them as changes, to be saved or not.
+    const bool hadChanges = isModified();
+    ControlFileResult result;
+    runCommand(QStringLiteral("Select Control File"), [&] { result = ReadControlFile(m_state, *m_services.messages); });
+    if (result.read && !hadChanges)
+        m_saved.markSaved(m_state);
+    updateTitle();
+}
+
+bool frmLunaria::saveDocument(const QString &path)
+{
+    QString target = path;
+    if (target.isEmpty()) {
+        const QString suggested = m_state.documentFile.isEmpty() ? QDir::current().filePath(QStringLiteral("calendar.txt"))
+                                                                  : m_state.documentFile;
+        target = m_services.askControlFilePath ? m_services.askControlFilePath(suggested) : QString();
+        if (target.isEmpty())
+            return false;
+    }
+    if (!runCommand(QStringLiteral("Save Control File"), [&] { SaveControlFile(m_state, target); }))
+        return false;
+    m_saved.markSaved(m_state);
+    updateTitle();
+    statusBar()->showMessage(QStringLiteral("Saved as %1; printing lists the marked days in %2")
+                                 .arg(QDir::toNativeSeparators(m_state.documentFile),
+                                      QDir::toNativeSeparators(m_state.strListFile)),
+                             10000);
+    return true;
+}
+
+bool frmLunaria::offerToSave()
+{
+    if (!isModified())
+        return true;
+    enum Choice { Save, DontSave, Cancel };
+    const int choice = m_services.messages->ask(QStringLiteral("Save changes to %1?").arg(documentName(m_state)),
+                                                applicationTitle(),
+                                                {QStringLiteral("Save"), QStringLiteral("Don't Save"), QStringLiteral("Cancel")});
+    if (choice == Save)
+        return saveDocument(m_state.documentFile);
+    return choice == DontSave;
+}
+
+void frmLunaria::changeRules(const QString &name, const std::function<int()> &change)
+{
+    int row = -1;
+    if (!runCommand(name, [&] {
+            row = change();
+            refreshMarks(m_state);
+        }))
+        return;
+    m_markedDays->setCurrentRule(row);
+    // A rule's marks show at once; the delay of the preview is for typing.
+    m_previewTimer->stop();
+    drawPreview();
+}
+
+void frmLunaria::cmdAddRule_Click()
+{
+    openRuleDialog(-1, MarkRule{});
+}
+
+void frmLunaria::cmdEditRule_Click(int row)
+{
+    if (row >= 0 && size_t(row) < m_state.rules.size())
+        openRuleDialog(row, m_state.rules[size_t(row)]);
+}
+
+void frmLunaria::cmdRemoveRule_Click(int row)
+{
+    changeRules(QStringLiteral("Remove Rule"), [&] {
+        if (row < 0 || size_t(row) >= m_state.rules.size())
+            throw std::out_of_range("no rule in that row");
+        m_state.rules.erase(m_state.rules.begin() + row);
+        return std::min(row, int(m_state.rules.size()) - 1);
+    });
+}
+
+void frmLunaria::cmdMoveRule_Click(int row, int to)
+{
+    changeRules(QStringLiteral("Move Rule"), [&] {
+        std::swap(m_state.rules.at(size_t(row)), m_state.rules.at(size_t(to)));
+        return to;
+    });
+}
+
+void frmLunaria::openRuleDialog(int index, const MarkRule &rule)
+{
+    auto *dialog = new frmRule(*m_services.messages, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setRule(rule);
+    dialog->setDefaultDate(dayInCalendarYear(m_state, m_services.today));
+    if (m_services.askICalendarFile)
+        dialog->setFileChooser(m_services.askICalendarFile);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, index] { ruleAccepted(index, dialog->rule()); });
+    dialog->open();
+}
+
+void frmLunaria::ruleAccepted(int index, const MarkRule &rule)
+{
+    if (index < 0)
+        changeRules(QStringLiteral("Add Rule"), [&] {
+            m_state.rules.push_back(rule);
+            return int(m_state.rules.size()) - 1;
+        });
+    else
+        changeRules(QStringLiteral("Edit Rule"), [&] {
+            m_state.rules.at(size_t(index)) = rule;
+            return index;
+        });
+}
+
+bool frmLunaria::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == picPreview && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton)
+            if (const std::optional<QDate> day = previewDayAt(mouse->position().toPoint()))
+                offerRuleForDay(*day);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+std::optional<QDate> frmLunaria::previewDayAt(QPoint position) const
+{
+    if (m_preview.isNull() || m_previewDpi <= 0)
+        return std::nullopt;
+    // The label centres the image, shown at its device pixel ratio; the image is the
+    // printable area, whose corner is the origin of the page's twips.
+    const qreal ratio = devicePixelRatioF();
+    const QSize shown = (QSizeF(m_preview.size()) / ratio).toSize();
+    const QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, shown, picPreview->contentsRect());
+    const QPointF inches = QPointF(position - placed.topLeft()) * ratio / m_previewDpi;
+    return dayAtPagePoint(m_state, inches * TwipsPerInch);
+}
+
+void frmLunaria::offerRuleForDay(QDate day)
+{
+    if (const std::optional<size_t> marking = ruleMarkingDay(m_state, day)) {
+        enum Choice { Edit, AddNew, Cancel };
+        const int choice = m_services.messages->ask(
+            QStringLiteral("Edit the rule that marks %1 %2?").arg(day.day()).arg(monthName(day.month())), applicationTitle(),
+            {QStringLiteral("Edit"), QStringLiteral("Add New"), QStringLiteral("Cancel")});
+        if (choice == Edit)
+            openRuleDialog(int(*marking), m_state.rules[*marking]);
+        if (choice != AddNew)
+            return;
+    }
+    MarkRule single;
+    single.kind = RuleKind::Dates;
+    single.dates = {RuleDate::full(std::chrono::year{day.year()} / std::chrono::month{unsigned(day.month())} /
+                                   std::chrono::day{unsigned(day.day())})};
+    openRuleDialog(-1, single);
 }

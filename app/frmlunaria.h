@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/calendardocument.h"
 #include "model/calendarstate.h"
 
 #include <QImage>
@@ -8,8 +9,10 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class FontChooser;
+class MarkedDaysGroup;
 class MessageService;
 class OutputDevices;
 class frmFindFiles;
@@ -18,6 +21,7 @@ class QTimer;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QVBoxLayout;
 
@@ -28,6 +32,10 @@ struct LunariaServices
     FontChooser *fonts = nullptr;
     OutputDevices *devices = nullptr;
     QDate today = QDate::currentDate();
+    // Ask for a file through the desktop's file dialog, starting at `suggested`; an empty
+    // answer is a cancel. Where to save the control file, and which iCalendar file to read.
+    std::function<QString(const QString &suggested)> askControlFilePath;
+    std::function<QString(const QString &suggested)> askICalendarFile;
 };
 
 // The main window: shows the calendar's state, lets the user edit it, and runs every command.
@@ -53,9 +61,14 @@ public:
     frmFindFiles &finder();
     // The page preview beside the form, as last drawn.
     QImage previewImage() const { return m_preview; }
+    // The calendar has changes its control file does not hold (the title shows a "*").
+    bool isModified() const { return m_saved.isModified(m_state); }
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Offers to save a modified calendar first; "Cancel" keeps the window open.
+    void closeEvent(QCloseEvent *event) override;
 
 private Q_SLOTS:
     void cmdYrFont_Click();
@@ -69,11 +82,38 @@ private Q_SLOTS:
     void cmdPrint_Click();
     void cmdExit_Click();
     void mnuHelp_Click();
+    void mnuNewCalendar_Click();
+    void mnuSaveControlFile_Click();
+    void mnuSaveControlFileAs_Click();
+    void mnuImportICalendar_Click();
+    void cmdAddRule_Click();
+    void cmdEditRule_Click(int row);
+    void cmdRemoveRule_Click(int row);
+    void cmdMoveRule_Click(int row, int to);
 
 private:
     void Form_Load();
     void buildControls();
+    void buildMenus();
     void connectEdits();
+    void yearEdited(const QString &text);
+    void updateTitle();
+    // The calendar's document: reading, saving, and setting it aside for another.
+    void readControlFile();
+    // Saves to `path`, or asks where when it is empty. False when cancelled or failed.
+    bool saveDocument(const QString &path);
+    // True when the calendar may be set aside: unmodified, saved, or "Don't Save".
+    bool offerToSave();
+    // Runs `change` on the rules as the command `name`, then works out the marks and shows
+    // them at once; `change` returns the row to choose in the list afterwards.
+    void changeRules(const QString &name, const std::function<int()> &change);
+    // The rule dialog, modal over the window, showing `rule`; OK replaces rule `index` or,
+    // for -1, adds the rule at the end.
+    void openRuleDialog(int index, const MarkRule &rule);
+    void ruleAccepted(int index, const MarkRule &rule);
+    std::optional<QDate> previewDayAt(QPoint position) const;
+    // A day clicked in the preview: a new rule for that date, or the rule that marks it.
+    void offerRuleForDay(QDate day);
     // The face name chosen in the font dialog; "Cancel" when cancelled, empty (after a
     // message) when no printer was chosen since the last print.
     QString SelFontName(const QString &current = QString());
@@ -108,10 +148,20 @@ private:
     QPushButton *cmdPrint = nullptr;
     QPushButton *cmdExit = nullptr;
     QAction *mnuHelp = nullptr;
+    QMenu *mnuFile = nullptr;
+    QAction *mnuNewCalendar = nullptr;
+    QAction *mnuSelectControlFile = nullptr;
+    QAction *mnuSaveControlFile = nullptr;
+    QAction *mnuSaveControlFileAs = nullptr;
+    QAction *mnuImportICalendar = nullptr;
+    QAction *mnuDone = nullptr;
+    MarkedDaysGroup *m_markedDays = nullptr;
+    SavedText m_saved;
     QLabel *lblPictureName = nullptr;
     QLabel *picPreview = nullptr;
     QTimer *m_previewTimer = nullptr;
     QImage m_preview;
+    double m_previewDpi = 0;   // device pixels per inch of m_preview
     QPointer<frmFindFiles> m_finder;
     QPointer<frmSelectPrt> m_printerChooser;
     QLabel *lblDevice = nullptr;

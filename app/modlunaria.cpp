@@ -8,6 +8,27 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+namespace {
+
+// The desktop's save dialog for a control file: a name typed without an extension gets
+// ".txt", and replacing a file is confirmed.
+QString askControlFilePath(QWidget *parent, const QString &suggested)
+{
+    QFileDialog dialog(parent, QStringLiteral("Save Control File"), suggested, QStringLiteral("Control files (*.txt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(suggested);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString askICalendarFile(QWidget *parent, const QString &suggested)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Import iCalendar"), suggested,
+                                        QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+}
+
+} // namespace
+
 modLunaria::modLunaria(LunariaServices services, int splashMs)
 {
     m_splash = new frmLunariaSplash(splashMs);
@@ -34,6 +55,11 @@ modLunaria::modLunaria(LunariaServices services, int splashMs)
         m_fonts = std::make_unique<QtFontChooser>();
         services.fonts = m_fonts.get();
     }
+    // The file dialogs sit over the main window, made below and kept as long as this.
+    if (!services.askControlFilePath)
+        services.askControlFilePath = [this](const QString &suggested) { return askControlFilePath(m_main.get(), suggested); };
+    if (!services.askICalendarFile)
+        services.askICalendarFile = [this](const QString &suggested) { return askICalendarFile(m_main.get(), suggested); };
     Printers *printers = nullptr;
     if (!services.devices) {
         auto owned = std::make_unique<Printers>();

@@ -1,13 +1,13 @@
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
-// Every benchmark program draws text, which needs a Qt application; offscreen, so the
-// benchmarks run on machines without a display.
+// Every benchmark program draws text, which needs a Qt application, and some fill the
+// window's widgets; offscreen, so the benchmarks run on machines without a display.
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -26,6 +26,9 @@ protected:
     QTemporaryDir dir;
     QString savedFolder;
     QString pdfAnswer;        // what the save dialog answers; empty = cancelled
+    QString controlFileAnswer; // what the control file's save dialog answers; empty = cancelled
+    QStringList controlFileSuggestions; // what it was asked with, one entry a use
+    QString iCalendarAnswer;  // what the iCalendar file dialog answers
     std::unique_ptr<frmLunaria> window;
 
     void SetUp() override
@@ -43,6 +46,11 @@ protected:
         services.fonts = &fonts;
         services.devices = &printers;
         services.today = QDate(2026, 12, 8);
+        services.askControlFilePath = [this](const QString &suggested) {
+            controlFileSuggestions << suggested;
+            return controlFileAnswer;
+        };
+        services.askICalendarFile = [this](const QString &) { return iCalendarAnswer; };
         window = std::make_unique<frmLunaria>(services);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

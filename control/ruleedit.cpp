@@ -1,0 +1,218 @@
+#include "control/ruleedit.h"
+
+#include "control/rulelines.h"
+#include "layout/holidays.h"
+#include "layout/markrules.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+
+using namespace std::chrono;
+
+namespace {
+
+FieldError fieldError(const QString &field, const QString &reason)
+{
+    return {field, QStringLiteral("%1: %2").arg(field, reason)};
+}
+
+QString notADate(const QString &text)
+{
+    return QStringLiteral("\"%1\" is not a date. Type it as 2027-03-05, as your locale writes dates, "
+                          "or pick it from the calendar.")
+        .arg(text);
+}
+
+// A date field of the dialog; `field` names it in the error.
+std::variant<RuleDate, FieldError> dateField(const QString &field, const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return fieldError(field, QStringLiteral("the date is missing."));
+    if (const std::optional<RuleDate> date = parseRuleDate(trimmed))
+        return *date;
+    return fieldError(field, notADate(trimmed));
+}
+
+// The region code a choice names: "Bavaria (DE-BY)", "DE-BY" or "Bavaria".
+std::optional<QString> regionCode(const QString &text)
+{
+    static const QRegularExpression inParentheses(QStringLiteral("\\(([A-Za-z0-9-]+)\\)\\s*$"));
+    const QString trimmed = text.trimmed();
+    const QRegularExpressionMatch match = inParentheses.match(trimmed);
+    const QString code = (match.hasMatch() ? match.captured(1) : trimmed).toUpper();
+    const HolidayCatalog &catalog = sharedHolidayCatalog();
+    if (catalog.regionName(code))
+        return code;
+    for (const auto &[known, name] : catalog.regions())
+        if (name.compare(trimmed, Qt::CaseInsensitive) == 0)
+            return known;
+    return std::nullopt;
+}
+
+std::optional<FieldError> fillKindFields(const RuleFields &fields, MarkRule &rule)
+{
+    switch (fields.kind) {
+    case RuleKind::NthWeekday:
+        if (fields.ordinal < 1 || fields.ordinal > 4)
+            return fieldError(QStringLiteral("Ordinal"), QStringLiteral("choose 1st to 4th."));
+        rule.ordinal = fields.ordinal;
+        [[fallthrough]];
+    case RuleKind::LastWeekday:
+        if (fields.weekday < 1 || fields.weekday > 7)
+            return fieldError(QStringLiteral("Weekday"), QStringLiteral("choose a day from Sunday to Saturday."));
+        rule.weekday = fields.weekday;
+        return std::nullopt;
+    case RuleKind::EveryNWeeks: {
+        const auto start = dateField(QStringLiteral("Start date"), fields.startDate);
+        if (const FieldError *error = std::get_if<FieldError>(&start))
+            return *error;
+        if (std::get<RuleDate>(start).isYearless())
+            return fieldError(QStringLiteral("Start date"),
+                              QStringLiteral("give the year too: the weeks are counted from one day."));
+        if (fields.weeks < 1 || fields.weeks > 32767)
+            return fieldError(QStringLiteral("Weeks"), QStringLiteral("the number of weeks must be 1 to 32767."));
+        rule.from = std::get<RuleDate>(start);
+        rule.weeks = qint16(fields.weeks);
+        return std::nullopt;
+    }
+    case RuleKind::Dates:
+        for (const QString &piece : fields.dates.split(QLatin1Char(','))) {
+            // Blank pieces ("5/3, , 6/3" or a comma at the end) are passed over.
+            if (piece.trimmed().isEmpty())
+                continue;
+            const auto date = dateField(QStringLiteral("Dates"), piece);
+            if (const FieldError *error = std::get_if<FieldError>(&date))
+                return *error;
+            rule.dates.push_back(std::get<RuleDate>(date));
+        }
+        if (rule.dates.empty())
+            return fieldError(QStringLiteral("Dates"), QStringLiteral("type at least one date, or pick it from the calendar."));
+        return std::nullopt;
+    case RuleKind::Range: {
+        const auto from = dateField(QStringLiteral("From"), fields.from);
+        if (const FieldError *error = std::get_if<FieldError>(&from))
+            return *error;
+        const auto to = dateField(QStringLiteral("To"), fields.to);
+        if (const FieldError *error = std::get_if<FieldError>(&to))
+            return *error;
+        rule.from = std::get<RuleDate>(from);
+        rule.to = std::get<RuleDate>(to);
+        if (rule.from.isYearless() != rule.to.isYearless())
+            return fieldError(QStringLiteral("To"), QStringLiteral("give both dates a year, or neither."));
+        // Compared in a leap year, so that a range without years may end on 29 February.
+        const year leap{2000};
+        if (sys_days{rule.to.in(leap)} < sys_days{rule.from.in(leap)})
+            return fieldError(QStringLiteral("To"), QStringLiteral("the last day %1 is before the first, %2.")
+                                                        .arg(fields.to.trimmed(), fields.from.trimmed()));
+        return std::nullopt;
+    }
+    case RuleKind::Holidays: {
+        const std::optional<QString> code = regionCode(fields.region);
+        if (!code)
+            return fieldError(QStringLiteral("Region"),
+                              fields.region.trimmed().isEmpty()
+                                  ? QStringLiteral("choose a region from the list.")
+                                  : QStringLiteral("there is no holiday list for \"%1\"; choose a region from the list.")
+                                        .arg(fields.region.trimmed()));
+        rule.source = *code;
+        return std::nullopt;
+    }
+    case RuleKind::ICalendar: {
+        const QString path = fields.file.trimmed();
+        if (path.isEmpty())
+            return fieldError(QStringLiteral("File"), QStringLiteral("choose the iCalendar file (.ics)."));
+        // stat() only: nothing is opened here, so a FIFO cannot block the dialog.
+        const QFileInfo info(path);
+        if (!info.isFile())
+            return fieldError(QStringLiteral("File"), QStringLiteral("\"%1\" is not a file.").arg(path));
+        rule.source = info.absoluteFilePath();
+        return std::nullopt;
+    }
+    }
+    return fieldError(QStringLiteral("Kind"), QStringLiteral("choose a kind of rule."));
+}
+
+} // namespace
+
+std::variant<MarkRule, FieldError> ruleFromFields(const RuleFields &fields)
+{
+    MarkRule rule;
+    rule.kind = fields.kind;
+    if (std::optional<FieldError> error = fillKindFields(fields, rule))
+        return *error;
+    rule.label = fields.label.trimmed();
+    // A line break would end the control-file line the rule is saved as.
+    if (rule.label.contains(QLatin1Char('\n')) || rule.label.contains(QLatin1Char('\r')))
+        return fieldError(QStringLiteral("Label"), QStringLiteral("the label must be one line."));
+    const bool namedByItsSource = rule.kind == RuleKind::Holidays || rule.kind == RuleKind::ICalendar;
+    if (rule.label.isEmpty() && !namedByItsSource)
+        return fieldError(QStringLiteral("Label"), QStringLiteral("give the days a name for the legend."));
+    return rule;
+}
+
+RuleFields fieldsOfRule(const MarkRule &rule)
+{
+    RuleFields fields;
+    fields.kind = rule.kind;
+    fields.ordinal = rule.ordinal;
+    fields.weekday = rule.weekday;
+    fields.weeks = rule.weeks;
+    fields.label = rule.label;
+    switch (rule.kind) {
+    case RuleKind::EveryNWeeks:
+        fields.startDate = ruleDateText(rule.from);
+        break;
+    case RuleKind::Dates: {
+        QStringList dates;
+        for (const RuleDate &date : rule.dates)
+            dates << ruleDateText(date);
+        fields.dates = dates.join(QStringLiteral(", "));
+        break;
+    }
+    case RuleKind::Range:
+        fields.from = ruleDateText(rule.from);
+        fields.to = ruleDateText(rule.to);
+        break;
+    case RuleKind::Holidays:
+        fields.region = regionChoiceText(rule.source, sharedHolidayCatalog().regionName(rule.source).value_or(QString()));
+        break;
+    case RuleKind::ICalendar:
+        fields.file = rule.source;
+        break;
+    default:
+        break;
+    }
+    return fields;
+}
+
+QString regionChoiceText(const QString &code, const QString &name)
+{
+    return name.isEmpty() ? code : QStringLiteral("%1 (%2)").arg(name, code);
+}
+
+std::optional<size_t> ruleMarkingDay(const CalendarState &state, QDate day)
+{
+    if (!day.isValid())
+        return std::nullopt;
+    const qint16 mark = state.dayMark(day.month(), day.day());
+    if (mark == NoMark)
+        return std::nullopt;
+    // Only the rules of the day's category are candidates; each is worked out alone in the
+    // calendar's year, from the last rule back.
+    for (size_t i = state.rules.size(); i-- > 0;) {
+        if (i >= state.ruleResults.size())
+            continue;
+        const RuleResult &result = state.ruleResults[i];
+        if (result.status != RuleResult::Status::Marked || result.category != mark)
+            continue;
+        CalendarState alone;
+        alone.txtYear = state.txtYear;
+        alone.rules = {state.rules[i]};
+        refreshMarks(alone);
+        if (alone.dayMark(day.month(), day.day()) != NoMark)
+            return i;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/calendarstate.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+// The fields of the rule dialog as the user left them, before they are a rule. Fields the
+// kind does not use are ignored.
+struct RuleFields
+{
+    RuleKind kind = RuleKind::Dates;
+    int ordinal = 1;       // NthWeekday: 1..4
+    int weekday = 1;       // NthWeekday, LastWeekday: 1 Sunday .. 7 Saturday
+    QString startDate;     // EveryNWeeks: a full date
+    int weeks = 1;         // EveryNWeeks: 1..32767
+    QString dates;         // Dates: comma-separated, each with or without a year
+    QString from;          // Range: first and last day, both with a year or neither
+    QString to;
+    QString region;        // Holidays: "DE-BY", or as the region list shows it, "Bavaria (DE-BY)"
+    QString file;          // ICalendar: path of an existing file
+    QString label;
+};
+
+// Why the fields are no rule: the caption of the wrong field as the dialog labels it
+// ("Start date") and a sentence for the user that starts with it.
+struct FieldError
+{
+    QString field;
+    QString message;
+
+    bool operator==(const FieldError &) const = default;
+};
+
+// The rule the fields describe, or the first field (in the dialog's order) that keeps them
+// from being one. Dates are read as control files read them (the locale's order or ISO,
+// parseRuleDate); the label is trimmed and needed by every kind but holidays and
+// iCalendar files, which have a name of their own.
+std::variant<MarkRule, FieldError> ruleFromFields(const RuleFields &fields);
+
+// The fields that give `rule` back through ruleFromFields; dates are written as ISO dates.
+RuleFields fieldsOfRule(const MarkRule &rule);
+
+// A region as the rule dialog lists it: "Bavaria (DE-BY)".
+QString regionChoiceText(const QString &code, const QString &name);
+
+// The rule whose mark `day` shows in the calendar's year (marks as refreshMarks left them):
+// of the rules that mark the day in its category, the last, as a later rule's mark replaces
+// an earlier one. Nothing for a day without a mark.
+std::optional<size_t> ruleMarkingDay(const CalendarState &state, QDate day);

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "model/markrule.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QHash>
+
+#include <functional>
+
+class MessageService;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+struct RuleFields;
+
+// "Marked Day Rule": one marking rule in fields. The kind decides which fields show; dates
+// are typed (the locale's order or ISO, with or without a year where the kind allows) or
+// picked from a calendar. OK refuses fields that are no rule with a message naming the field
+// and puts the cursor there; Cancel leaves everything as it was.
+class frmRule : public QDialog
+{
+    Q_OBJECT
+public:
+    // How "Browse..." asks for an iCalendar file, given the path in the field; an empty
+    // answer is a cancel.
+    using FileChooser = std::function<QString(const QString &current)>;
+
+    explicit frmRule(MessageService &messages, QWidget *parent = nullptr);
+
+    // Shows `rule` in the fields.
+    void setRule(const MarkRule &rule);
+    // The month the calendar pop-ups open at while their field holds no date.
+    void setDefaultDate(QDate date) { m_defaultDate = date; }
+    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    // The rule of the fields as OK accepted them.
+    const MarkRule &rule() const { return m_rule; }
+
+    void accept() override;
+
+private Q_SLOTS:
+    void cboKind_Change();
+    void cmdBrowse_Click();
+
+private:
+    void buildControls();
+    // A date field and the button that opens its calendar; `appends` adds the picked date
+    // to a comma-separated list instead of replacing the text.
+    QLayout *dateField(QLineEdit *edit, const QString &caption, bool appends);
+    void addRow(const char *labelName, const QString &caption, QWidget *field, QWidget *buddy);
+    void addRow(const char *labelName, const QString &caption, QLayout *field, QWidget *buddy);
+    // The label of the form's next row, `buddy` being the widget it names.
+    QLabel *rowLabel(const char *labelName, const QString &caption, QWidget *buddy);
+    RuleFields fields() const;
+
+    MessageService &m_messages;
+    FileChooser m_chooseFile;
+    QDate m_defaultDate = QDate::currentDate();
+    MarkRule m_rule;
+    QFormLayout *m_form = nullptr;
+    // The focusable widget of each field, by its caption, for pointing at a wrong one; and
+    // the row of the form that holds it.
+    QHash<QString, QWidget *> m_fieldWidgets;
+    QHash<QString, int> m_rows;
+
+    QComboBox *cboKind = nullptr;
+    QComboBox *cboOrdinal = nullptr;
+    QComboBox *cboWeekday = nullptr;
+    QLineEdit *txtStartDate = nullptr;
+    QSpinBox *spnWeeks = nullptr;
+    QLineEdit *txtDates = nullptr;
+    QLineEdit *txtFrom = nullptr;
+    QLineEdit *txtTo = nullptr;
+    QComboBox *cboRegion = nullptr;
+    QLineEdit *txtFile = nullptr;
+    QPushButton *cmdBrowse = nullptr;
+    QLineEdit *txtLabel = nullptr;
+};

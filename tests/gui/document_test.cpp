@@ -1,0 +1,278 @@
+#include "dialogs/frmfindfiles.h"
+#include "dialogs/frmrule.h"
+#include "devices/pdfdevice.h"
+#include "layout/markrules.h"
+#include "print/composepage.h"
+#include "tests/gui/windowfixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPageLayout>
+#include <QStatusBar>
+#include <QTimer>
+
+using namespace std::chrono;
+
+namespace {
+
+const QString Caption = QStringLiteral("Print Yearly Calenader");
+
+class Document : public WindowTest
+{
+protected:
+    QString title() const { return window->windowTitle(); }
+    QString fileText(const QString &name)
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    void trigger(const char *action) { child<QAction>(action)->trigger(); }
+    // Keys go where the keyboard's focus is, as a user's would.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClick(focused, Qt::Key(key), modifiers);
+    }
+    void type(const QString &text)
+    {
+        QWidget *focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClicks(focused, text);
+    }
+    // Offscreen there is no window manager to hand the focus back when a dialog goes.
+    void returnToWindow()
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() != nullptr; }, 2000));
+    }
+    frmRule *openRuleDialog()
+    {
+        frmRule *dialog = nullptr;
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            dialog = window->findChild<frmRule *>();
+            return dialog && dialog->isVisible();
+        }, 2000));
+        return dialog;
+    }
+};
+
+TEST_F(Document, TheTitleNamesTheFileAndMarksUnsavedChanges)
+{
+    EXPECT_EQ(title(), Caption);
+    QLineEdit *header = child<QLineEdit>("txtHeader");
+    QTest::keyClicks(header, "Club");
+    EXPECT_EQ(title(), "Untitled* - " + Caption);
+    EXPECT_TRUE(window->isModified());
+    header->clear(); // typed back to what it was
+    EXPECT_EQ(title(), Caption);
+    QTest::keyClicks(child<QLineEdit>("txtCopies"), "2"); // copies are not part of the calendar
+    EXPECT_EQ(title(), Caption);
+
+    QTest::keyClicks(header, "Club");
+    controlFileAnswer = dir.filePath(QStringLiteral("club.txt"));
+    trigger("mnuSaveControlFile"); // the first save asks for a name
+    EXPECT_EQ(controlFileSuggestions, QStringList{dir.filePath(QStringLiteral("calendar.txt"))});
+    EXPECT_EQ(title(), "club.txt - " + Caption);
+    EXPECT_TRUE(fileText(QStringLiteral("club.txt")).contains(QLatin1String("HDR Club\r\n")));
+    EXPECT_EQ(window->state().strListFile, dir.filePath(QStringLiteral("club_dl.txt")));
+    EXPECT_TRUE(window->statusBar()->currentMessage().contains(dir.filePath(QStringLiteral("club.txt"))));
+
+    QTest::keyClicks(header, "s");
+    EXPECT_EQ(title(), "club.txt* - " + Caption);
+    trigger("mnuSaveControlFile"); // later saves go to the same file without asking
+    EXPECT_EQ(controlFileSuggestions.size(), 1);
+    EXPECT_EQ(title(), "club.txt - " + Caption);
+    EXPECT_TRUE(fileText(QStringLiteral("club.txt")).contains(QLatin1String("HDR Clubs\r\n")));
+    EXPECT_TRUE(messages.messages().isEmpty()) << messages.texts().join('|').toStdString();
+}
+
+TEST_F(Document, AnUnchangedCalendarClosesWithoutAsking)
+{
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(messages.questions().isEmpty());
+}
+
+// Setting a modified calendar aside (Done, closing the window, New Calendar) asks first.
+struct SetAside
+{
+    const char *name;
+    const char *how;        // "done", "close" or "new"
+    const char *answer;     // the button pressed
+    bool saved;             // the calendar is in saved.txt afterwards
+    bool goesOn;            // the window closes, or the calendar is replaced
+};
+
+class UnsavedChanges : public WindowTest, public ::testing::WithParamInterface<SetAside>
+{
+};
+
+TEST_P(UnsavedChanges, AreOfferedForSaving)
+{
+    const SetAside &row = GetParam();
+    QTest::keyClicks(child<QLineEdit>("txtHeader"), "Changed");
+    controlFileAnswer = dir.filePath(QStringLiteral("saved.txt"));
+    messages.answers << QLatin1String(row.answer);
+    const QString how = QLatin1String(row.how);
+    if (how == QLatin1String("done"))
+        click("cmdExit");
+    else if (how == QLatin1String("close"))
+        window->close();
+    else
+        child<QAction>("mnuNewCalendar")->trigger();
+
+    ASSERT_EQ(messages.questions().size(), 1);
+    EXPECT_EQ(messages.questions().first().text, "Save changes to Untitled?");
+    EXPECT_EQ(messages.questions().first().buttons, (QStringList{"Save", "Don't Save", "Cancel"}));
+    EXPECT_EQ(QFile::exists(controlFileAnswer), row.saved);
+    if (how == QLatin1String("new")) {
+        EXPECT_EQ(child<QLineEdit>("txtHeader")->text(), row.goesOn ? "" : "Changed");
+        EXPECT_EQ(window->windowTitle(), row.goesOn ? Caption : "Untitled* - " + Caption);
+    } else {
+        EXPECT_EQ(window->isVisible(), !row.goesOn);
+    }
+}
+
+const SetAside SetAsideRows[] = {
+    {"done_save", "done", "Save", true, true},          {"done_dont_save", "done", "Don't Save", false, true},
+    {"done_cancel", "done", "Cancel", false, false},    {"close_save", "close", "Save", true, true},
+    {"close_dont_save", "close", "Don't Save", false, true}, {"close_cancel", "close", "Cancel", false, false},
+    {"new_save", "new", "Save", true, true},            {"new_dont_save", "new", "Don't Save", false, true},
+    {"new_cancel", "new", "Cancel", false, false},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, UnsavedChanges, ::testing::ValuesIn(SetAsideRows),
+                         [](const ::testing::TestParamInfo<SetAside> &info) { return std::string(info.param.name); });
+
+TEST_F(Document, CancellingTheSaveDialogKeepsTheCalendarOpen)
+{
+    QTest::keyClicks(child<QLineEdit>("txtHeader"), "Changed");
+    messages.answers << QStringLiteral("Save");
+    controlFileAnswer.clear();
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(Document, ARuleMadeWithTheKeyboardIsSavedAndReadBack)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    controlFileAnswer = dir.filePath(QStringLiteral("family.txt"));
+
+    press(Qt::Key_A, Qt::AltModifier); // "Add Rule..."
+    frmRule *dialog = openRuleDialog();
+    ASSERT_NE(dialog, nullptr);
+    // The dialog opens with the kind in the keyboard's focus.
+    auto *kind = dialog->findChild<QComboBox *>(QStringLiteral("cboKind"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == kind; }, 2000))
+        << QApplication::focusWidget()->objectName().toStdString();
+    press(Qt::Key_Down); // from "Single dates" to "Date range"
+    press(Qt::Key_Tab);
+    type(QStringLiteral("7/12/2027"));
+    press(Qt::Key_Tab); // the calendar button
+    press(Qt::Key_Tab);
+    type(QStringLiteral("2027-07-23"));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    type(QStringLiteral("Holidays away"));
+    press(Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->state().rules.size() == 1; }, 2000));
+    EXPECT_EQ(title(), "Untitled* - " + Caption);
+    returnToWindow();
+
+    press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(title(), "family.txt - " + Caption);
+    press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(window->state().rules.empty());
+    EXPECT_EQ(title(), Caption);
+
+    press(Qt::Key_O, Qt::ControlModifier);
+    auto *finder = window->findChild<frmFindFiles *>();
+    ASSERT_NE(finder, nullptr);
+    ASSERT_TRUE(finder->isVisible());
+    finder->changeFolder(dir.path());
+    finder->activateWindow();
+    auto *files = finder->findChild<QListWidget *>(QStringLiteral("filFilename"));
+    files->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == files; }, 2000));
+    type(QStringLiteral("family"));
+    press(Qt::Key_Return);
+    QTest::qWait(20); // the hand-over is queued
+    returnToWindow();
+
+    ASSERT_EQ(window->state().rules.size(), 1);
+    MarkRule expected;
+    expected.kind = RuleKind::Range;
+    expected.from = RuleDate::full(year{2027} / July / 12);
+    expected.to = RuleDate::full(year{2027} / July / 23);
+    expected.label = QStringLiteral("Holidays away");
+    EXPECT_EQ(window->state().rules.front(), expected);
+    EXPECT_EQ(window->state().dayMark(7, 12), 0);
+    EXPECT_EQ(title(), "family.txt - " + Caption);
+    EXPECT_TRUE(messages.questions().isEmpty());
+    EXPECT_TRUE(messages.messages().isEmpty()) << messages.texts().join('|').toStdString();
+}
+
+// Where a day's number is on the preview label, worked out from the page alone: the twips
+// of the day's box, and the image's scale from its width and the printable width.
+QPoint previewPointOf(const frmLunaria &window, QDate day)
+{
+    double sumX = 0, sumY = 0;
+    int hits = 0;
+    for (int y = 4000; y < 15000; y += 20)
+        for (int x = 0; x < 12000; x += 20)
+            if (dayAtPagePoint(window.state(), QPointF(x, y)) == day) {
+                sumX += x;
+                sumY += y;
+                ++hits;
+            }
+    if (hits == 0)
+        return {};
+    const QImage image = window.previewImage();
+    const double inches = pdfPageLayout().paintRect(QPageLayout::Inch).width();
+    const double pixelsPerTwip = image.width() / (inches * 1440) / window.devicePixelRatioF();
+    const auto *label = window.findChild<QLabel *>(QStringLiteral("picPreview"));
+    const QSizeF shown = QSizeF(image.size()) / window.devicePixelRatioF();
+    const QPointF corner = QRectF(label->contentsRect()).center() - QPointF(shown.width() / 2, shown.height() / 2);
+    return (corner + QPointF(sumX / hits, sumY / hits) * pixelsPerTwip).toPoint();
+}
+
+TEST_F(Document, ADayClickedInThePreviewGetsARuleOrItsOwnRule)
+{
+    window->resize(1300, 900);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->previewImage().isNull(); }, 5000));
+    const QDate march5(2027, 3, 5);
+    const QPoint point = previewPointOf(*window, march5);
+    ASSERT_FALSE(point.isNull());
+    auto *preview = child<QLabel>("picPreview");
+
+    QTest::mouseClick(preview, Qt::LeftButton, {}, point);
+    frmRule *dialog = openRuleDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->findChild<QComboBox *>(QStringLiteral("cboKind"))->currentText(), "Single dates");
+    EXPECT_EQ(dialog->findChild<QLineEdit *>(QStringLiteral("txtDates"))->text(), "2027-03-05");
+    EXPECT_TRUE(messages.questions().isEmpty());
+    dialog->reject();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    MarkRule birthday;
+    birthday.kind = RuleKind::Dates;
+    birthday.dates = {RuleDate::yearless(March / 5)};
+    birthday.label = QStringLiteral("Ann's birthday");
+    window->state().rules = {birthday};
+    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state()); });
+    messages.answers << QStringLiteral("Edit");
+    QTest::mouseClick(preview, Qt::LeftButton, {}, point);
+    ASSERT_EQ(messages.questions().size(), 1);
+    EXPECT_EQ(messages.questions().first().text, "Edit the rule that marks 5 March?");
+    EXPECT_EQ(messages.questions().first().buttons, (QStringList{"Edit", "Add New", "Cancel"}));
+    dialog = openRuleDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->findChild<QLineEdit *>(QStringLiteral("txtLabel"))->text(), "Ann's birthday");
+    EXPECT_EQ(dialog->findChild<QLineEdit *>(QStringLiteral("txtDates"))->text(), "--03-05");
+}
+
+} // namespace
