@@ -18,6 +18,7 @@
 #include "platform/usererror.h"
 #include "pictures/pictureacceptance.h"
 #include "print/composepage.h"
+#include "print/icsexport.h"
 #include "print/preview.h"
 #include "print/printjob.h"
 
@@ -289,6 +290,7 @@ void frmLunaria::buildMenus()
     add(mnuSaveControlFileAs, "mnuSaveControlFileAs", QStringLiteral("Save Control File &As..."),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     add(mnuImportICalendar, "mnuImportICalendar", QStringLiteral("&Import iCalendar..."), QKeySequence());
+    add(mnuExportMarkedDays, "mnuExportMarkedDays", QStringLiteral("&Export Marked Days..."), QKeySequence());
     mnuFile->addSeparator();
     add(mnuDone, "mnuDone", QStringLiteral("&Done"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -300,6 +302,7 @@ void frmLunaria::buildMenus()
     connect(mnuSaveControlFile, &QAction::triggered, this, &frmLunaria::mnuSaveControlFile_Click);
     connect(mnuSaveControlFileAs, &QAction::triggered, this, &frmLunaria::mnuSaveControlFileAs_Click);
     connect(mnuImportICalendar, &QAction::triggered, this, &frmLunaria::mnuImportICalendar_Click);
+    connect(mnuExportMarkedDays, &QAction::triggered, this, &frmLunaria::mnuExportMarkedDays_Click);
     connect(mnuDone, &QAction::triggered, this, &frmLunaria::cmdExit_Click);
     connect(mnuHelp, &QAction::triggered, this, &frmLunaria::mnuHelp_Click);
 }
@@ -611,6 +614,15 @@ void frmLunaria::mnuImportICalendar_Click()
             m_state.rules.push_back(iCalendarRule(path));
             return int(m_state.rules.size()) - 1;
         });
+}
+
+void frmLunaria::mnuExportMarkedDays_Click()
+{
+    const QString suggested = QFileInfo(m_state.documentFile.isEmpty() ? QStringLiteral("calendar.txt") : m_state.documentFile)
+                                  .completeBaseName() + QStringLiteral(".ics");
+    const QString path = m_services.askExportFile ? m_services.askExportFile(QDir::current().filePath(suggested)) : QString();
+    if (!path.isEmpty() && runCommand(QStringLiteral("Export Marked Days"), [&] { writeMarkedDaysFile(m_state, path); }))
+        statusBar()->showMessage(QStringLiteral("The marked days are in %1").arg(QDir::toNativeSeparators(path)), 10000);
 }
 
 void frmLunaria::readControlFile()

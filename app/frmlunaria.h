@@ -36,6 +36,8 @@ struct LunariaServices
     // answer is a cancel. Where to save the control file, and which iCalendar file to read.
     std::function<QString(const QString &suggested)> askControlFilePath;
     std::function<QString(const QString &suggested)> askICalendarFile;
+    // Where "Export Marked Days..." writes; empty cancels.
+    std::function<QString(const QString &suggested)> askExportFile;
 };
 
 // The main window: shows the calendar's state, lets the user edit it, and runs every command.
@@ -86,6 +88,7 @@ private Q_SLOTS:
     void mnuSaveControlFile_Click();
     void mnuSaveControlFileAs_Click();
     void mnuImportICalendar_Click();
+    void mnuExportMarkedDays_Click();
     void cmdAddRule_Click();
     void cmdEditRule_Click(int row);
     void cmdRemoveRule_Click(int row);
@@ -154,6 +157,7 @@ private:
     QAction *mnuSaveControlFile = nullptr;
     QAction *mnuSaveControlFileAs = nullptr;
     QAction *mnuImportICalendar = nullptr;
+    QAction *mnuExportMarkedDays = nullptr;
     QAction *mnuDone = nullptr;
     MarkedDaysGroup *m_markedDays = nullptr;
     SavedText m_saved;

@@ -58,6 +58,11 @@ modLunaria::modLunaria(LunariaServices services, int splashMs)
     // The file dialogs sit over the main window, made below and kept as long as this.
     if (!services.askControlFilePath)
         services.askControlFilePath = [this](const QString &suggested) { return askControlFilePath(m_main.get(), suggested); };
+    if (!services.askExportFile)
+        services.askExportFile = [this](const QString &suggested) {
+            return QFileDialog::getSaveFileName(m_main.get(), QStringLiteral("Export Marked Days"), suggested,
+                                                QStringLiteral("iCalendar files (*.ics)"));
+        };
     if (!services.askICalendarFile)
         services.askICalendarFile = [this](const QString &suggested) { return askICalendarFile(m_main.get(), suggested); };
     Printers *printers = nullptr;

@@ -1,5 +1,7 @@
 #include "control/ruleedit.h"
 
+#include "layout/icalendar.h"
+
 #include "control/rulelines.h"
 #include "layout/holidays.h"
 #include "layout/markrules.h"
@@ -127,6 +129,10 @@ std::optional<FieldError> fillKindFields(const RuleFields &fields, MarkRule &rul
         const QFileInfo info(path);
         if (!info.isFile())
             return fieldError(QStringLiteral("File"), QStringLiteral("\"%1\" is not a file.").arg(path));
+        // A file that is no calendar is refused here, before it becomes a rule.
+        const IcsReadResult read = readIcsDays(info.absoluteFilePath(), 2000);
+        if (!read.ok)
+            return fieldError(QStringLiteral("File"), read.error);
         rule.source = info.absoluteFilePath();
         return std::nullopt;
     }

@@ -15,7 +15,7 @@ namespace {
 
 using Kind = RuleKind;
 const QString Days = QStringLiteral("Days");
-const QString ExistingFile = QStringLiteral(LUNARIA_SOURCE_DIR "/examples/club.txt");
+const QString ExistingFile = QStringLiteral(LUNARIA_SOURCE_DIR "/tests/data/ics/export-2024.ics");
 
 RuleDate full(int y, unsigned m, unsigned d)
 {
@@ -131,6 +131,8 @@ const Refused RefusedRows[] = {
     {"file_does_not_exist", {.kind = Kind::ICalendar, .file = QStringLiteral(LUNARIA_SOURCE_DIR "/no-such.ics")}, "File",
      "is not a file"},
     {"file_is_a_folder", {.kind = Kind::ICalendar, .file = QStringLiteral(LUNARIA_SOURCE_DIR "/examples")}, "File", "is not a file"},
+    {"file_is_no_calendar", {.kind = Kind::ICalendar, .file = QStringLiteral(LUNARIA_SOURCE_DIR "/examples/club.txt")}, "File",
+     "club.txt"},
     {"label_blank", {.kind = Kind::Dates, .dates = Date, .label = QStringLiteral("   ")}, "Label", "name for the legend"},
     {"label_of_two_lines", {.kind = Kind::Dates, .dates = Date, .label = QStringLiteral("Two\nlines")}, "Label", "one line"},
 };

@@ -98,9 +98,15 @@ TEST_F(MarkedDays, ButtonsActOnTheChosenRuleWhereTheyCan)
     EXPECT_EQ(window->windowTitle(), "Untitled* - Print Yearly Calenader");
 }
 
-TEST_F(MarkedDays, ImportICalendarAddsARuleForTheChosenFile)
+TEST_F(MarkedDays, ImportICalendarAddsARuleForTheChosenFileAndExportWritesTheMarkedDays)
 {
-    iCalendarAnswer = QStringLiteral(LUNARIA_SOURCE_DIR "/examples/club.txt"); // any existing file
+    iCalendarAnswer = QStringLiteral(LUNARIA_SOURCE_DIR "/examples/club.txt"); // no calendar
+    child<QAction>("mnuImportICalendar")->trigger();
+    EXPECT_TRUE(window->state().rules.empty());
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts().first().contains(QLatin1String("club.txt"))) << messages.texts().first().toStdString();
+
+    iCalendarAnswer = QStringLiteral(LUNARIA_SOURCE_DIR "/tests/data/ics/export-2024.ics");
     child<QAction>("mnuImportICalendar")->trigger();
     ASSERT_EQ(window->state().rules.size(), 1u);
     EXPECT_EQ(window->state().rules.front().kind, RuleKind::ICalendar);
@@ -109,6 +115,14 @@ TEST_F(MarkedDays, ImportICalendarAddsARuleForTheChosenFile)
     iCalendarAnswer.clear(); // cancelled
     child<QAction>("mnuImportICalendar")->trigger();
     EXPECT_EQ(window->state().rules.size(), 1u);
+
+    window->state().txtYear = QStringLiteral("2024");
+    window->refreshWidgets();
+    exportAnswer = dir.filePath(QStringLiteral("marked.ics"));
+    child<QAction>("mnuExportMarkedDays")->trigger();
+    QFile exported(exportAnswer);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(exported.readAll().startsWith("BEGIN:VCALENDAR\r\n"));
 }
 
 } // namespace

@@ -29,6 +29,7 @@ protected:
     QString controlFileAnswer; // what the control file's save dialog answers; empty = cancelled
     QStringList controlFileSuggestions; // what it was asked with, one entry a use
     QString iCalendarAnswer;  // what the iCalendar file dialog answers
+    QString exportAnswer;     // where "Export Marked Days..." writes
     std::unique_ptr<frmLunaria> window;
 
     void SetUp() override
@@ -51,6 +52,7 @@ protected:
             return controlFileAnswer;
         };
         services.askICalendarFile = [this](const QString &) { return iCalendarAnswer; };
+        services.askExportFile = [this](const QString &) { return exportAnswer; };
         window = std::make_unique<frmLunaria>(services);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
