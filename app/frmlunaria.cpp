@@ -8,6 +8,7 @@
 #include "dialogs/frmfindfiles.h"
 #include "dialogs/frmrule.h"
 #include "dialogs/frmselectprt.h"
+#include "dialogs/elidedlabel.h"
 #include "dialogs/fontchooser.h"
 #include "layout/dayrules.h"
 #include "layout/markrules.h"
@@ -17,6 +18,7 @@
 #include "devices/printers.h"
 #include "platform/usererror.h"
 #include "pictures/pictureacceptance.h"
+#include "layout/monthblock.h"
 #include "print/composepage.h"
 #include "print/icsexport.h"
 #include "print/preview.h"
@@ -32,6 +34,8 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <QSettings>
+#include <QScreen>
 #include <QTimer>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -131,9 +135,26 @@ frmLunaria::frmLunaria(const LunariaServices &services, QWidget *parent)
     m_saved.markSaved(m_state);
     refreshWidgets();
     connectEdits();
+    placeOnScreen();
 }
 
 frmLunaria::~frmLunaria() = default;
+
+void frmLunaria::placeOnScreen()
+{
+    if (m_services.settings && restoreGeometry(m_services.settings->value(QStringLiteral("window/geometry")).toByteArray()))
+        return;
+    const QScreen *where = screen();
+    if (!where)
+        return;
+    const QRect available = where->availableGeometry();
+    const QSizeF page = pdfPageLayout().paintRect(QPageLayout::Inch).size();
+    const int height = int(available.height() * 0.92);
+    const int previewWidth = int(height * page.width() / page.height());
+    const int formWidth = centralWidget()->sizeHint().width() - picPreview->sizeHint().width();
+    const QSize size(std::min(available.width(), formWidth + previewWidth), height);
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
+}
 
 void frmLunaria::Form_Load()
 {
@@ -162,13 +183,11 @@ void frmLunaria::buildControls()
     chkFullPicture->setObjectName(QStringLiteral("chkFullPicture"));
     chkFullPicture->setAccessibleName(chkFullPicture->text());
 
-    lblDevice = new QLabel(central);
+    lblDevice = new ElidedLabel(central);
     lblDevice->setObjectName(QStringLiteral("lblDevice"));
-    lblDevice->setAccessibleName(QStringLiteral("Printer"));
 
-    lblPictureName = new QLabel(central);
+    lblPictureName = new ElidedLabel(central);
     lblPictureName->setObjectName(QStringLiteral("lblPictureName"));
-    lblPictureName->setAccessibleName(QStringLiteral("Picture"));
     lblPictureName->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *form = new QGridLayout;
@@ -309,6 +328,8 @@ void frmLunaria::buildMenus()
 
 void frmLunaria::connectEdits()
 {
+    for (int i = 0; i < 5; ++i)
+        txtMessage[i]->installEventFilter(this);
     // The widgets write every edit straight into the state, which commands then read.
     connect(txtYear, &QLineEdit::textChanged, this, &frmLunaria::yearEdited);
     connect(txtHeader, &QLineEdit::textChanged, this, [this](const QString &t) { m_state.txtHeader = t; });
@@ -349,8 +370,10 @@ void frmLunaria::refreshWidgets()
         m_namedPicture = m_state.picTemp.get();
         m_pictureName = QFileInfo(m_state.strSelectedFile).fileName();
     }
-    lblPictureName->setText(m_state.binSelPic ? QStringLiteral("Picture: %1").arg(m_pictureName) : QStringLiteral("No picture"));
-    lblDevice->setText(QStringLiteral("Printer: %1").arg(m_services.devices ? m_services.devices->currentName() : QString()));
+    lblPictureName->setFullText(m_state.binSelPic ? QStringLiteral("Picture: %1").arg(m_pictureName) : QStringLiteral("No picture"));
+    if (m_state.binSelPic)
+        lblPictureName->setToolTip(QDir::toNativeSeparators(m_state.picturePath));
+    lblDevice->setFullText(QStringLiteral("Printer: %1").arg(m_services.devices ? m_services.devices->currentName() : QString()));
     const QString fontTip = QStringLiteral("Now: %1");
     cmdYrFont->setToolTip(fontTip.arg(m_state.strYearFont));
     cmdHdrFont->setToolTip(fontTip.arg(m_state.strHeaderFont));
@@ -470,7 +493,7 @@ void frmLunaria::drawPreview()
         const QRectF page = pdfPageLayout().paintRect(QPageLayout::Inch);
         const double dpi = std::min(room.width() / page.width(), room.height() / page.height());
         m_previewDpi = dpi * devicePixelRatioF();
-        m_preview = renderPreview(m_state, m_previewDpi);
+        m_preview = renderPreview(pageAsPrinted(m_state), m_previewDpi);
         QPixmap pixmap = QPixmap::fromImage(m_preview);
         pixmap.setDevicePixelRatio(devicePixelRatioF());
         picPreview->setPixmap(pixmap);
@@ -482,19 +505,19 @@ void frmLunaria::drawPreview()
     }
 }
 
-QString frmLunaria::SelFontName(const QString &current)
+QString frmLunaria::SelFontName(const QString &current, double points)
 {
     if (!m_state.binSelPrt) {
         m_services.messages->show(QStringLiteral("Select a Printer First . . . "), applicationTitle());
         return QString();
     }
-    const std::optional<QString> chosen = m_services.fonts->chooseFont(this, current, QStringLiteral("Font"));
+    const std::optional<QString> chosen = m_services.fonts->chooseFont(this, current, points, QStringLiteral("Font"));
     return chosen ? *chosen : QStringLiteral("Cancel");
 }
 
-void frmLunaria::chooseFontFor(QString CalendarState::*field)
+void frmLunaria::chooseFontFor(QString CalendarState::*field, double points)
 {
-    const QString name = SelFontName(m_state.*field);
+    const QString name = SelFontName(m_state.*field, points);
     if (name.contains(QLatin1String("Cancel")) || name.isEmpty())
         return;
     m_state.*field = name;
@@ -502,27 +525,27 @@ void frmLunaria::chooseFontFor(QString CalendarState::*field)
 
 void frmLunaria::cmdYrFont_Click()
 {
-    runCommand(QStringLiteral("Year Font"), [this] { chooseFontFor(&CalendarState::strYearFont); });
+    runCommand(QStringLiteral("Year Font"), [this] { chooseFontFor(&CalendarState::strYearFont, PageLayout::YearPoints); });
 }
 
 void frmLunaria::cmdHdrFont_Click()
 {
-    runCommand(QStringLiteral("Header Font"), [this] { chooseFontFor(&CalendarState::strHeaderFont); });
+    runCommand(QStringLiteral("Header Font"), [this] { chooseFontFor(&CalendarState::strHeaderFont, PageLayout::HeaderStartPoints); });
 }
 
 void frmLunaria::cmdAdrFont_Click()
 {
-    runCommand(QStringLiteral("Address Font"), [this] { chooseFontFor(&CalendarState::strAddressFont); });
+    runCommand(QStringLiteral("Address Font"), [this] { chooseFontFor(&CalendarState::strAddressFont, PageLayout::AddressPoints); });
 }
 
 void frmLunaria::cmdMsgFont_Click()
 {
-    runCommand(QStringLiteral("Messaage Font"), [this] { chooseFontFor(&CalendarState::strMessageFont); });
+    runCommand(QStringLiteral("Messaage Font"), [this] { chooseFontFor(&CalendarState::strMessageFont, PageLayout::MessagePoints); });
 }
 
 void frmLunaria::cmdCalendarFont_Click()
 {
-    runCommand(QStringLiteral("Calendar Font"), [this] { chooseFontFor(&CalendarState::strCalendarFont); });
+    runCommand(QStringLiteral("Calendar Font"), [this] { chooseFontFor(&CalendarState::strCalendarFont, MonthHeadingPoints); });
 }
 
 void frmLunaria::cmdPickPic_Click()
@@ -558,7 +581,8 @@ void frmLunaria::cmdPrint_Click()
         return;
     if (outcome == PrintOutcome::Printed)
         statusBar()->showMessage(QStringLiteral("Sent to %1; the marked days are listed in %2")
-                                     .arg(m_services.devices->currentName(), m_state.strListFile),
+                                     .arg(m_services.devices->currentName(),
+                                          QDir::toNativeSeparators(QFileInfo(m_state.strListFile).absoluteFilePath())),
                                  10000);
 }
 
@@ -581,10 +605,13 @@ void frmLunaria::mnuHelp_Click()
 
 void frmLunaria::closeEvent(QCloseEvent *event)
 {
-    if (offerToSave())
-        event->accept();
-    else
+    if (!offerToSave()) {
         event->ignore();
+        return;
+    }
+    if (m_services.settings)
+        m_services.settings->setValue(QStringLiteral("window/geometry"), saveGeometry());
+    event->accept();
 }
 
 void frmLunaria::mnuNewCalendar_Click()
@@ -742,6 +769,21 @@ void frmLunaria::ruleAccepted(int index, const MarkRule &rule)
 
 bool frmLunaria::eventFilter(QObject *watched, QEvent *event)
 {
+    // A note box that holds only the blank a fresh box starts with has its blank selected
+    // when it gets the focus, so that what the user types replaces it: a note that starts
+    // with a blank would end the address block and none of the address would print. After
+    // the event, because a mouse click places the cursor once the focus has arrived.
+    if (event->type() == QEvent::FocusIn) {
+        for (int i = 0; i < 5; ++i) {
+            if (watched != txtMessage[i])
+                continue;
+            QPointer<QLineEdit> edit = txtMessage[i];
+            QTimer::singleShot(0, this, [edit] {
+                if (edit && edit->hasFocus() && edit->text() == QLatin1String(" "))
+                    edit->selectAll();
+            });
+        }
+    }
     if (watched == picPreview && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton)

@@ -11,7 +11,9 @@
 #include <functional>
 #include <optional>
 
+class ElidedLabel;
 class FontChooser;
+class QSettings;
 class MarkedDaysGroup;
 class MessageService;
 class OutputDevices;
@@ -36,6 +38,9 @@ struct LunariaServices
     // answer is a cancel. Where to save the control file, and which iCalendar file to read.
     std::function<QString(const QString &suggested)> askControlFilePath;
     std::function<QString(const QString &suggested)> askICalendarFile;
+    // Where the window keeps its size and position between runs; none: it starts at its
+    // default size every time.
+    QSettings *settings = nullptr;
     // Where "Export Marked Days..." writes; empty cancels.
     std::function<QString(const QString &suggested)> askExportFile;
 };
@@ -96,6 +101,9 @@ private Q_SLOTS:
 
 private:
     void Form_Load();
+    // The size and place the user last gave the window, or else most of the screen's height,
+    // so that the page in the preview is large enough to read.
+    void placeOnScreen();
     void buildControls();
     void buildMenus();
     void connectEdits();
@@ -119,8 +127,9 @@ private:
     void offerRuleForDay(QDate day);
     // The face name chosen in the font dialog; "Cancel" when cancelled, empty (after a
     // message) when no printer was chosen since the last print.
-    QString SelFontName(const QString &current = QString());
-    void chooseFontFor(QString CalendarState::*field);
+    QString SelFontName(const QString &current = QString(), double points = 24);
+    // Lets the user choose the face of one text role, the dialog showing it at `points`.
+    void chooseFontFor(QString CalendarState::*field, double points);
     void showFinder(const QString &instruction, PendingDialog code);
     void finderSelected();
     void finderCancelled();
@@ -161,14 +170,14 @@ private:
     QAction *mnuDone = nullptr;
     MarkedDaysGroup *m_markedDays = nullptr;
     SavedText m_saved;
-    QLabel *lblPictureName = nullptr;
+    ElidedLabel *lblPictureName = nullptr;
     QLabel *picPreview = nullptr;
     QTimer *m_previewTimer = nullptr;
     QImage m_preview;
     double m_previewDpi = 0;   // device pixels per inch of m_preview
     QPointer<frmFindFiles> m_finder;
     QPointer<frmSelectPrt> m_printerChooser;
-    QLabel *lblDevice = nullptr;
+    ElidedLabel *lblDevice = nullptr;
     // "Select" was pressed in the finder and its file not yet handed over.
     bool m_finderChoiceWaiting = false;
     // A command is running (runCommand); activations wait until it is over.

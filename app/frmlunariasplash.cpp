@@ -79,6 +79,16 @@ void frmLunariaSplash::tmrStart_Timer()
     dismiss();
 }
 
+void frmLunariaSplash::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // A frameless window is not always given the focus by the window manager; without it a
+    // key would not reach the splash, which a key is meant to dismiss.
+    raise();
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void frmLunariaSplash::keyPressEvent(QKeyEvent *event)
 {
     Form_KeyPress();

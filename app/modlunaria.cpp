@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSettings>
 
 namespace {
 
@@ -48,8 +49,14 @@ modLunaria::modLunaria(LunariaServices services, int splashMs)
     m_splash->show();
 
     if (!services.messages) {
+        // The real program, not a test: real message boxes, and the window's place kept in
+        // the user's settings (~/.config/Lunaria/Lunaria.conf).
         m_messages = std::make_unique<QtMessageService>();
         services.messages = m_messages.get();
+        if (!services.settings) {
+            m_settings = std::make_unique<QSettings>(QStringLiteral("Lunaria"), QStringLiteral("Lunaria"));
+            services.settings = m_settings.get();
+        }
     }
     if (!services.fonts) {
         m_fonts = std::make_unique<QtFontChooser>();

@@ -6,6 +6,7 @@
 #include <memory>
 
 class frmLunariaSplash;
+class QSettings;
 
 // The running desktop program: the Qt services, the main window and, until it goes, the
 // splash.
@@ -27,6 +28,7 @@ private:
 
     std::unique_ptr<QtMessageService> m_messages;
     std::unique_ptr<FontChooser> m_fonts;
+    std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<OutputDevices> m_devices;
     std::unique_ptr<frmLunaria> m_main;
     QPointer<frmLunariaSplash> m_splash;

@@ -15,9 +15,11 @@ public:
     virtual ~FontChooser() = default;
     Q_DISABLE_COPY_MOVE(FontChooser)
 
-    // Shows the dialog modal over `parent`, starting at `current`. Returns the chosen face
-    // name, or nothing when the user cancelled or the dialog could not be shown.
-    virtual std::optional<QString> chooseFont(QWidget *parent, const QString &current, const QString &title) = 0;
+    // Shows the dialog modal over `parent`, starting at the face `current` at `points`, the
+    // size the page sets the text in. Returns the chosen family name, or nothing when the
+    // user cancelled or the dialog could not be shown.
+    virtual std::optional<QString> chooseFont(QWidget *parent, const QString &current, double points,
+                                              const QString &title) = 0;
 };
 
 // QFontDialog. The fonts a printer can use on this platform are the system's fonts, so the
@@ -25,5 +27,9 @@ public:
 class QtFontChooser : public FontChooser
 {
 public:
-    std::optional<QString> chooseFont(QWidget *parent, const QString &current, const QString &title) override;
+    std::optional<QString> chooseFont(QWidget *parent, const QString &current, double points, const QString &title) override;
 };
+
+// A family name as the page names it: without the foundry Qt adds where two foundries make a
+// family of one name ("URW Gothic [UKWN]" is "URW Gothic").
+QString familyWithoutFoundry(const QString &family);

@@ -1,5 +1,7 @@
 #include "dialogs/frmfindfiles.h"
 
+#include "dialogs/elidedlabel.h"
+
 #include "platform/volumes.h"
 
 #include <QCloseEvent>
@@ -86,13 +88,18 @@ void frmFindFiles::buildControls()
     filFilename->setObjectName(QStringLiteral("filFilename"));
     filFilename->setAccessibleName(QStringLiteral("Files"));
     filFilename->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Keyboard users must see which list has the focus: it gets a frame in the highlight
+    // colour (the style's own focus frame is easy to miss, or missing, on a list).
+    for (QListWidget *list : {DirDirectory, filFilename}) {
+        list->setStyleSheet(QStringLiteral("QListWidget { border: 2px solid transparent; }"
+                                           "QListWidget:focus { border: 2px solid palette(highlight); }"));
+    }
     cmdDone = new QPushButton(QStringLiteral("Select"), this);
     cmdDone->setObjectName(QStringLiteral("cmdDone"));
     cmdDone->setAccessibleName(QStringLiteral("Select"));
-    m_folderCaption = new QLabel(this);
+    m_folderCaption = new ElidedLabel(this);
     m_folderCaption->setObjectName(QStringLiteral("lblFolderPath"));
     m_folderCaption->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_folderCaption->setAccessibleName(QStringLiteral("Current folder"));
 
     QLabel **yellow[] = {&lblFile1, &lblFile2, &lblFile3, &lblFile4};
     auto *strip = new QHBoxLayout;
@@ -149,6 +156,8 @@ void frmFindFiles::setSelectInfo(const QString &text)
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lblSelectInfo->setText(shown);
+    // A screen reader reads what the label says, not what kind of label it is.
+    lblSelectInfo->setAccessibleName(shown.simplified());
 }
 
 void frmFindFiles::changeFolder(const QString &folder)
@@ -230,7 +239,7 @@ void frmFindFiles::showFolder(const QString &folder)
         index = drvDrive->count() - 1;
     }
     drvDrive->setCurrentIndex(index);
-    m_folderCaption->setText(QDir::toNativeSeparators(m_folder));
+    m_folderCaption->setFullText(QDir::toNativeSeparators(m_folder));
     fillFolders();
     fillFiles();
     m_refreshing = false;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+class ElidedLabel;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -74,7 +75,7 @@ private:
     QLabel *lblFile2 = nullptr;
     QLabel *lblFile3 = nullptr;
     QLabel *lblFile4 = nullptr;
-    QLabel *m_folderCaption = nullptr;
+    ElidedLabel *m_folderCaption = nullptr;
 
     QString m_selectInfo;
     QString m_folder;

@@ -44,7 +44,7 @@ void PlaceMonth(const CalendarState &state, PageSurface &surface, DateListSink &
     const MonthFrame frame = monthFrame(year, month);
 
     surface.setFontName(fontName);
-    surface.setFontSize(16);
+    surface.setFontSize(MonthHeadingPoints);
     surface.setFontBold(true);
     // Whatever the caller left, the block draws with a plain copy pen.
     surface.setRasterMode(RasterMode::CopyPen);

@@ -8,6 +8,9 @@
 #include <optional>
 
 class PageSurface;
+
+// The size of the month names at the top of every block, in points.
+inline constexpr double MonthHeadingPoints = 16;
 class DateListSink;
 
 // Draws one month block with its top-left corner at (left, top) in twips: the centred

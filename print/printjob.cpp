@@ -15,10 +15,16 @@ qint16 requestedCopies(const CalendarState &state)
     return copies;
 }
 
-PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices)
+CalendarState pageAsPrinted(CalendarState state)
 {
     for (int i = 0; i < 5; ++i)
         state.textLines[i] = state.txtMessage[i];
+    return state;
+}
+
+PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices)
+{
+    state.textLines = pageAsPrinted(state).textLines;
     state.binSelPrt = false;
 
     // Everything that can go wrong with the calendar itself strikes here, before a device

@@ -16,5 +16,10 @@ enum class PrintOutcome {
 // while the two state changes above remain for the caller to put back.
 PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices);
 
+// The calendar as "Print Calendar(s)" would print it now: the note boxes copied into the
+// address block, as the print job does first. The preview draws this, without the job's
+// other effects.
+CalendarState pageAsPrinted(CalendarState state);
+
 // The number of copies txtCopies asks for. Throws UserError below 1 or beyond 16 bits.
 qint16 requestedCopies(const CalendarState &state);

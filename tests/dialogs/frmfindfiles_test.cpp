@@ -305,3 +305,26 @@ TEST_F(FindFiles, changingDriveMovesToThatVolume)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FindFiles, theFocusedListIsFramedAndTheLabelsSayWhatTheyShow)
+{
+    show();
+    m_finder->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_finder.get()));
+    files->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return files->hasFocus(); }, 2000));
+    const QImage focused = files->grab().toImage();
+    folders->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return folders->hasFocus(); }, 2000));
+    EXPECT_NE(files->grab().toImage(), focused);
+
+    m_finder->setSelectInfo(QStringLiteral("Select a Picture file.\r\nEither a bmp, gif, jpg or wmf."));
+    EXPECT_EQ(info->accessibleName(), QStringLiteral("Select a Picture file. Either a bmp, gif, jpg or wmf."));
+    m_finder->changeFolder(m_root + QStringLiteral("/photos"));
+    EXPECT_EQ(m_finder->findChild<QLabel *>(QStringLiteral("lblFolderPath"))->accessibleName(),
+              QDir::toNativeSeparators(m_root + QStringLiteral("/photos")));
+}
+
+} // namespace

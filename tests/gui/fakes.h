@@ -11,11 +11,13 @@ public:
     std::optional<QString> answer;
     int shown = 0;
     QString lastCurrent;
+    double lastPoints = 0;
 
-    std::optional<QString> chooseFont(QWidget *, const QString &current, const QString &) override
+    std::optional<QString> chooseFont(QWidget *, const QString &current, double points, const QString &) override
     {
         ++shown;
         lastCurrent = current;
+        lastPoints = points;
         return answer;
     }
 };

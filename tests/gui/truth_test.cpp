@@ -1,0 +1,137 @@
+#include "app/frmlunariasplash.h"
+#include "dialogs/elidedlabel.h"
+#include "dialogs/fontchooser.h"
+#include "pictures/pictureacceptance.h"
+#include "tests/gui/windowfixture.h"
+
+#include <QFile>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+
+// The window shows what will print and hides nothing from the user.
+namespace {
+
+class Truth : public WindowTest
+{
+protected:
+    QImage previewAfter(const std::function<void()> &change)
+    {
+        const QImage before = window->previewImage();
+        change();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window->previewImage() != before; }, 5000));
+        return window->previewImage();
+    }
+};
+
+TEST_F(Truth, ThePreviewShowsTypedNotesBeforeAnyPrint)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->previewImage().isNull(); }, 5000));
+    QLineEdit *note = child<QLineEdit>("txtMessage_0");
+    QTest::mouseClick(note, Qt::LeftButton, {}, note->rect().center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return note->selectedText() == " "; }, 2000));
+    // The preview used to draw the address block as the last print left it: typing a note
+    // changed nothing on it.
+    previewAfter([&] { QTest::keyClicks(note, "12 Elm Street"); });
+    EXPECT_EQ(note->text(), "12 Elm Street");
+}
+
+TEST_F(Truth, TheBlankOfAnEmptyNoteBoxIsReplacedByWhatIsTyped)
+{
+    QLineEdit *note = child<QLineEdit>("txtMessage_1");
+    ASSERT_EQ(note->text(), " ");
+    QTest::mouseClick(note, Qt::LeftButton, {}, note->rect().center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return note->selectedText() == " "; }, 2000));
+    QTest::keyClicks(note, "Springfield");
+    EXPECT_EQ(note->text(), "Springfield");
+}
+
+TEST_F(Truth, ALongPictureNameDoesNotWidenTheWindowAndIsReadInFull)
+{
+    const int before = window->minimumSizeHint().width();
+    const QString name = QString(90, QLatin1Char('x')) + QStringLiteral("house.bmp");
+    const QString path = dir.filePath(name);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(LUNARIA_SOURCE_DIR "/examples/pictures/house.bmp"), path));
+    window->state().strSelectedFile = path;
+    RecordingMessageService quiet;
+    AcceptPicture(window->state(), quiet);
+    window->refreshWidgets();
+    auto *line = child<ElidedLabel>("lblPictureName");
+    EXPECT_EQ(window->minimumSizeHint().width(), before);
+    EXPECT_EQ(line->accessibleName(), QStringLiteral("Picture: ") + name);
+    EXPECT_EQ(line->toolTip(), path);
+    EXPECT_EQ(child<ElidedLabel>("lblDevice")->accessibleName(), QStringLiteral("Printer: PDF file"));
+}
+
+TEST_F(Truth, TheStatusLineNamesTheDateListFileWithItsFolder)
+{
+    click("cmdPrint");
+    ASSERT_TRUE(messages.texts().isEmpty()) << messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(window->statusBar()->currentMessage().endsWith(QDir::toNativeSeparators(dir.filePath(QStringLiteral("MY_dl.txt")))))
+        << window->statusBar()->currentMessage().toStdString();
+}
+
+TEST_F(Truth, TheFontDialogOpensAtTheRolesFaceAndSizeAndKeepsTheFamilyAlone)
+{
+    click("cmdSelPrinter");
+    click("cmdYrFont");
+    EXPECT_EQ(fonts.lastCurrent, QStringLiteral("Arial"));
+    EXPECT_EQ(fonts.lastPoints, 28);
+
+    // The real dialog, answered from outside: it must start at the face the page will use.
+    QtFontChooser chooser;
+    QFont seen;
+    QTimer::singleShot(0, [&] {
+        if (auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget())) {
+            seen = dialog->currentFont();
+            dialog->reject();
+        }
+    });
+    EXPECT_FALSE(chooser.chooseFont(nullptr, QStringLiteral("Arial"), 18, QStringLiteral("Font")).has_value());
+    EXPECT_EQ(seen.family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
+    EXPECT_EQ(seen.pointSizeF(), 18);
+    EXPECT_EQ(familyWithoutFoundry(QStringLiteral("URW Gothic [UKWN]")), QStringLiteral("URW Gothic"));
+    EXPECT_EQ(familyWithoutFoundry(QStringLiteral("Liberation Sans")), QStringLiteral("Liberation Sans"));
+}
+
+TEST(WindowPlace, MostOfTheScreenAtFirstThenWhereTheUserLeftIt)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QSettings settings(dir.filePath(QStringLiteral("lunaria.conf")), QSettings::IniFormat);
+    RecordingMessageService messages;
+    FakeFontChooser fonts;
+    LunariaServices services;
+    services.messages = &messages;
+    services.fonts = &fonts;
+    services.settings = &settings;
+    auto first = std::make_unique<frmLunaria>(services);
+    const QRect screen = first->screen()->availableGeometry();
+    EXPECT_GE(first->height(), screen.height() * 0.9);
+    EXPECT_TRUE(screen.contains(first->geometry())) << first->geometry().width() << "x" << first->geometry().height();
+    first->show();
+    const QSize chosen(first->minimumSizeHint().width() + 40, first->minimumSizeHint().height() + 30);
+    first->setGeometry(QRect(screen.topLeft() + QPoint(20, 30), chosen));
+    ASSERT_TRUE(first->close());
+    first.reset();
+    const frmLunaria second(services);
+    EXPECT_EQ(second.size(), chosen);
+}
+
+TEST(SplashFocus, TheSplashTakesTheKeyboardWhenShown)
+{
+    frmLunariaSplash splash(60000);
+    bool gone = false;
+    QObject::connect(&splash, &frmLunariaSplash::dismissed, [&] { gone = true; });
+    splash.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&splash));
+    EXPECT_TRUE(splash.hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(gone);
+}
+
+} // namespace
