@@ -25,7 +25,8 @@ constexpr qreal DefaultFontHeight = 16;
 // The em size of a font whose cell (ascent + descent) is one unit high.
 qreal emPerCellHeight(const QString &family)
 {
-    static QHash<QString, qreal> cache;
+    // One per thread: pages are composed on several threads at once.
+    thread_local QHash<QString, qreal> cache;
     const auto found = cache.constFind(family);
     if (found != cache.constEnd())
         return *found;
@@ -53,10 +54,12 @@ bool WmfPlayback::drawPlacedGlyphs(const QFont &font, qreal pixelSize, const QLi
         text += unit.text;
     }
     // Each resized raw font has its own glyph cache: keep them, or every replay renders every
-    // glyph afresh. The few sizes a metafile uses make a small cache.
-    static QHash<QString, QRawFont> rawFonts;
+    // glyph afresh. The few sizes a metafile uses make a small cache. Raw fonts belong to
+    // the thread that made them: one cache per thread, which a worker's end clears.
+    thread_local QHash<QString, QRawFont> rawFonts;
     static const bool cleanedUpWithTheApplication = [] {
-        // Font engines must go before the application's font database does.
+        // Font engines must go before the application's font database does (the main
+        // thread's cache lives until the program ends).
         qAddPostRoutine([] { rawFonts.clear(); });
         return true;
     }();
