@@ -2,6 +2,7 @@
 
 #include "app/version.h"
 #include "control/controlfile.h"
+#include "devices/cupsqueue.h"
 #include "devices/devicelist.h"
 #include "devices/pagefiles.h"
 #include "devices/pdfdevice.h"
@@ -256,6 +257,11 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     if (parser.isSet(printer)) {
         const QString name = parser.value(printer);
         if (!printers.deviceNames().contains(name)) {
+            if (const std::optional<QString> problem = printServerProblem()) {
+                err << "lunaria: no printer can be reached: " << *problem << '\n';
+                err.flush();
+                return 1;
+            }
             err << "lunaria: there is no printer \"" << name << "\". The devices are:\n";
             for (const DeviceEntry &entry : deviceEntries(printers))
                 err << entry.text << '\n';

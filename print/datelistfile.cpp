@@ -24,7 +24,7 @@ void DateListFile::writeLine(const QString &line)
 void DateListFile::prepare()
 {
     if (const std::optional<QString> problem = m_file.write(m_lines))
-        throw UserError(QStringLiteral("The date-list file \"%1\" cannot be written (%2); the previous one is kept . . .")
+        throw UserError(QStringLiteral("The date-list file \"%1\" cannot be written (%2); an earlier one is kept as it was . . .")
                             .arg(QDir::toNativeSeparators(m_file.path()), *problem));
     m_lines.clear();
 }
@@ -33,6 +33,6 @@ void DateListFile::commit()
 {
     prepare();
     if (const std::optional<QString> problem = m_file.commit())
-        throw UserError(QStringLiteral("The date-list file \"%1\" cannot be written (%2); the previous one is kept . . .")
+        throw UserError(QStringLiteral("The date-list file \"%1\" cannot be written (%2); an earlier one is kept as it was . . .")
                             .arg(QDir::toNativeSeparators(m_file.path()), *problem));
 }

@@ -1,5 +1,6 @@
-#include "layout/dayrules.h"
 #include "devices/outputdevices.h"
+#include "devices/pagefiles.h"
+#include "layout/dayrules.h"
 #include "platform/usererror.h"
 #include "print/printjob.h"
 #include "tests/support/recordingpagesurface.h"
@@ -7,11 +8,13 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -35,10 +38,20 @@ public:
     }
     void send() override
     {
+        if (onSend)
+            onSend();
         if (m_failAtEnd)
             throw UserError(QStringLiteral("The printer refused the page"));
         m_page.endDocument();
     }
+    void commit() override
+    {
+        if (onCommit)
+            onCommit();
+    }
+
+    std::function<void()> onSend;
+    std::function<void()> onCommit;
 
 private:
     RecordingPageSurface &m_page;
@@ -64,7 +77,10 @@ public:
         case Mode::FailsAtEnd: return std::make_unique<RecordingJob>(page, true, deviceRules, opsBeforeRule);
         case Mode::Works: break;
         }
-        return std::make_unique<RecordingJob>(page, false, deviceRules, opsBeforeRule);
+        auto job = std::make_unique<RecordingJob>(page, false, deviceRules, opsBeforeRule);
+        job->onSend = onSend;
+        job->onCommit = onCommit;
+        return job;
     }
 
     RecordingPageSurface page;
@@ -72,6 +88,8 @@ public:
     int opened = 0;
     int deviceRules = 0;
     size_t opsBeforeRule = 0;
+    std::function<void()> onSend;     // called as the job's send() and commit() begin
+    std::function<void()> onCommit;
 };
 
 class PrintJob : public testing::Test
@@ -229,6 +247,115 @@ TEST_F(PrintJob, PreviousListFileIsKeptWhenTheJobFailsPartWay)
         EXPECT_EQ(contents(listPath()), QByteArray("previous list\r\n"));
         EXPECT_EQ(devices.page.documentsEnded(), 0);
         EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{QStringLiteral("MY_dl.txt")});
+    }
+}
+
+TEST_F(PrintJob, ThePageIsPutInPlaceLastAfterItsDateList)
+{
+    writePrevious();
+    QStringList steps;
+    devices.onSend = [&] {
+        // A printer's server takes the page here: no new list may exist before it has.
+        steps << QStringLiteral("send");
+        EXPECT_EQ(contents(listPath()), QByteArray("previous list\r\n"));
+    };
+    devices.onCommit = [&] {
+        // A page file lands last: whoever finds the new page finds its list.
+        steps << QStringLiteral("commit");
+        EXPECT_TRUE(contents(listPath()).startsWith("Springfield\r\n"));
+    };
+    ASSERT_EQ(runPrintJob(state, devices), PrintOutcome::Printed);
+    EXPECT_EQ(steps, (QStringList{QStringLiteral("send"), QStringLiteral("commit")}));
+}
+
+// A 64 KiB file system mounted for one test (root only), to be filled to the last byte.
+class SmallDisk
+{
+public:
+    // Why it cannot be mounted here; nullopt once mounted.
+    std::optional<QString> mount()
+    {
+        if (::geteuid() != 0)
+            return QStringLiteral("mounting a small file system needs root");
+        if (!m_dir.isValid())
+            return QStringLiteral("no temporary folder");
+        QProcess mount;
+        mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                              QStringLiteral("size=64k"), QStringLiteral("tmpfs"), m_dir.path()});
+        if (!mount.waitForFinished(10000) || mount.exitCode() != 0)
+            return QStringLiteral("mount refused: ") + QString::fromLocal8Bit(mount.readAllStandardError());
+        m_mounted = true;
+        return std::nullopt;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
+    }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    QString path() const { return m_dir.path(); }
+    // Takes every free byte.
+    void fill() const
+    {
+        QFile filler(filePath(QStringLiteral("filler")));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
+
+TEST_F(PrintJob, AFullDiskKeepsTheEarlierFilesAndSaysWhichAndWhy)
+{
+    struct Row
+    {
+        const char *name;
+        const char *page;        // the page file's name
+        bool listOnFullDisk;     // else the page is on the full disk
+    };
+    const Row rows[] = {
+        {"date_list", "calendar.pdf", true},
+        {"pdf_page", "calendar.pdf", false},
+        {"png_page", "calendar.png", false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        SmallDisk full;
+        if (const std::optional<QString> why = full.mount())
+            GTEST_SKIP() << why->toStdString();
+        QTemporaryDir roomy;
+        const QString fullSide = row.listOnFullDisk ? QStringLiteral("calendar_dl.txt") : QString::fromLatin1(row.page);
+        const QString list = (row.listOnFullDisk ? full.path() : roomy.path()) + QStringLiteral("/calendar_dl.txt");
+        const QString page = (row.listOnFullDisk ? roomy.path() : full.path()) + QLatin1Char('/') + QLatin1String(row.page);
+        for (const QString &earlier : {list, page}) {
+            QFile file(earlier);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("earlier " + earlier.toUtf8());
+        }
+        full.fill();
+        const QStringList fullBefore = QDir(full.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const QStringList roomyBefore = QDir(roomy.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        CalendarState job = state;
+        job.strListFile = list;
+        const std::unique_ptr<OutputDevices> device = pageFileDevice(page);
+        ASSERT_NE(device, nullptr);
+        try {
+            runPrintJob(job, *device);
+            ADD_FAILURE() << "no failure";
+        } catch (const UserError &error) {
+            const QString reason = error.reason();
+            EXPECT_TRUE(reason.contains(QDir::toNativeSeparators(full.filePath(fullSide)))) << reason.toStdString();
+            EXPECT_TRUE(reason.contains(QLatin1String("No space left on device"))) << reason.toStdString();
+        }
+        EXPECT_EQ(contents(list), "earlier " + list.toUtf8());
+        EXPECT_EQ(contents(page), "earlier " + page.toUtf8());
+        EXPECT_EQ(QDir(full.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), fullBefore);
+        EXPECT_EQ(QDir(roomy.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), roomyBefore);
     }
 }
 
