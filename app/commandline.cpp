@@ -291,7 +291,7 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     const bool toFiles = !parser.value(to).isEmpty();
     const int workers = std::min(int(targets.size()), std::max(1, QThread::idealThreadCount()) * PagesPerCore);
     if (!toFiles || workers < 2) {
-        // Printers take one job at a time, in order.
+        // Printers take one job at a time, in order; one page file needs no workers.
         for (int i = 0; i < targets.size(); ++i)
             report(i, printOne(targets[i], &printers, copyCount, today, err));
         return failed == 0 ? 0 : 1;
