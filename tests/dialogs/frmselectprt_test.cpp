@@ -32,11 +32,9 @@ public:
         current = index;
     }
     QString currentName() const override { return current < 0 ? QString() : names.value(current); }
-    QStringList devicesRefusingJobs() override { return refusing; }
     std::unique_ptr<OutputJob> openJob() override { return nullptr; }
 
     QStringList names;
-    QStringList refusing;
     int current = -1;
 };
 
@@ -136,22 +134,6 @@ TEST(frmSelectPrt, ChoosingThePdfDevice)
     EXPECT_EQ(devices.currentName(), PdfDeviceName);
     flushDeletes();
     EXPECT_TRUE(window.isNull());
-}
-
-TEST(frmSelectPrt, APrinterNotAcceptingJobsIsMarkedAndCanStillBeChosen)
-{
-    FakeDevices devices(3);
-    devices.refusing = {QStringLiteral("Printer 2")};
-    RecordingMessageService messages;
-    QPointer<frmSelectPrt> window = new frmSelectPrt(devices, messages);
-    window->show();
-    auto *list = window->findChild<QListWidget *>(QStringLiteral("lstPrinterName"));
-    EXPECT_EQ(entries(list).at(1), QStringLiteral("  2 Printer 2 (not accepting jobs)"));
-    list->setCurrentRow(1);
-    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdSelFont")), Qt::LeftButton);
-    EXPECT_EQ(devices.currentName(), QStringLiteral("Printer 2"));
-    EXPECT_TRUE(messages.texts().isEmpty());
-    flushDeletes();
 }
 
 TEST(frmSelectPrt, ADeviceThatWentAwayIsRefusedAndTheWindowStays)
