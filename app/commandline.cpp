@@ -1,14 +1,14 @@
 #include "app/commandline.h"
 
 #include "app/version.h"
-#include "devices/devicelist.h"
-#include "devices/pdfdevice.h"
-
 #include "control/controlfile.h"
-#include "model/calendarstate.h"
-#include "devices/imagefiledevice.h"
-#include "platform/messages.h"
+#include "devices/cupsqueue.h"
+#include "devices/devicelist.h"
+#include "devices/pagefiles.h"
+#include "devices/pdfdevice.h"
 #include "devices/printers.h"
+#include "model/calendarstate.h"
+#include "platform/messages.h"
 #include "platform/usererror.h"
 #include "print/printjob.h"
 
@@ -17,6 +17,16 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QTextStream>
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -37,7 +47,7 @@ private:
     QString m_file;
 };
 
-// Where one control file's page goes: a PDF or PNG file, or (empty) the chosen printer.
+// Where one control file's page goes: a page file, or (empty) the chosen printer.
 struct Target
 {
     QString controlFile;
@@ -51,9 +61,14 @@ int usageError(QTextStream &err, const QString &message)
     return 2;
 }
 
-bool isPageFile(const QString &path)
+// ".pdf or .png", from the table of page files.
+QString writtenExtensions()
 {
-    return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) || path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    QStringList dotted;
+    for (const QString &extension : pageFileExtensions())
+        dotted << QLatin1Char('.') + extension;
+    const QString last = dotted.takeLast();
+    return dotted.isEmpty() ? last : dotted.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
 }
 
 // Decides where each control file's page goes. Returns an error text for arguments that do
@@ -65,14 +80,21 @@ std::optional<QString> planTargets(const QStringList &files, const QString &to, 
             targets.append({file, QString()});
         return std::nullopt;
     }
-    if (files.size() == 1 && isPageFile(to)) {
+    const QFileInfo info(to);
+    // A page file's name is always a file: an existing folder or device of that name is
+    // refused when the page is written, never replaced or written into.
+    if (isPageFile(to)) {
+        if (files.size() != 1)
+            return QStringLiteral("--to names one file, but %1 control files were given; name a folder instead").arg(files.size());
         targets.append({files.first(), to});
         return std::nullopt;
     }
-    if (isPageFile(to))
-        return QStringLiteral("--to names one file, but %1 control files were given; name a folder instead").arg(files.size());
-    if (QFileInfo(to).exists() && !QFileInfo(to).isDir())
-        return QStringLiteral("--to %1 is neither a .pdf or .png file nor a folder").arg(to);
+    if (info.exists() && !info.isDir())
+        return QStringLiteral("--to %1 is neither a %2 file nor a folder").arg(to, writtenExtensions());
+    // Any other extension would make a folder of that name, where the user meant a file.
+    if (!info.isDir() && !info.suffix().isEmpty())
+        return QStringLiteral("--to %1: pages are written as %2 files (or into a folder), not as .%3")
+            .arg(to, writtenExtensions(), info.suffix());
     QSet<QString> used;
     for (const QString &file : files) {
         // Two control files of the same name from different folders each get their own page.
@@ -86,9 +108,9 @@ std::optional<QString> planTargets(const QStringList &files, const QString &to, 
     return std::nullopt;
 }
 
-// Prints one control file as a fresh calendar. Returns false when it failed; the reason has
-// been written to `err`.
-bool printOne(const Target &target, Printers &printers, const std::optional<int> &copies, QDate today, QTextStream &err)
+// Prints one control file as a fresh calendar, on `printers` or into its page file. Returns
+// false when it failed; the reason has been written to `err`.
+bool printOne(const Target &target, Printers *printers, const std::optional<int> &copies, QDate today, QTextStream &err)
 {
     const QString shown = target.controlFile;
     StreamMessages messages(err, shown);
@@ -104,23 +126,69 @@ bool printOne(const Target &target, Printers &printers, const std::optional<int>
             state.txtCopies = QString::number(*copies);
 
         if (target.output.isEmpty()) {
-            runPrintJob(state, printers);
+            Q_ASSERT(printers);
+            runPrintJob(state, *printers);
             return true;
         }
         if (!QDir().mkpath(QFileInfo(target.output).absolutePath()))
             throw UserError(QStringLiteral("The folder of %1 cannot be created . . .").arg(target.output));
-        if (target.output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-            ImageFileDevice device(target.output);
-            runPrintJob(state, device);
-        } else {
-            printers.setPdfPath(target.output);
-            printers.setCurrentByName(PdfDeviceName);
-            runPrintJob(state, printers);
-        }
+        const std::unique_ptr<OutputDevices> device = pageFileDevice(target.output);
+        Q_ASSERT(device);
+        runPrintJob(state, *device);
         return true;
     } catch (const UserError &error) {
         messages.show(error.reason(), QString(), MessageService::Icon::Warning);
         return false;
+    }
+}
+
+// One control file printed into its page file by a worker: whether it printed, what it said
+// on the way (shown when its turn comes), or what escaped it.
+struct Outcome
+{
+    bool ok = false;
+    QString messages;
+    std::exception_ptr escaped;
+};
+
+// Pages in flight per core. A page spends part of its time waiting for the disk to take its
+// files (fsync); a second page per core fills that time.
+constexpr int PagesPerCore = 2;
+
+// Runs work(i) for every i in [0, count) on `workers` threads, and hands each outcome to
+// done(i, outcome) on this thread in the order of i, each as soon as it and every one before
+// it are finished. When done() throws, no further work starts.
+void runInOrder(int count, int workers, const std::function<Outcome(int)> &work,
+                const std::function<void(int, Outcome &)> &done)
+{
+    std::vector<std::optional<Outcome>> outcomes(static_cast<size_t>(count));
+    std::mutex mutex;
+    std::condition_variable finished;
+    std::atomic<int> next{0};
+    std::vector<std::jthread> threads;
+    for (int w = 0; w < workers; ++w)
+        threads.emplace_back([&] {
+            for (int i = next++; i < count; i = next++) {
+                Outcome outcome = work(i);
+                {
+                    const std::lock_guard lock(mutex);
+                    outcomes[size_t(i)] = std::move(outcome);
+                }
+                finished.notify_all();
+            }
+        });
+    try {
+        for (int i = 0; i < count; ++i) {
+            std::unique_lock lock(mutex);
+            finished.wait(lock, [&] { return outcomes[size_t(i)].has_value(); });
+            Outcome outcome = std::move(*outcomes[size_t(i)]);
+            outcomes[size_t(i)].reset();
+            lock.unlock();
+            done(i, outcome);
+        }
+    } catch (...) {
+        next = count;
+        throw;
     }
 }
 
@@ -141,8 +209,9 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption print(QStringLiteral("print"), QStringLiteral("Print each control FILE.txt as its own calendar, without a window."));
     const QCommandLineOption to(QStringLiteral("to"),
-                                QStringLiteral("Write the page to PATH instead of a printer: a .pdf or .png file for one control "
-                                               "file, a folder (one PDF per control file, named after it) for several."),
+                                QStringLiteral("Write the page to PATH instead of a printer: a %1 file for one control "
+                                               "file, a folder (one PDF per control file, named after it) for several.")
+                                    .arg(writtenExtensions()),
                                 QStringLiteral("PATH"));
     const QCommandLineOption printer(QStringLiteral("printer"), QStringLiteral("Print on the device NAME (see --list-printers)."),
                                      QStringLiteral("NAME"));
@@ -164,9 +233,8 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
         return 0;
     }
     if (parser.isSet(list)) {
-        const QStringList names = printers.deviceNames();
-        for (int i = 0; i < names.size(); ++i)
-            out << printerEntry(i + 1, names[i]) << '\n';
+        for (const DeviceEntry &entry : deviceEntries(printers))
+            out << entry.text << '\n';
         return 0;
     }
 
@@ -188,11 +256,15 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     }
     if (parser.isSet(printer)) {
         const QString name = parser.value(printer);
-        const QStringList names = printers.deviceNames();
-        if (!names.contains(name)) {
+        if (!printers.deviceNames().contains(name)) {
+            if (const std::optional<QString> problem = printServerProblem()) {
+                err << "lunaria: no printer can be reached: " << *problem << '\n';
+                err.flush();
+                return 1;
+            }
             err << "lunaria: there is no printer \"" << name << "\". The devices are:\n";
-            for (int i = 0; i < names.size(); ++i)
-                err << printerEntry(i + 1, names[i]) << '\n';
+            for (const DeviceEntry &entry : deviceEntries(printers))
+                err << entry.text << '\n';
             err.flush();
             return 2;
         }
@@ -204,17 +276,48 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
         return usageError(err, *problem);
 
     int failed = 0;
-    for (int i = 0; i < targets.size(); ++i) {
-        const Target &target = targets[i];
-        const bool ok = printOne(target, printers, copyCount, today, err);
+    const auto report = [&](int i, bool ok) {
         if (!ok)
             ++failed;
         if (targets.size() > 1) {
+            const Target &target = targets[i];
             const QString where = target.output.isEmpty() ? printers.currentName() : target.output;
             err << '[' << (i + 1) << '/' << targets.size() << "] " << target.controlFile << (ok ? " -> " : " failed, not printed to ")
                 << where << '\n';
             err.flush();
         }
+    };
+
+    const bool toFiles = !parser.value(to).isEmpty();
+    const int workers = std::min(int(targets.size()), std::max(1, QThread::idealThreadCount()) * PagesPerCore);
+    if (!toFiles || workers < 2) {
+        // Printers take one job at a time, in order; one page file needs no workers.
+        for (int i = 0; i < targets.size(); ++i)
+            report(i, printOne(targets[i], &printers, copyCount, today, err));
+        return failed == 0 ? 0 : 1;
     }
+
+    // Page files are composed side by side, each worker with its own page; what each says is
+    // held back and shown in the order of the arguments, as one at a time would show it.
+    runInOrder(
+        int(targets.size()), workers,
+        [&](int i) {
+            Outcome outcome;
+            QTextStream messages(&outcome.messages);
+            try {
+                outcome.ok = printOne(targets[i], nullptr, copyCount, today, messages);
+            } catch (...) {
+                outcome.escaped = std::current_exception();
+            }
+            messages.flush();
+            return outcome;
+        },
+        [&](int i, Outcome &outcome) {
+            err << outcome.messages;
+            err.flush();
+            if (outcome.escaped)
+                std::rethrow_exception(outcome.escaped);
+            report(i, outcome.ok);
+        });
     return failed == 0 ? 0 : 1;
 }

@@ -1,6 +1,21 @@
 #include "devices/devicelist.h"
 
-QString printerEntry(int ordinal, const QString &deviceName)
+#include "devices/outputdevices.h"
+
+QString printerEntry(int ordinal, const QString &deviceName, bool acceptingJobs)
 {
-    return (QStringLiteral("  ") + QString::number(ordinal)).right(3) + QLatin1Char(' ') + deviceName;
+    QString entry = (QStringLiteral("  ") + QString::number(ordinal)).right(3) + QLatin1Char(' ') + deviceName;
+    if (!acceptingJobs)
+        entry += QLatin1String(" (not accepting jobs)");
+    return entry;
+}
+
+QList<DeviceEntry> deviceEntries(OutputDevices &devices)
+{
+    const QStringList names = devices.deviceNames();
+    const QStringList refusing = devices.devicesRefusingJobs();
+    QList<DeviceEntry> entries;
+    for (int i = 0; i < names.size(); ++i)
+        entries.append({names.at(i), printerEntry(i + 1, names.at(i), !refusing.contains(names.at(i)))});
+    return entries;
 }

@@ -6,18 +6,20 @@
 #include "render/pageimage.h"
 #include "render/qpainterpagesurface.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace {
 
 class ImageJob : public OutputJob
 {
 public:
-    ImageJob(const QString &path, double dpi) : m_path(path)
+    ImageJob(const QString &path, double dpi) : m_file(path)
     {
+        if (const std::optional<QString> problem = m_file.open())
+            throw cannotWrite(*problem);
         m_image = blankPageImage(pdfPageLayout().paintRect(QPageLayout::Inch).size(), dpi);
         if (m_image.isNull())
             throw UserError(QStringLiteral("There is not enough memory for the page image . . ."));
@@ -30,18 +32,33 @@ public:
     void send() override
     {
         m_surface->endDocument();
-        QSaveFile file(m_path);
-        QImageWriter writer(&file, "png");
-        std::optional<QString> problem = openSaveFile(file);
-        if (!problem && (!writer.write(m_image) || !file.commit()))
-            problem = writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString();
-        if (problem)
-            throw UserError(QStringLiteral("The picture file \"%1\" cannot be written (%2) . . .")
-                                .arg(QDir::toNativeSeparators(m_path), *problem));
+        // Encoded in memory, then written in one checked piece: libpng's own write errors
+        // would reach the user as "libpng error" without the file or the reason.
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "png");
+        if (!writer.write(m_image))
+            throw cannotWrite(QStringLiteral("the page cannot be encoded as PNG: %1").arg(writer.errorString()));
+        m_image = QImage();
+        if (const std::optional<QString> problem = m_file.write(png))
+            throw cannotWrite(*problem);
+    }
+
+    void commit() override
+    {
+        if (const std::optional<QString> problem = m_file.commit())
+            throw cannotWrite(*problem);
     }
 
 private:
-    QString m_path;
+    UserError cannotWrite(const QString &reason) const
+    {
+        return UserError(QStringLiteral("The picture file \"%1\" cannot be written (%2) . . .")
+                             .arg(QDir::toNativeSeparators(m_file.path()), reason));
+    }
+
+    SaveFile m_file;
     QImage m_image;
     std::unique_ptr<QPainterPageSurface> m_surface; // ends before the image goes
 };

@@ -2,9 +2,9 @@
 
 #include "devices/outputdevices.h"
 
-// One output device, "PNG file": the page drawn on an image of the printable area at
-// `dpi` and saved to `path` as PNG when the page is sent. Nothing is written before that,
-// and a failed write leaves any earlier file in place.
+// One output device, "PNG file": the page drawn on an image of the printable area at `dpi`,
+// encoded as PNG when the page is sent and put at `path` on commit. Nothing is written
+// before that, and a failed write leaves any earlier file in place.
 class ImageFileDevice : public OutputDevices
 {
 public:

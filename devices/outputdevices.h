@@ -16,7 +16,8 @@ inline const QString PdfDeviceName = QStringLiteral("PDF file");
 bool wantsLongEdgeDuplex(const QString &deviceName);
 
 // One open job on an output device: it has the page surface of its single page. Nothing is
-// printed or written until send(); a job destroyed unsent leaves no trace.
+// printed or written until send(); a job destroyed uncommitted leaves no trace but a page a
+// printer has already taken.
 class OutputJob
 {
 public:
@@ -29,9 +30,13 @@ public:
     // Applies the device-name rule (long-edge duplex for "HP Laser" printers) before the
     // first drawing. Returns whether the rule applied.
     virtual bool applyDeviceRule() = 0;
-    // Sends the finished page: prints it or puts the file in place. Throws UserError when
-    // the device refuses it.
+    // Finishes the page and hands it over: a printer's server has accepted it as a job when
+    // this returns (it cannot be taken back); a file device has written it to a temporary
+    // file beside its target. Throws UserError when the device refuses it.
     virtual void send() = 0;
+    // Puts a file device's sent page in place, replacing the earlier file; nothing for a
+    // printer. Throws UserError when that fails, and the earlier file stays.
+    virtual void commit() {}
 };
 
 // The devices a calendar can be printed on, and the current one.
@@ -50,6 +55,9 @@ public:
     virtual void setCurrent(int index) = 0;
     // The device the next job goes to.
     virtual QString currentName() const = 0;
+    // The devices, by name, that are there but refuse new jobs now (a printer queue set to
+    // reject them), read afresh. Only printers do.
+    virtual QStringList devicesRefusingJobs() { return {}; }
     // Opens a job on the current device. Returns nullptr when the user cancelled (the PDF
     // device's save dialog). Throws UserError when the device cannot be used.
     virtual std::unique_ptr<OutputJob> openJob() = 0;

@@ -4,36 +4,30 @@
 #include "platform/usererror.h"
 #include "render/qpainterpagesurface.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QLocale>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
+// The page is drawn into memory and written in one checked piece: Qt's PDF writer does not
+// report failed writes, so a full disk would otherwise go unnoticed.
 class PdfJob : public OutputJob
 {
 public:
     explicit PdfJob(const QString &path)
         : m_file(path)
     {
-        if (const std::optional<QString> problem = openSaveFile(m_file))
+        if (const std::optional<QString> problem = m_file.open())
             throw cannotWrite(*problem);
-        m_writer = std::make_unique<QPdfWriter>(&m_file);
+        m_buffer.open(QIODevice::WriteOnly);
+        m_writer = std::make_unique<QPdfWriter>(&m_buffer);
         m_writer->setCreator(QStringLiteral("Lunaria"));
         m_writer->setTitle(QStringLiteral("Calendar"));
         m_writer->setPageLayout(pdfPageLayout());
         m_surface = std::make_unique<QPainterPageSurface>(*m_writer, PdfDeviceName);
-    }
-
-    ~PdfJob() override
-    {
-        // Unsent: end the painter first, then drop the half-written file.
-        m_surface.reset();
-        m_writer.reset();
-        if (m_file.isOpen())
-            m_file.cancelWriting();
     }
 
     PageSurface &page() override { return *m_surface; }
@@ -42,18 +36,27 @@ public:
     void send() override
     {
         m_surface->endDocument();
-        if (!m_file.commit())
-            throw cannotWrite(m_file.errorString());
+        if (const std::optional<QString> problem = m_file.write(m_buffer.data()))
+            throw cannotWrite(*problem);
+    }
+
+    void commit() override
+    {
+        if (const std::optional<QString> problem = m_file.commit())
+            throw cannotWrite(*problem);
     }
 
 private:
     UserError cannotWrite(const QString &reason) const
     {
         return UserError(QStringLiteral("The PDF file \"%1\" cannot be written (%2) . . .")
-                             .arg(QDir::toNativeSeparators(m_file.fileName()), reason));
+                             .arg(QDir::toNativeSeparators(m_file.path()), reason));
     }
 
-    QSaveFile m_file;
+    // Destroyed bottom up: the painter ends before its writer goes, and an unsent job's
+    // temporary file goes last.
+    SaveFile m_file;
+    QBuffer m_buffer;
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainterPageSurface> m_surface;
 };
@@ -70,5 +73,11 @@ QPageLayout pdfPageLayout()
 
 std::unique_ptr<OutputJob> openPdfJob(const QString &path)
 {
-    return std::make_unique<PdfJob>(QDir::current().absoluteFilePath(path));
+    return std::make_unique<PdfJob>(path);
+}
+
+void PdfFileDevice::setCurrent(int index)
+{
+    if (index != 0)
+        throw UserError(QStringLiteral("There is no device number %1 . . .").arg(index + 1));
 }

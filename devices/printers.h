@@ -17,6 +17,10 @@ public:
     QStringList deviceNames() override;
     void setCurrent(int index) override;
     QString currentName() const override;
+    QStringList devicesRefusingJobs() override;
+    // A printer's job is checked with its server before the page is drawn and again before
+    // it is sent (the queue is there and accepts jobs, the copies are within its limit), and
+    // is sent only when the server accepts it as a job.
     std::unique_ptr<OutputJob> openJob() override;
 
     // Where the PDF device writes without asking (the command line). Empty: ask.

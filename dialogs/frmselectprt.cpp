@@ -71,9 +71,10 @@ frmSelectPrt::frmSelectPrt(OutputDevices &devices, MessageService &messages, QWi
 
 void frmSelectPrt::Form_Load()
 {
-    const QStringList names = m_devices.deviceNames();
-    for (int i = 0; i < names.size(); ++i)
-        lstPrinterName->addItem(printerEntry(i + 1, names.at(i)));
+    for (const DeviceEntry &entry : deviceEntries(m_devices)) {
+        auto *item = new QListWidgetItem(entry.text, lstPrinterName);
+        item->setData(Qt::UserRole, entry.name);
+    }
     lstPrinterName->setCurrentRow(-1);
     lstPrinterName->clearSelection();
 }
@@ -85,13 +86,13 @@ void frmSelectPrt::cmdSelFont_Click()
         m_messages.show(QStringLiteral("Select a Printer from the list first . . ."), QString());
         return;
     }
-    const QString entry = selected.first()->text();
-    const int index = entry.left(3).trimmed().toInt() - 1;
+    const int index = lstPrinterName->row(selected.first());
+    const QString name = selected.first()->data(Qt::UserRole).toString();
     try {
         // The devices may have changed since the list was made: refuse a number that now
         // means another device or none.
         const QStringList now = m_devices.deviceNames();
-        if (index < 0 || index >= now.size() || now.at(index) != entry.mid(4))
+        if (index < 0 || index >= now.size() || now.at(index) != name)
             throw UserError(QStringLiteral("The list of devices has changed. Close this window and press "
                                            "\"Select Printer\" again . . ."));
         m_devices.setCurrent(index);

@@ -1,35 +1,18 @@
 #include "print/datelistfile.h"
 
-#include "platform/savefile.h"
 #include "platform/usererror.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-UserError cannotWrite(const QString &path, const QString &reason)
-{
-    return UserError(QStringLiteral("The date-list file \"%1\" cannot be written in the folder \"%2\" (%3). "
-                                    "Make the folder writable or choose another control file . . .")
-                         .arg(QFileInfo(path).fileName(), QDir::toNativeSeparators(QFileInfo(path).absolutePath()), reason));
-}
-
-} // namespace
-
 DateListFile::DateListFile(const QString &path)
-    : m_path(QDir::current().absoluteFilePath(path))
-    , m_file(m_path)
+    : m_file(path)
 {
-    if (const std::optional<QString> problem = openSaveFile(m_file))
-        throw cannotWrite(m_path, *problem);
-}
-
-DateListFile::~DateListFile()
-{
-    // Not committed: the temporary file goes, the previous file stays.
-    if (m_file.isOpen())
-        m_file.cancelWriting();
+    if (const std::optional<QString> problem = m_file.open())
+        throw UserError(QStringLiteral("The date-list file \"%1\" cannot be written in the folder \"%2\" (%3). "
+                                       "Make the folder writable or choose another control file . . .")
+                            .arg(QFileInfo(m_file.path()).fileName(),
+                                 QDir::toNativeSeparators(QFileInfo(m_file.path()).absolutePath()), *problem));
 }
 
 void DateListFile::writeLine(const QString &line)
@@ -40,14 +23,16 @@ void DateListFile::writeLine(const QString &line)
 
 void DateListFile::prepare()
 {
-    if (m_file.write(m_lines) != m_lines.size() || !m_file.flush())
-        throw cannotWrite(m_path, m_file.errorString());
+    if (const std::optional<QString> problem = m_file.write(m_lines))
+        throw UserError(QStringLiteral("The date-list file \"%1\" cannot be written (%2); an earlier one is kept as it was . . .")
+                            .arg(QDir::toNativeSeparators(m_file.path()), *problem));
     m_lines.clear();
 }
 
 void DateListFile::commit()
 {
     prepare();
-    if (!m_file.commit())
-        throw cannotWrite(m_path, m_file.errorString());
+    if (const std::optional<QString> problem = m_file.commit())
+        throw UserError(QStringLiteral("The date-list file \"%1\" cannot be written (%2); an earlier one is kept as it was . . .")
+                            .arg(QDir::toNativeSeparators(m_file.path()), *problem));
 }

@@ -44,7 +44,14 @@ PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices)
     drawPage(state, plan, job->page(), dateList);
     // A full disk must show before the page goes out, not after.
     dateList.prepare();
+    // A printer's server has taken the job once send() returns, and only then is there a
+    // new date-list. A file page is written beside its target by send(); both files are
+    // complete before either is renamed, and the page is renamed last. Two renames cannot
+    // be one, so an interruption between them leaves the new list beside the old page,
+    // never a new page beside an old list: a new page always has its list, and an old page
+    // tells the user the job did not finish.
     job->send();
     dateList.commit();
+    job->commit();
     return PrintOutcome::Printed;
 }

@@ -12,8 +12,10 @@ enum class PrintOutcome {
 // "Print Calendar(s)": refreshes text lines 0..4 from txtMessage 0..4, clears binSelPrt,
 // reads year and copies, then sends the page to the current device of `devices` in that many
 // copies and writes the date-list file (strListFile, relative to the current folder). Throws
-// UserError on any failure; the page is then not sent and the previous date-list file stays,
-// while the two state changes above remain for the caller to put back.
+// UserError on any failure; the page is then not sent (a printer's server did not take it, a
+// page file stays as it was) and the previous date-list file stays, while the two state
+// changes above remain for the caller to put back. The one exception: when only the last
+// step, renaming a page file into place, fails, the new date-list is already in place.
 PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices);
 
 // The calendar as "Print Calendar(s)" would print it now: the note boxes copied into the

@@ -95,6 +95,14 @@ TEST_F(LunariaCups, ListPrintersShowsTheQueueThenThePdfDevice)
     ASSERT_GE(lines.size(), 2) << run.out.toStdString();
     EXPECT_TRUE(lines.contains(QStringLiteral("  1 CommandLineQueue"))) << run.out.toStdString();
     EXPECT_TRUE(lines.last().endsWith(QLatin1String(" PDF file")));
+
+    // A name that is not there is a usage error that lists the devices.
+    const ProcessRun unknown = runLunaria({QStringLiteral("--print"), writeFamily(dir.path()), QStringLiteral("--printer"),
+                                           QStringLiteral("No Such Printer")},
+                                          dir.path(), s_server->socketPath());
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.contains(QLatin1String("there is no printer \"No Such Printer\""))) << unknown.err.toStdString();
+    EXPECT_TRUE(unknown.err.contains(QLatin1String("  1 CommandLineQueue\n"))) << unknown.err.toStdString();
 }
 
 TEST_F(LunariaCups, CopiesReachThePrinterAsTheJobsCopyCount)
@@ -116,6 +124,25 @@ TEST_F(LunariaCups, CopiesReachThePrinterAsTheJobsCopyCount)
     QFile data(QDir(s_server->captureDir()).filePath(jobs.first() + QStringLiteral(".data")));
     ASSERT_TRUE(data.open(QIODevice::ReadOnly));
     EXPECT_TRUE(data.read(5).startsWith("%PDF"));
+}
+
+TEST_F(LunariaCups, AQueueRejectingJobsIsMarkedAndPrintingOnItFails)
+{
+    QTemporaryDir dir;
+    const QString queue = QStringLiteral("CommandLineQueue");
+    bool ok = false;
+    s_server->run(QStringLiteral("cupsreject"), {QStringLiteral("-r"), QStringLiteral("Paper jam"), queue}, &ok);
+    ASSERT_TRUE(ok);
+    const QStringList before = s_server->waitForJobs(0, 0);
+    const ProcessRun list = runLunaria({QStringLiteral("--list-printers")}, dir.path(), s_server->socketPath());
+    const ProcessRun print = runLunaria({QStringLiteral("--print"), writeFamily(dir.path()), QStringLiteral("--printer"), queue},
+                                        dir.path(), s_server->socketPath());
+    s_server->run(QStringLiteral("cupsaccept"), {queue});
+    EXPECT_TRUE(list.out.contains(QLatin1String("  1 CommandLineQueue (not accepting jobs)\n"))) << list.out.toStdString();
+    EXPECT_EQ(print.status, 1);
+    EXPECT_TRUE(print.err.contains(QLatin1String("not accepting jobs (Paper jam)"))) << print.err.toStdString();
+    EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath(QStringLiteral("family_dl.txt"))));
+    EXPECT_EQ(s_server->waitForJobs(0, 0), before);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "tests/e2e/cupsserver.h"
 
+#include "devices/cupsqueue.h"
 #include "devices/printers.h"
 #include "render/pagesurface.h"
 #include "platform/usererror.h"
@@ -8,11 +9,14 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -196,6 +200,53 @@ TEST_F(Cups, DeviceRuleTakesHpLaserPrintersByTheirName)
     EXPECT_EQ(newJobs(), 0);
 }
 
+TEST_F(Cups, AJobTheServerDoesNotTakeIsRefusedWithItsReason)
+{
+    const QString queue = QStringLiteral("Lunaria_Refusing");
+    const auto reject = [&](const char *reason) {
+        return [=] { s_server->run(QStringLiteral("cupsreject"), {QStringLiteral("-r"), QLatin1String(reason), queue}); };
+    };
+    struct Row
+    {
+        const char *name;
+        std::function<void()> before;       // before the job opens
+        std::function<void()> whileDrawn;   // once the page is drawn, before it is sent
+        int copies;
+        const char *reason;
+    };
+    const Row rows[] = {
+        {"queue_rejecting_jobs", reject("Paper jam in tray 2"), [] {}, 1, "is not accepting jobs (Paper jam in tray 2)"},
+        {"copies_beyond_the_server_limit", [] {}, [] {}, 10000, "at most 9999 copies"},
+        {"rejecting_once_the_page_is_drawn", [] {}, reject("Out of toner"), 1, "is not accepting jobs (Out of toner)"},
+        {"queue_deleted_while_the_page_is_drawn", [] {}, [&] { removeQueue(queue); }, 1, "is no longer installed"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        addQueue(queue, QStringLiteral("Refuses"));
+        row.before();
+        Printers printers;
+        printers.setCurrentByName(queue);
+        try {
+            const std::unique_ptr<OutputJob> job = printers.openJob();
+            job->page().setCopies(row.copies);
+            job->page().printText(QStringLiteral("a page"), true);
+            row.whileDrawn();
+            job->send();
+            ADD_FAILURE() << "reported as sent";
+        } catch (const UserError &error) {
+            EXPECT_TRUE(error.reason().contains(queue) && error.reason().contains(QLatin1String(row.reason)))
+                << error.reason().toStdString();
+        }
+        removeQueue(queue);
+    }
+    // The server's own answer, past the checks made before sending.
+    const SentJob lost = sendPdfJob(queue, QStringLiteral(LUNARIA_SOURCE_DIR "/README.md"), QStringLiteral("lost"), {});
+    EXPECT_EQ(lost.id, 0);
+    EXPECT_TRUE(lost.error.contains(QLatin1String("does not exist"))) << lost.error.toStdString();
+    QThread::msleep(300);
+    EXPECT_EQ(newJobs(), 0);
+}
+
 // A PDF printer that can print on both sides, so that Qt passes the duplex setting on.
 const char *DuplexPpd = R"ppd(*PPD-Adobe: "4.3"
 *FormatVersion: "4.3"
@@ -279,6 +330,39 @@ TEST_F(Cups, HpLaserPrinterGetsLongEdgeDuplexOnTheJob)
             QString::fromUtf8(readAll(s_server->captureDir() + QLatin1Char('/') + jobs.last() + QStringLiteral(".options")));
         EXPECT_TRUE(options.split(QLatin1Char(' ')).contains(QLatin1String(c.sides))) << options.toStdString();
     }
+}
+
+// A suite of its own: its test stops the server.
+class CupsGone : public CupsSuite
+{
+protected:
+    static void SetUpTestSuite() { startServer(QStringLiteral("Lunaria_Stopping")); }
+    static void TearDownTestSuite() { stopServer(); }
+};
+
+TEST_F(CupsGone, AServerStoppedWhileThePageIsDrawnIsNamedAsUnreachable)
+{
+    Printers printers;
+    printers.setCurrentByName(QStringLiteral("Lunaria_Stopping"));
+    const std::unique_ptr<OutputJob> job = printers.openJob();
+    job->page().printText(QStringLiteral("a page"), true);
+    // Stopped behind the library's back: it still points at the server's socket.
+    QProcess::execute(QStringLiteral(LUNARIA_SOURCE_DIR "/scripts/cups-test-server"),
+                      {QStringLiteral("stop"), QFileInfo(s_server->socketPath()).absolutePath()});
+    QStringList reasons;
+    try {
+        job->send();
+    } catch (const UserError &error) {
+        reasons << error.reason();
+    }
+    Printers noneNamed;   // the PDF device stands in for a default printer, and there is none
+    try {
+        noneNamed.openJob();
+    } catch (const UserError &error) {
+        reasons << error.reason();
+    }
+    const QString unreachable = QStringLiteral("No printer can be reached: the print service (CUPS) at %1 does not answer");
+    EXPECT_EQ(reasons.filter(unreachable.arg(s_server->socketPath())).size(), 2) << reasons.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-#include "layout/dayrules.h"
 #include "devices/outputdevices.h"
+#include "devices/pagefiles.h"
+#include "layout/dayrules.h"
 #include "platform/usererror.h"
 #include "print/printjob.h"
 #include "tests/support/recordingpagesurface.h"
@@ -7,11 +8,13 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -39,6 +42,13 @@ public:
             throw UserError(QStringLiteral("The printer refused the page"));
         m_page.endDocument();
     }
+    void commit() override
+    {
+        if (onCommit)
+            onCommit();
+    }
+
+    std::function<void()> onCommit;
 
 private:
     RecordingPageSurface &m_page;
@@ -64,7 +74,9 @@ public:
         case Mode::FailsAtEnd: return std::make_unique<RecordingJob>(page, true, deviceRules, opsBeforeRule);
         case Mode::Works: break;
         }
-        return std::make_unique<RecordingJob>(page, false, deviceRules, opsBeforeRule);
+        auto job = std::make_unique<RecordingJob>(page, false, deviceRules, opsBeforeRule);
+        job->onCommit = onCommit;
+        return job;
     }
 
     RecordingPageSurface page;
@@ -72,6 +84,7 @@ public:
     int opened = 0;
     int deviceRules = 0;
     size_t opsBeforeRule = 0;
+    std::function<void()> onCommit;   // called as the job's commit() begins
 };
 
 class PrintJob : public testing::Test
@@ -229,6 +242,68 @@ TEST_F(PrintJob, PreviousListFileIsKeptWhenTheJobFailsPartWay)
         EXPECT_EQ(contents(listPath()), QByteArray("previous list\r\n"));
         EXPECT_EQ(devices.page.documentsEnded(), 0);
         EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{QStringLiteral("MY_dl.txt")});
+    }
+}
+
+TEST_F(PrintJob, ThePageIsPutInPlaceLastAfterItsDateList)
+{
+    writePrevious();
+    // A page file lands last: whoever finds the new page finds its list.
+    QByteArray listAtCommit;
+    devices.onCommit = [&] { listAtCommit = contents(listPath()); };
+    ASSERT_EQ(runPrintJob(state, devices), PrintOutcome::Printed);
+    EXPECT_TRUE(listAtCommit.startsWith("Springfield\r\n")) << listAtCommit.toStdString();
+}
+
+TEST_F(PrintJob, AFullDiskKeepsTheEarlierFilesAndSaysWhichAndWhy)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    struct Row
+    {
+        const char *name;
+        const char *page;
+        bool listOnFullDisk;   // else the page is on the full disk
+    };
+    for (const Row row : {Row{"date_list", "calendar.pdf", true}, Row{"pdf_page", "calendar.pdf", false},
+                          Row{"png_page", "calendar.png", false}}) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir full;
+        QTemporaryDir roomy;
+        ASSERT_EQ(QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                               QStringLiteral("size=64k"), QStringLiteral("tmpfs"), full.path()}),
+                  0);
+        const QString list = (row.listOnFullDisk ? full : roomy).filePath(QStringLiteral("calendar_dl.txt"));
+        const QString page = (row.listOnFullDisk ? roomy : full).filePath(QLatin1String(row.page));
+        for (const QString &earlier : {list, page}) {
+            QFile file(earlier);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("earlier " + earlier.toUtf8());
+        }
+        QFile filler(full.filePath(QStringLiteral("filler")));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) == 4096) {
+        }
+        const auto entries = [](const QTemporaryDir &dir) { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden); };
+        const QStringList fullBefore = entries(full);
+        const QStringList roomyBefore = entries(roomy);
+
+        CalendarState job = state;
+        job.strListFile = list;
+        try {
+            runPrintJob(job, *pageFileDevice(page));
+            ADD_FAILURE() << "no failure";
+        } catch (const UserError &error) {
+            const QString named = QDir::toNativeSeparators(row.listOnFullDisk ? list : page);
+            EXPECT_TRUE(error.reason().contains(named) && error.reason().contains(QLatin1String("(No space left on device)")))
+                << error.reason().toStdString();
+        }
+        EXPECT_EQ(contents(list), "earlier " + list.toUtf8());
+        EXPECT_EQ(contents(page), "earlier " + page.toUtf8());
+        EXPECT_EQ(entries(full), fullBefore);
+        EXPECT_EQ(entries(roomy), roomyBefore);
+        filler.close();
+        QProcess::execute(QStringLiteral("umount"), {full.path()});
     }
 }
 

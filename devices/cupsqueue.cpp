@@ -1,0 +1,206 @@
+#include "devices/cupsqueue.h"
+
+#include <QFile>
+
+#include <cups/cups.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iterator>
+#include <memory>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+struct IppDeleter
+{
+    void operator()(ipp_t *ipp) const { ippDelete(ipp); }
+};
+using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
+
+// How long to wait for a print server that does not answer, in milliseconds.
+constexpr int ConnectTimeoutMs = 5000;
+
+// A queue as CUPS takes it: Qt names an instance "queue/instance", and jobs go to the queue.
+QByteArray queueName(const QString &queue)
+{
+    return queue.section(QLatin1Char('/'), 0, 0).toUtf8();
+}
+
+QByteArray printerUri(const QByteArray &name)
+{
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
+                     name.constData());
+    return QByteArray(uri);
+}
+
+bool lastRequestFailed()
+{
+    return cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE;
+}
+
+QString lastErrorText()
+{
+    return QString::fromUtf8(cupsLastErrorString());
+}
+
+// libcups reports a local socket that is not there as a closed file descriptor; ask the
+// system directly for the real reason.
+QString localSocketError(const QByteArray &path)
+{
+    sockaddr_un address{};
+    if (size_t(path.size()) >= sizeof address.sun_path)
+        return QStringLiteral("the socket path is too long");
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int socketFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socketFd < 0)
+        return qt_error_string(errno);
+    const int result = ::connect(socketFd, reinterpret_cast<const sockaddr *>(&address), sizeof address);
+    const int error = errno;
+    ::close(socketFd);
+    return result == 0 ? QStringLiteral("it closed the connection") : qt_error_string(error);
+}
+
+// The text of a queue's reason for refusing jobs: its state message, else its state reasons.
+QString refusalReason(ipp_t *response)
+{
+    if (ipp_attribute_t *message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT)) {
+        const QString text = QString::fromUtf8(ippGetString(message, 0, nullptr)).trimmed();
+        if (!text.isEmpty())
+            return text;
+    }
+    QStringList reasons;
+    if (ipp_attribute_t *keywords = ippFindAttribute(response, "printer-state-reasons", IPP_TAG_KEYWORD))
+        for (int i = 0; i < ippGetCount(keywords); ++i)
+            if (const char *reason = ippGetString(keywords, i, nullptr); reason && std::strcmp(reason, "none") != 0)
+                reasons << QString::fromUtf8(reason);
+    return reasons.join(QLatin1String(", "));
+}
+
+} // namespace
+
+std::optional<QString> printServerProblem()
+{
+    const char *server = cupsServer();
+    if (http_t *http = httpConnect2(server, ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, ConnectTimeoutMs, nullptr)) {
+        httpClose(http);
+        return std::nullopt;
+    }
+    const QByteArray name(server);
+    const QString detail = name.startsWith('/') ? localSocketError(name) : lastErrorText();
+    return QStringLiteral("the print service (CUPS) at %1 does not answer (%2)").arg(QString::fromLocal8Bit(name), detail);
+}
+
+QueueState queueState(const QString &queue)
+{
+    QueueState state;
+    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(queueName(queue)).constData());
+    static const char *const wanted[] = {"printer-is-accepting-jobs", "printer-state-message", "printer-state-reasons",
+                                         "copies-supported"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(wanted)), nullptr, wanted);
+    // cupsDoRequest frees the request.
+    const IppMessage response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+
+    if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) {
+        state.kind = QueueState::Kind::Missing;
+        state.reason = lastErrorText();
+        return state;
+    }
+    if (!response || lastRequestFailed()) {
+        const QString serverError = lastErrorText();
+        if (const std::optional<QString> problem = printServerProblem()) {
+            state.kind = QueueState::Kind::Unreachable;
+            state.reason = *problem;
+        } else {
+            // The server answers but will not say: it will not take a job either.
+            state.kind = QueueState::Kind::NotAccepting;
+            state.reason = serverError;
+        }
+        return state;
+    }
+
+    ipp_attribute_t *accepting = ippFindAttribute(response.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    state.kind = !accepting || ippGetBoolean(accepting, 0) ? QueueState::Kind::Accepting : QueueState::Kind::NotAccepting;
+    if (state.kind == QueueState::Kind::NotAccepting)
+        state.reason = refusalReason(response.get());
+    if (ipp_attribute_t *copies = ippFindAttribute(response.get(), "copies-supported", IPP_TAG_RANGE)) {
+        int upper = 0;
+        ippGetRange(copies, 0, &upper);
+        state.maxCopies = upper;
+    }
+    return state;
+}
+
+SentJob sendPdfJob(const QString &queue, const QString &path, const QString &title, const JobOptions &options)
+{
+    const QByteArray name = queueName(queue);
+    ipp_t *request = ippNewRequest(IPP_OP_PRINT_JOB);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(name).constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.toUtf8().constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, CUPS_FORMAT_PDF);
+    cups_option_t *cupsOptions = nullptr;
+    int count = 0;
+    for (const auto &[option, value] : options)
+        count = cupsAddOption(option.constData(), value.constData(), count, &cupsOptions);
+    cupsEncodeOptions2(request, count, cupsOptions, IPP_TAG_OPERATION);
+    cupsEncodeOptions2(request, count, cupsOptions, IPP_TAG_JOB);
+    cupsFreeOptions(count, cupsOptions);
+
+    const QByteArray resource = QByteArray("/printers/") + name;
+    const IppMessage response(cupsDoFileRequest(CUPS_HTTP_DEFAULT, request, resource.constData(), QFile::encodeName(path).constData()));
+
+    SentJob sent;
+    if (!response || lastRequestFailed()) {
+        const QString serverError = lastErrorText();
+        sent.error = printServerProblem().value_or(serverError);
+        return sent;
+    }
+    if (ipp_attribute_t *id = ippFindAttribute(response.get(), "job-id", IPP_TAG_INTEGER))
+        sent.id = ippGetInteger(id, 0);
+    if (sent.id <= 0)
+        sent.error = QStringLiteral("the print server did not say which job it made of the page");
+    return sent;
+}
+
+QStringList queuesNotAcceptingJobs()
+{
+    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    static const char *const wanted[] = {"printer-name", "printer-is-accepting-jobs"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(wanted)), nullptr, wanted);
+    const IppMessage response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+    QStringList refusing;
+    if (!response || lastRequestFailed())
+        return refusing;
+    // One group of attributes per queue; a nameless separator ends each group.
+    QString name;
+    bool accepting = true;
+    const auto endOfQueue = [&] {
+        if (!name.isEmpty() && !accepting)
+            refusing << name;
+        name.clear();
+        accepting = true;
+    };
+    for (ipp_attribute_t *attribute = ippFirstAttribute(response.get()); attribute;
+         attribute = ippNextAttribute(response.get())) {
+        const char *attributeName = ippGetName(attribute);
+        if (!attributeName) {
+            endOfQueue();
+            continue;
+        }
+        if (ippGetGroupTag(attribute) != IPP_TAG_PRINTER)
+            continue;
+        if (std::strcmp(attributeName, "printer-name") == 0)
+            name = QString::fromUtf8(ippGetString(attribute, 0, nullptr));
+        else if (std::strcmp(attributeName, "printer-is-accepting-jobs") == 0)
+            accepting = ippGetBoolean(attribute, 0);
+    }
+    endOfQueue();
+    return refusing;
+}
