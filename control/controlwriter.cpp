@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -62,11 +61,7 @@ void SaveControlFile(CalendarState &state, const QString &path)
                             .arg(QDir::toNativeSeparators(path)));
     const QString target = QFileInfo(path).absoluteFilePath();
     const QByteArray bytes = controlFileText(state, target);
-    QSaveFile file(target);
-    std::optional<QString> problem = openSaveFile(file);
-    if (!problem && (file.write(bytes) != bytes.size() || !file.commit()))
-        problem = file.errorString();
-    if (problem)
+    if (const std::optional<QString> problem = writeFileAtomically(target, bytes))
         throw UserError(QStringLiteral("The control file \"%1\" cannot be saved (%2) . . .")
                             .arg(QDir::toNativeSeparators(target), *problem));
     state.documentFile = target;

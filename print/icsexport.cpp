@@ -6,18 +6,13 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTimeZone>
 
 void writeMarkedDaysFile(const CalendarState &state, const QString &path)
 {
     const QString target = QFileInfo(path).absoluteFilePath();
     const QByteArray bytes = markedDaysAsIcs(state, QDateTime::currentDateTimeUtc());
-    QSaveFile file(target);
-    std::optional<QString> problem = openSaveFile(file);
-    if (!problem && (file.write(bytes) != bytes.size() || !file.commit()))
-        problem = file.errorString();
-    if (problem)
+    if (const std::optional<QString> problem = writeFileAtomically(target, bytes))
         throw UserError(QStringLiteral("The iCalendar file \"%1\" cannot be written (%2) . . .")
                             .arg(QDir::toNativeSeparators(target), *problem));
 }
