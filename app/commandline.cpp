@@ -10,6 +10,7 @@
 #include "model/calendarstate.h"
 #include "platform/messages.h"
 #include "platform/usererror.h"
+#include "print/icsexport.h"
 #include "print/printjob.h"
 
 #include <QCommandLineParser>
@@ -35,10 +36,12 @@ class StreamMessages : public MessageService
 {
 public:
     StreamMessages(QTextStream &err, QString file) : m_err(err), m_file(std::move(file)) {}
+    // One stderr line per line of the message, each naming the file, so that the lines of
+    // a control file quoted in it stay as they are (and grep finds them).
     void show(const QString &text, const QString &, Icon) override
     {
-        m_err << m_file << ": " << text.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' ')).simplified()
-              << '\n';
+        for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            m_err << m_file << ": " << line << '\n';
         m_err.flush();
     }
 
@@ -71,6 +74,12 @@ QString writtenExtensions()
     return dotted.isEmpty() ? last : dotted.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
 }
 
+// Whether `path` names an iCalendar file, which takes the marked days rather than the page.
+bool isMarkedDaysFile(const QString &path)
+{
+    return path.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive);
+}
+
 // Decides where each control file's page goes. Returns an error text for arguments that do
 // not fit together.
 std::optional<QString> planTargets(const QStringList &files, const QString &to, QList<Target> &targets)
@@ -81,6 +90,12 @@ std::optional<QString> planTargets(const QStringList &files, const QString &to, 
         return std::nullopt;
     }
     const QFileInfo info(to);
+    if (isMarkedDaysFile(to)) {
+        if (files.size() != 1)
+            return QStringLiteral("--to names one .ics file, but %1 control files were given").arg(files.size());
+        targets.append({files.first(), to});
+        return std::nullopt;
+    }
     // A page file's name is always a file: an existing folder or device of that name is
     // refused when the page is written, never replaced or written into.
     if (isPageFile(to)) {
@@ -132,6 +147,10 @@ bool printOne(const Target &target, Printers *printers, const std::optional<int>
         }
         if (!QDir().mkpath(QFileInfo(target.output).absolutePath()))
             throw UserError(QStringLiteral("The folder of %1 cannot be created . . .").arg(target.output));
+        if (isMarkedDaysFile(target.output)) {
+            writeMarkedDaysFile(state, target.output);
+            return true;
+        }
         const std::unique_ptr<OutputDevices> device = pageFileDevice(target.output);
         Q_ASSERT(device);
         runPrintJob(state, *device);
@@ -210,7 +229,8 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     const QCommandLineOption print(QStringLiteral("print"), QStringLiteral("Print each control FILE.txt as its own calendar, without a window."));
     const QCommandLineOption to(QStringLiteral("to"),
                                 QStringLiteral("Write the page to PATH instead of a printer: a %1 file for one control "
-                                               "file, a folder (one PDF per control file, named after it) for several.")
+                                               "file, a folder (one PDF per control file, named after it) for several; "
+                                               "or the marked days to an .ics file.")
                                     .arg(writtenExtensions()),
                                 QStringLiteral("PATH"));
     const QCommandLineOption printer(QStringLiteral("printer"), QStringLiteral("Print on the device NAME (see --list-printers)."),
@@ -225,7 +245,11 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     if (!parser.parse(QStringList{QStringLiteral("lunaria")} + arguments))
         return usageError(err, parser.errorText());
     if (parser.isSet(help)) {
-        out << parser.helpText();
+        out << parser.helpText()
+            << "\nExit status: 0 when every control file printed, 1 when any could not be read or printed (the\n"
+               "others are still printed), 2 for a usage error. Skipped lines of a control file and a picture\n"
+               "that could not be drawn are reported on standard error; they do not change the status, since\n"
+               "the calendar printed without them.\n";
         return 0;
     }
     if (parser.isSet(version)) {

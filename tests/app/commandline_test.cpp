@@ -111,7 +111,8 @@ TEST_F(CommandLine, ABadFileAmongGoodOnesFailsAloneAndIsNamed)
     EXPECT_TRUE(QFile::exists(outDir + QStringLiteral("/family.pdf")));
     EXPECT_TRUE(QFile::exists(outDir + QStringLiteral("/club.pdf")));
     EXPECT_FALSE(QFile::exists(outDir + QStringLiteral("/notes.pdf")));
-    EXPECT_TRUE(err.contains(bad + QStringLiteral(": Select a .txt file. Try again . . ."))) << err.toStdString();
+    EXPECT_TRUE(err.contains(bad + QStringLiteral(": Select a .txt file.\n") + bad + QStringLiteral(": Try again . . .")))
+        << err.toStdString();
 }
 
 TEST_F(CommandLine, LineMessagesGoToStandardErrorWithTheFileName)
@@ -182,6 +183,17 @@ TEST_F(CommandLine, UsageErrors)
     EXPECT_TRUE(err.contains(QLatin1String(".jpg"))) << err.toStdString();
 }
 
+TEST_F(CommandLine, TheMarkedDaysGoToAnIcsFile)
+{
+    const QString ics = dir.filePath(QStringLiteral("family.ics"));
+    ASSERT_EQ(run({QStringLiteral("--print"), family(), QStringLiteral("--to"), ics}), 0) << err.toStdString();
+    QFile file(ics);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.contains("CATEGORIES:Club meeting")) << bytes.constData();
+    EXPECT_TRUE(bytes.contains("RRULE:FREQ=MONTHLY;UNTIL=20271231;BYDAY=2TU"));
+}
+
 TEST_F(CommandLine, ABatchReportsEachFileInArgumentOrder)
 {
     // Nine files, composed side by side: the fourth warns on its way, the seventh fails.
@@ -194,7 +206,7 @@ TEST_F(CommandLine, ABatchReportsEachFileInArgumentOrder)
         if (i == 4)
             expected << files.last() + QStringLiteral(": Only 6 notes allowed. Following note dropped. 7");
         if (i == 7)
-            expected << files.last() + QStringLiteral(": Select a .txt file. Try again . . .");
+            expected << files.last() + QStringLiteral(": Select a .txt file.") << files.last() + QStringLiteral(": Try again . . .");
         expected << QStringLiteral("[%1/9] %2%3%4/%5.pdf")
                         .arg(i)
                         .arg(files.last(), i == 7 ? QStringLiteral(" failed, not printed to ") : QStringLiteral(" -> "), outDir,
