@@ -7,12 +7,16 @@
 #include "print/datelistfile.h"
 #include "render/pagesurface.h"
 
+#include <cmath>
+
 qint16 requestedCopies(const CalendarState &state)
 {
-    const qint16 copies = toInt16(leadingNumber(state.txtCopies).value_or(0));
+    const double copies = std::nearbyint(leadingNumber(state.txtCopies).value_or(0));
     if (copies < 1)
         throw UserError(QStringLiteral("The number of copies must be at least 1 . . ."));
-    return copies;
+    if (copies > 32767)
+        throw UserError(QStringLiteral("The number of copies %1 is outside 1 to 32767 . . .").arg(state.txtCopies.trimmed()));
+    return qint16(copies);
 }
 
 CalendarState pageAsPrinted(CalendarState state)

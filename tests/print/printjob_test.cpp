@@ -203,7 +203,7 @@ TEST_F(PrintJob, CopiesBelowOneOrBeyondSixteenBitsAreRefused)
         const char *reason;
     };
     for (const Case c : {Case{"0", "at least 1"}, Case{"-2", "at least 1"}, Case{"abc", "at least 1"},
-                         Case{"70000", "Overflow"}}) {
+                         Case{"70000", "The number of copies 70000 is outside 1 to 32767"}}) {
         SCOPED_TRACE(c.copies);
         state.txtCopies = QString::fromLatin1(c.copies);
         try {
