@@ -1,5 +1,6 @@
 #include "layout/datelistsink.h"
 #include "layout/dayrules.h"
+#include "layout/markcolour.h"
 #include "layout/monthblock.h"
 #include "render/picture.h"
 #include "platform/usererror.h"
@@ -12,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <set>
 #include <vector>
 
 namespace {
@@ -435,6 +438,140 @@ TEST(DayAtPagePoint, FindsEveryDayWhereItsNumberIsPrinted)
     EXPECT_EQ(dayAtPagePoint(state, QPointF(100, 100)), std::nullopt);   // the header
     state.txtYear = QStringLiteral("abc");
     EXPECT_EQ(dayAtPagePoint(state, QPointF(900, 5500)), std::nullopt);
+}
+
+} // namespace
+
+namespace {
+
+// The message line beside a picture that stands beside the header, at (7700, 200) in its
+// 3900 x 3500 frame. The width rule makes every character 10 twips per point wide.
+struct MessageCase
+{
+    const char *tag;
+    int characters;
+    QSize picture;                 // natural size, twips: decides the drawn rectangle
+    std::vector<double> sizes;     // message sizes set, the last one printed
+    double x;                      // the message's left edge
+};
+
+class MessageBesidePicture : public testing::TestWithParam<MessageCase>
+{
+};
+
+TEST_P(MessageBesidePicture, ShrinksUntilItClearsThePictureThenMovesLeftOfIt)
+{
+    const MessageCase c = GetParam();
+    CalendarState state = calendar();
+    state.txtMessage[5] = QString(c.characters, QLatin1Char('m'));
+    state.strMessageFont = QStringLiteral("Message Face");
+    state.binSelPic = true;
+    state.picTemp = std::make_shared<FixedPicture>(c.picture);
+    const std::vector<Op> ops = compose(state);
+
+    const Op *message = textOp(ops, state.txtMessage[5]);
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->args[0], c.x);
+    EXPECT_EQ(message->args[1], 2800);
+    EXPECT_EQ(message->args[2], c.sizes.back());
+    // The sizes set from the message font on.
+    std::vector<double> sizes;
+    bool inMessage = false;
+    for (const Op &op : ops) {
+        if (&op == message)
+            break;
+        inMessage |= op.kind == QLatin1String("fontName") && op.text == state.strMessageFont;
+        if (inMessage && op.kind == QLatin1String("fontSize"))
+            sizes.push_back(op.args[0]);
+    }
+    EXPECT_EQ(sizes, c.sizes);
+
+    // Drawn where it does not run into the picture.
+    const Op picture = ofKind(ops, "picture").at(0);
+    const double right = message->args[0] + RecordingPageSurface::widthRule(message->text, message->args[2]);
+    const bool besidePicture = 2800 + 20 * message->args[2] > picture.args[1] && 2800 < picture.args[1] + picture.args[3];
+    if (besidePicture && c.sizes.size() > 1) {
+        EXPECT_LE(right, picture.args[0]);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ComposePage, MessageBesidePicture,
+    testing::Values(
+        // 900 wide at 18 pt, centred: 5430 to 6330, clear of the picture at 7700.
+        MessageCase{"short_stays_centred", 5, {3900, 3500}, {18}, 5430},
+        // 5400 at 18 pt reaches 8580; at 12 pt 3600 wide from 4080 to 7680 clears it.
+        MessageCase{"shrinks_to_12", 30, {3900, 3500}, {18, 16, 14, 12}, 4080},
+        // Even at 8 pt 4000 wide from 3880 to 7880: centred on the 7400 left of the picture.
+        MessageCase{"too_long_moves_left", 50, {3900, 3500}, {18, 16, 14, 12, 10, 8}, 300 + (7400 - 4000) / 2.0},
+        // A narrow picture centred in its frame starts at 9300: 18 pt reaching 8580 clears it.
+        MessageCase{"narrow_picture_clear", 30, {700, 3500}, {18}, 3180},
+        // A flat picture ends at 2450, above the message line: nothing changes.
+        MessageCase{"flat_picture_above", 50, {3900, 1000}, {18}, 300 + (11160 - 9000) / 2.0}),
+    [](const testing::TestParamInfo<MessageCase> &info) { return std::string(info.param.tag); });
+
+TEST(ComposePage, AMessageClearOfThePictureIsDrawnAsWithoutIt)
+{
+    for (const int characters : {0, 5, 20}) {
+        SCOPED_TRACE(characters);
+        CalendarState without = calendar();
+        without.txtMessage[5] = QString(characters, QLatin1Char('e'));
+        CalendarState with = without;
+        with.binSelPic = true;
+        with.picTemp = std::make_shared<FixedPicture>(QSize(3900, 3500));
+        EXPECT_EQ(withoutKind(compose(with), "picture"), compose(without));
+    }
+}
+
+TEST(ComposePage, PatternedLegendHatchesEachSwatchItsOwnWay)
+{
+    CalendarState state = calendar();
+    state.page.palette = Palette::Patterns;
+    const std::vector<Op> ops = compose(state);
+    std::vector<double> patterns;
+    std::vector<QRgb> colours;
+    for (size_t i = 1; i < ops.size(); ++i) {
+        if (ops[i].kind == QLatin1String("box") && ops[i].args[1] == 14950) {
+            ASSERT_EQ(ops[i - 1].kind, QStringLiteral("fillPattern"));
+            ASSERT_EQ(ops[i + 1].kind, QStringLiteral("fillPattern"));
+            EXPECT_EQ(ops[i + 1].args[0], 0);
+            patterns.push_back(ops[i - 1].args[0]);
+            colours.push_back(ops[i].colour);
+        }
+    }
+    ASSERT_EQ(patterns.size(), 5u);
+    EXPECT_EQ(std::set<double>(patterns.begin(), patterns.end()).size(), 5u);
+    EXPECT_EQ(std::count(patterns.begin(), patterns.end(), 0.0), 0);
+    const std::array<QRgb, 5> &tints = safeMarkColours();
+    EXPECT_EQ(colours, std::vector<QRgb>(tints.begin(), tints.end()));
+}
+
+// Every day's number is found again under the point where it is printed, on every grid.
+TEST(DayAtPagePoint, FollowsTheWeekStartAndDirection)
+{
+    for (const char *language : {"", "ar_EG"}) {
+        for (const int weekStart : {0, 2, 7}) {
+            SCOPED_TRACE(std::string(language) + " " + std::to_string(weekStart));
+            CalendarState state = calendar();
+            state.page.language = QString::fromLatin1(language);
+            state.page.weekStart = weekStart;
+            RecordingPageSurface surface;
+            RecordingDateList list;
+            composePage(state, surface, list);
+            int month = 0;
+            for (const auto &op : surface.ops(QStringLiteral("text"))) {
+                bool isNumber = false;
+                const int day = op.text.toInt(&isNumber);
+                if (!isNumber || op.args[2] != 10 || op.args[1] < 4600)
+                    continue;
+                if (day == 1)
+                    ++month;
+                const QPointF middle(op.args[0] + RecordingPageSurface::widthRule(op.text, 10) / 2, op.args[1] + 100);
+                ASSERT_EQ(dayAtPagePoint(state, middle), QDate(2027, month, day)) << month << "-" << day;
+            }
+            EXPECT_EQ(month, 12);
+        }
+    }
 }
 
 } // namespace
