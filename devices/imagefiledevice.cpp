@@ -16,20 +16,24 @@ namespace {
 class ImageJob : public OutputJob
 {
 public:
-    ImageJob(const QString &path, double dpi) : m_path(path)
-    {
-        m_image = blankPageImage(pdfPageLayout().paintRect(QPageLayout::Inch).size(), dpi);
-        if (m_image.isNull())
-            throw UserError(QStringLiteral("There is not enough memory for the page image . . ."));
-        m_surface = std::make_unique<QPainterPageSurface>(m_image, QStringLiteral("PNG file"));
-    }
+    ImageJob(const QString &path, double dpi) : m_path(path), m_dpi(dpi) {}
 
-    PageSurface &page() override { return *m_surface; }
+    PageSurface &page() override { return surface(); }
     bool applyDeviceRule() override { return false; }
+
+    std::optional<QString> setPaper(Paper paper, const QSizeF &pageTwips) override
+    {
+        // The image takes its size when the page is first used.
+        Q_ASSERT(!m_surface);
+        m_paper = paper;
+        if (pageSizeOf(paper))
+            m_fit = pageTwips;
+        return std::nullopt;
+    }
 
     void send() override
     {
-        m_surface->endDocument();
+        surface().endDocument();
         QSaveFile file(m_path);
         QImageWriter writer(&file, "png");
         std::optional<QString> problem = openSaveFile(file);
@@ -41,7 +45,24 @@ public:
     }
 
 private:
+    // The printable area of the paper, as the PDF device has it, drawn on at m_dpi.
+    QPainterPageSurface &surface()
+    {
+        if (!m_surface) {
+            m_image = blankPageImage(pdfPageLayout(m_paper).paintRect(QPageLayout::Inch).size(), m_dpi);
+            if (m_image.isNull())
+                throw UserError(QStringLiteral("There is not enough memory for the page image . . ."));
+            m_surface = std::make_unique<QPainterPageSurface>(m_image, QStringLiteral("PNG file"));
+            if (m_fit)
+                m_surface->fitPage(*m_fit);
+        }
+        return *m_surface;
+    }
+
     QString m_path;
+    double m_dpi;
+    Paper m_paper = Paper::AsPrinter;
+    std::optional<QSizeF> m_fit;
     QImage m_image;
     std::unique_ptr<QPainterPageSurface> m_surface; // ends before the image goes
 };

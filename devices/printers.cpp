@@ -18,7 +18,7 @@ class PrinterJob : public OutputJob
 {
 public:
     explicit PrinterJob(const QPrinterInfo &info)
-        : m_description(info.description())
+        : m_info(info)
         , m_printer(std::make_unique<QPrinter>(info, QPrinter::HighResolution))
     {
         // Qt quietly falls back to the default printer for a name it does not know.
@@ -26,6 +26,10 @@ public:
             throw UserError(QStringLiteral("The printer \"%1\" cannot be used . . .").arg(info.printerName()));
         m_printer->setDocName(QStringLiteral("Lunaria calendar"));
         m_printer->setCreator(QStringLiteral("Lunaria"));
+        // The page is a colour document. Qt starts a queue whose driver declares no colour
+        // in grey, which would turn the five mark colours into greys; a printer that can only
+        // print grey still does so.
+        m_printer->setColorMode(QPrinter::Color);
         m_surface = std::make_unique<QPainterPageSurface>(*m_printer, info.printerName());
     }
 
@@ -34,16 +38,34 @@ public:
     bool applyDeviceRule() override
     {
         // A CUPS queue name holds no blanks; the name people see is the queue's description.
-        if (!wantsLongEdgeDuplex(m_printer->printerName()) && !wantsLongEdgeDuplex(m_description))
+        if (!wantsLongEdgeDuplex(m_printer->printerName()) && !wantsLongEdgeDuplex(m_info.description()))
             return false;
         m_printer->setDuplex(QPrinter::DuplexLongSide);
         return true;
     }
 
+    std::optional<QString> setPaper(Paper paper, const QSizeF &pageTwips) override
+    {
+        const std::optional<QPageSize> wanted = pageSizeOf(paper);
+        if (!wanted)
+            return std::nullopt;
+        const QPageSize used = nearestPageSize(*wanted, m_info.supportedPageSizes());
+        std::optional<QString> note;
+        if (!m_printer->setPageSize(used))
+            note = QStringLiteral("The printer \"%1\" did not take %2 paper; the calendar is scaled to the paper it has.")
+                       .arg(m_info.printerName(), wanted->name());
+        else if (!used.isEquivalentTo(*wanted))
+            note = QStringLiteral("The printer \"%1\" has no %2 paper; the calendar is printed on %3, the nearest size "
+                                  "it has, scaled to fit.")
+                       .arg(m_info.printerName(), wanted->name(), used.name());
+        m_surface->fitPage(pageTwips);
+        return note;
+    }
+
     void send() override { m_surface->endDocument(); }
 
 private:
-    QString m_description;
+    QPrinterInfo m_info;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainterPageSurface> m_surface; // declared last: ends before the printer goes
 };
@@ -89,6 +111,16 @@ QString Printers::currentName() const
         return *m_chosen;
     const QString system = QPrinterInfo::defaultPrinterName();
     return system.isEmpty() ? PdfDeviceName : system;
+}
+
+ColourSupport Printers::colourSupport(int index)
+{
+    const QStringList names = deviceNames();
+    if (index < 0 || index >= names.size())
+        return ColourSupport::Unknown;
+    if (names.at(index) == PdfDeviceName)
+        return ColourSupport::Colour;
+    return colourSupportOf(QPrinterInfo::printerInfo(names.at(index)).supportedColorModes());
 }
 
 std::unique_ptr<OutputJob> Printers::openJob()

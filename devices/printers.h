@@ -18,6 +18,9 @@ public:
     void setCurrent(int index) override;
     QString currentName() const override;
     std::unique_ptr<OutputJob> openJob() override;
+    // The PDF device prints colour; a printer as its queue declares it (Qt's
+    // QPrinterInfo::supportedColorModes, read from CUPS's printer type).
+    ColourSupport colourSupport(int index) override;
 
     // Where the PDF device writes without asking (the command line). Empty: ask.
     void setPdfPath(const QString &path) { m_pdfPath = path; }

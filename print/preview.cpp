@@ -7,13 +7,41 @@
 #include "render/pageimage.h"
 #include "render/qpainterpagesurface.h"
 
+#include <QPainter>
+
+namespace {
+
+// The sheet's edge and the printable area's outline, light enough not to pass for the page.
+const QColor SheetEdge(0x9a, 0x9f, 0xa8);
+const QColor PrintableOutline(0xc8, 0xcc, 0xd2);
+
+} // namespace
+
+QSizeF previewPaperInches(const CalendarState &state)
+{
+    return pdfPageLayout(state.page.paper).fullRect(QPageLayout::Inch).size();
+}
+
 QImage renderPreview(const CalendarState &state, double dpi)
 {
-    QImage image = blankPageImage(pdfPageLayout().paintRect(QPageLayout::Inch).size(), dpi);
+    const QPageLayout layout = pdfPageLayout(state.page.paper);
+    QImage image = blankPageImage(layout.fullRect(QPageLayout::Inch).size(), dpi);
     if (image.isNull())
         throw UserError(QStringLiteral("There is not enough memory for the page image . . ."));
+    const QRectF inches = layout.paintRect(QPageLayout::Inch);
+    const QRectF printable(inches.x() * dpi, inches.y() * dpi, inches.width() * dpi, inches.height() * dpi);
+    {
+        QPainter outline(&image);
+        outline.setPen(QPen(SheetEdge, 1));
+        outline.drawRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        outline.setPen(QPen(PrintableOutline, 1, Qt::DashLine));
+        outline.drawRect(printable);
+    }
     {
         QPainterPageSurface surface(image, QStringLiteral("Preview"));
+        surface.setPrintableArea(printable);
+        if (state.page.paper != Paper::AsPrinter)
+            surface.fitPage(QSizeF(PageLayout::PageWidth, PageLayout::PageHeight));
         NullDateListSink noList;
         composePage(state, surface, noList);
         surface.endDocument();

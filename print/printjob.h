@@ -2,6 +2,7 @@
 
 #include "model/calendarstate.h"
 
+class MessageService;
 class OutputDevices;
 
 enum class PrintOutcome {
@@ -13,8 +14,10 @@ enum class PrintOutcome {
 // reads year and copies, then sends the page to the current device of `devices` in that many
 // copies and writes the date-list file (strListFile, relative to the current folder). Throws
 // UserError on any failure; the page is then not sent and the previous date-list file stays,
-// while the two state changes above remain for the caller to put back.
-PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices);
+// while the two state changes above remain for the caller to put back. The page goes on the
+// paper state.page asks for; when the device has to use another, that is said through
+// `messages` (when given) before anything is drawn, and the job goes on.
+PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices, MessageService *messages = nullptr);
 
 // The number of copies txtCopies asks for. Throws UserError below 1 or beyond 16 bits.
 qint16 requestedCopies(const CalendarState &state);

@@ -2,6 +2,7 @@
 #include "devices/outputdevices.h"
 #include "platform/usererror.h"
 #include "print/printjob.h"
+#include "tests/support/recordingmessages.h"
 #include "tests/support/recordingpagesurface.h"
 
 #include <QDate>
@@ -301,6 +302,75 @@ TEST_F(PrintJob, DeviceRuleIsAppliedToTheJob)
     devices.page.setDeviceName(QStringLiteral("HP LaserJet 4050"));
     ASSERT_EQ(runPrintJob(state, devices), PrintOutcome::Printed);
     EXPECT_EQ(devices.deviceRules, 1);
+}
+
+// A printer without the paper asked for: it says so, and takes the nearest.
+class PaperJob : public OutputJob
+{
+public:
+    PaperJob(RecordingPageSurface &page, RecordingMessageService &messages, QList<Paper> &asked, size_t &messagesAtFirstOp)
+        : m_page(page), m_messages(messages), m_asked(asked), m_messagesAtFirstOp(messagesAtFirstOp)
+    {
+    }
+    PageSurface &page() override
+    {
+        if (m_page.ops().empty())
+            m_messagesAtFirstOp = size_t(m_messages.messages().size());
+        return m_page;
+    }
+    bool applyDeviceRule() override { return false; }
+    std::optional<QString> setPaper(Paper paper, const QSizeF &pageTwips) override
+    {
+        m_asked << paper;
+        EXPECT_EQ(pageTwips, QSizeF(11760, 15360));
+        if (paper == Paper::A3)
+            return QStringLiteral("No A3 here; Tabloid instead");
+        return std::nullopt;
+    }
+    void send() override { m_page.endDocument(); }
+
+private:
+    RecordingPageSurface &m_page;
+    RecordingMessageService &m_messages;
+    QList<Paper> &m_asked;
+    size_t &m_messagesAtFirstOp;
+};
+
+class PaperDevices : public OutputDevices
+{
+public:
+    QStringList deviceNames() override { return {QStringLiteral("Office")}; }
+    void setCurrent(int) override {}
+    QString currentName() const override { return QStringLiteral("Office"); }
+    std::unique_ptr<OutputJob> openJob() override
+    {
+        return std::make_unique<PaperJob>(page, messages, asked, messagesAtFirstOp);
+    }
+
+    RecordingPageSurface page;
+    RecordingMessageService messages;
+    QList<Paper> asked;
+    size_t messagesAtFirstOp = 99;
+};
+
+TEST_F(PrintJob, TheDeviceIsAskedForThePaperAndANoteComesBeforeDrawing)
+{
+    for (const Paper paper : {Paper::AsPrinter, Paper::A4, Paper::A3}) {
+        SCOPED_TRACE(paperKey(paper).toStdString());
+        PaperDevices paperDevices;
+        state.page.paper = paper;
+        ASSERT_EQ(runPrintJob(state, paperDevices, &paperDevices.messages), PrintOutcome::Printed);
+        EXPECT_EQ(paperDevices.asked, QList<Paper>{paper});
+        const QStringList expected = paper == Paper::A3 ? QStringList{QStringLiteral("No A3 here; Tabloid instead")} : QStringList();
+        EXPECT_EQ(paperDevices.messages.texts(), expected);
+        EXPECT_EQ(paperDevices.messagesAtFirstOp, size_t(expected.size()));
+        EXPECT_EQ(paperDevices.page.documentsEnded(), 1);
+    }
+    // Without a message service the note is dropped and the page still printed.
+    PaperDevices quiet;
+    state.page.paper = Paper::A3;
+    EXPECT_EQ(runPrintJob(state, quiet), PrintOutcome::Printed);
+    EXPECT_EQ(quiet.page.documentsEnded(), 1);
 }
 
 } // namespace
