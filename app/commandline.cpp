@@ -88,7 +88,8 @@ std::optional<QString> planTargets(const QStringList &files, const QString &to, 
 
 // Prints one control file as a fresh calendar. Returns false when it failed; the reason has
 // been written to `err`.
-bool printOne(const Target &target, Printers &printers, const std::optional<int> &copies, QDate today, QTextStream &err)
+bool printOne(const Target &target, Printers &printers, const std::optional<int> &copies,
+              const std::optional<Paper> &paper, QDate today, QTextStream &err)
 {
     const QString shown = target.controlFile;
     StreamMessages messages(err, shown);
@@ -102,20 +103,22 @@ bool printOne(const Target &target, Printers &printers, const std::optional<int>
             return false;
         if (copies)
             state.txtCopies = QString::number(*copies);
+        if (paper)
+            state.page.paper = *paper;
 
         if (target.output.isEmpty()) {
-            runPrintJob(state, printers);
+            runPrintJob(state, printers, &messages);
             return true;
         }
         if (!QDir().mkpath(QFileInfo(target.output).absolutePath()))
             throw UserError(QStringLiteral("The folder of %1 cannot be created . . .").arg(target.output));
         if (target.output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
             ImageFileDevice device(target.output);
-            runPrintJob(state, device);
+            runPrintJob(state, device, &messages);
         } else {
             printers.setPdfPath(target.output);
             printers.setCurrentByName(PdfDeviceName);
-            runPrintJob(state, printers);
+            runPrintJob(state, printers, &messages);
         }
         return true;
     } catch (const UserError &error) {
@@ -147,9 +150,13 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     const QCommandLineOption printer(QStringLiteral("printer"), QStringLiteral("Print on the device NAME (see --list-printers)."),
                                      QStringLiteral("NAME"));
     const QCommandLineOption copies(QStringLiteral("copies"), QStringLiteral("Print N copies of each calendar."), QStringLiteral("N"));
+    const QCommandLineOption paperOption(QStringLiteral("paper"),
+                                         QStringLiteral("Scale the page to fit paper NAME: Letter, Legal, A4, A3 or A5 (or "
+                                                        "printer: unscaled, as the printer has it). Overrides the files' PAP lines."),
+                                         QStringLiteral("NAME"));
     const QCommandLineOption list(QStringLiteral("list-printers"),
                                   QStringLiteral("List the output devices, numbered as the printer chooser numbers them."));
-    parser.addOptions({print, to, printer, copies, list});
+    parser.addOptions({print, to, printer, copies, paperOption, list});
     parser.addPositionalArgument(QStringLiteral("FILE.txt"), QStringLiteral("Control files to print with --print."),
                                  QStringLiteral("[FILE.txt...]"));
 
@@ -186,6 +193,13 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
             return usageError(err, QStringLiteral("--copies takes a whole number from 1 to 32767"));
         copyCount = n;
     }
+    std::optional<Paper> paper;
+    if (parser.isSet(paperOption)) {
+        paper = paperFromKey(parser.value(paperOption));
+        if (!paper)
+            return usageError(err, QStringLiteral("--paper takes Letter, Legal, A4, A3, A5 or printer, not \"%1\"")
+                                       .arg(parser.value(paperOption)));
+    }
     if (parser.isSet(printer)) {
         const QString name = parser.value(printer);
         const QStringList names = printers.deviceNames();
@@ -206,7 +220,7 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     int failed = 0;
     for (int i = 0; i < targets.size(); ++i) {
         const Target &target = targets[i];
-        const bool ok = printOne(target, printers, copyCount, today, err);
+        const bool ok = printOne(target, printers, copyCount, paper, today, err);
         if (!ok)
             ++failed;
         if (targets.size() > 1) {

@@ -1,5 +1,6 @@
 #include "app/frmlunaria.h"
 
+#include "app/pagesettingsgroup.h"
 #include "app/splashlogo.h"
 #include "control/controlfile.h"
 #include "dialogs/frmfindfiles.h"
@@ -185,6 +186,8 @@ void frmLunaria::buildControls()
     column->addLayout(form);
     column->addWidget(fonts);
     column->addLayout(commands);
+    grpPage = new PageSettingsGroup(m_state, central);
+    column->addWidget(grpPage);
     column->addStretch();
 
     // The page as it will print, redrawn shortly after every change.
@@ -239,6 +242,7 @@ void frmLunaria::connectEdits()
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         connect(edit, &QLineEdit::textChanged, this, &frmLunaria::schedulePreview);
     connect(chkFullPicture, &QCheckBox::toggled, this, &frmLunaria::schedulePreview);
+    connect(grpPage, &PageSettingsGroup::changed, this, &frmLunaria::schedulePreview);
 }
 
 void frmLunaria::refreshWidgets()
@@ -249,6 +253,7 @@ void frmLunaria::refreshWidgets()
     for (int i = 0; i < 6; ++i)
         showText(txtMessage[i], m_state.txtMessage[i]);
     chkFullPicture->setChecked(m_state.chkFullPicture);
+    grpPage->refresh();
     if (m_state.picTemp.get() != m_namedPicture) {
         m_namedPicture = m_state.picTemp.get();
         m_pictureName = QFileInfo(m_state.strSelectedFile).fileName();
@@ -369,7 +374,7 @@ void frmLunaria::drawPreview()
         return;
     try {
         // Draw at the resolution the label shows it at, so the preview stays sharp.
-        const QRectF page = pdfPageLayout().paintRect(QPageLayout::Inch);
+        const QSizeF page = previewPaperInches(m_state);
         const double dpi = std::min(room.width() / page.width(), room.height() / page.height());
         m_preview = renderPreview(m_state, dpi * devicePixelRatioF());
         QPixmap pixmap = QPixmap::fromImage(m_preview);

@@ -12,6 +12,7 @@
 class FontChooser;
 class MessageService;
 class OutputDevices;
+class PageSettingsGroup;
 class frmFindFiles;
 class frmSelectPrt;
 class QTimer;
@@ -115,6 +116,7 @@ private:
     QPointer<frmFindFiles> m_finder;
     QPointer<frmSelectPrt> m_printerChooser;
     QLabel *lblDevice = nullptr;
+    PageSettingsGroup *grpPage = nullptr;
     // "Select" was pressed in the finder and its file not yet handed over.
     bool m_finderChoiceWaiting = false;
     // A command is running (runCommand); activations wait until it is over.
