@@ -150,10 +150,11 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     const QCommandLineOption printer(QStringLiteral("printer"), QStringLiteral("Print on the device NAME (see --list-printers)."),
                                      QStringLiteral("NAME"));
     const QCommandLineOption copies(QStringLiteral("copies"), QStringLiteral("Print N copies of each calendar."), QStringLiteral("N"));
-    const QCommandLineOption paperOption(QStringLiteral("paper"),
-                                         QStringLiteral("Scale the page to fit paper NAME: Letter, Legal, A4, A3 or A5 (or "
-                                                        "printer: unscaled, as the printer has it). Overrides the files' PAP lines."),
-                                         QStringLiteral("NAME"));
+    const QCommandLineOption paperOption(
+        QStringLiteral("paper"),
+        QStringLiteral("Scale the page to fit paper NAME: Letter, Legal, A4, A3 or A5 (or printer: unscaled, as the "
+                       "printer has it). Overrides the files' PAP lines."),
+        QStringLiteral("NAME"));
     const QCommandLineOption list(QStringLiteral("list-printers"),
                                   QStringLiteral("List the output devices, numbered as the printer chooser numbers them."));
     parser.addOptions({print, to, printer, copies, paperOption, list});

@@ -460,7 +460,8 @@ void frmLunaria::cmdSelPrinter_Click()
 void frmLunaria::cmdPrint_Click()
 {
     PrintOutcome outcome = PrintOutcome::Cancelled;
-    if (!runCommand(QStringLiteral("Print Calendar(s)"), [this, &outcome] { outcome = runPrintJob(m_state, *m_services.devices); }))
+    if (!runCommand(QStringLiteral("Print Calendar(s)"),
+                    [this, &outcome] { outcome = runPrintJob(m_state, *m_services.devices, m_services.messages); }))
         return;
     if (outcome == PrintOutcome::Printed)
         statusBar()->showMessage(QStringLiteral("Sent to %1; the marked days are listed in %2")

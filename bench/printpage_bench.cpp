@@ -1,6 +1,7 @@
 #include "layout/datelistsink.h"
 #include "layout/dayrules.h"
 #include "pictures/pictureloader.h"
+#include "devices/pdfdevice.h"
 #include "devices/printers.h"
 #include "render/qpainterpagesurface.h"
 #include "print/composepage.h"
