@@ -197,7 +197,7 @@ QSizeF pdfPageSize(const QString &pdf)
     return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 
-TEST_F(CommandLine, PaperChoosesTheSheetOfThePdfAndThePng)
+TEST_F(CommandLine, PaperChoosesTheSheet)
 {
     const QString pdf = dir.filePath(QStringLiteral("a5.pdf"));
     ASSERT_EQ(run({QStringLiteral("--print"), family(), QStringLiteral("--paper"), QStringLiteral("a5"), QStringLiteral("--to"), pdf}), 0)
@@ -206,14 +206,6 @@ TEST_F(CommandLine, PaperChoosesTheSheetOfThePdfAndThePng)
     const QSizeF a5 = pdfPageSize(pdf);
     EXPECT_NEAR(a5.width(), 148 / 25.4 * 72, 0.5);
     EXPECT_NEAR(a5.height(), 210 / 25.4 * 72, 0.5);
-
-    // The PNG is the printable area of that sheet, 12 points in from every edge, at 150 dpi.
-    const QString png = dir.filePath(QStringLiteral("a3.png"));
-    ASSERT_EQ(run({QStringLiteral("--print"), family(), QStringLiteral("--paper"), QStringLiteral("A3"), QStringLiteral("--to"), png}), 0)
-        << err.toStdString();
-    const QImage image(png);
-    EXPECT_NEAR(image.width(), (297 / 25.4 - 24 / 72.0) * 150, 1);
-    EXPECT_NEAR(image.height(), (420 / 25.4 - 24 / 72.0) * 150, 1);
 
     EXPECT_EQ(run({QStringLiteral("--print"), family(), QStringLiteral("--paper"), QStringLiteral("B5"), QStringLiteral("--to"), pdf}), 2);
     EXPECT_TRUE(err.contains(QLatin1String("--paper takes Letter, Legal, A4, A3, A5 or printer, not \"B5\""))) << err.toStdString();

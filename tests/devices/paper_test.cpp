@@ -1,50 +1,8 @@
 #include "devices/paper.h"
-#include "devices/pdfdevice.h"
-
-#include <QLocale>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// ISO 216 and ANSI sheet sizes in millimetres and inches, as the standards give them.
-TEST(PageSizeOf, NamesTheStandardSheets)
-{
-    struct Row
-    {
-        Paper paper;
-        double width;
-        double height;
-        QPageSize::Unit unit;
-    };
-    const Row rows[] = {
-        {Paper::A5, 148, 210, QPageSize::Millimeter}, {Paper::A4, 210, 297, QPageSize::Millimeter},
-        {Paper::A3, 297, 420, QPageSize::Millimeter}, {Paper::Letter, 8.5, 11, QPageSize::Inch},
-        {Paper::Legal, 8.5, 14, QPageSize::Inch},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(paperKey(row.paper).toStdString());
-        const std::optional<QPageSize> size = pageSizeOf(row.paper);
-        ASSERT_TRUE(size);
-        EXPECT_NEAR(size->size(row.unit).width(), row.width, 0.01);
-        EXPECT_NEAR(size->size(row.unit).height(), row.height, 0.01);
-        // The PDF device takes the same sheet, with its 12-point margins.
-        const QPageLayout layout = pdfPageLayout(row.paper);
-        EXPECT_TRUE(layout.pageSize().isEquivalentTo(*size));
-        EXPECT_EQ(layout.margins(QPageLayout::Point), QMarginsF(12, 12, 12, 12));
-    }
-    EXPECT_FALSE(pageSizeOf(Paper::AsPrinter));
-}
-
-TEST(PdfPageLayout, AsThePrinterHasItIsLetterInTheUsAndA4Elsewhere)
-{
-    EXPECT_TRUE(pdfPageLayout(Paper::AsPrinter).pageSize().isEquivalentTo(QPageSize(QPageSize::Letter)));
-    const QLocale saved;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const QPageLayout german = pdfPageLayout();
-    QLocale::setDefault(saved);
-    EXPECT_TRUE(german.pageSize().isEquivalentTo(QPageSize(QPageSize::A4)));
-}
 
 TEST(NearestPageSize, TakesTheSameSizeOrTheClosestOne)
 {

@@ -304,73 +304,42 @@ TEST_F(PrintJob, DeviceRuleIsAppliedToTheJob)
     EXPECT_EQ(devices.deviceRules, 1);
 }
 
-// A printer without the paper asked for: it says so, and takes the nearest.
-class PaperJob : public OutputJob
+// A printer without A3 says so, before anything is drawn, and prints all the same.
+class NoA3Devices : public FakeDevices
 {
 public:
-    PaperJob(RecordingPageSurface &page, RecordingMessageService &messages, QList<Paper> &asked, size_t &messagesAtFirstOp)
-        : m_page(page), m_messages(messages), m_asked(asked), m_messagesAtFirstOp(messagesAtFirstOp)
-    {
-    }
-    PageSurface &page() override
-    {
-        if (m_page.ops().empty())
-            m_messagesAtFirstOp = size_t(m_messages.messages().size());
-        return m_page;
-    }
-    bool applyDeviceRule() override { return false; }
-    std::optional<QString> setPaper(Paper paper, const QSizeF &pageTwips) override
-    {
-        m_asked << paper;
-        EXPECT_EQ(pageTwips, QSizeF(11760, 15360));
-        if (paper == Paper::A3)
-            return QStringLiteral("No A3 here; Tabloid instead");
-        return std::nullopt;
-    }
-    void send() override { m_page.endDocument(); }
-
-private:
-    RecordingPageSurface &m_page;
-    RecordingMessageService &m_messages;
-    QList<Paper> &m_asked;
-    size_t &m_messagesAtFirstOp;
-};
-
-class PaperDevices : public OutputDevices
-{
-public:
-    QStringList deviceNames() override { return {QStringLiteral("Office")}; }
-    void setCurrent(int) override {}
-    QString currentName() const override { return QStringLiteral("Office"); }
     std::unique_ptr<OutputJob> openJob() override
     {
-        return std::make_unique<PaperJob>(page, messages, asked, messagesAtFirstOp);
+        struct Job : RecordingJob
+        {
+            Job(NoA3Devices &d) : RecordingJob(d.page, false, d.deviceRules, d.opsBeforeRule), devices(d) {}
+            std::optional<QString> setPaper(Paper paper, const QSizeF &pageTwips) override
+            {
+                devices.asked << paper;
+                devices.opsWhenAsked = devices.page.ops().size();
+                EXPECT_EQ(pageTwips, QSizeF(11760, 15360));
+                return paper == Paper::A3 ? std::optional<QString>(QStringLiteral("No A3; Tabloid instead")) : std::nullopt;
+            }
+            NoA3Devices &devices;
+        };
+        return std::make_unique<Job>(*this);
     }
-
-    RecordingPageSurface page;
-    RecordingMessageService messages;
     QList<Paper> asked;
-    size_t messagesAtFirstOp = 99;
+    size_t opsWhenAsked = 99;
 };
 
-TEST_F(PrintJob, TheDeviceIsAskedForThePaperAndANoteComesBeforeDrawing)
+TEST_F(PrintJob, TheDeviceIsAskedForThePaperFirstAndItsNoteShown)
 {
-    for (const Paper paper : {Paper::AsPrinter, Paper::A4, Paper::A3}) {
-        SCOPED_TRACE(paperKey(paper).toStdString());
-        PaperDevices paperDevices;
+    for (const Paper paper : {Paper::A4, Paper::A3}) {
+        NoA3Devices noA3;
+        RecordingMessageService messages;
         state.page.paper = paper;
-        ASSERT_EQ(runPrintJob(state, paperDevices, &paperDevices.messages), PrintOutcome::Printed);
-        EXPECT_EQ(paperDevices.asked, QList<Paper>{paper});
-        const QStringList expected = paper == Paper::A3 ? QStringList{QStringLiteral("No A3 here; Tabloid instead")} : QStringList();
-        EXPECT_EQ(paperDevices.messages.texts(), expected);
-        EXPECT_EQ(paperDevices.messagesAtFirstOp, size_t(expected.size()));
-        EXPECT_EQ(paperDevices.page.documentsEnded(), 1);
+        ASSERT_EQ(runPrintJob(state, noA3, &messages), PrintOutcome::Printed);
+        EXPECT_EQ(noA3.asked, QList<Paper>{paper});
+        EXPECT_EQ(noA3.opsWhenAsked, 0u);
+        EXPECT_EQ(messages.texts(), paper == Paper::A3 ? QStringList{"No A3; Tabloid instead"} : QStringList());
+        EXPECT_EQ(noA3.page.documentsEnded(), 1);
     }
-    // Without a message service the note is dropped and the page still printed.
-    PaperDevices quiet;
-    state.page.paper = Paper::A3;
-    EXPECT_EQ(runPrintJob(state, quiet), PrintOutcome::Printed);
-    EXPECT_EQ(quiet.page.documentsEnded(), 1);
 }
 
 } // namespace

@@ -16,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -458,118 +457,5 @@ TEST(QPainterPageSurface, ImagesDrawLineWidthsAsA1200DpiPrinterWould)
         for (int y = 0; y < image.height(); ++y)
             inked += qGray(image.pixel(image.width() / 2, y)) < 128;
         EXPECT_EQ(inked, row.expectedRows);
-    }
-}
-
-namespace {
-
-// The bounding box of everything not white on `image`.
-QRect inkBounds(const QImage &image)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
-} // namespace
-
-TEST(QPainterPageSurface, FitPageScalesThePageIntoThePrintableAreaCentred)
-{
-    struct Row
-    {
-        const char *tag;
-        int width;    // pixels at 144 dpi
-        int height;
-    };
-    // A page of 11760 x 15360 twips onto areas narrower, wider and just as tall.
-    for (const Row row : {Row{"tall", 600, 1000}, Row{"wide", 1000, 600}, Row{"same_shape", 1176, 1536}}) {
-        SCOPED_TRACE(row.tag);
-        QImage image = pageImage(row.width, row.height, 144);
-        QPainterPageSurface surface(image, QStringLiteral("image"));
-        surface.fitPage(QSizeF(11760, 15360));
-        // 144 dpi: 10 twips per pixel.
-        const double expected = std::min(row.width * 10.0 / 11760, row.height * 10.0 / 15360);
-        EXPECT_NEAR(surface.pageScale(), expected, 1e-12);
-        const double left = surface.toDeviceX(0), right = surface.toDeviceX(11760);
-        const double top = surface.toDeviceY(0), bottom = surface.toDeviceY(15360);
-        // Proportions kept, centred, touching the area on the tighter side.
-        EXPECT_NEAR((right - left) / (bottom - top), 11760.0 / 15360, 1e-9);
-        EXPECT_NEAR(left + right, row.width, 1e-9);
-        EXPECT_NEAR(top + bottom, row.height, 1e-9);
-        EXPECT_TRUE(std::abs(right - left - row.width) < 1e-9 || std::abs(bottom - top - row.height) < 1e-9);
-        surface.endDocument();
-    }
-}
-
-TEST(QPainterPageSurface, FittedFontsScaleWhileThePageMeasuresInItsOwnPoints)
-{
-    auto draw = [](QImage &image, bool fit, double *width, double *size) {
-        QPainterPageSurface surface(image, QStringLiteral("image"));
-        if (fit)
-            surface.fitPage(QSizeF(11760, 15360));   // onto an area half as wide: scale 0.5
-        surface.setFontName(QStringLiteral("Liberation Sans"));
-        surface.setFontSize(20);
-        *width = surface.textWidth(QStringLiteral("WWWW"));
-        *size = surface.fontSize();
-        surface.setCurrentX(1440);
-        surface.setCurrentY(1440);
-        surface.printText(QStringLiteral("WWWW"), false);
-        surface.endDocument();
-    };
-    QImage plain = pageImage(1176, 1536, 144);
-    QImage half = pageImage(588, 768, 144);
-    double plainWidth = 0, halfWidth = 0, plainSize = 0, halfSize = 0;
-    draw(plain, false, &plainWidth, &plainSize);
-    draw(half, true, &halfWidth, &halfSize);
-    EXPECT_EQ(halfSize, 20);
-    EXPECT_EQ(plainSize, 20);
-    // Hinting at half the pixels may move an advance by a pixel or so.
-    EXPECT_NEAR(halfWidth / plainWidth, 1.0, 0.03);
-    const QRect plainInk = inkBounds(plain);
-    const QRect halfInk = inkBounds(half);
-    ASSERT_FALSE(plainInk.isEmpty());
-    ASSERT_FALSE(halfInk.isEmpty());
-    EXPECT_NEAR(double(halfInk.width()) / plainInk.width(), 0.5, 0.05);
-    EXPECT_NEAR(double(halfInk.height()) / plainInk.height(), 0.5, 0.08);
-    EXPECT_NEAR(halfInk.left(), plainInk.left() / 2.0, 2);
-}
-
-TEST(QPainterPageSurface, HatchingDrawsDarkerLinesInsideTheBoxOnly)
-{
-    struct Row
-    {
-        FillPattern pattern;
-        bool sameDownEachColumn;   // vertical lines, or none
-        bool sameAlongEachRow;     // horizontal lines, or none
-    };
-    const QRgb tint = qRgb(157, 212, 242);
-    for (const Row row : {Row{FillPattern::Horizontal, false, true}, Row{FillPattern::Vertical, true, false},
-                          Row{FillPattern::ForwardDiagonal, false, false}, Row{FillPattern::CrossDiagonal, false, false},
-                          Row{FillPattern::Solid, true, true}}) {
-        SCOPED_TRACE(int(row.pattern));
-        QImage image = pageImage(400, 300, 288);
-        {
-            QPainterPageSurface surface(image, QStringLiteral("image"));
-            surface.setFillPattern(row.pattern);
-            surface.box(200, 200, 600, 460, tint, true);
-            surface.endDocument();
-        }
-        // 288 dpi: 5 twips per pixel; the box covers pixels 40..160 x 40..132. Look inside it.
-        auto isLine = [&](int x, int y) { return qGray(image.pixel(x, y)) < qGray(tint) - 30; };
-        bool sameDownEachColumn = true, sameAlongEachRow = true, anyLine = false;
-        for (int y = 45; y < 128; ++y)
-            for (int x = 45; x < 155; ++x) {
-                anyLine |= isLine(x, y);
-                sameDownEachColumn &= isLine(x, y) == isLine(x, 45);
-                sameAlongEachRow &= isLine(x, y) == isLine(45, y);
-            }
-        EXPECT_EQ(anyLine, row.pattern != FillPattern::Solid);
-        EXPECT_EQ(sameDownEachColumn, row.sameDownEachColumn);
-        EXPECT_EQ(sameAlongEachRow, row.sameAlongEachRow);
-        EXPECT_EQ(image.pixel(100, 30), qRgb(255, 255, 255));   // above the box
-        EXPECT_EQ(image.pixel(170, 86), qRgb(255, 255, 255));   // right of it
     }
 }
