@@ -125,7 +125,8 @@ std::optional<QString> planTargets(const QStringList &files, const QString &to, 
 
 // Prints one control file as a fresh calendar, on `printers` or into its page file. Returns
 // false when it failed; the reason has been written to `err`.
-bool printOne(const Target &target, Printers *printers, const std::optional<int> &copies, QDate today, QTextStream &err)
+bool printOne(const Target &target, Printers *printers, const std::optional<int> &copies,
+              const std::optional<Paper> &paper, QDate today, QTextStream &err)
 {
     const QString shown = target.controlFile;
     StreamMessages messages(err, shown);
@@ -139,10 +140,12 @@ bool printOne(const Target &target, Printers *printers, const std::optional<int>
             return false;
         if (copies)
             state.txtCopies = QString::number(*copies);
+        if (paper)
+            state.page.paper = *paper;
 
         if (target.output.isEmpty()) {
             Q_ASSERT(printers);
-            runPrintJob(state, *printers);
+            runPrintJob(state, *printers, &messages);
             return true;
         }
         if (!QDir().mkpath(QFileInfo(target.output).absolutePath()))
@@ -153,7 +156,7 @@ bool printOne(const Target &target, Printers *printers, const std::optional<int>
         }
         const std::unique_ptr<OutputDevices> device = pageFileDevice(target.output);
         Q_ASSERT(device);
-        runPrintJob(state, *device);
+        runPrintJob(state, *device, &messages);
         return true;
     } catch (const UserError &error) {
         messages.show(error.reason(), QString(), MessageService::Icon::Warning);
@@ -236,9 +239,14 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     const QCommandLineOption printer(QStringLiteral("printer"), QStringLiteral("Print on the device NAME (see --list-printers)."),
                                      QStringLiteral("NAME"));
     const QCommandLineOption copies(QStringLiteral("copies"), QStringLiteral("Print N copies of each calendar."), QStringLiteral("N"));
+    const QCommandLineOption paperOption(
+        QStringLiteral("paper"),
+        QStringLiteral("Scale the page to fit paper NAME: Letter, Legal, A4, A3 or A5 (or printer: unscaled, as the "
+                       "printer has it). Overrides the files' PAP lines."),
+        QStringLiteral("NAME"));
     const QCommandLineOption list(QStringLiteral("list-printers"),
                                   QStringLiteral("List the output devices, numbered as the printer chooser numbers them."));
-    parser.addOptions({print, to, printer, copies, list});
+    parser.addOptions({print, to, printer, copies, paperOption, list});
     parser.addPositionalArgument(QStringLiteral("FILE.txt"), QStringLiteral("Control files to print with --print."),
                                  QStringLiteral("[FILE.txt...]"));
 
@@ -277,6 +285,13 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
         if (!ok || n < 1 || n > 32767)
             return usageError(err, QStringLiteral("--copies takes a whole number from 1 to 32767"));
         copyCount = n;
+    }
+    std::optional<Paper> paper;
+    if (parser.isSet(paperOption)) {
+        paper = paperFromKey(parser.value(paperOption));
+        if (!paper)
+            return usageError(err, QStringLiteral("--paper takes Letter, Legal, A4, A3, A5 or printer, not \"%1\"")
+                                       .arg(parser.value(paperOption)));
     }
     if (parser.isSet(printer)) {
         const QString name = parser.value(printer);
@@ -317,7 +332,7 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     if (!toFiles || workers < 2) {
         // Printers take one job at a time, in order; one page file needs no workers.
         for (int i = 0; i < targets.size(); ++i)
-            report(i, printOne(targets[i], &printers, copyCount, today, err));
+            report(i, printOne(targets[i], &printers, copyCount, paper, today, err));
         return failed == 0 ? 0 : 1;
     }
 
@@ -329,7 +344,7 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
             Outcome outcome;
             QTextStream messages(&outcome.messages);
             try {
-                outcome.ok = printOne(targets[i], nullptr, copyCount, today, messages);
+                outcome.ok = printOne(targets[i], nullptr, copyCount, paper, today, messages);
             } catch (...) {
                 outcome.escaped = std::current_exception();
             }

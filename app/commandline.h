@@ -13,8 +13,8 @@ class Printers;
 // the calendar window: any argument at all does.
 bool wantsCommandLine(const QStringList &arguments);
 
-// Runs the command line: --print, --list-printers, --help, --version. Returns the exit
-// status: 0 when everything printed, 1 when any control file failed (the others are still
-// printed), 2 for a usage error. `printers` is the device list to print on.
+// Runs the command line: --print (with --to, --printer, --copies, --paper), --list-printers,
+// --help, --version. Returns the exit status: 0 when everything printed, 1 when any control
+// file failed (the others are still printed), 2 for a usage error. `printers` is the device list to print on.
 int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream &out, QTextStream &err,
                    QDate today = QDate::currentDate());

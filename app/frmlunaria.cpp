@@ -1,6 +1,7 @@
 #include "app/frmlunaria.h"
 
 #include "app/markeddaysgroup.h"
+#include "app/pagesettingsgroup.h"
 #include "app/splashlogo.h"
 #include "control/controlfile.h"
 #include "control/controlwriter.h"
@@ -98,8 +99,6 @@ void showText(QLineEdit *edit, const QString &text)
     if (edit->text() != text)
         edit->setText(text);
 }
-
-constexpr double TwipsPerInch = 1440;
 
 // The rule that marks the days of an iCalendar file, as the rule dialog would make it.
 MarkRule iCalendarRule(const QString &path)
@@ -242,6 +241,8 @@ void frmLunaria::buildControls()
     column->addLayout(form);
     column->addWidget(fonts);
     column->addLayout(commands);
+    grpPage = new PageSettingsGroup(m_state, central);
+    column->addWidget(grpPage);
     column->addStretch();
 
     // The page as it will print, redrawn shortly after every change.
@@ -343,6 +344,8 @@ void frmLunaria::connectEdits()
     }
     connect(chkFullPicture, &QCheckBox::toggled, this, &frmLunaria::schedulePreview);
     connect(chkFullPicture, &QCheckBox::toggled, this, &frmLunaria::updateTitle);
+    connect(grpPage, &PageSettingsGroup::changed, this, &frmLunaria::schedulePreview);
+    connect(grpPage, &PageSettingsGroup::changed, this, &frmLunaria::updateTitle);
 }
 
 void frmLunaria::yearEdited(const QString &text)
@@ -366,6 +369,7 @@ void frmLunaria::refreshWidgets()
     for (int i = 0; i < 6; ++i)
         showText(txtMessage[i], m_state.txtMessage[i]);
     chkFullPicture->setChecked(m_state.chkFullPicture);
+    grpPage->refresh();
     if (m_state.picTemp.get() != m_namedPicture) {
         m_namedPicture = m_state.picTemp.get();
         m_pictureName = QFileInfo(m_state.strSelectedFile).fileName();
@@ -490,7 +494,7 @@ void frmLunaria::drawPreview()
         return;
     try {
         // Draw at the resolution the label shows it at, so the preview stays sharp.
-        const QRectF page = pdfPageLayout().paintRect(QPageLayout::Inch);
+        const QSizeF page = previewPaperInches(m_state);
         const double dpi = std::min(room.width() / page.width(), room.height() / page.height());
         m_previewDpi = dpi * devicePixelRatioF();
         m_preview = renderPreview(pageAsPrinted(m_state), m_previewDpi);
@@ -577,7 +581,8 @@ void frmLunaria::cmdSelPrinter_Click()
 void frmLunaria::cmdPrint_Click()
 {
     PrintOutcome outcome = PrintOutcome::Cancelled;
-    if (!runCommand(QStringLiteral("Print Calendar(s)"), [this, &outcome] { outcome = runPrintJob(m_state, *m_services.devices); }))
+    if (!runCommand(QStringLiteral("Print Calendar(s)"),
+                    [this, &outcome] { outcome = runPrintJob(m_state, *m_services.devices, m_services.messages); }))
         return;
     if (outcome == PrintOutcome::Printed)
         statusBar()->showMessage(QStringLiteral("Sent to %1; the marked days are listed in %2")
@@ -797,13 +802,12 @@ std::optional<QDate> frmLunaria::previewDayAt(QPoint position) const
 {
     if (m_preview.isNull() || m_previewDpi <= 0)
         return std::nullopt;
-    // The label centres the image, shown at its device pixel ratio; the image is the
-    // printable area, whose corner is the origin of the page's twips.
+    // The label centres the image, shown at its device pixel ratio; the image is the sheet.
     const qreal ratio = devicePixelRatioF();
     const QSize shown = (QSizeF(m_preview.size()) / ratio).toSize();
     const QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, shown, picPreview->contentsRect());
-    const QPointF inches = QPointF(position - placed.topLeft()) * ratio / m_previewDpi;
-    return dayAtPagePoint(m_state, inches * TwipsPerInch);
+    const QPointF pixel = QPointF(position - placed.topLeft()) * ratio;
+    return dayAtPagePoint(m_state, previewPixelToPageTwips(m_state, m_previewDpi, pixel));
 }
 
 void frmLunaria::offerRuleForDay(QDate day)

@@ -17,6 +17,7 @@ class QSettings;
 class MarkedDaysGroup;
 class MessageService;
 class OutputDevices;
+class PageSettingsGroup;
 class frmFindFiles;
 class frmSelectPrt;
 class QTimer;
@@ -178,6 +179,7 @@ private:
     QPointer<frmFindFiles> m_finder;
     QPointer<frmSelectPrt> m_printerChooser;
     ElidedLabel *lblDevice = nullptr;
+    PageSettingsGroup *grpPage = nullptr;
     // "Select" was pressed in the finder and its file not yet handed over.
     bool m_finderChoiceWaiting = false;
     // A command is running (runCommand); activations wait until it is over.

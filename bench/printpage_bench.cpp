@@ -2,6 +2,7 @@
 #include "layout/dayrules.h"
 #include "pictures/pictureloader.h"
 #include "devices/pdfdevice.h"
+#include "devices/printers.h"
 #include "render/qpainterpagesurface.h"
 #include "print/composepage.h"
 #include "print/preview.h"
@@ -71,5 +72,49 @@ void WholePageOntoA96DpiImage(benchmark::State &bench)
     }
 }
 BENCHMARK(WholePageOntoA96DpiImage)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+// The same calendar for a reader abroad: Russian names (stand-alone month names, narrow
+// weekday heads), weeks from Monday with ISO week numbers, the patterned colours, on A4.
+CalendarState worldCalendar()
+{
+    CalendarState state = fullCalendar();
+    state.page.language = QStringLiteral("ru_RU");
+    state.page.weekStart = 2;
+    state.page.weekNumbers = true;
+    state.page.palette = Palette::Patterns;
+    state.page.paper = Paper::A4;
+    return state;
+}
+
+void WorldPageOntoAPdfInMemory(benchmark::State &bench)
+{
+    const CalendarState state = worldCalendar();
+    qint64 bytes = 0;
+    for (auto _ : bench) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(pdfPageLayout(state.page.paper));
+        QPainterPageSurface surface(writer, PdfDeviceName);
+        surface.fitPage(QSizeF(PageLayout::PageWidth, PageLayout::PageHeight));
+        NullDateListSink noList;
+        composePage(state, surface, noList);
+        surface.endDocument();
+        bytes = buffer.size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    bench.counters["pdf_bytes"] = double(bytes);
+}
+BENCHMARK(WorldPageOntoAPdfInMemory)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+void WorldPageOntoA96DpiImage(benchmark::State &bench)
+{
+    const CalendarState state = worldCalendar();
+    for (auto _ : bench) {
+        const QImage page = renderPreview(state, 96);
+        benchmark::DoNotOptimize(page.constBits());
+    }
+}
+BENCHMARK(WorldPageOntoA96DpiImage)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -4,11 +4,15 @@
 #include "layout/dayrules.h"
 #include "layout/markrules.h"
 #include "pictures/pictureacceptance.h"
+#include "platform/localedates.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -134,6 +138,70 @@ std::optional<QString> applyFont(CalendarState &state, const QString &value)
     return QStringLiteral("\"%1\" is not a text role (year, header, address, message or calendar)").arg(role);
 }
 
+// LNG name: the language of the month and weekday names; an empty value is the desktop's.
+std::optional<QString> applyLanguage(CalendarState &state, const QString &value)
+{
+    if (!value.isEmpty() && !isKnownLanguage(value))
+        return QStringLiteral("\"%1\" is not a language Qt knows; write it like de_DE or ru").arg(value);
+    state.page.language = value;
+    return std::nullopt;
+}
+
+// WKS 0..7: the weekday of the first column, 1 Sunday .. 7 Saturday, 0 the language's own.
+std::optional<QString> applyWeekStart(CalendarState &state, const QString &value)
+{
+    bool ok = false;
+    const int weekday = value.toInt(&ok);
+    if (!ok || weekday < 0 || weekday > 7)
+        return QStringLiteral("\"%1\" is not a weekday from 1 (Sunday) to 7 (Saturday), nor 0 (as the language has it)")
+            .arg(value);
+    state.page.weekStart = weekday;
+    return std::nullopt;
+}
+
+// WKN 1 / WKN 0: week numbers beside the week rows.
+std::optional<QString> applyWeekNumbers(CalendarState &state, const QString &value)
+{
+    if (value == QLatin1String("1"))
+        state.page.weekNumbers = true;
+    else if (value == QLatin1String("0"))
+        state.page.weekNumbers = false;
+    else
+        return QStringLiteral("\"%1\" is neither 1 (week numbers) nor 0").arg(value);
+    return std::nullopt;
+}
+
+// PAP name: the paper, or "printer" for the printer's own.
+std::optional<QString> applyPaper(CalendarState &state, const QString &value)
+{
+    const std::optional<Paper> paper = paperFromKey(value);
+    if (!paper)
+        return QStringLiteral("\"%1\" is not a paper (Letter, Legal, A4, A3, A5, or printer for the printer's own)").arg(value);
+    state.page.paper = *paper;
+    return std::nullopt;
+}
+
+// PAL name: the colours of the mark categories.
+std::optional<QString> applyPalette(CalendarState &state, const QString &value)
+{
+    const std::optional<Palette> palette = paletteFromKey(value);
+    if (!palette)
+        return QStringLiteral("\"%1\" is not a colour set (classic, safe or patterns)").arg(value);
+    state.page.palette = *palette;
+    return std::nullopt;
+}
+
+// The keys of the page settings, each with the function that applies its value.
+struct PageKey
+{
+    const char *key;
+    std::optional<QString> (*apply)(CalendarState &, const QString &);
+};
+const PageKey PageKeys[] = {
+    {"LNG", applyLanguage}, {"WKS", applyWeekStart}, {"WKN", applyWeekNumbers},
+    {"PAP", applyPaper},    {"PAL", applyPalette},
+};
+
 } // namespace
 
 bool isControlFileName(const QString &path)
@@ -209,6 +277,11 @@ ControlFileResult applyControlLines(CalendarState &state, MessageService &messag
                 report.skip(lineNumber, line, *problem);
         } else if (is("FNT")) {
             if (const std::optional<QString> problem = applyFont(state, value))
+                report.skip(lineNumber, line, *problem);
+        } else if (const auto page = std::find_if(std::begin(PageKeys), std::end(PageKeys),
+                                                  [&is](const PageKey &k) { return is(k.key); });
+                   page != std::end(PageKeys)) {
+            if (const std::optional<QString> problem = page->apply(state, value))
                 report.skip(lineNumber, line, *problem);
         } else if (const std::optional<RuleKind> kind = ruleKindOfKey(key)) {
             const RuleLine rule = parseRuleValue(*kind, value, folder);

@@ -48,6 +48,11 @@ QByteArray controlFileText(const CalendarState &state, const QString &controlPat
                                           &CalendarState::strAddressFont, &CalendarState::strMessageFont,
                                           &CalendarState::strCalendarFont})
         addLine(text, "FNT", fontRoleKey(field) + QLatin1Char(' ') + (state.*field).trimmed());
+    addLine(text, "LNG", state.page.language);
+    addLine(text, "WKS", QString::number(state.page.weekStart));
+    addLine(text, "WKN", state.page.weekNumbers ? QStringLiteral("1") : QStringLiteral("0"));
+    addLine(text, "PAP", paperKey(state.page.paper));
+    addLine(text, "PAL", paletteKey(state.page.palette));
     for (const MarkRule &rule : state.rules)
         addLine(text, ruleKey(rule.kind).toLatin1().constData(), ruleValue(rule, folder));
     return text.toUtf8();

@@ -7,9 +7,10 @@
 
 // The control file of a calendar, as SaveControlFile writes it: UTF-8, CR LF line ends, one
 // line for everything the page shows (year, header, message, the notes up to the one that
-// ends the address block, picture, picture position, the five fonts) and one per rule, in
-// order. Reading it into a new calendar gives the same page. A picture inside the folder of
-// `controlPath` is named relative to it, so the two can be moved together.
+// ends the address block, picture, picture position, the five fonts, language, week start,
+// week numbers, paper, colours) and one per rule, in order. Reading it into a new calendar
+// gives the same page. A picture inside the folder of `controlPath` is named relative to it,
+// so the two can be moved together.
 QByteArray controlFileText(const CalendarState &state, const QString &controlPath);
 
 // Saves the calendar as the control file `path`: the name must end in lower-case ".txt";

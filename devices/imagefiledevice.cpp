@@ -1,5 +1,6 @@
 #include "devices/imagefiledevice.h"
 
+#include "devices/paper.h"
 #include "devices/pdfdevice.h"
 #include "platform/savefile.h"
 #include "platform/usererror.h"
@@ -16,22 +17,28 @@ namespace {
 class ImageJob : public OutputJob
 {
 public:
-    ImageJob(const QString &path, double dpi) : m_file(path)
+    ImageJob(const QString &path, double dpi) : m_file(path), m_dpi(dpi)
     {
         if (const std::optional<QString> problem = m_file.open())
             throw cannotWrite(*problem);
-        m_image = blankPageImage(pdfPageLayout().paintRect(QPageLayout::Inch).size(), dpi);
-        if (m_image.isNull())
-            throw UserError(QStringLiteral("There is not enough memory for the page image . . ."));
-        m_surface = std::make_unique<QPainterPageSurface>(m_image, QStringLiteral("PNG file"));
     }
 
-    PageSurface &page() override { return *m_surface; }
+    PageSurface &page() override { return surface(); }
     bool applyDeviceRule() override { return false; }
+
+    std::optional<QString> setPaper(Paper paper, const QSizeF &pageTwips) override
+    {
+        // The image takes its size when the page is first used.
+        Q_ASSERT(!m_surface);
+        m_paper = paper;
+        if (pageSizeOf(paper))
+            m_fit = pageTwips;
+        return std::nullopt;
+    }
 
     void send() override
     {
-        m_surface->endDocument();
+        surface().endDocument();
         // Encoded in memory, then written in one checked piece: libpng's own write errors
         // would reach the user as "libpng error" without the file or the reason.
         QByteArray png;
@@ -52,6 +59,20 @@ public:
     }
 
 private:
+    // The printable area of the paper, as the PDF device has it, drawn on at m_dpi.
+    QPainterPageSurface &surface()
+    {
+        if (!m_surface) {
+            m_image = blankPageImage(pdfPageLayout(m_paper).paintRect(QPageLayout::Inch).size(), m_dpi);
+            if (m_image.isNull())
+                throw UserError(QStringLiteral("There is not enough memory for the page image . . ."));
+            m_surface = std::make_unique<QPainterPageSurface>(m_image, QStringLiteral("PNG file"));
+            if (m_fit)
+                m_surface->fitPage(*m_fit);
+        }
+        return *m_surface;
+    }
+
     UserError cannotWrite(const QString &reason) const
     {
         return UserError(QStringLiteral("The picture file \"%1\" cannot be written (%2) . . .")
@@ -59,6 +80,9 @@ private:
     }
 
     SaveFile m_file;
+    double m_dpi;
+    Paper m_paper = Paper::AsPrinter;
+    std::optional<QSizeF> m_fit;
     QImage m_image;
     std::unique_ptr<QPainterPageSurface> m_surface; // ends before the image goes
 };

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "devices/paper.h"
+#include "model/pagesettings.h"
+
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
 
 class PageSurface;
 
@@ -30,6 +35,17 @@ public:
     // Applies the device-name rule (long-edge duplex for "HP Laser" printers) before the
     // first drawing. Returns whether the rule applied.
     virtual bool applyDeviceRule() = 0;
+    // Puts the page on `paper` before anything is drawn: the device takes that paper (a
+    // printer lacking it the nearest it has) and the page, composed on `pageTwips`, is scaled
+    // to fit its printable area and centred on it. Paper::AsPrinter keeps the device's paper
+    // and the page unscaled. Returns a note for the user when another paper had to be used.
+    // Devices without paper (recorders) ignore it.
+    virtual std::optional<QString> setPaper(Paper paper, const QSizeF &pageTwips)
+    {
+        Q_UNUSED(paper);
+        Q_UNUSED(pageTwips);
+        return std::nullopt;
+    }
     // Finishes the page and hands it over: a printer's server has accepted it as a job when
     // this returns (it cannot be taken back); a file device has written it to a temporary
     // file beside its target. Throws UserError when the device refuses it.
@@ -61,4 +77,11 @@ public:
     // Opens a job on the current device. Returns nullptr when the user cancelled (the PDF
     // device's save dialog). Throws UserError when the device cannot be used.
     virtual std::unique_ptr<OutputJob> openJob() = 0;
+    // What is known of the colour printing of device `index` (deviceNames() order). Devices
+    // that cannot tell answer Unknown.
+    virtual ColourSupport colourSupport(int index)
+    {
+        Q_UNUSED(index);
+        return ColourSupport::Unknown;
+    }
 };

@@ -27,15 +27,25 @@ public:
         m_writer->setCreator(QStringLiteral("Lunaria"));
         m_writer->setTitle(QStringLiteral("Calendar"));
         m_writer->setPageLayout(pdfPageLayout());
-        m_surface = std::make_unique<QPainterPageSurface>(*m_writer, PdfDeviceName);
     }
 
-    PageSurface &page() override { return *m_surface; }
+    PageSurface &page() override { return surface(); }
     bool applyDeviceRule() override { return wantsLongEdgeDuplex(PdfDeviceName); }
+
+    std::optional<QString> setPaper(Paper paper, const QSizeF &pageTwips) override
+    {
+        // A PDF page takes its size when painting starts.
+        Q_ASSERT(!m_surface);
+        if (!pageSizeOf(paper))
+            return std::nullopt;
+        m_writer->setPageLayout(pdfPageLayout(paper));
+        m_fit = pageTwips;
+        return std::nullopt;
+    }
 
     void send() override
     {
-        m_surface->endDocument();
+        surface().endDocument();
         if (const std::optional<QString> problem = m_file.write(m_buffer.data()))
             throw cannotWrite(*problem);
     }
@@ -47,6 +57,16 @@ public:
     }
 
 private:
+    QPainterPageSurface &surface()
+    {
+        if (!m_surface) {
+            m_surface = std::make_unique<QPainterPageSurface>(*m_writer, PdfDeviceName);
+            if (m_fit)
+                m_surface->fitPage(*m_fit);
+        }
+        return *m_surface;
+    }
+
     UserError cannotWrite(const QString &reason) const
     {
         return UserError(QStringLiteral("The PDF file \"%1\" cannot be written (%2) . . .")
@@ -58,15 +78,17 @@ private:
     SaveFile m_file;
     QBuffer m_buffer;
     std::unique_ptr<QPdfWriter> m_writer;
-    std::unique_ptr<QPainterPageSurface> m_surface;
+    std::unique_ptr<QPainterPageSurface> m_surface;   // made when the page is first used
+    std::optional<QSizeF> m_fit;                      // the page's size when scaled to the paper
 };
 
 } // namespace
 
-QPageLayout pdfPageLayout()
+QPageLayout pdfPageLayout(Paper paper)
 {
     const bool us = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
-    return QPageLayout(QPageSize(us ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+    const QPageSize size = pageSizeOf(paper).value_or(QPageSize(us ? QPageSize::Letter : QPageSize::A4));
+    return QPageLayout(size, QPageLayout::Portrait,
                        QMarginsF(PdfMarginPoints, PdfMarginPoints, PdfMarginPoints, PdfMarginPoints),
                        QPageLayout::Point);
 }

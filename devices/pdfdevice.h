@@ -4,10 +4,11 @@
 
 #include <QPageLayout>
 
-// The PDF device's page: Letter in the US, else A4, portrait, with this margin on every side
-// in points. Twips count from the corner inside the margins.
+// The PDF device's page: `paper`, or for Paper::AsPrinter Letter in the US and A4 elsewhere,
+// portrait, with this margin on every side in points. Twips count from the corner inside
+// the margins. The PNG device and the preview take the same page.
 inline constexpr double PdfMarginPoints = 12;
-QPageLayout pdfPageLayout();
+QPageLayout pdfPageLayout(Paper paper = Paper::AsPrinter);
 
 // Opens a job that writes one PDF page to `path`: send() writes it beside the file, commit()
 // puts it in place. Throws UserError when the file cannot be written (its folder is missing,

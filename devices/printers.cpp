@@ -1,6 +1,7 @@
 #include "devices/printers.h"
 
 #include "devices/cupsqueue.h"
+#include "devices/paper.h"
 #include "devices/pdfdevice.h"
 #include "platform/usererror.h"
 #include "render/qpainterpagesurface.h"
@@ -71,7 +72,8 @@ class PrinterJob : public OutputJob
 {
 public:
     explicit PrinterJob(const QPrinterInfo &info)
-        : m_queue(info.printerName())
+        : m_info(info)
+        , m_queue(info.printerName())
         , m_description(info.description())
         , m_spool(QDir::tempPath() + QStringLiteral("/lunaria-XXXXXX.job"))
     {
@@ -86,6 +88,10 @@ public:
         m_printer->setCreator(QStringLiteral("Lunaria"));
         // A file name not ending in .pdf keeps the printer's engine rather than the plain PDF one.
         m_printer->setOutputFileName(m_spool.fileName());
+        // The page is a colour document. Qt starts a queue whose driver declares no colour
+        // in grey, which would turn the five mark colours into greys; a printer that can only
+        // print grey still does so.
+        m_printer->setColorMode(QPrinter::Color);
         m_surface = std::make_unique<QPainterPageSurface>(*m_printer, info.printerName());
     }
 
@@ -94,10 +100,28 @@ public:
     bool applyDeviceRule() override
     {
         // A CUPS queue name holds no blanks; the name people see is the queue's description.
-        if (!wantsLongEdgeDuplex(m_printer->printerName()) && !wantsLongEdgeDuplex(m_description))
+        if (!wantsLongEdgeDuplex(m_printer->printerName()) && !wantsLongEdgeDuplex(m_info.description()))
             return false;
         m_printer->setDuplex(QPrinter::DuplexLongSide);
         return true;
+    }
+
+    std::optional<QString> setPaper(Paper paper, const QSizeF &pageTwips) override
+    {
+        const std::optional<QPageSize> wanted = pageSizeOf(paper);
+        if (!wanted)
+            return std::nullopt;
+        const QPageSize used = nearestPageSize(*wanted, m_info.supportedPageSizes());
+        std::optional<QString> note;
+        if (!m_printer->setPageSize(used))
+            note = QStringLiteral("The printer \"%1\" did not take %2 paper; the calendar is scaled to the paper it has.")
+                       .arg(m_info.printerName(), wanted->name());
+        else if (!used.isEquivalentTo(*wanted))
+            note = QStringLiteral("The printer \"%1\" has no %2 paper; the calendar is printed on %3, the nearest size "
+                                  "it has, scaled to fit.")
+                       .arg(m_info.printerName(), wanted->name(), used.name());
+        m_surface->fitPage(pageTwips);
+        return note;
     }
 
     void send() override
@@ -112,6 +136,10 @@ public:
         if (copies > 1)
             options.append({"copies", QByteArray::number(copies)});
         options.append({"sides", sidesOption(m_printer->duplex())});
+        // The page is a colour document; a queue that can print colour is told so, since
+        // some default to grey.
+        if (colourSupportOf(m_info.supportedColorModes()) == ColourSupport::Colour)
+            options.append({"print-color-mode", "color"});
         const SentJob job = sendPdfJob(m_queue, m_spool.fileName(), JobTitle, options);
         if (job.id <= 0)
             throw UserError(QStringLiteral("The printer \"%1\" did not take the page: %2. Nothing was printed . . .")
@@ -133,6 +161,7 @@ private:
                                 .arg(m_queue, QDir::toNativeSeparators(QDir::tempPath())));
     }
 
+    QPrinterInfo m_info;
     QString m_queue;
     QString m_description;
     QTemporaryFile m_spool;                          // goes last, after Qt has closed it
@@ -186,6 +215,16 @@ QString Printers::currentName() const
 QStringList Printers::devicesRefusingJobs()
 {
     return queuesNotAcceptingJobs();
+}
+
+ColourSupport Printers::colourSupport(int index)
+{
+    const QStringList names = deviceNames();
+    if (index < 0 || index >= names.size())
+        return ColourSupport::Unknown;
+    if (names.at(index) == PdfDeviceName)
+        return ColourSupport::Colour;
+    return colourSupportOf(QPrinterInfo::printerInfo(names.at(index)).supportedColorModes());
 }
 
 std::unique_ptr<OutputJob> Printers::openJob()

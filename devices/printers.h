@@ -22,6 +22,9 @@ public:
     // it is sent (the queue is there and accepts jobs, the copies are within its limit), and
     // is sent only when the server accepts it as a job.
     std::unique_ptr<OutputJob> openJob() override;
+    // The PDF device prints colour; a printer as its queue declares it (Qt's
+    // QPrinterInfo::supportedColorModes, read from CUPS's printer type).
+    ColourSupport colourSupport(int index) override;
 
     // Where the PDF device writes without asking (the command line). Empty: ask.
     void setPdfPath(const QString &path) { m_pdfPath = path; }

@@ -55,9 +55,15 @@ frmSelectPrt::frmSelectPrt(OutputDevices &devices, MessageService &messages, QWi
     cmdSelFont->setAccessibleName(cmdSelFont->text());
     cmdSelFont->setDefault(true);
 
+    lblColourHint = new QLabel(this);
+    lblColourHint->setObjectName(QStringLiteral("lblColourHint"));
+    lblColourHint->setWordWrap(true);
+    lblColourHint->hide();
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblProcess1);
     layout->addWidget(lstPrinterName, 1);
+    layout->addWidget(lblColourHint);
     layout->addWidget(Label1);
     layout->addWidget(cmdSelFont, 0, Qt::AlignHCenter);
     setTabOrder(lstPrinterName, cmdSelFont);
@@ -65,6 +71,7 @@ frmSelectPrt::frmSelectPrt(OutputDevices &devices, MessageService &messages, QWi
 
     connect(cmdSelFont, &QPushButton::clicked, this, &frmSelectPrt::cmdSelFont_Click);
     connect(lstPrinterName, &QListWidget::itemDoubleClicked, this, &frmSelectPrt::cmdSelFont_Click);
+    connect(lstPrinterName, &QListWidget::itemSelectionChanged, this, &frmSelectPrt::showColourHint);
 
     Form_Load();
 }
@@ -77,6 +84,18 @@ void frmSelectPrt::Form_Load()
     }
     lstPrinterName->setCurrentRow(-1);
     lstPrinterName->clearSelection();
+}
+
+void frmSelectPrt::showColourHint()
+{
+    const QList<QListWidgetItem *> selected = lstPrinterName->selectedItems();
+    const bool blackAndWhite = !selected.isEmpty()
+        && m_devices.colourSupport(lstPrinterName->row(selected.first())) == ColourSupport::BlackAndWhite;
+    lblColourHint->setText(blackAndWhite ? QStringLiteral("This printer prints in black and white only: the five colours of "
+                                                          "the marked days come out as greys. Choose \"Patterns\" under "
+                                                          "Colours to tell them apart.")
+                                         : QString());
+    lblColourHint->setVisible(blackAndWhite);
 }
 
 void frmSelectPrt::cmdSelFont_Click()

@@ -27,6 +27,8 @@ private Q_SLOTS:
 
 private:
     void Form_Load();
+    // Says under the list whether the selected device is known to print black and white.
+    void showColourHint();
 
     OutputDevices &m_devices;
     MessageService &m_messages;
@@ -34,4 +36,5 @@ private:
     QListWidget *lstPrinterName = nullptr;
     QLabel *Label1 = nullptr;
     QPushButton *cmdSelFont = nullptr;
+    QLabel *lblColourHint = nullptr;
 };

@@ -98,7 +98,7 @@ void ListMarkedDate(const CalendarState &state, DateListSink &sink, qint16 day, 
     if (category < 0 || category >= MarkCategories)
         throw UserError(QStringLiteral("Mark category %1 is outside 0 to 4").arg(category));
     QString line = QStringLiteral("%1 %2  %3")
-                       .arg(monthName(month))
+                       .arg(monthName(month, state.page.language))
                        .arg(day, 2, 10, QLatin1Char('0'))
                        .arg(state.MarkLegend[category][1].trimmed());
     const QString &detail = state.dayDetail(month, day);

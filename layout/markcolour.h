@@ -1,9 +1,20 @@
 #pragma once
 
 #include "model/calendarstate.h"
+#include "render/pagesurface.h"
 
 #include <QRgb>
 
-// The colour of mark category 0..4 as the month blocks and the legend draw it: MarkColors
-// with each component held to 0..255. Throws UserError for another category.
+#include <array>
+
+// The colour of mark category 0..4 as the month blocks and the legend draw it, in the palette
+// state.page asks for: Classic gives MarkColors with each component held to 0..255, Safe and
+// Patterns the colour-blind safe tints. Throws UserError for another category.
 QRgb markColour(const CalendarState &state, int category);
+
+// The hatching of mark category 0..4: one pattern each under the Patterns palette, solid
+// under the others. Throws UserError for another category.
+FillPattern markPattern(const CalendarState &state, int category);
+
+// The five colour-blind safe tints, category 0 first, lightest first.
+const std::array<QRgb, 5> &safeMarkColours();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/markrule.h"
+#include "model/pagesettings.h"
 
 #include <QDate>
 #include <QString>
@@ -68,6 +69,8 @@ struct CalendarState
     std::vector<RuleResult> ruleResults;
     // The control file this calendar was read from or last saved as; empty for a new one.
     QString documentFile;
+    // Language, week layout, paper and colours of the page (LNG, WKS, WKN, PAP, PAL lines).
+    PageSettings page;
 
     qint16 dayMark(int month, int day) const { return DayMarks.at(month - 1).at(day - 1); }
     void setDayMark(int month, int day, qint16 category) { DayMarks.at(month - 1).at(day - 1) = category; }

@@ -161,12 +161,66 @@ std::optional<std::pair<int, int>> parseLocaleMonthDay(const QString &text, cons
     return std::pair{month, day};
 }
 
-QString monthName(int month)
+QLocale pageLocale(const QString &language)
+{
+    if (language.isEmpty())
+        return QLocale();
+    // A page asks for its locale for every name it prints; looking a locale up by name parses
+    // the name and searches Qt's tables, so the last one is kept. One per thread: a locale is
+    // shared data, and the previews and prints may run on their own threads one day.
+    thread_local QString lastName;
+    thread_local QLocale lastLocale = QLocale::c();
+    if (language != lastName) {
+        lastLocale = QLocale(language);
+        lastName = language;
+    }
+    return lastLocale;
+}
+
+bool isKnownLanguage(const QString &language)
+{
+    if (language.isEmpty())
+        return false;
+    return QLocale(language).language() != QLocale::C || language == QLatin1String("C");
+}
+
+QString monthName(int month, const QString &language)
 {
     // The stand-alone form is the one a heading takes; in languages that inflect month
     // names it differs from the form used inside a date.
-    QString name = QLocale().standaloneMonthName(month, QLocale::LongFormat);
+    QString name = pageLocale(language).standaloneMonthName(month, QLocale::LongFormat);
     if (!name.isEmpty())
         name[0] = name[0].toUpper();
     return name;
+}
+
+std::array<QString, 7> weekdayInitials(const QString &language)
+{
+    std::array<QString, 7> initials;
+    if (language.isEmpty()) {
+        const QString letters = QStringLiteral("SMTWTFS");
+        for (int i = 0; i < 7; ++i)
+            initials[size_t(i)] = letters.at(i);
+        return initials;
+    }
+    const QLocale locale = pageLocale(language);
+    for (int i = 0; i < 7; ++i) {
+        // Qt counts weekdays from Monday = 1 to Sunday = 7.
+        const int qtDay = i == 0 ? 7 : i;
+        initials[size_t(i)] = locale.standaloneDayName(qtDay, QLocale::NarrowFormat);
+        // A locale without narrow names still heads its columns.
+        if (initials[size_t(i)].isEmpty())
+            initials[size_t(i)] = locale.standaloneDayName(qtDay, QLocale::ShortFormat);
+    }
+    return initials;
+}
+
+int firstWeekdayOf(const QString &language)
+{
+    return int(pageLocale(language).firstDayOfWeek()) % 7;
+}
+
+bool isRightToLeft(const QString &language)
+{
+    return pageLocale(language).textDirection() == Qt::RightToLeft;
 }

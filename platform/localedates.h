@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -23,6 +24,26 @@ std::optional<QDate> parseLocaleDate(const QString &text, const QLocale &locale 
 // accepted. Returns {month, day}, or nothing for a text that is no day of any year.
 std::optional<std::pair<int, int>> parseLocaleMonthDay(const QString &text, const QLocale &locale = QLocale());
 
-// The full name of month 1..12 in the user's language (English under the C locale), as
-// the month headings and the date-list lines show it.
-QString monthName(int month);
+// The locale a page's names come from: the one `language` names ("de_DE", "ru", "he_IL"),
+// or the default locale (the desktop's language) when `language` is empty.
+QLocale pageLocale(const QString &language);
+
+// True when `language` names a locale Qt has data for ("C" included); false for a name Qt
+// would quietly turn into the C locale ("xx_YY", "German").
+bool isKnownLanguage(const QString &language);
+
+// The full stand-alone name of month 1..12 in `language` (see pageLocale), its first letter
+// upper-case, as the month headings and the date-list lines show it: Russian "Январь", not
+// the genitive "января" a date uses.
+QString monthName(int month, const QString &language = QString());
+
+// The column heads of the seven weekdays, Sunday first: the letters of "SMTWTFS" for the
+// empty language, as the page has always had them, else the locale's narrow stand-alone
+// day names ("П" for a Russian Monday).
+std::array<QString, 7> weekdayInitials(const QString &language);
+
+// The weekday `language`'s weeks start on: 0 Sunday .. 6 Saturday.
+int firstWeekdayOf(const QString &language);
+
+// True when `language` is written right to left (Arabic, Hebrew ...).
+bool isRightToLeft(const QString &language);

@@ -26,7 +26,37 @@ double roundedWidth(const PageSurface &surface, const QString &text)
     return std::nearbyint(surface.textWidth(text));
 }
 
-void printHeaderBlock(const CalendarState &state, PageSurface &surface)
+// The message line's left edge. Centred on the band below the header as it has always
+// been; when the picture beside the header stands where that line would run, the message
+// shrinks in 2-point steps (down to 8 pt) until it clears the picture, and when even 8 pt
+// does not clear it, it is centred on the band left of the picture instead. Leaves the
+// surface at the size chosen.
+double placeMessage(const QString &message, PageSurface &surface, const std::optional<QRectF> &picture)
+{
+    double width = roundedWidth(surface, message);
+    double x = LeftMargin + (MessageBand - width) / 2;
+    // The line's height taken as one em (20 twips per point).
+    auto collides = [&picture, &surface](double left, double width) {
+        const double height = 20 * surface.fontSize();
+        return picture && left + width > picture->left() && left < picture->right() && MessageTop + height > picture->top()
+            && MessageTop < picture->bottom();
+    };
+    if (!collides(x, width))
+        return x;
+    double size = MessagePoints;
+    while (collides(x, width) && size > MessageMinimumPoints) {
+        // As with the header: step from the size the device uses, never below the floor.
+        size = std::max(MessageMinimumPoints, std::min(size, surface.fontSize()) - 2);
+        surface.setFontSize(size);
+        width = roundedWidth(surface, message);
+        x = LeftMargin + (MessageBand - width) / 2;
+    }
+    if (collides(x, width))
+        x = LeftMargin + (picture->left() - LeftMargin - width) / 2;
+    return x;
+}
+
+void printHeaderBlock(const CalendarState &state, PageSurface &surface, const std::optional<QRectF> &picture)
 {
     surface.setCurrentX(LeftMargin);
     surface.setCurrentY(HeaderTop);
@@ -60,7 +90,7 @@ void printHeaderBlock(const CalendarState &state, PageSurface &surface)
     surface.setFontBold(true);
     surface.setFontSize(MessagePoints);
     const QString &message = state.txtMessage[5];
-    surface.setCurrentX(LeftMargin + (MessageBand - roundedWidth(surface, message)) / 2);
+    surface.setCurrentX(placeMessage(message, surface, picture));
     surface.setCurrentY(MessageTop);
     surface.printText(message, true);
 }
@@ -82,7 +112,12 @@ void printLegend(const CalendarState &state, PageSurface &surface)
     for (int i = 0; i < MarkCategories; ++i) {
         surface.setLineStyle(i);
         const double left = LeftMargin + LegendPitch * i;
+        const FillPattern pattern = markPattern(state, i);
+        if (pattern != FillPattern::Solid)
+            surface.setFillPattern(pattern);
         surface.box(left, LegendTop, SwatchWidth, SwatchHeight, markColour(state, i), true);
+        if (pattern != FillPattern::Solid)
+            surface.setFillPattern(FillPattern::Solid);
         surface.setCurrentX(left + SwatchWidth + SwatchTextGap);
         surface.setCurrentY(LegendTextTop);
         surface.printText(trimBlanks(state.MarkLegend[i][1]).toString(), true);
@@ -114,7 +149,7 @@ PagePlan planPage(const CalendarState &state)
 void drawPage(const CalendarState &state, const PagePlan &plan, PageSurface &surface, DateListSink &dateList)
 {
     if (!state.chkFullPicture)
-        printHeaderBlock(state, surface);
+        printHeaderBlock(state, surface, plan.picture);
 
     surface.setCurrentX(YearLeft);
     surface.setCurrentY(YearTop);
@@ -141,11 +176,12 @@ std::optional<QDate> dayAtPagePoint(const CalendarState &state, QPointF twips)
     const std::optional<qint16> year = yearFromText(state.txtYear);
     if (!year)
         return std::nullopt;
+    const WeekGrid grid = weekGrid(state.page);
     for (int month = 1; month <= 12; ++month) {
         const QPointF offset = twips - QPointF(monthLeft(month), monthTop(month));
         if (offset.x() < 0 || offset.x() >= ColumnPitch || offset.y() < 0 || offset.y() >= RowPitch)
             continue;
-        if (const std::optional<int> day = dayAtBlockPoint(*year, month, offset))
+        if (const std::optional<int> day = dayAtBlockPoint(*year, month, offset, grid))
             return QDate(*year, month, *day);
     }
     return std::nullopt;

@@ -13,6 +13,10 @@ class PageSurface;
 
 // Page geometry of the calendar, in twips from the printable-area origin.
 namespace PageLayout {
+// The area the page is composed on: a Letter sheet (8.5 x 11 in) inside 12-point margins.
+// A chosen paper scales this area to fit its own printable area.
+inline constexpr int PageWidth = 11760;
+inline constexpr int PageHeight = 15360;
 inline constexpr int LeftMargin = 300;
 inline constexpr int HeaderTop = 500;
 inline constexpr int HeaderRightLimit = 7700;     // the header block ends where the picture begins
@@ -45,6 +49,7 @@ inline constexpr double HeaderStartPoints = 24;   // shrinks in 2-pt steps down 
 inline constexpr double HeaderMinimumPoints = 8;
 inline constexpr double AddressPoints = 10;
 inline constexpr double MessagePoints = 18;
+inline constexpr double MessageMinimumPoints = 8;  // shrinking to clear the picture stops here
 inline constexpr double YearPoints = 28;
 inline constexpr double LegendPoints = 8;
 // Top-left corner of month `month` (1..12) in the three-column, four-row grid.

@@ -1,6 +1,7 @@
 #include "print/printjob.h"
 
 #include "devices/outputdevices.h"
+#include "platform/messages.h"
 #include "platform/numbers.h"
 #include "platform/usererror.h"
 #include "print/composepage.h"
@@ -26,7 +27,7 @@ CalendarState pageAsPrinted(CalendarState state)
     return state;
 }
 
-PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices)
+PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices, MessageService *messages)
 {
     state.textLines = pageAsPrinted(state).textLines;
     state.binSelPrt = false;
@@ -43,6 +44,9 @@ PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices)
     std::unique_ptr<OutputJob> job = devices.openJob();
     if (!job)
         return PrintOutcome::Cancelled;
+    const QSizeF pageTwips(PageLayout::PageWidth, PageLayout::PageHeight);
+    if (const std::optional<QString> note = job->setPaper(state.page.paper, pageTwips); note && messages)
+        messages->show(*note, applicationTitle(), MessageService::Icon::Warning);
     job->page().setCopies(copies);
     job->applyDeviceRule();
     drawPage(state, plan, job->page(), dateList);

@@ -2,6 +2,7 @@
 
 #include "model/calendarstate.h"
 
+class MessageService;
 class OutputDevices;
 
 enum class PrintOutcome {
@@ -15,8 +16,10 @@ enum class PrintOutcome {
 // UserError on any failure; the page is then not sent (a printer's server did not take it, a
 // page file stays as it was) and the previous date-list file stays, while the two state
 // changes above remain for the caller to put back. The one exception: when only the last
-// step, renaming a page file into place, fails, the new date-list is already in place.
-PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices);
+// step, renaming a page file into place, fails, the new date-list is already in place. The
+// page goes on the paper state.page asks for; when the device has to use another, that is
+// said through `messages` (when given) before anything is drawn, and the job goes on.
+PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices, MessageService *messages = nullptr);
 
 // The calendar as "Print Calendar(s)" would print it now: the note boxes copied into the
 // address block, as the print job does first. The preview draws this, without the job's

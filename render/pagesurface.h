@@ -6,11 +6,25 @@
 
 class Picture;
 
+// Page coordinates are twips: this many to the inch.
+inline constexpr double TwipsPerInch = 1440;
+
 // How a shape's colour meets the page under it; the numbers are the ones the calendar's
 // drawing has always used.
 enum class RasterMode {
     CopyPen = 13,          // the pen's colour replaces the page
     MergePenNotPage = 14,  // pen OR NOT page: a light box keeps the black text under it legible
+};
+
+// What a filled box carries over its colour: hatch lines in a darker shade of it, which tell
+// boxes apart where their colours do not (on a black-and-white printer).
+enum class FillPattern {
+    Solid,             // the colour alone
+    Horizontal,
+    Vertical,
+    ForwardDiagonal,   // rising to the right
+    BackwardDiagonal,  // falling to the right
+    CrossDiagonal,     // both diagonals
 };
 
 // The drawing target of one printed page. Coordinates are twips from the printable-area
@@ -45,6 +59,8 @@ public:
     // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot.
     virtual void setLineStyle(int style) = 0;
     virtual void setRasterMode(RasterMode mode) = 0;
+    // The hatching of the filled boxes that follow; Solid (none) until set.
+    virtual void setFillPattern(FillPattern pattern) = 0;
 
     // A line from (x, y) to (x + dx, y + dy).
     virtual void line(double x, double y, double dx, double dy, QRgb colour) = 0;

@@ -13,16 +13,23 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
 // The resolution whose pixels an image takes line widths in.
 constexpr double PrinterPixelDpi = 1200.0;
 
-constexpr double TwipsPerInch = 1440.0;
 
 // The widest line Qt lays out: what QStaticText gives a text without a width.
 constexpr double UnboundedLineWidth = INT_MAX / 256;
+
+// Hatching: lines about 1 mm apart (0.4 pt wide, page twips), so that a mark box 300 twips
+// wide holds five or six of them, in the box's colour darkened to 1/1.7 of its value: dark
+// enough to show on a grey print of the lightest tint, light enough for a black number.
+constexpr double HatchSpacingTwips = 56;
+constexpr double HatchLineTwips = 8;
+constexpr int HatchDarkerFactor = 170;
 
 Qt::PenStyle penStyle(int style)
 {
@@ -97,8 +104,8 @@ void QPainterPageSurface::begin()
     // engine (images) is trusted with them.
     m_nativeRasterOps = m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Raster;
     // In full-page mode a printer's device origin is the paper's corner, not the printable area's.
-    if (m_printer && m_printer->fullPage())
-        m_origin = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).topLeft();
+    if (!m_placed)
+        m_origin = printableArea().topLeft();
     m_painter.setRenderHint(QPainter::TextAntialiasing);
 }
 
@@ -112,12 +119,57 @@ bool QPainterPageSurface::ensurePainting()
 
 double QPainterPageSurface::toDeviceX(double twips) const
 {
-    return m_origin.x() + twips * m_dpiX / TwipsPerInch;
+    return m_origin.x() + twips * m_scale * m_dpiX / TwipsPerInch;
 }
 
 double QPainterPageSurface::toDeviceY(double twips) const
 {
-    return m_origin.y() + twips * m_dpiY / TwipsPerInch;
+    return m_origin.y() + twips * m_scale * m_dpiY / TwipsPerInch;
+}
+
+QRectF QPainterPageSurface::printableArea() const
+{
+    if (m_area)
+        return *m_area;
+    if (m_printer) {
+        const QRectF paint = m_printer->pageLayout().paintRectPixels(m_printer->resolution());
+        return QRectF(m_printer->fullPage() ? paint.topLeft() : QPointF(), paint.size());
+    }
+    return QRectF(0, 0, m_device.width(), m_device.height());
+}
+
+void QPainterPageSurface::setPrintableArea(const QRectF &deviceRect)
+{
+    Q_ASSERT(m_drawnTexts.empty());
+    m_area = deviceRect;
+    m_origin = deviceRect.topLeft();
+    m_placed = true;
+}
+
+void QPainterPageSurface::fitPage(const QSizeF &pageTwips)
+{
+    Q_ASSERT(m_drawnTexts.empty());
+    if (pageTwips.isEmpty())
+        return;
+    const FittedPage fitted = fitPageInArea(printableArea(), pageTwips, m_dpiX, m_dpiY);
+    if (!(fitted.scale > 0))
+        return;
+    m_origin = fitted.origin;
+    m_placed = true;
+    // A size already set keeps its meaning in page points.
+    const double points = fontSize();
+    m_scale = fitted.scale;
+    setFontSize(points);
+}
+
+FittedPage fitPageInArea(const QRectF &area, const QSizeF &pageTwips, double dpiX, double dpiY)
+{
+    if (pageTwips.isEmpty())
+        return {area.topLeft(), 1};
+    const double scale = std::min(area.width() * TwipsPerInch / dpiX / pageTwips.width(),
+                                  area.height() * TwipsPerInch / dpiY / pageTwips.height());
+    const QSizeF used(pageTwips.width() * scale * dpiX / TwipsPerInch, pageTwips.height() * scale * dpiY / TwipsPerInch);
+    return {area.topLeft() + QPointF((area.width() - used.width()) / 2, (area.height() - used.height()) / 2), scale};
 }
 
 void QPainterPageSurface::setCopies(int copies)
@@ -148,7 +200,7 @@ void QPainterPageSurface::setFontSize(double points)
 {
     m_fontCache = nullptr;
     if (points > 0)
-        m_font.setPointSizeF(points);
+        m_font.setPointSizeF(points * m_scale);
 }
 
 void QPainterPageSurface::setFontBold(bool bold)
@@ -222,7 +274,7 @@ const QPainterPageSurface::ShapedText &QPainterPageSurface::drawable(const QStri
 
 double QPainterPageSurface::textWidth(const QString &text) const
 {
-    return shaped(text).advance * TwipsPerInch / m_dpiX;
+    return shaped(text).advance * TwipsPerInch / m_dpiX / m_scale;
 }
 
 void QPainterPageSurface::printText(const QString &text, bool endLine)
@@ -248,9 +300,9 @@ void QPainterPageSurface::printText(const QString &text, bool endLine)
 
     if (endLine) {
         m_x = 0;
-        m_y += metrics().lineSpacing() * TwipsPerInch / m_dpiY;
+        m_y += metrics().lineSpacing() * TwipsPerInch / m_dpiY / m_scale;
     } else {
-        m_x += advance * TwipsPerInch / m_dpiX;
+        m_x += advance * TwipsPerInch / m_dpiX / m_scale;
     }
 }
 
@@ -355,6 +407,11 @@ void QPainterPageSurface::box(double x, double y, double dx, double dy, QRgb col
         m_painter.drawRect(rect);
         if (m_rasterMode == RasterMode::MergePenNotPage && !m_nativeRasterOps)
             covered.addRect(rect);
+        if (m_fillPattern != FillPattern::Solid) {
+            finishShape(covered, penColour);
+            hatch(rect, penColour);
+            return;
+        }
     } else {
         m_painter.drawRect(rect);
         if (m_rasterMode == RasterMode::MergePenNotPage && !m_nativeRasterOps) {
@@ -364,6 +421,44 @@ void QPainterPageSurface::box(double x, double y, double dx, double dy, QRgb col
         }
     }
     finishShape(covered, penColour);
+}
+
+void QPainterPageSurface::hatch(const QRectF &rect, const QColor &colour)
+{
+    const double step = HatchSpacingTwips * m_scale * m_dpiX / TwipsPerInch;
+    const double width = HatchLineTwips * m_scale * m_dpiX / TwipsPerInch;
+    QPainterPath lines;
+    auto addLine = [&lines](QPointF from, QPointF to) {
+        lines.moveTo(from);
+        lines.lineTo(to);
+    };
+    const bool horizontal = m_fillPattern == FillPattern::Horizontal;
+    const bool vertical = m_fillPattern == FillPattern::Vertical;
+    const bool forward = m_fillPattern == FillPattern::ForwardDiagonal || m_fillPattern == FillPattern::CrossDiagonal;
+    const bool backward = m_fillPattern == FillPattern::BackwardDiagonal || m_fillPattern == FillPattern::CrossDiagonal;
+    if (horizontal)
+        for (double y = rect.top() + step / 2; y < rect.bottom(); y += step)
+            addLine({rect.left(), y}, {rect.right(), y});
+    if (vertical)
+        for (double x = rect.left() + step / 2; x < rect.right(); x += step)
+            addLine({x, rect.top()}, {x, rect.bottom()});
+    // Diagonals at 45 degrees, `step` apart across them, drawn long and clipped to the box.
+    const double diagonalStep = step * std::numbers::sqrt2;
+    const double reach = rect.width() + rect.height();
+    if (forward)
+        for (double d = diagonalStep / 2; d < reach; d += diagonalStep)
+            addLine({rect.left() + d, rect.top()}, {rect.left() + d - reach, rect.top() + reach});
+    if (backward)
+        for (double d = diagonalStep / 2; d < reach; d += diagonalStep)
+            addLine({rect.right() - d, rect.top()}, {rect.right() - d + reach, rect.top() + reach});
+
+    m_painter.save();
+    m_painter.setClipRect(rect, Qt::IntersectClip);
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.setPen(QPen(colour.darker(HatchDarkerFactor), std::max(1.0, width), Qt::SolidLine, Qt::FlatCap));
+    m_painter.drawPath(lines);
+    m_painter.restore();
 }
 
 void QPainterPageSurface::drawPicture(const Picture &picture, double x, double y, double width, double height)

@@ -22,6 +22,17 @@
 class QPaintDevice;
 class QPrinter;
 
+// Where a page of `pageTwips` goes when fitted to the printable `area` (device units at
+// `dpiX` x `dpiY`): scaled, proportions kept, and centred. `origin` is the page's top-left
+// corner in device units; a twip is `scale` * dpi / 1440 device units.
+struct FittedPage
+{
+    QPointF origin;
+    double scale = 1;
+};
+FittedPage fitPageInArea(const QRectF &area, const QSizeF &pageTwips, double dpiX, double dpiY);
+
+
 // The page surface over a real paint device: a printer, a PDF writer or an image. Twips are
 // converted to device units by the device's own resolution, the painter is never scaled, so
 // a 10 pt font is 10 pt on every device. Raster mode 14 is the device's own raster operation
@@ -48,6 +59,19 @@ public:
     double toDeviceX(double twips) const;
     double toDeviceY(double twips) const;
 
+    // Where the printable area lies on the device, in device units, for a device standing for
+    // a whole sheet (the preview image); by default it is the device's own printable area.
+    // Call before fitPage and before anything is drawn.
+    void setPrintableArea(const QRectF &deviceRect);
+    // Maps a page composed on `pageTwips` (from its origin) onto the printable area scaled,
+    // proportions kept, to fit it and centred on it. Font sizes scale alike while the page
+    // keeps measuring in its own twips and points; line widths stay device pixels. Without
+    // it, twips are the device's own at the printable area's origin. Call before the first
+    // font is measured or anything is drawn.
+    void fitPage(const QSizeF &pageTwips);
+    // The factor fitPage chose; 1 without it.
+    double pageScale() const { return m_scale; }
+
     void setCopies(int copies) override;
     QString deviceName() const override { return m_deviceName; }
     double currentX() const override { return m_x; }
@@ -56,13 +80,14 @@ public:
     void setCurrentY(double twips) override { m_y = twips; }
     void setFontName(const QString &family) override;
     void setFontSize(double points) override;
-    double fontSize() const override { return m_font.pointSizeF(); }
+    double fontSize() const override { return m_font.pointSizeF() / m_scale; }
     void setFontBold(bool bold) override;
     double textWidth(const QString &text) const override;
     void printText(const QString &text, bool endLine) override;
     void setLineWidth(int pixels) override;
     void setLineStyle(int style) override;
     void setRasterMode(RasterMode mode) override;
+    void setFillPattern(FillPattern pattern) override { m_fillPattern = pattern; }
     void line(double x, double y, double dx, double dy, QRgb colour) override;
     void box(double x, double y, double dx, double dy, QRgb colour, bool filled) override;
     void drawPicture(const Picture &picture, double x, double y, double width, double height) override;
@@ -124,6 +149,10 @@ private:
     void startShape(const QColor &colour, bool filled);
     // Undoes startShape; where merging is imitated, redraws the text under `covered`.
     void finishShape(const QPainterPath &covered, const QColor &colour);
+    // The hatch lines of the fill pattern over `rect` (device units), in a shade of `colour`.
+    void hatch(const QRectF &rect, const QColor &colour);
+    // The printable area in device units: as set, or the printer's or device's own.
+    QRectF printableArea() const;
 
     QPaintDevice &m_device;
     QPrinter *m_printer = nullptr;
@@ -131,7 +160,10 @@ private:
     QPainter m_painter;
     State m_state = State::NotStarted;
     bool m_nativeRasterOps = false;
-    QPointF m_origin;          // the printable-area origin in device units
+    QPointF m_origin;          // where twip (0, 0) lies, in device units
+    std::optional<QRectF> m_area;   // the printable area as set by setPrintableArea
+    bool m_placed = false;     // m_origin set by setPrintableArea or fitPage, not by begin()
+    double m_scale = 1;        // page twips to device twips (fitPage)
     double m_dpiX = 96;
     double m_dpiY = 96;
 
@@ -146,5 +178,6 @@ private:
     int m_lineWidth = 1;
     int m_lineStyle = 0;
     RasterMode m_rasterMode = RasterMode::CopyPen;
+    FillPattern m_fillPattern = FillPattern::Solid;
     std::vector<DrawnText> m_drawnTexts;
 };

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -228,6 +229,31 @@ TEST_F(CommandLine, AFailedWriteLeavesTheEarlierPageAndSaysWhy)
     EXPECT_TRUE(err.contains(QLatin1String("NUL"))) << err.toStdString();
     EXPECT_EQ(QFileInfo(pdf).size(), size);
     EXPECT_FALSE(pdfText(pdf).contains(QLatin1String("Too far")));
+}
+
+// The page size pdfinfo reports, in points.
+QSizeF pdfPageSize(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.waitForFinished(30000);
+    static const QRegularExpression size(QStringLiteral(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)"));
+    const QRegularExpressionMatch m = size.match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
+TEST_F(CommandLine, PaperChoosesTheSheet)
+{
+    const QString pdf = dir.filePath(QStringLiteral("a5.pdf"));
+    ASSERT_EQ(run({QStringLiteral("--print"), family(), QStringLiteral("--paper"), QStringLiteral("a5"), QStringLiteral("--to"), pdf}), 0)
+        << err.toStdString();
+    // ISO 216 A5: 148 x 210 mm.
+    const QSizeF a5 = pdfPageSize(pdf);
+    EXPECT_NEAR(a5.width(), 148 / 25.4 * 72, 0.5);
+    EXPECT_NEAR(a5.height(), 210 / 25.4 * 72, 0.5);
+
+    EXPECT_EQ(run({QStringLiteral("--print"), family(), QStringLiteral("--paper"), QStringLiteral("B5"), QStringLiteral("--to"), pdf}), 2);
+    EXPECT_TRUE(err.contains(QLatin1String("--paper takes Letter, Legal, A4, A3, A5 or printer, not \"B5\""))) << err.toStdString();
 }
 
 } // namespace

@@ -622,6 +622,45 @@ TEST_F(ControlFile, yearlessDatesFollowTheLocaleOrder)
     EXPECT_EQ(m_state.dayMark(7, 14), 1);
 }
 
+const BadLine PageBadLines[] = {
+    {"lng_unknown", "LNG xx_YY", "\"xx_YY\" is not a language Qt knows"},
+    {"lng_english_word", "LNG German", "\"German\" is not a language Qt knows"},
+    {"wks_eight", "WKS 8", "\"8\" is not a weekday from 1 (Sunday) to 7 (Saturday), nor 0"},
+    {"wks_word", "WKS Monday", "\"Monday\" is not a weekday"},
+    {"wks_missing", "WKS", "\"\" is not a weekday"},
+    {"wkn_yes", "WKN yes", "\"yes\" is neither 1 (week numbers) nor 0"},
+    {"pap_b5", "PAP B5", "\"B5\" is not a paper (Letter, Legal, A4, A3, A5, or printer"},
+    {"pap_missing", "PAP", "\"\" is not a paper"},
+    {"pal_rainbow", "PAL rainbow", "\"rainbow\" is not a colour set (classic, safe or patterns)"},
+};
+
+INSTANTIATE_TEST_SUITE_P(PageKeys, ControlFileBadLine, ::testing::ValuesIn(PageBadLines),
+                         [](const ::testing::TestParamInfo<BadLine> &info) { return std::string(info.param.name); });
+
+TEST_F(ControlFile, pageKeysSetTheLanguageWeekPaperAndColours)
+{
+    const PageSettings defaults;
+    EXPECT_EQ(m_state.page, defaults);
+    readText("LNG ru_RU\nwks 2\nWKN 1\nPAP a4\nPal Patterns\n");
+    EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(m_state.page.language, QStringLiteral("ru_RU"));
+    EXPECT_EQ(m_state.page.weekStart, 2);
+    EXPECT_TRUE(m_state.page.weekNumbers);
+    EXPECT_EQ(m_state.page.paper, Paper::A4);
+    EXPECT_EQ(m_state.page.palette, Palette::Patterns);
+
+    // Each back to its default; a lone LNG is the desktop's language again.
+    readText("LNG\nWKS 1\nWKN 0\nPAP printer\nPAL classic\n");
+    EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(m_state.page, defaults);
+
+    readText("WKS 0\nPAP Legal\nPAL safe\nLNG he\n");
+    EXPECT_EQ(m_state.page.weekStart, 0);
+    EXPECT_EQ(m_state.page.paper, Paper::Legal);
+    EXPECT_EQ(m_state.page.palette, Palette::Safe);
+    EXPECT_EQ(m_state.page.language, QStringLiteral("he"));
+}
+
 } // namespace
 
 namespace {

@@ -96,6 +96,14 @@ public:
             RecordingMessageService messages;
             AcceptPicture(state, messages);
         }
+        if (chance(2)) {
+            static const char *const languages[] = {"", "de_DE", "ru", "he_IL", "ar_EG", "en_US", "pl_PL"};
+            state.page.language = QString::fromLatin1(languages[pick(0, 6)]);
+            state.page.weekStart = pick(0, 7);
+            state.page.weekNumbers = chance(2);
+            state.page.paper = Paper(pick(int(Paper::AsPrinter), int(Paper::A5)));
+            state.page.palette = Palette(pick(int(Palette::Classic), int(Palette::Patterns)));
+        }
         const int rules = pick(0, 8);
         for (int i = 0; i < rules; ++i)
             state.rules.push_back(rule(y));
@@ -185,7 +193,9 @@ TEST(ControlFileRoundTrip, ReadingWhatWasSavedGivesTheSamePageAndDateList)
         CalendarState original = generate.calendar(inside);
         const QString path = dir.filePath(QStringLiteral("calendar%1.txt").arg(i));
         SaveControlFile(original, path);
-        expectSamePage(original, readBack(path));
+        const CalendarState reread = readBack(path);
+        EXPECT_EQ(reread.page, original.page);
+        expectSamePage(original, reread);
         if (HasFatalFailure())
             return;
     }

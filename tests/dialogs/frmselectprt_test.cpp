@@ -178,4 +178,37 @@ TEST(frmSelectPrt, ClosingWithoutAChoiceChangesNothing)
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
+// Devices whose second printer is known to print black and white only.
+class MixedColourDevices : public FakeDevices
+{
+public:
+    MixedColourDevices() : FakeDevices(3) {}
+    ColourSupport colourSupport(int index) override
+    {
+        return index == 1 ? ColourSupport::BlackAndWhite : index == 3 ? ColourSupport::Colour : ColourSupport::Unknown;
+    }
+};
+
+TEST(frmSelectPrt, ABlackAndWhitePrinterIsNamedSoWithThePatternsSuggested)
+{
+    MixedColourDevices devices;
+    RecordingMessageService messages;
+    frmSelectPrt window(devices, messages);
+    window.show();
+    auto *list = window.findChild<QListWidget *>(QStringLiteral("lstPrinterName"));
+    auto *hint = window.findChild<QLabel *>(QStringLiteral("lblColourHint"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(hint, nullptr);
+    EXPECT_FALSE(hint->isVisible());
+    for (int row = 0; row < list->count(); ++row) {
+        SCOPED_TRACE(row);
+        list->setCurrentRow(row);
+        EXPECT_EQ(hint->isVisible(), row == 1);
+        if (row == 1) {
+            EXPECT_TRUE(hint->text().contains(QLatin1String("black and white")));
+            EXPECT_TRUE(hint->text().contains(QLatin1String("\"Patterns\"")));
+        }
+    }
+}
+
 } // namespace

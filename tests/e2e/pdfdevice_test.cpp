@@ -1,8 +1,11 @@
+#include "control/controlfile.h"
 #include "devices/pdfdevice.h"
 #include "devices/printers.h"
 #include "render/pagesurface.h"
 #include "platform/usererror.h"
+#include "print/composepage.h"
 #include "print/printjob.h"
+#include "tests/support/recordingmessages.h"
 
 #include <QDate>
 #include <QDir>
@@ -189,6 +192,81 @@ TEST_F(PdfDevice, AFailedJobKeepsTheEarlierPdf)
 TEST_F(PdfDevice, WithoutAPathOrAskerTheJobSaysSo)
 {
     EXPECT_THROW(runPrintJob(state, printers), UserError);
+}
+
+// The middle of the first word `text` on page 1 of `pdf`, in points, and its width.
+struct Placed
+{
+    double x = -1, y = -1, width = 0;
+};
+Placed placed(const QString &pdf, const QString &text)
+{
+    for (const Word &w : pdfWords(pdf))
+        if (w.text == text)
+            return {(w.xMin + w.xMax) / 2, (w.yMin + w.yMax) / 2, w.xMax - w.xMin};
+    return {};
+}
+
+struct PaperRow
+{
+    const char *tag;
+    Paper paper;
+    double width;    // points: ISO 216 A4 and A5 in millimetres, ANSI Letter in inches
+    double height;
+};
+
+class ChosenPaper : public PdfDevice, public testing::WithParamInterface<PaperRow>
+{
+};
+
+// The page, composed on 11760 x 15360 twips, is scaled with its proportions kept to the
+// printable area (12 points in from every edge) and centred on it; its fonts scale alike.
+TEST_P(ChosenPaper, ThePageIsScaledToFitAndCentred)
+{
+    const PaperRow row = GetParam();
+    printers.setPdfPath(path(QStringLiteral("plain.pdf")));
+    ASSERT_EQ(runPrintJob(state, printers), PrintOutcome::Printed);
+    state.page.paper = row.paper;
+    printers.setPdfPath(path(QStringLiteral("paper.pdf")));
+    ASSERT_EQ(runPrintJob(state, printers), PrintOutcome::Printed);
+
+    // The headings of January, centred at (2256, 4600 + 8 pt) twips, and December, 7440
+    // right and 7776 down of it.
+    const Placed january = placed(path(QStringLiteral("paper.pdf")), QStringLiteral("January"));
+    const Placed december = placed(path(QStringLiteral("paper.pdf")), QStringLiteral("December"));
+    const double scale = std::min((row.width - 24) * 20 / 11760, (row.height - 24) * 20 / 15360);
+    EXPECT_NEAR((december.x - january.x) * 20 / 7440, scale, 0.01);
+    EXPECT_NEAR((december.y - january.y) * 20 / 7776, scale, 0.01);
+    // The page's middle (5880, 7680) on the sheet's middle.
+    EXPECT_NEAR(january.x + (5880 - 2256) * scale / 20, row.width / 2, 2);
+    EXPECT_NEAR(january.y + (7680 - 4600 - 160) * scale / 20, row.height / 2, 3);
+    EXPECT_NEAR(january.width / placed(path(QStringLiteral("plain.pdf")), QStringLiteral("January")).width, scale, 0.02);
+}
+
+INSTANTIATE_TEST_SUITE_P(PdfDevice, ChosenPaper,
+                         testing::Values(PaperRow{"a4", Paper::A4, 210 / 25.4 * 72, 297 / 25.4 * 72},
+                                         PaperRow{"letter", Paper::Letter, 8.5 * 72, 11 * 72},
+                                         PaperRow{"a5", Paper::A5, 148 / 25.4 * 72, 210 / 25.4 * 72}),
+                         [](const testing::TestParamInfo<PaperRow> &info) { return std::string(info.param.tag); });
+
+// The club example's message used to run under the emblem beside the header; now its last
+// word ends left of the emblem's drawn rectangle.
+TEST_F(PdfDevice, TheClubMessageClearsTheEmblem)
+{
+    state.strSelectedFile = QStringLiteral(LUNARIA_SOURCE_DIR "/examples/club.txt");
+    RecordingMessageService messages;
+    ASSERT_TRUE(ReadControlFile(state, messages).read);
+    const std::optional<QRectF> emblem = planPage(state).picture;
+    ASSERT_TRUE(emblem);
+    state.strListFile = QStringLiteral("club_dl.txt");
+    printers.setPdfPath(path(QStringLiteral("club.pdf")));
+    ASSERT_EQ(runPrintJob(state, printers), PrintOutcome::Printed);
+    const Placed members = placed(path(QStringLiteral("club.pdf")), QStringLiteral("Members"));
+    const Placed hall = placed(path(QStringLiteral("club.pdf")), QStringLiteral("hall"));
+    ASSERT_GT(hall.width, 0);
+    EXPECT_NEAR(hall.y, members.y, 1);
+    EXPECT_LT(hall.x + hall.width / 2, toPoints(emblem->left()));
+    EXPECT_GT(members.x - members.width / 2, toPoints(300) - 1);
 }
 
 } // namespace

@@ -94,4 +94,42 @@ TEST(ParseLocaleDate, defaultLocaleIsTheUsersOne)
     EXPECT_EQ(parseLocaleDate(QStringLiteral("1/9/2004")), QDate(2004, 1, 9));
 }
 
+// Month and narrow weekday names as CLDR publishes them (stand-alone, first letter of a
+// month raised for a heading). Russian and Polish inflect: a date's genitive ("января",
+// "stycznia") must not head a month.
+TEST(PageNames, AreTheStandAloneNamesOfTheLanguage)
+{
+    struct Row
+    {
+        const char *language;
+        int month;
+        const char *name;
+        const char *sunday;
+        const char *monday;
+    };
+    for (const Row row : {Row{"de_DE", 3, "März", "S", "M"}, Row{"ru_RU", 1, "Январь", "В", "П"}, Row{"ru", 5, "Май", "В", "П"},
+                          Row{"pl_PL", 1, "Styczeń", "N", "P"}, Row{"fr_FR", 8, "Août", "D", "L"},
+                          Row{"he_IL", 1, "ינואר", "א׳", "ב׳"}, Row{"ar_EG", 1, "يناير", "ح", "ن"}}) {
+        SCOPED_TRACE(row.language);
+        const QString language = QString::fromLatin1(row.language);
+        EXPECT_EQ(monthName(row.month, language), QString::fromUtf8(row.name));
+        const std::array<QString, 7> heads = weekdayInitials(language);
+        EXPECT_EQ(heads[0], QString::fromUtf8(row.sunday));
+        EXPECT_EQ(heads[1], QString::fromUtf8(row.monday));
+    }
+}
+
+// Without a language the page stays as it was: month names in the desktop's language,
+// column heads the letters it always had.
+TEST(PageNames, WithoutALanguageFollowTheDesktopAsBefore)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString march = monthName(3);
+    const std::array<QString, 7> heads = weekdayInitials(QString());
+    QLocale::setDefault(saved);
+    EXPECT_EQ(march, QString::fromUtf8("März"));
+    EXPECT_EQ(QStringList(heads.begin(), heads.end()).join(QString()), QStringLiteral("SMTWTFS"));
+}
+
 } // namespace

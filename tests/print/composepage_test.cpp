@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 namespace {
@@ -435,6 +436,87 @@ TEST(DayAtPagePoint, FindsEveryDayWhereItsNumberIsPrinted)
     EXPECT_EQ(dayAtPagePoint(state, QPointF(100, 100)), std::nullopt);   // the header
     state.txtYear = QStringLiteral("abc");
     EXPECT_EQ(dayAtPagePoint(state, QPointF(900, 5500)), std::nullopt);
+}
+
+} // namespace
+
+namespace {
+
+// The message beside a picture at (7700, 200) in its 3900 x 3500 frame; the width rule makes
+// every character 10 twips per point wide.
+struct MessageCase
+{
+    const char *tag;
+    int characters;
+    QSize picture;                 // natural size, twips: decides the drawn rectangle
+    std::vector<double> sizes;     // message sizes set, the last one printed
+    double x;                      // the message's left edge
+};
+
+class MessageBesidePicture : public testing::TestWithParam<MessageCase>
+{
+};
+
+TEST_P(MessageBesidePicture, ShrinksUntilItClearsThePictureThenMovesLeftOfIt)
+{
+    const MessageCase c = GetParam();
+    CalendarState state = calendar();
+    state.txtMessage[5] = QString(c.characters, QLatin1Char('m'));
+    state.strMessageFont = QStringLiteral("Message Face");
+    state.binSelPic = true;
+    state.picTemp = std::make_shared<FixedPicture>(c.picture);
+    const std::vector<Op> ops = compose(state);
+    const Op *message = textOp(ops, state.txtMessage[5]);
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->args[0], c.x);
+    EXPECT_EQ(message->args[1], 2800);
+    std::vector<double> sizes;
+    bool inMessage = false;
+    for (const Op *op = ops.data(); op != message; ++op) {
+        inMessage |= op->kind == QLatin1String("fontName") && op->text == state.strMessageFont;
+        if (inMessage && op->kind == QLatin1String("fontSize"))
+            sizes.push_back(op->args[0]);
+    }
+    EXPECT_EQ(sizes, c.sizes);
+    EXPECT_EQ(message->args[2], c.sizes.back());
+    // Without the picture, the page is what it has always been but for the message.
+    if (c.sizes.size() == 1) {
+        CalendarState without = state;
+        without.binSelPic = false;
+        EXPECT_EQ(withoutKind(ops, "picture"), compose(without));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ComposePage, MessageBesidePicture,
+    testing::Values(
+        // 900 wide at 18 pt, centred: 5430 to 6330, clear of the picture at 7700.
+        MessageCase{"short_stays_centred", 5, {3900, 3500}, {18}, 5430},
+        // 5400 at 18 pt reaches 8580; at 12 pt 3600 wide from 4080 to 7680 clears it.
+        MessageCase{"shrinks_to_12", 30, {3900, 3500}, {18, 16, 14, 12}, 4080},
+        // Even at 8 pt 4000 wide from 3880 to 7880: centred on the 7400 left of the picture.
+        MessageCase{"too_long_moves_left", 50, {3900, 3500}, {18, 16, 14, 12, 10, 8}, 300 + (7400 - 4000) / 2.0},
+        // A narrow picture centred in its frame starts at 9300: 18 pt reaching 8580 clears it.
+        MessageCase{"narrow_picture_clear", 30, {700, 3500}, {18}, 3180},
+        // A flat picture ends at 2450, above the message line.
+        MessageCase{"flat_picture_above", 50, {3900, 1000}, {18}, 300 + (11160 - 9000) / 2.0}),
+    [](const testing::TestParamInfo<MessageCase> &info) { return std::string(info.param.tag); });
+
+TEST(ComposePage, PatternedLegendHatchesEachSwatchItsOwnWay)
+{
+    CalendarState state = calendar();
+    state.page.palette = Palette::Patterns;
+    const std::vector<Op> ops = compose(state);
+    std::set<double> patterns;
+    for (size_t i = 1; i + 1 < ops.size(); ++i) {
+        if (ops[i].kind != QLatin1String("box") || ops[i].args[1] != 14950)
+            continue;
+        ASSERT_EQ(ops[i - 1].kind, QStringLiteral("fillPattern"));
+        EXPECT_EQ(ops[i + 1].kind + QString::number(ops[i + 1].args.at(0)), QStringLiteral("fillPattern0"));
+        patterns.insert(ops[i - 1].args[0]);
+    }
+    EXPECT_EQ(patterns.size(), 5u);
+    EXPECT_FALSE(patterns.contains(0));
 }
 
 } // namespace

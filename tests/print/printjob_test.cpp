@@ -3,6 +3,7 @@
 #include "layout/dayrules.h"
 #include "platform/usererror.h"
 #include "print/printjob.h"
+#include "tests/support/recordingmessages.h"
 #include "tests/support/recordingpagesurface.h"
 
 #include <QDate>
@@ -376,6 +377,44 @@ TEST_F(PrintJob, DeviceRuleIsAppliedToTheJob)
     devices.page.setDeviceName(QStringLiteral("HP LaserJet 4050"));
     ASSERT_EQ(runPrintJob(state, devices), PrintOutcome::Printed);
     EXPECT_EQ(devices.deviceRules, 1);
+}
+
+// A printer without A3 says so, before anything is drawn, and prints all the same.
+class NoA3Devices : public FakeDevices
+{
+public:
+    std::unique_ptr<OutputJob> openJob() override
+    {
+        struct Job : RecordingJob
+        {
+            Job(NoA3Devices &d) : RecordingJob(d.page, false, d.deviceRules, d.opsBeforeRule), devices(d) {}
+            std::optional<QString> setPaper(Paper paper, const QSizeF &pageTwips) override
+            {
+                devices.asked << paper;
+                devices.opsWhenAsked = devices.page.ops().size();
+                EXPECT_EQ(pageTwips, QSizeF(11760, 15360));
+                return paper == Paper::A3 ? std::optional<QString>(QStringLiteral("No A3; Tabloid instead")) : std::nullopt;
+            }
+            NoA3Devices &devices;
+        };
+        return std::make_unique<Job>(*this);
+    }
+    QList<Paper> asked;
+    size_t opsWhenAsked = 99;
+};
+
+TEST_F(PrintJob, TheDeviceIsAskedForThePaperFirstAndItsNoteShown)
+{
+    for (const Paper paper : {Paper::A4, Paper::A3}) {
+        NoA3Devices noA3;
+        RecordingMessageService messages;
+        state.page.paper = paper;
+        ASSERT_EQ(runPrintJob(state, noA3, &messages), PrintOutcome::Printed);
+        EXPECT_EQ(noA3.asked, QList<Paper>{paper});
+        EXPECT_EQ(noA3.opsWhenAsked, 0u);
+        EXPECT_EQ(messages.texts(), paper == Paper::A3 ? QStringList{"No A3; Tabloid instead"} : QStringList());
+        EXPECT_EQ(noA3.page.documentsEnded(), 1);
+    }
 }
 
 } // namespace

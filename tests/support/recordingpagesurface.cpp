@@ -54,6 +54,12 @@ void RecordingPageSurface::setRasterMode(RasterMode mode)
     m_ops.push_back({QStringLiteral("rasterMode"), {double(int(mode))}, {}, 0});
 }
 
+void RecordingPageSurface::setFillPattern(FillPattern pattern)
+{
+    m_fillPattern = pattern;
+    m_ops.push_back({QStringLiteral("fillPattern"), {double(int(pattern))}, {}, 0});
+}
+
 void RecordingPageSurface::line(double x, double y, double dx, double dy, QRgb colour)
 {
     m_ops.push_back({QStringLiteral("line"), {x, y, dx, dy, double(m_lineWidth)}, {}, colour});

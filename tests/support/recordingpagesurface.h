@@ -45,6 +45,7 @@ public:
     void setLineWidth(int pixels) override;
     void setLineStyle(int style) override;
     void setRasterMode(RasterMode mode) override;
+    void setFillPattern(FillPattern pattern) override;
     void line(double x, double y, double dx, double dy, QRgb colour) override;
     void box(double x, double y, double dx, double dy, QRgb colour, bool filled) override;
     void drawPicture(const Picture &picture, double x, double y, double width, double height) override;
@@ -69,6 +70,7 @@ public:
     int lineWidth() const { return m_lineWidth; }
     int lineStyle() const { return m_lineStyle; }
     int rasterMode() const { return int(m_rasterMode); }
+    FillPattern fillPattern() const { return m_fillPattern; }
     int copies() const { return m_copies; }
     int documentsEnded() const { return m_ended; }
 
@@ -83,6 +85,7 @@ private:
     int m_lineWidth = 1;
     int m_lineStyle = 0;
     RasterMode m_rasterMode = RasterMode::CopyPen;
+    FillPattern m_fillPattern = FillPattern::Solid;
     int m_copies = 1;
     int m_ended = 0;
     std::function<double(const QString &, double)> m_widthOverride;

@@ -1,0 +1,151 @@
+#include "app/pagesettingsgroup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QScopedValueRollback>
+#include <QSet>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+QComboBox *makeCombo(QWidget *parent, const char *name)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    // Sized for a typical entry, not the longest language name: the group must not widen
+    // the form beside it.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(18);
+    return combo;
+}
+
+QLabel *makeBuddyLabel(QWidget *parent, const char *name, const QString &text, QWidget *buddy)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+    return label;
+}
+
+// Every locale Qt has data for, each under its own name for itself ("Deutsch (Österreich)"),
+// sorted by that name; the data of an entry is the locale's name ("de_AT").
+void addLanguages(QComboBox *combo)
+{
+    struct Entry
+    {
+        QString shown;
+        QString name;
+    };
+    std::vector<Entry> entries;
+    QSet<QString> seen;
+    for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        if (locale.language() == QLocale::C || seen.contains(locale.name()))
+            continue;
+        seen.insert(locale.name());
+        QString language = locale.nativeLanguageName();
+        if (language.isEmpty())
+            language = QLocale::languageToString(locale.language());
+        QString territory = locale.nativeTerritoryName();
+        if (territory.isEmpty())
+            territory = QLocale::territoryToString(locale.territory());
+        entries.push_back({QStringLiteral("%1 (%2)").arg(language, territory), locale.name()});
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry &a, const Entry &b) { return QString::localeAwareCompare(a.shown, b.shown) < 0; });
+    for (const Entry &entry : entries)
+        combo->addItem(entry.shown, entry.name);
+}
+
+// Selects the entry whose data is `value`, adding one for a value the list lacks.
+void selectData(QComboBox *combo, const QVariant &value, const QString &shownIfMissing)
+{
+    int index = combo->findData(value);
+    if (index < 0) {
+        combo->addItem(shownIfMissing, value);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(index);
+}
+
+} // namespace
+
+PageSettingsGroup::PageSettingsGroup(CalendarState &state, QWidget *parent)
+    : QGroupBox(QStringLiteral("Page"), parent), m_state(state)
+{
+    setObjectName(QStringLiteral("grpPage"));
+
+    cboLanguage = makeCombo(this, "cboLanguage");
+    cboLanguage->addItem(QStringLiteral("As the desktop has it"), QString());
+    addLanguages(cboLanguage);
+    // Hundreds of entries: let the list be searched by typing.
+    cboLanguage->setMaxVisibleItems(20);
+    lblLanguage = makeBuddyLabel(this, "lblLanguage", QStringLiteral("&Language"), cboLanguage);
+
+    cboWeekStart = makeCombo(this, "cboWeekStart");
+    cboWeekStart->addItem(QStringLiteral("As the language has it"), 0);
+    const char *const weekdays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    for (int i = 0; i < 7; ++i)
+        cboWeekStart->addItem(QLatin1String(weekdays[i]), i + 1);
+    lblWeekStart = makeBuddyLabel(this, "lblWeekStart", QStringLiteral("&Week starts on"), cboWeekStart);
+
+    chkWeekNumbers = new QCheckBox(QStringLiteral("Week &numbers"), this);
+    chkWeekNumbers->setObjectName(QStringLiteral("chkWeekNumbers"));
+    chkWeekNumbers->setAccessibleName(QStringLiteral("Week numbers"));
+
+    cboPaper = makeCombo(this, "cboPaper");
+    cboPaper->addItem(QStringLiteral("As the printer has it"), int(Paper::AsPrinter));
+    for (const Paper paper : {Paper::Letter, Paper::Legal, Paper::A4, Paper::A3, Paper::A5})
+        cboPaper->addItem(paperKey(paper), int(paper));
+    lblPaper = makeBuddyLabel(this, "lblPaper", QStringLiteral("&Paper"), cboPaper);
+
+    cboColours = makeCombo(this, "cboColours");
+    cboColours->addItem(QStringLiteral("Classic"), int(Palette::Classic));
+    cboColours->addItem(QStringLiteral("Colour-blind safe"), int(Palette::Safe));
+    cboColours->addItem(QStringLiteral("Patterns"), int(Palette::Patterns));
+    lblColours = makeBuddyLabel(this, "lblColours", QStringLiteral("&Colours"), cboColours);
+
+    auto *form = new QFormLayout(this);
+    form->addRow(lblLanguage, cboLanguage);
+    form->addRow(lblWeekStart, cboWeekStart);
+    form->addRow(QString(), chkWeekNumbers);
+    form->addRow(lblPaper, cboPaper);
+    form->addRow(lblColours, cboColours);
+
+    refresh();
+    for (QComboBox *combo : {cboLanguage, cboWeekStart, cboPaper, cboColours})
+        connect(combo, &QComboBox::currentIndexChanged, this, &PageSettingsGroup::controlChanged);
+    connect(chkWeekNumbers, &QCheckBox::toggled, this, &PageSettingsGroup::controlChanged);
+}
+
+void PageSettingsGroup::refresh()
+{
+    const QScopedValueRollback<bool> refreshing(m_refreshing, true);
+    const PageSettings &page = m_state.page;
+    // A file may name a language more loosely than the list does ("ru" for "ru_RU").
+    const bool listed = cboLanguage->findData(page.language) >= 0;
+    const QString entry = listed || page.language.isEmpty() ? page.language : QLocale(page.language).name();
+    selectData(cboLanguage, cboLanguage->findData(entry) >= 0 ? entry : page.language, page.language);
+    selectData(cboWeekStart, page.weekStart, QString::number(page.weekStart));
+    chkWeekNumbers->setChecked(page.weekNumbers);
+    selectData(cboPaper, int(page.paper), paperKey(page.paper));
+    selectData(cboColours, int(page.palette), paletteKey(page.palette));
+}
+
+void PageSettingsGroup::controlChanged()
+{
+    if (m_refreshing)
+        return;
+    PageSettings &page = m_state.page;
+    page.language = cboLanguage->currentData().toString();
+    page.weekStart = cboWeekStart->currentData().toInt();
+    page.weekNumbers = chkWeekNumbers->isChecked();
+    page.paper = Paper(cboPaper->currentData().toInt());
+    page.palette = Palette(cboColours->currentData().toInt());
+    Q_EMIT changed();
+}
