@@ -251,7 +251,8 @@ void frmLunaria::buildControls()
     picPreview->setAccessibleName(QStringLiteral("Page preview"));
     picPreview->setAlignment(Qt::AlignCenter);
     picPreview->setMinimumSize(340, 440);
-    picPreview->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // The page image must not decide the label's size: a window made smaller would cut it off.
+    picPreview->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     picPreview->setStyleSheet(QStringLiteral("QLabel#picPreview { background: #8a8f99; }"));
     m_previewTimer = new QTimer(this);
     m_previewTimer->setSingleShot(true);
@@ -789,6 +790,9 @@ bool frmLunaria::eventFilter(QObject *watched, QEvent *event)
             });
         }
     }
+    // The page is drawn again for the space it is given.
+    if (watched == picPreview && event->type() == QEvent::Resize)
+        schedulePreview();
     if (watched == picPreview && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton)

@@ -139,7 +139,7 @@ public:
         // The page is a colour document; a queue that can print colour is told so, since
         // some default to grey.
         if (colourSupportOf(m_info.supportedColorModes()) == ColourSupport::Colour)
-            options.append({"print-color-mode", "color"});
+            options.append({QByteArray("print-color-mode"), QByteArray("color")});
         const SentJob job = sendPdfJob(m_queue, m_spool.fileName(), JobTitle, options);
         if (job.id <= 0)
             throw UserError(QStringLiteral("The printer \"%1\" did not take the page: %2. Nothing was printed . . .")

@@ -6,6 +6,7 @@
 #include "platform/usererror.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -72,8 +73,27 @@ frmSelectPrt::frmSelectPrt(OutputDevices &devices, MessageService &messages, QWi
     connect(cmdSelFont, &QPushButton::clicked, this, &frmSelectPrt::cmdSelFont_Click);
     connect(lstPrinterName, &QListWidget::itemDoubleClicked, this, &frmSelectPrt::cmdSelFont_Click);
     connect(lstPrinterName, &QListWidget::itemSelectionChanged, this, &frmSelectPrt::showColourHint);
+    lstPrinterName->installEventFilter(this);
 
     Form_Load();
+}
+
+bool frmSelectPrt::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lstPrinterName && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        // Return chooses, as a double click does; the list would otherwise keep the key.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cmdSelFont_Click();
+            return true;
+        }
+        // Nothing is chosen at first; the first Down goes to the first device, not the second.
+        if (key == Qt::Key_Down && lstPrinterName->currentRow() < 0 && lstPrinterName->count() > 0) {
+            lstPrinterName->setCurrentRow(0);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmSelectPrt::Form_Load()

@@ -22,6 +22,9 @@ Q_SIGNALS:
     // A device was made current; the window is closing.
     void deviceSelected();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private Q_SLOTS:
     void cmdSelFont_Click();
 

@@ -212,3 +212,24 @@ TEST(frmSelectPrt, ABlackAndWhitePrinterIsNamedSoWithThePatternsSuggested)
 }
 
 } // namespace
+
+namespace {
+
+TEST(frmSelectPrt, TheKeyboardAloneChoosesTheFirstDevice)
+{
+    FakeDevices devices(3);
+    RecordingMessageService messages;
+    QPointer<frmSelectPrt> window = new frmSelectPrt(devices, messages);
+    window->show();
+    auto *list = window->findChild<QListWidget *>(QStringLiteral("lstPrinterName"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentRow(), 0);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(devices.currentName(), QStringLiteral("Printer 1"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    flushDeletes();
+    EXPECT_TRUE(window.isNull());
+}
+
+} // namespace

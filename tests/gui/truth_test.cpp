@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSettings>
@@ -132,6 +133,27 @@ TEST(SplashFocus, TheSplashTakesTheKeyboardWhenShown)
     EXPECT_TRUE(splash.hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(gone);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Truth, ThePreviewFillsItsSpaceAfterAResizeWithoutBeingCutOff)
+{
+    for (const QSize size : {QSize(1000, 800), QSize(1100, 900), QSize(1400, 1000)}) {
+        SCOPED_TRACE(size.width());
+        const QImage before = window->previewImage();
+        window->resize(size);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->previewImage() != before; }, 5000));
+        auto *label = child<QLabel>("picPreview");
+        const QSizeF shown = QSizeF(window->previewImage().size()) / window->devicePixelRatioF();
+        // The whole sheet shows, as large as the label allows in one direction at least.
+        EXPECT_LE(shown.width(), label->contentsRect().width());
+        EXPECT_LE(shown.height(), label->contentsRect().height());
+        EXPECT_GE(std::max(shown.width() / label->contentsRect().width(), shown.height() / label->contentsRect().height()), 0.9);
+        EXPECT_LE(label->geometry().right(), window->centralWidget()->width());
+    }
 }
 
 } // namespace
