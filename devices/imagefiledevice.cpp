@@ -2,7 +2,7 @@
 
 #include "devices/paper.h"
 #include "devices/pdfdevice.h"
-#include "platform/savefile.h"
+#include "devices/filejob.h"
 #include "platform/usererror.h"
 #include "render/pageimage.h"
 #include "render/qpainterpagesurface.h"
@@ -14,14 +14,10 @@
 
 namespace {
 
-class ImageJob : public OutputJob
+class ImageJob : public FileJob
 {
 public:
-    ImageJob(const QString &path, double dpi) : m_file(path), m_dpi(dpi)
-    {
-        if (const std::optional<QString> problem = m_file.open())
-            throw cannotWrite(*problem);
-    }
+    ImageJob(const QString &path, double dpi) : FileJob(path, QStringLiteral("picture file")), m_dpi(dpi) {}
 
     PageSurface &page() override { return surface(); }
     bool applyDeviceRule() override { return false; }
@@ -48,14 +44,7 @@ public:
         if (!writer.write(m_image))
             throw cannotWrite(QStringLiteral("the page cannot be encoded as PNG: %1").arg(writer.errorString()));
         m_image = QImage();
-        if (const std::optional<QString> problem = m_file.write(png))
-            throw cannotWrite(*problem);
-    }
-
-    void commit() override
-    {
-        if (const std::optional<QString> problem = m_file.commit())
-            throw cannotWrite(*problem);
+        writePage(png);
     }
 
 private:
@@ -73,13 +62,6 @@ private:
         return *m_surface;
     }
 
-    UserError cannotWrite(const QString &reason) const
-    {
-        return UserError(QStringLiteral("The picture file \"%1\" cannot be written (%2) . . .")
-                             .arg(QDir::toNativeSeparators(m_file.path()), reason));
-    }
-
-    SaveFile m_file;
     double m_dpi;
     Paper m_paper = Paper::AsPrinter;
     std::optional<QSizeF> m_fit;

@@ -1,6 +1,6 @@
 #include "devices/pdfdevice.h"
 
-#include "platform/savefile.h"
+#include "devices/filejob.h"
 #include "platform/usererror.h"
 #include "render/qpainterpagesurface.h"
 
@@ -14,14 +14,12 @@ namespace {
 
 // The page is drawn into memory and written in one checked piece: Qt's PDF writer does not
 // report failed writes, so a full disk would otherwise go unnoticed.
-class PdfJob : public OutputJob
+class PdfJob : public FileJob
 {
 public:
     explicit PdfJob(const QString &path)
-        : m_file(path)
+        : FileJob(path, QStringLiteral("PDF file"))
     {
-        if (const std::optional<QString> problem = m_file.open())
-            throw cannotWrite(*problem);
         m_buffer.open(QIODevice::WriteOnly);
         m_writer = std::make_unique<QPdfWriter>(&m_buffer);
         m_writer->setCreator(QStringLiteral("Lunaria"));
@@ -46,14 +44,7 @@ public:
     void send() override
     {
         surface().endDocument();
-        if (const std::optional<QString> problem = m_file.write(m_buffer.data()))
-            throw cannotWrite(*problem);
-    }
-
-    void commit() override
-    {
-        if (const std::optional<QString> problem = m_file.commit())
-            throw cannotWrite(*problem);
+        writePage(m_buffer.data());
     }
 
 private:
@@ -67,15 +58,8 @@ private:
         return *m_surface;
     }
 
-    UserError cannotWrite(const QString &reason) const
-    {
-        return UserError(QStringLiteral("The PDF file \"%1\" cannot be written (%2) . . .")
-                             .arg(QDir::toNativeSeparators(m_file.path()), reason));
-    }
-
-    // Destroyed bottom up: the painter ends before its writer goes, and an unsent job's
-    // temporary file goes last.
-    SaveFile m_file;
+    // Destroyed bottom up: the painter ends before its writer goes (and an unsent job's
+    // temporary file, the base's, after both).
     QBuffer m_buffer;
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainterPageSurface> m_surface;   // made when the page is first used

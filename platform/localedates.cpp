@@ -56,6 +56,25 @@ int fieldValue(QStringView field)
     return value;
 }
 
+// The fields of a date written with "/", "." or "-" between them: the first of the three
+// that occurs separates them all. Some locales end a short date with its separator
+// ("1.9.2004."). Nothing without a separator.
+QList<QStringView> dateFields(QStringView text)
+{
+    QChar separator;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('.') || c == QLatin1Char('-')) {
+            separator = c;
+            break;
+        }
+    }
+    if (separator.isNull())
+        return {};
+    if (text.endsWith(separator))
+        text.chop(1);
+    return text.split(separator);
+}
+
 } // namespace
 
 int expandTwoDigitYear(int year)
@@ -71,19 +90,7 @@ std::optional<QDate> parseLocaleDate(const QString &text, const QLocale &locale)
     if (rest.isEmpty())
         return std::nullopt;
 
-    QChar separator;
-    for (const QChar c : rest) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('.') || c == QLatin1Char('-')) {
-            separator = c;
-            break;
-        }
-    }
-    if (separator.isNull())
-        return std::nullopt;
-    // Some locales end a short date with its separator ("1.9.2004.").
-    if (rest.endsWith(separator))
-        rest.chop(1);
-    const QList<QStringView> parts = rest.split(separator);
+    const QList<QStringView> parts = dateFields(rest);
     if (parts.size() != 3)
         return std::nullopt;
 
@@ -135,18 +142,7 @@ std::optional<std::pair<int, int>> parseLocaleMonthDay(const QString &text, cons
         month = fieldValue(parts[0]);
         day = fieldValue(parts[1]);
     } else {
-        QChar separator;
-        for (const QChar c : rest) {
-            if (c == QLatin1Char('/') || c == QLatin1Char('.') || c == QLatin1Char('-')) {
-                separator = c;
-                break;
-            }
-        }
-        if (separator.isNull())
-            return std::nullopt;
-        if (rest.endsWith(separator))
-            rest.chop(1);
-        const QList<QStringView> parts = rest.split(separator);
+        const QList<QStringView> parts = dateFields(rest);
         if (parts.size() != 2 || parts[0].size() > 2 || parts[1].size() > 2)
             return std::nullopt;
         // Day and month in the order the locale writes them, whatever it does with the year.

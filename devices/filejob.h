@@ -1,0 +1,44 @@
+#pragma once
+
+#include "devices/outputdevices.h"
+#include "platform/savefile.h"
+#include "platform/usererror.h"
+
+#include <QDir>
+
+// A job whose page becomes a file the user owns (a PDF, a PNG): the page is written whole to
+// a temporary file beside it by send(), and put in place by commit(). The temporary file
+// belongs to this base, so it goes after everything a device draws with.
+class FileJob : public OutputJob
+{
+public:
+    void commit() override
+    {
+        if (const std::optional<QString> problem = m_file.commit())
+            throw cannotWrite(*problem);
+    }
+
+protected:
+    // `what` names the kind of file in messages: "PDF file", "picture file".
+    FileJob(const QString &path, QString what) : m_file(path), m_what(std::move(what))
+    {
+        if (const std::optional<QString> problem = m_file.open())
+            throw cannotWrite(*problem);
+    }
+
+    void writePage(const QByteArray &bytes)
+    {
+        if (const std::optional<QString> problem = m_file.write(bytes))
+            throw cannotWrite(*problem);
+    }
+
+    UserError cannotWrite(const QString &reason) const
+    {
+        return UserError(QStringLiteral("The %1 \"%2\" cannot be written (%3) . . .")
+                             .arg(m_what, QDir::toNativeSeparators(m_file.path()), reason));
+    }
+
+private:
+    SaveFile m_file;
+    QString m_what;
+};
