@@ -8,11 +8,18 @@
 #include "render/qpainterpagesurface.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QImageWriter>
 
 namespace {
+
+// Why the page cannot be written as a picture, in the user's language.
+struct ImageFileWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Devices)
+};
 
 class ImageJob : public OutputJob
 {
@@ -46,7 +53,7 @@ public:
         buffer.open(QIODevice::WriteOnly);
         QImageWriter writer(&buffer, "png");
         if (!writer.write(m_image))
-            throw cannotWrite(QStringLiteral("the page cannot be encoded as PNG: %1").arg(writer.errorString()));
+            throw cannotWrite(ImageFileWords::tr("the page cannot be encoded as PNG: %1").arg(writer.errorString()));
         m_image = QImage();
         if (const std::optional<QString> problem = m_file.write(png))
             throw cannotWrite(*problem);
@@ -65,7 +72,7 @@ private:
         if (!m_surface) {
             m_image = blankPageImage(pdfPageLayout(m_paper).paintRect(QPageLayout::Inch).size(), m_dpi);
             if (m_image.isNull())
-                throw UserError(QStringLiteral("There is not enough memory for the page image . . ."));
+                throw UserError(ImageFileWords::tr("There is not enough memory for the page image . . ."));
             m_surface = std::make_unique<QPainterPageSurface>(m_image, QStringLiteral("PNG file"));
             if (m_fit)
                 m_surface->fitPage(*m_fit);
@@ -75,7 +82,7 @@ private:
 
     UserError cannotWrite(const QString &reason) const
     {
-        return UserError(QStringLiteral("The picture file \"%1\" cannot be written (%2) . . .")
+        return UserError(ImageFileWords::tr("The picture file \"%1\" cannot be written (%2) . . .")
                              .arg(QDir::toNativeSeparators(m_file.path()), reason));
     }
 
@@ -92,7 +99,7 @@ private:
 void ImageFileDevice::setCurrent(int index)
 {
     if (index != 0)
-        throw UserError(QStringLiteral("There is no device number %1 . . .").arg(index + 1));
+        throw UserError(ImageFileWords::tr("There is no device number %1 . . .").arg(index + 1));
 }
 
 std::unique_ptr<OutputJob> ImageFileDevice::openJob()

@@ -5,12 +5,19 @@
 #include "render/qpainterpagesurface.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QPageSize>
 #include <QPdfWriter>
 
 namespace {
+
+// Why the page cannot be written as a PDF file, in the user's language.
+struct PdfWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Devices)
+};
 
 // The page is drawn into memory and written in one checked piece: Qt's PDF writer does not
 // report failed writes, so a full disk would otherwise go unnoticed.
@@ -69,7 +76,7 @@ private:
 
     UserError cannotWrite(const QString &reason) const
     {
-        return UserError(QStringLiteral("The PDF file \"%1\" cannot be written (%2) . . .")
+        return UserError(PdfWords::tr("The PDF file \"%1\" cannot be written (%2) . . .")
                              .arg(QDir::toNativeSeparators(m_file.path()), reason));
     }
 
@@ -101,5 +108,5 @@ std::unique_ptr<OutputJob> openPdfJob(const QString &path)
 void PdfFileDevice::setCurrent(int index)
 {
     if (index != 0)
-        throw UserError(QStringLiteral("There is no device number %1 . . .").arg(index + 1));
+        throw UserError(PdfWords::tr("There is no device number %1 . . .").arg(index + 1));
 }
