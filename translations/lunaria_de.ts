@@ -232,7 +232,7 @@ Versuchen Sie es noch einmal . . .</translation>
     <name>ControlWriter</name>
     <message>
         <source>&quot;%1&quot; cannot be saved as a control file: its name must end in &quot;.txt&quot; (lower case), as control files are read . . .</source>
-        <translation>„%1“ kann nicht als Steuerdatei gespeichert werden: Der Name muss auf „.txt“ enden (kleingeschrieben), wie Steuerdateien gelesen werden . . .</translation>
+        <translation>„%1“ kann nicht als Steuerdatei gespeichert werden: Der Name muss auf „.txt“ enden (kleingeschrieben), denn so werden Steuerdateien gelesen . . .</translation>
     </message>
     <message>
         <source>The control file &quot;%1&quot; cannot be saved (%2) . . .</source>
@@ -1146,47 +1146,47 @@ Versuchen Sie es noch einmal . . .</translation>
     </message>
     <message>
         <source>the date is missing.</source>
-        <translation>das Datum fehlt.</translation>
+        <translation>Das Datum fehlt.</translation>
     </message>
     <message>
         <source>choose 1st to 4th.</source>
-        <translation>wählen Sie 1. bis 4.</translation>
+        <translation>Wählen Sie 1. bis 4.</translation>
     </message>
     <message>
         <source>choose a day from Sunday to Saturday.</source>
-        <translation>wählen Sie einen Tag von Sonntag bis Samstag.</translation>
+        <translation>Wählen Sie einen Tag von Sonntag bis Samstag.</translation>
     </message>
     <message>
         <source>give the year too: the weeks are counted from one day.</source>
-        <translation>geben Sie auch das Jahr an: Die Wochen werden ab einem bestimmten Tag gezählt.</translation>
+        <translation>Geben Sie auch das Jahr an: Die Wochen werden ab einem bestimmten Tag gezählt.</translation>
     </message>
     <message>
         <source>the number of weeks must be 1 to 32767.</source>
-        <translation>die Anzahl der Wochen muss zwischen 1 und 32767 liegen.</translation>
+        <translation>Die Anzahl der Wochen muss zwischen 1 und 32767 liegen.</translation>
     </message>
     <message>
         <source>type at least one date, or pick it from the calendar.</source>
-        <translation>geben Sie mindestens ein Datum ein oder wählen Sie es im Kalender.</translation>
+        <translation>Geben Sie mindestens ein Datum ein oder wählen Sie es im Kalender.</translation>
     </message>
     <message>
         <source>give both dates a year, or neither.</source>
-        <translation>geben Sie beiden Daten ein Jahr oder keinem.</translation>
+        <translation>Geben Sie beiden Daten ein Jahr oder keinem.</translation>
     </message>
     <message>
         <source>the last day %1 is before the first, %2.</source>
-        <translation>der letzte Tag %1 liegt vor dem ersten, %2.</translation>
+        <translation>Der letzte Tag %1 liegt vor dem ersten, %2.</translation>
     </message>
     <message>
         <source>choose a region from the list.</source>
-        <translation>wählen Sie eine Region aus der Liste.</translation>
+        <translation>Wählen Sie eine Region aus der Liste.</translation>
     </message>
     <message>
         <source>there is no holiday list for &quot;%1&quot;; choose a region from the list.</source>
-        <translation>für „%1“ gibt es keine Feiertagsliste; wählen Sie eine Region aus der Liste.</translation>
+        <translation>Für „%1“ gibt es keine Feiertagsliste; wählen Sie eine Region aus der Liste.</translation>
     </message>
     <message>
         <source>choose the iCalendar file (.ics).</source>
-        <translation>wählen Sie die iCalendar-Datei (.ics).</translation>
+        <translation>Wählen Sie die iCalendar-Datei (.ics).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file.</source>
@@ -1194,15 +1194,15 @@ Versuchen Sie es noch einmal . . .</translation>
     </message>
     <message>
         <source>choose a kind of rule.</source>
-        <translation>wählen Sie eine Art von Regel.</translation>
+        <translation>Wählen Sie eine Art von Regel.</translation>
     </message>
     <message>
         <source>the label must be one line.</source>
-        <translation>die Bezeichnung muss aus einer Zeile bestehen.</translation>
+        <translation>Die Bezeichnung muss aus einer Zeile bestehen.</translation>
     </message>
     <message>
         <source>give the days a name for the legend.</source>
-        <translation>geben Sie den Tagen einen Namen für die Legende.</translation>
+        <translation>Geben Sie den Tagen einen Namen für die Legende.</translation>
     </message>
 </context>
 <context>
@@ -1583,7 +1583,7 @@ Eine bmp-, gif-, jpg- oder wmf-Datei.</translation>
         <source>Select a Control file.<byte value="xd"/>
   should be a   txt   file.</source>
         <translation>Wählen Sie eine Steuerdatei.<byte value="xd"/>
-  Es sollte eine   txt-   Datei sein.</translation>
+  Es sollte eine   .txt-Datei   sein.</translation>
     </message>
     <message>
         <source>Sent to %1; the marked days are listed in %2</source>

@@ -231,7 +231,7 @@ Réessayez . . .</translation>
     <name>ControlWriter</name>
     <message>
         <source>&quot;%1&quot; cannot be saved as a control file: its name must end in &quot;.txt&quot; (lower case), as control files are read . . .</source>
-        <translation>«&#xa0;%1&#xa0;» ne peut pas être enregistré comme fichier de contrôle&#xa0;: son nom doit se terminer par «&#xa0;.txt&#xa0;» (en minuscules), comme les fichiers de contrôle sont lus . . .</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être enregistré comme fichier de contrôle&#xa0;: son nom doit se terminer par «&#xa0;.txt&#xa0;» (en minuscules), car c&apos;est ainsi que les fichiers de contrôle sont lus . . .</translation>
     </message>
     <message>
         <source>The control file &quot;%1&quot; cannot be saved (%2) . . .</source>
@@ -1582,7 +1582,7 @@ Un fichier bmp, gif, jpg ou wmf.</translation>
         <source>Select a Control file.<byte value="xd"/>
   should be a   txt   file.</source>
         <translation>Choisissez un fichier de contrôle.<byte value="xd"/>
-  ce doit être un fichier   txt.</translation>
+  Ce doit être un fichier   .txt.</translation>
     </message>
     <message>
         <source>Sent to %1; the marked days are listed in %2</source>
@@ -1700,11 +1700,11 @@ Un fichier bmp, gif, jpg ou wmf.</translation>
     <name>frmRule</name>
     <message>
         <source>Nth weekday of every month</source>
-        <translation>Nième jour de la semaine de chaque mois</translation>
+        <translation>N-ième jour de la semaine du mois</translation>
     </message>
     <message>
         <source>Last weekday of every month</source>
-        <translation>Dernier jour de la semaine de chaque mois</translation>
+        <translation>Dernier jour de la semaine du mois</translation>
     </message>
     <message>
         <source>Every N weeks from a date</source>
