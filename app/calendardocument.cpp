@@ -2,10 +2,15 @@
 
 #include "control/controlwriter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
-const QString Caption = QStringLiteral("Print Yearly Calenader");
+// Asked at every use: the words follow the translation installed when the title is made.
+QString caption()
+{
+    return QCoreApplication::translate("frmLunaria", "Print Yearly Calenader");
+}
 }
 
 void SavedText::markSaved(const CalendarState &state)
@@ -20,12 +25,12 @@ bool SavedText::isModified(const CalendarState &state) const
 
 QString documentName(const CalendarState &state)
 {
-    return state.documentFile.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(state.documentFile).fileName();
+    return state.documentFile.isEmpty() ? QCoreApplication::translate("frmLunaria", "Untitled") : QFileInfo(state.documentFile).fileName();
 }
 
 QString documentWindowTitle(const CalendarState &state, bool modified)
 {
     if (state.documentFile.isEmpty() && !modified)
-        return Caption;
-    return QStringLiteral("%1%2 - %3").arg(documentName(state), modified ? QStringLiteral("*") : QString(), Caption);
+        return caption();
+    return QStringLiteral("%1%2 - %3").arg(documentName(state), modified ? QStringLiteral("*") : QString(), caption());
 }

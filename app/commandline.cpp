@@ -14,6 +14,7 @@
 #include "print/printjob.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -30,6 +31,12 @@
 #include <vector>
 
 namespace {
+
+// The words of the command line in the user's language.
+struct CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 // Messages the window would show in a box, as lines on standard error naming the file.
 class StreamMessages : public MessageService
@@ -59,7 +66,7 @@ struct Target
 
 int usageError(QTextStream &err, const QString &message)
 {
-    err << "lunaria: " << message << "\nTry 'lunaria --help' for more information.\n";
+    err << "lunaria: " << message << '\n' << CommandLine::tr("Try 'lunaria --help' for more information.") << '\n';
     err.flush();
     return 2;
 }
@@ -71,7 +78,7 @@ QString writtenExtensions()
     for (const QString &extension : pageFileExtensions())
         dotted << QLatin1Char('.') + extension;
     const QString last = dotted.takeLast();
-    return dotted.isEmpty() ? last : dotted.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
+    return dotted.isEmpty() ? last : CommandLine::tr("%1 or %2").arg(dotted.join(QLatin1String(", ")), last);
 }
 
 // Whether `path` names an iCalendar file, which takes the marked days rather than the page.
@@ -92,7 +99,7 @@ std::optional<QString> planTargets(const QStringList &files, const QString &to, 
     const QFileInfo info(to);
     if (isMarkedDaysFile(to)) {
         if (files.size() != 1)
-            return QStringLiteral("--to names one .ics file, but %1 control files were given").arg(files.size());
+            return CommandLine::tr("--to names one .ics file, but %1 control files were given").arg(files.size());
         targets.append({files.first(), to});
         return std::nullopt;
     }
@@ -100,15 +107,15 @@ std::optional<QString> planTargets(const QStringList &files, const QString &to, 
     // refused when the page is written, never replaced or written into.
     if (isPageFile(to)) {
         if (files.size() != 1)
-            return QStringLiteral("--to names one file, but %1 control files were given; name a folder instead").arg(files.size());
+            return CommandLine::tr("--to names one file, but %1 control files were given; name a folder instead").arg(files.size());
         targets.append({files.first(), to});
         return std::nullopt;
     }
     if (info.exists() && !info.isDir())
-        return QStringLiteral("--to %1 is neither a %2 file nor a folder").arg(to, writtenExtensions());
+        return CommandLine::tr("--to %1 is neither a %2 file nor a folder").arg(to, writtenExtensions());
     // Any other extension would make a folder of that name, where the user meant a file.
     if (!info.isDir() && !info.suffix().isEmpty())
-        return QStringLiteral("--to %1: pages are written as %2 files (or into a folder), not as .%3")
+        return CommandLine::tr("--to %1: pages are written as %2 files (or into a folder), not as .%3")
             .arg(to, writtenExtensions(), info.suffix());
     QSet<QString> used;
     for (const QString &file : files) {
@@ -149,7 +156,7 @@ bool printOne(const Target &target, Printers *printers, const std::optional<int>
             return true;
         }
         if (!QDir().mkpath(QFileInfo(target.output).absolutePath()))
-            throw UserError(QStringLiteral("The folder of %1 cannot be created . . .").arg(target.output));
+            throw UserError(CommandLine::tr("The folder of %1 cannot be created . . .").arg(target.output));
         if (isMarkedDaysFile(target.output)) {
             writeMarkedDaysFile(state, target.output);
             return true;
@@ -224,40 +231,43 @@ bool wantsCommandLine(const QStringList &arguments)
 int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream &out, QTextStream &err, QDate today)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CommandLine::tr(
         "Composes and prints a one-page calendar of a whole year.\n"
         "Without arguments, opens the calendar window; with --print, prints prepared control files without one."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption print(QStringLiteral("print"), QStringLiteral("Print each control FILE.txt as its own calendar, without a window."));
+    const QCommandLineOption print(QStringLiteral("print"), CommandLine::tr("Print each control FILE.txt as its own calendar, without a window."));
     const QCommandLineOption to(QStringLiteral("to"),
-                                QStringLiteral("Write the page to PATH instead of a printer: a %1 file for one control "
-                                               "file, a folder (one PDF per control file, named after it) for several; "
-                                               "or the marked days to an .ics file.")
+                                //: %1 is ".pdf or .png"
+                                CommandLine::tr("Write the page to PATH instead of a printer: a %1 file for one control "
+                                                "file, a folder (one PDF per control file, named after it) for several; "
+                                                "or the marked days to an .ics file.")
                                     .arg(writtenExtensions()),
-                                QStringLiteral("PATH"));
-    const QCommandLineOption printer(QStringLiteral("printer"), QStringLiteral("Print on the device NAME (see --list-printers)."),
-                                     QStringLiteral("NAME"));
-    const QCommandLineOption copies(QStringLiteral("copies"), QStringLiteral("Print N copies of each calendar."), QStringLiteral("N"));
+                                CommandLine::tr("PATH"));
+    const QCommandLineOption printer(QStringLiteral("printer"), CommandLine::tr("Print on the device NAME (see --list-printers)."),
+                                     CommandLine::tr("NAME"));
+    const QCommandLineOption copies(QStringLiteral("copies"), CommandLine::tr("Print N copies of each calendar."), QStringLiteral("N"));
     const QCommandLineOption paperOption(
         QStringLiteral("paper"),
-        QStringLiteral("Scale the page to fit paper NAME: Letter, Legal, A4, A3 or A5 (or printer: unscaled, as the "
-                       "printer has it). Overrides the files' PAP lines."),
-        QStringLiteral("NAME"));
+        //: The paper names and "printer" are what the option takes; they stay as they are.
+        CommandLine::tr("Scale the page to fit paper NAME: Letter, Legal, A4, A3 or A5 (or printer: unscaled, as the "
+                        "printer has it). Overrides the files' PAP lines."),
+        CommandLine::tr("NAME"));
     const QCommandLineOption list(QStringLiteral("list-printers"),
-                                  QStringLiteral("List the output devices, numbered as the printer chooser numbers them."));
+                                  CommandLine::tr("List the output devices, numbered as the printer chooser numbers them."));
     parser.addOptions({print, to, printer, copies, paperOption, list});
-    parser.addPositionalArgument(QStringLiteral("FILE.txt"), QStringLiteral("Control files to print with --print."),
-                                 QStringLiteral("[FILE.txt...]"));
+    parser.addPositionalArgument(CommandLine::tr("FILE.txt"), CommandLine::tr("Control files to print with --print."),
+                                 CommandLine::tr("[FILE.txt...]"));
 
     if (!parser.parse(QStringList{QStringLiteral("lunaria")} + arguments))
         return usageError(err, parser.errorText());
     if (parser.isSet(help)) {
-        out << parser.helpText()
-            << "\nExit status: 0 when every control file printed, 1 when any could not be read or printed (the\n"
-               "others are still printed), 2 for a usage error. Skipped lines of a control file and a picture\n"
-               "that could not be drawn are reported on standard error; they do not change the status, since\n"
-               "the calendar printed without them.\n";
+        out << parser.helpText() << '\n'
+            << CommandLine::tr("Exit status: 0 when every control file printed, 1 when any could not be read or printed (the\n"
+                               "others are still printed), 2 for a usage error. Skipped lines of a control file and a picture\n"
+                               "that could not be drawn are reported on standard error; they do not change the status, since\n"
+                               "the calendar printed without them.")
+            << '\n';
         return 0;
     }
     if (parser.isSet(version)) {
@@ -272,36 +282,37 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
 
     const QStringList files = parser.positionalArguments();
     if (!parser.isSet(print))
-        return usageError(err, files.isEmpty() ? QStringLiteral("nothing to do") : QStringLiteral("control files are printed with --print"));
+        return usageError(err, files.isEmpty() ? CommandLine::tr("nothing to do") : CommandLine::tr("control files are printed with --print"));
     if (files.isEmpty())
-        return usageError(err, QStringLiteral("--print needs at least one control file"));
+        return usageError(err, CommandLine::tr("--print needs at least one control file"));
     if (parser.isSet(to) && parser.isSet(printer))
-        return usageError(err, QStringLiteral("--to and --printer cannot be used together"));
+        return usageError(err, CommandLine::tr("--to and --printer cannot be used together"));
 
     std::optional<int> copyCount;
     if (parser.isSet(copies)) {
         bool ok = false;
         const int n = parser.value(copies).toInt(&ok);
         if (!ok || n < 1 || n > 32767)
-            return usageError(err, QStringLiteral("--copies takes a whole number from 1 to 32767"));
+            return usageError(err, CommandLine::tr("--copies takes a whole number from 1 to 32767"));
         copyCount = n;
     }
     std::optional<Paper> paper;
     if (parser.isSet(paperOption)) {
         paper = paperFromKey(parser.value(paperOption));
         if (!paper)
-            return usageError(err, QStringLiteral("--paper takes Letter, Legal, A4, A3, A5 or printer, not \"%1\"")
+            //: The paper names and "printer" are what the option takes; they stay as they are.
+            return usageError(err, CommandLine::tr("--paper takes Letter, Legal, A4, A3, A5 or printer, not \"%1\"")
                                        .arg(parser.value(paperOption)));
     }
     if (parser.isSet(printer)) {
         const QString name = parser.value(printer);
         if (!printers.deviceNames().contains(name)) {
             if (const std::optional<QString> problem = printServerProblem()) {
-                err << "lunaria: no printer can be reached: " << *problem << '\n';
+                err << "lunaria: " << CommandLine::tr("no printer can be reached: %1").arg(*problem) << '\n';
                 err.flush();
                 return 1;
             }
-            err << "lunaria: there is no printer \"" << name << "\". The devices are:\n";
+            err << "lunaria: " << CommandLine::tr("there is no printer \"%1\". The devices are:").arg(name) << '\n';
             for (const DeviceEntry &entry : deviceEntries(printers))
                 err << entry.text << '\n';
             err.flush();
@@ -321,8 +332,8 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
         if (targets.size() > 1) {
             const Target &target = targets[i];
             const QString where = target.output.isEmpty() ? printers.currentName() : target.output;
-            err << '[' << (i + 1) << '/' << targets.size() << "] " << target.controlFile << (ok ? " -> " : " failed, not printed to ")
-                << where << '\n';
+            const QString line = ok ? QStringLiteral("[%1/%2] %3 -> %4") : CommandLine::tr("[%1/%2] %3 failed, not printed to %4");
+            err << line.arg(QString::number(i + 1), QString::number(targets.size()), target.controlFile, where) << '\n';
             err.flush();
         }
     };

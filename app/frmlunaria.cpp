@@ -55,16 +55,15 @@
 
 QString helpText()
 {
-    return QStringList{
-        QStringLiteral(" 1. Enter the Year."),
-        QStringLiteral(" 2. Select the Fonts."),
-        QStringLiteral("     -Set the Font Size large to see it better."),
-        QStringLiteral("     -The actual size is preset . . ."),
-        QStringLiteral(" 3. Select a Picture. "),
-        QStringLiteral(" 4. Enter Text for each field. "),
-        QStringLiteral(" 5. Print a copy. "),
-        QStringLiteral(" 6. If OK, set number of copies and print"),
-    }.join(QLatin1Char('\n'));
+    return QCoreApplication::translate("frmLunaria",
+                                       " 1. Enter the Year.\n"
+                                       " 2. Select the Fonts.\n"
+                                       "     -Set the Font Size large to see it better.\n"
+                                       "     -The actual size is preset . . .\n"
+                                       " 3. Select a Picture. \n"
+                                       " 4. Enter Text for each field. \n"
+                                       " 5. Print a copy. \n"
+                                       " 6. If OK, set number of copies and print");
 }
 
 namespace {
@@ -127,7 +126,7 @@ frmLunaria::frmLunaria(const LunariaServices &services, QWidget *parent)
 {
     Q_ASSERT(m_services.messages && m_services.fonts);
     setObjectName(QStringLiteral("frmLunaria"));
-    setWindowTitle(QStringLiteral("Print Yearly Calenader"));
+    setWindowTitle(tr("Print Yearly Calenader"));
     setWindowIcon(QIcon(drawLunariaLogo(QSize(64, 64))));
     buildControls();
     Form_Load();
@@ -166,19 +165,19 @@ void frmLunaria::buildControls()
     central->setObjectName(QStringLiteral("frmLunariaForm"));
     setCentralWidget(central);
 
-    txtYear = makeEdit(central, QStringLiteral("txtYear"), QStringLiteral("Year (yyyy)"));
-    lblYear = makeLabel(central, "lblYear", QStringLiteral("Year (yyyy)"), txtYear);
-    txtCopies = makeEdit(central, QStringLiteral("txtCopies"), QStringLiteral("Copies"));
-    lblCopies = makeLabel(central, "lblCopies", QStringLiteral("Copies"), txtCopies);
-    txtHeader = makeEdit(central, QStringLiteral("txtHeader"), QStringLiteral("Header"));
-    lblHeader = makeLabel(central, "lblHeader", QStringLiteral("Header"), txtHeader);
+    txtYear = makeEdit(central, QStringLiteral("txtYear"), tr("Year (yyyy)"));
+    lblYear = makeLabel(central, "lblYear", tr("Year (yyyy)"), txtYear);
+    txtCopies = makeEdit(central, QStringLiteral("txtCopies"), tr("Copies"));
+    lblCopies = makeLabel(central, "lblCopies", tr("Copies"), txtCopies);
+    txtHeader = makeEdit(central, QStringLiteral("txtHeader"), tr("Header"));
+    lblHeader = makeLabel(central, "lblHeader", tr("Header"), txtHeader);
     for (int i = 0; i < 6; ++i) {
-        const QString name = i < 5 ? QStringLiteral("Notes line %1").arg(i + 1) : QStringLiteral("Mesasage");
+        const QString name = i < 5 ? tr("Notes line %1").arg(i + 1) : tr("Mesasage");
         txtMessage[i] = makeEdit(central, QStringLiteral("txtMessage_%1").arg(i), name);
     }
-    lblAddress = makeLabel(central, "lblAddress", QStringLiteral("Notes"), txtMessage[0]);
-    lblMessage = makeLabel(central, "lblMessage", QStringLiteral("Mesasage"), txtMessage[5]);
-    chkFullPicture = new QCheckBox(QStringLiteral("Picture Only At Top"), central);
+    lblAddress = makeLabel(central, "lblAddress", tr("Notes"), txtMessage[0]);
+    lblMessage = makeLabel(central, "lblMessage", tr("Mesasage"), txtMessage[5]);
+    chkFullPicture = new QCheckBox(tr("Picture Only At Top"), central);
     chkFullPicture->setObjectName(QStringLiteral("chkFullPicture"));
     chkFullPicture->setAccessibleName(chkFullPicture->text());
 
@@ -211,13 +210,13 @@ void frmLunaria::buildControls()
     form->addWidget(lblPictureName, 9, 1);
     form->addWidget(lblDevice, 10, 1);
 
-    auto *fonts = new QGroupBox(QStringLiteral("Fonts"), central);
+    auto *fonts = new QGroupBox(tr("Fonts"), central);
     fonts->setObjectName(QStringLiteral("grpFonts"));
-    cmdYrFont = makeButton(fonts, "cmdYrFont", QStringLiteral("Year Font"));
-    cmdHdrFont = makeButton(fonts, "cmdHdrFont", QStringLiteral("Header Font"));
-    cmdAdrFont = makeButton(fonts, "cmdAdrFont", QStringLiteral("Address Font"));
-    cmdMsgFont = makeButton(fonts, "cmdMsgFont", QStringLiteral("Messaage Font"));
-    cmdCalendarFont = makeButton(fonts, "cmdCalendarFont", QStringLiteral("Calendar Font"));
+    cmdYrFont = makeButton(fonts, "cmdYrFont", tr("Year Font"));
+    cmdHdrFont = makeButton(fonts, "cmdHdrFont", tr("Header Font"));
+    cmdAdrFont = makeButton(fonts, "cmdAdrFont", tr("Address Font"));
+    cmdMsgFont = makeButton(fonts, "cmdMsgFont", tr("Messaage Font"));
+    cmdCalendarFont = makeButton(fonts, "cmdCalendarFont", tr("Calendar Font"));
     auto *fontGrid = new QGridLayout(fonts);
     fontGrid->addWidget(cmdYrFont, 0, 0);
     fontGrid->addWidget(cmdHdrFont, 0, 1);
@@ -225,11 +224,11 @@ void frmLunaria::buildControls()
     fontGrid->addWidget(cmdMsgFont, 1, 0);
     fontGrid->addWidget(cmdCalendarFont, 1, 1);
 
-    cmdPickPic = makeButton(central, "cmdPickPic", QStringLiteral("Select Picture"));
-    cmdReadControls = makeButton(central, "cmdReadControls", QStringLiteral("Select Control File"));
-    cmdSelPrinter = makeButton(central, "cmdSelPrinter", QStringLiteral("Select Printer"));
-    cmdPrint = makeButton(central, "cmdPrint", QStringLiteral("Print Calendar(s)"));
-    cmdExit = makeButton(central, "cmdExit", QStringLiteral("Done"));
+    cmdPickPic = makeButton(central, "cmdPickPic", tr("Select Picture"));
+    cmdReadControls = makeButton(central, "cmdReadControls", tr("Select Control File"));
+    cmdSelPrinter = makeButton(central, "cmdSelPrinter", tr("Select Printer"));
+    cmdPrint = makeButton(central, "cmdPrint", tr("Print Calendar(s)"));
+    cmdExit = makeButton(central, "cmdExit", tr("Done"));
     auto *commands = new QGridLayout;
     commands->addWidget(cmdPickPic, 0, 0);
     commands->addWidget(cmdReadControls, 0, 1);
@@ -248,7 +247,7 @@ void frmLunaria::buildControls()
     // The page as it will print, redrawn shortly after every change.
     picPreview = new QLabel(central);
     picPreview->setObjectName(QStringLiteral("picPreview"));
-    picPreview->setAccessibleName(QStringLiteral("Page preview"));
+    picPreview->setAccessibleName(tr("Page preview"));
     picPreview->setAlignment(Qt::AlignCenter);
     picPreview->setMinimumSize(340, 440);
     // The page image must not decide the label's size: a window made smaller would cut it off.
@@ -260,7 +259,7 @@ void frmLunaria::buildControls()
     connect(m_previewTimer, &QTimer::timeout, this, &frmLunaria::drawPreview);
 
     picPreview->installEventFilter(this);
-    picPreview->setToolTip(QStringLiteral("Click a day to mark it"));
+    picPreview->setToolTip(tr("Click a day to mark it"));
 
     m_markedDays = new MarkedDaysGroup(central);
 
@@ -298,24 +297,24 @@ void frmLunaria::buildControls()
 
 void frmLunaria::buildMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     auto add = [this](QAction *&action, const char *name, const QString &text, const QKeySequence &keys) {
         action = mnuFile->addAction(text);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(keys);
     };
-    add(mnuNewCalendar, "mnuNewCalendar", QStringLiteral("&New Calendar"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    add(mnuSelectControlFile, "mnuSelectControlFile", QStringLiteral("&Select Control File..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    add(mnuSaveControlFile, "mnuSaveControlFile", QStringLiteral("Save &Control File"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    add(mnuSaveControlFileAs, "mnuSaveControlFileAs", QStringLiteral("Save Control File &As..."),
+    add(mnuNewCalendar, "mnuNewCalendar", tr("&New Calendar"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    add(mnuSelectControlFile, "mnuSelectControlFile", tr("&Select Control File..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    add(mnuSaveControlFile, "mnuSaveControlFile", tr("Save &Control File"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    add(mnuSaveControlFileAs, "mnuSaveControlFileAs", tr("Save Control File &As..."),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    add(mnuImportICalendar, "mnuImportICalendar", QStringLiteral("&Import iCalendar..."), QKeySequence());
-    add(mnuExportMarkedDays, "mnuExportMarkedDays", QStringLiteral("&Export Marked Days..."), QKeySequence());
+    add(mnuImportICalendar, "mnuImportICalendar", tr("&Import iCalendar..."), QKeySequence());
+    add(mnuExportMarkedDays, "mnuExportMarkedDays", tr("&Export Marked Days..."), QKeySequence());
     mnuFile->addSeparator();
-    add(mnuDone, "mnuDone", QStringLiteral("&Done"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    add(mnuDone, "mnuDone", tr("&Done"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addAction(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
 
     connect(mnuNewCalendar, &QAction::triggered, this, &frmLunaria::mnuNewCalendar_Click);
@@ -375,11 +374,11 @@ void frmLunaria::refreshWidgets()
         m_namedPicture = m_state.picTemp.get();
         m_pictureName = QFileInfo(m_state.strSelectedFile).fileName();
     }
-    lblPictureName->setFullText(m_state.binSelPic ? QStringLiteral("Picture: %1").arg(m_pictureName) : QStringLiteral("No picture"));
+    lblPictureName->setFullText(m_state.binSelPic ? tr("Picture: %1").arg(m_pictureName) : tr("No picture"));
     if (m_state.binSelPic)
         lblPictureName->setToolTip(QDir::toNativeSeparators(m_state.picturePath));
-    lblDevice->setFullText(QStringLiteral("Printer: %1").arg(m_services.devices ? m_services.devices->currentName() : QString()));
-    const QString fontTip = QStringLiteral("Now: %1");
+    lblDevice->setFullText(tr("Printer: %1").arg(m_services.devices ? m_services.devices->currentName() : QString()));
+    const QString fontTip = tr("Now: %1");
     cmdYrFont->setToolTip(fontTip.arg(m_state.strYearFont));
     cmdHdrFont->setToolTip(fontTip.arg(m_state.strHeaderFont));
     cmdAdrFont->setToolTip(fontTip.arg(m_state.strAddressFont));
@@ -403,12 +402,12 @@ bool frmLunaria::runCommand(const QString &name, const std::function<void()> &co
         refreshWidgets();
         return true;
     } catch (const UserError &error) {
-        reason = QStringLiteral("%1 could not be completed:\n%2").arg(name, error.reason());
+        reason = tr("%1 could not be completed:\n%2").arg(name, error.reason());
     } catch (const std::exception &error) {
         // Only a UserError carries words for the user; anything else is a fault of the
         // program, said plainly here and in detail on standard error.
         qWarning("Internal error in %s: %s", qUtf8Printable(name), error.what());
-        reason = QStringLiteral("Internal error in %1; your settings are unchanged.").arg(name);
+        reason = tr("Internal error in %1; your settings are unchanged.").arg(name);
     }
     m_state = before;
     refreshWidgets();
@@ -476,7 +475,7 @@ void frmLunaria::Form_Activate()
         if (pending == PendingPicture || pending == PendingControlFile)
             m_state.intPendingDialog = PendingNone;
         if (pending == PendingPicture)
-            runCommand(QStringLiteral("Select Picture"), [this] { AcceptPicture(m_state, *m_services.messages); });
+            runCommand(tr("Select Picture"), [this] { AcceptPicture(m_state, *m_services.messages); });
         else if (pending == PendingControlFile)
             readControlFile();
     }
@@ -506,17 +505,17 @@ void frmLunaria::drawPreview()
     } catch (const UserError &error) {
         m_preview = QImage();
         picPreview->setPixmap(QPixmap());
-        picPreview->setText(QStringLiteral("The page cannot be drawn:\n%1").arg(error.reason()));
+        picPreview->setText(tr("The page cannot be drawn:\n%1").arg(error.reason()));
     }
 }
 
 QString frmLunaria::SelFontName(const QString &current, double points)
 {
     if (!m_state.binSelPrt) {
-        m_services.messages->show(QStringLiteral("Select a Printer First . . . "), applicationTitle());
+        m_services.messages->show(tr("Select a Printer First . . . "), applicationTitle());
         return QString();
     }
-    const std::optional<QString> chosen = m_services.fonts->chooseFont(this, current, points, QStringLiteral("Font"));
+    const std::optional<QString> chosen = m_services.fonts->chooseFont(this, current, points, tr("Font"));
     return chosen ? *chosen : QStringLiteral("Cancel");
 }
 
@@ -530,37 +529,37 @@ void frmLunaria::chooseFontFor(QString CalendarState::*field, double points)
 
 void frmLunaria::cmdYrFont_Click()
 {
-    runCommand(QStringLiteral("Year Font"), [this] { chooseFontFor(&CalendarState::strYearFont, PageLayout::YearPoints); });
+    runCommand(tr("Year Font"), [this] { chooseFontFor(&CalendarState::strYearFont, PageLayout::YearPoints); });
 }
 
 void frmLunaria::cmdHdrFont_Click()
 {
-    runCommand(QStringLiteral("Header Font"), [this] { chooseFontFor(&CalendarState::strHeaderFont, PageLayout::HeaderStartPoints); });
+    runCommand(tr("Header Font"), [this] { chooseFontFor(&CalendarState::strHeaderFont, PageLayout::HeaderStartPoints); });
 }
 
 void frmLunaria::cmdAdrFont_Click()
 {
-    runCommand(QStringLiteral("Address Font"), [this] { chooseFontFor(&CalendarState::strAddressFont, PageLayout::AddressPoints); });
+    runCommand(tr("Address Font"), [this] { chooseFontFor(&CalendarState::strAddressFont, PageLayout::AddressPoints); });
 }
 
 void frmLunaria::cmdMsgFont_Click()
 {
-    runCommand(QStringLiteral("Messaage Font"), [this] { chooseFontFor(&CalendarState::strMessageFont, PageLayout::MessagePoints); });
+    runCommand(tr("Messaage Font"), [this] { chooseFontFor(&CalendarState::strMessageFont, PageLayout::MessagePoints); });
 }
 
 void frmLunaria::cmdCalendarFont_Click()
 {
-    runCommand(QStringLiteral("Calendar Font"), [this] { chooseFontFor(&CalendarState::strCalendarFont, MonthHeadingPoints); });
+    runCommand(tr("Calendar Font"), [this] { chooseFontFor(&CalendarState::strCalendarFont, MonthHeadingPoints); });
 }
 
 void frmLunaria::cmdPickPic_Click()
 {
-    showFinder(QStringLiteral("Select a Picture file.\r\nEither a bmp, gif, jpg or wmf."), PendingPicture);
+    showFinder(tr("Select a Picture file.\r\nEither a bmp, gif, jpg or wmf."), PendingPicture);
 }
 
 void frmLunaria::cmdReadControls_Click()
 {
-    showFinder(QStringLiteral("Select a Control file.\r\n  should be a   txt   file."), PendingControlFile);
+    showFinder(tr("Select a Control file.\r\n  should be a   txt   file."), PendingControlFile);
 }
 
 void frmLunaria::cmdSelPrinter_Click()
@@ -582,11 +581,11 @@ void frmLunaria::cmdSelPrinter_Click()
 void frmLunaria::cmdPrint_Click()
 {
     PrintOutcome outcome = PrintOutcome::Cancelled;
-    if (!runCommand(QStringLiteral("Print Calendar(s)"),
+    if (!runCommand(tr("Print Calendar(s)"),
                     [this, &outcome] { outcome = runPrintJob(m_state, *m_services.devices, m_services.messages); }))
         return;
     if (outcome == PrintOutcome::Printed)
-        statusBar()->showMessage(QStringLiteral("Sent to %1; the marked days are listed in %2")
+        statusBar()->showMessage(tr("Sent to %1; the marked days are listed in %2")
                                      .arg(m_services.devices->currentName(),
                                           QDir::toNativeSeparators(QFileInfo(m_state.strListFile).absoluteFilePath())),
                                  10000);
@@ -606,7 +605,7 @@ void frmLunaria::cmdExit_Click()
 
 void frmLunaria::mnuHelp_Click()
 {
-    m_services.messages->show(helpText(), QStringLiteral(" Calendar Help"), MessageService::Icon::Information);
+    m_services.messages->show(helpText(), tr(" Calendar Help"), MessageService::Icon::Information);
 }
 
 void frmLunaria::closeEvent(QCloseEvent *event)
@@ -643,7 +642,7 @@ void frmLunaria::mnuImportICalendar_Click()
 {
     const QString path = m_services.askICalendarFile ? m_services.askICalendarFile(QString()) : QString();
     if (!path.isEmpty())
-        changeRules(QStringLiteral("Import iCalendar"), [&] {
+        changeRules(tr("Import iCalendar"), [&] {
             m_state.rules.push_back(iCalendarRule(path));
             return int(m_state.rules.size()) - 1;
         });
@@ -654,8 +653,8 @@ void frmLunaria::mnuExportMarkedDays_Click()
     const QString suggested = QFileInfo(m_state.documentFile.isEmpty() ? QStringLiteral("calendar.txt") : m_state.documentFile)
                                   .completeBaseName() + QStringLiteral(".ics");
     const QString path = m_services.askExportFile ? m_services.askExportFile(QDir::current().filePath(suggested)) : QString();
-    if (!path.isEmpty() && runCommand(QStringLiteral("Export Marked Days"), [&] { writeMarkedDaysFile(m_state, path); }))
-        statusBar()->showMessage(QStringLiteral("The marked days are in %1").arg(QDir::toNativeSeparators(path)), 10000);
+    if (!path.isEmpty() && runCommand(tr("Export Marked Days"), [&] { writeMarkedDaysFile(m_state, path); }))
+        statusBar()->showMessage(tr("The marked days are in %1").arg(QDir::toNativeSeparators(path)), 10000);
 }
 
 void frmLunaria::readControlFile()
@@ -664,7 +663,7 @@ void frmLunaria::readControlFile()
     // file's; one with changes of its own keeps them as changes, to be saved or not.
     const bool hadChanges = isModified();
     ControlFileResult result;
-    runCommand(QStringLiteral("Select Control File"), [&] { result = ReadControlFile(m_state, *m_services.messages); });
+    runCommand(tr("Select Control File"), [&] { result = ReadControlFile(m_state, *m_services.messages); });
     if (result.read && !hadChanges)
         m_saved.markSaved(m_state);
     updateTitle();
@@ -680,11 +679,11 @@ bool frmLunaria::saveDocument(const QString &path)
         if (target.isEmpty())
             return false;
     }
-    if (!runCommand(QStringLiteral("Save Control File"), [&] { SaveControlFile(m_state, target); }))
+    if (!runCommand(tr("Save Control File"), [&] { SaveControlFile(m_state, target); }))
         return false;
     m_saved.markSaved(m_state);
     updateTitle();
-    statusBar()->showMessage(QStringLiteral("Saved as %1; printing lists the marked days in %2")
+    statusBar()->showMessage(tr("Saved as %1; printing lists the marked days in %2")
                                  .arg(QDir::toNativeSeparators(m_state.documentFile),
                                       QDir::toNativeSeparators(m_state.strListFile)),
                              10000);
@@ -696,9 +695,9 @@ bool frmLunaria::offerToSave()
     if (!isModified())
         return true;
     enum Choice { Save, DontSave, Cancel };
-    const int choice = m_services.messages->ask(QStringLiteral("Save changes to %1?").arg(documentName(m_state)),
+    const int choice = m_services.messages->ask(tr("Save changes to %1?").arg(documentName(m_state)),
                                                 applicationTitle(),
-                                                {QStringLiteral("Save"), QStringLiteral("Don't Save"), QStringLiteral("Cancel")});
+                                                {tr("Save"), tr("Don't Save"), tr("Cancel")});
     if (choice == Save)
         return saveDocument(m_state.documentFile);
     return choice == DontSave;
@@ -731,7 +730,7 @@ void frmLunaria::cmdEditRule_Click(int row)
 
 void frmLunaria::cmdRemoveRule_Click(int row)
 {
-    changeRules(QStringLiteral("Remove Rule"), [&] {
+    changeRules(tr("Remove Rule"), [&] {
         if (row < 0 || size_t(row) >= m_state.rules.size())
             throw std::out_of_range("no rule in that row");
         m_state.rules.erase(m_state.rules.begin() + row);
@@ -741,7 +740,7 @@ void frmLunaria::cmdRemoveRule_Click(int row)
 
 void frmLunaria::cmdMoveRule_Click(int row, int to)
 {
-    changeRules(QStringLiteral("Move Rule"), [&] {
+    changeRules(tr("Move Rule"), [&] {
         std::swap(m_state.rules.at(size_t(row)), m_state.rules.at(size_t(to)));
         return to;
     });
@@ -762,12 +761,12 @@ void frmLunaria::openRuleDialog(int index, const MarkRule &rule)
 void frmLunaria::ruleAccepted(int index, const MarkRule &rule)
 {
     if (index < 0)
-        changeRules(QStringLiteral("Add Rule"), [&] {
+        changeRules(tr("Add Rule"), [&] {
             m_state.rules.push_back(rule);
             return int(m_state.rules.size()) - 1;
         });
     else
-        changeRules(QStringLiteral("Edit Rule"), [&] {
+        changeRules(tr("Edit Rule"), [&] {
             m_state.rules.at(size_t(index)) = rule;
             return index;
         });
@@ -819,8 +818,8 @@ void frmLunaria::offerRuleForDay(QDate day)
     if (const std::optional<size_t> marking = ruleMarkingDay(m_state, day)) {
         enum Choice { Edit, AddNew, Cancel };
         const int choice = m_services.messages->ask(
-            QStringLiteral("Edit the rule that marks %1 %2?").arg(day.day()).arg(monthName(day.month())), applicationTitle(),
-            {QStringLiteral("Edit"), QStringLiteral("Add New"), QStringLiteral("Cancel")});
+            tr("Edit the rule that marks %1 %2?").arg(day.day()).arg(monthName(day.month())), applicationTitle(),
+            {tr("Edit"), tr("Add New"), tr("Cancel")});
         if (choice == Edit)
             openRuleDialog(int(*marking), m_state.rules[*marking]);
         if (choice != AddNew)

@@ -45,13 +45,13 @@ frmLunariaSplash::frmLunariaSplash(int intervalMs, QWidget *parent)
     imgLogo = new QLabel(frmCalSplash);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(drawLunariaLogo(QSize(180, 180)));
-    imgLogo->setAccessibleName(QStringLiteral("Lunaria logo"));
+    imgLogo->setAccessibleName(tr("Lunaria logo"));
     imgLogo->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     lblProductName = makeLabel(frmCalSplash, "lblProductName", QStringLiteral("Lunaria"), 36, true);
-    lblCompanyProduct = makeLabel(frmCalSplash, "lblCompanyProduct", QStringLiteral("Year calendars for the wall, from the Lunaria makers"), 14.25, false);
-    lblVersion = makeLabel(frmCalSplash, "lblVersion", QStringLiteral("Version " LUNARIA_VERSION), 12, false);
-    lblPlatform = makeLabel(frmCalSplash, "lblPlatform", QStringLiteral("for %1").arg(QSysInfo::prettyProductName()), 12, true);
+    lblCompanyProduct = makeLabel(frmCalSplash, "lblCompanyProduct", tr("Year calendars for the wall, from the Lunaria makers"), 14.25, false);
+    lblVersion = makeLabel(frmCalSplash, "lblVersion", tr("Version %1").arg(QStringLiteral(LUNARIA_VERSION)), 12, false);
+    lblPlatform = makeLabel(frmCalSplash, "lblPlatform", tr("for %1").arg(QSysInfo::prettyProductName()), 12, true);
 
     auto *grid = new QGridLayout(frmCalSplash);
     grid->setContentsMargins(24, 24, 24, 24);

@@ -1,13 +1,14 @@
 #include "app/commandline.h"
 #include "app/modlunaria.h"
+#include "app/translations.h"
 #include "app/version.h"
 #include "devices/printers.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
 
-#include <cstdio>
 
 namespace {
 QtMessageHandler qtHandler = nullptr;
@@ -37,6 +38,7 @@ int main(int argc, char **argv)
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName(QStringLiteral("lunaria"));
         QGuiApplication::setApplicationVersion(QStringLiteral(LUNARIA_VERSION));
+        const Translators translations = installTranslations(app);
         QTextStream out(stdout);
         QTextStream err(stderr);
         Printers printers;
@@ -44,15 +46,21 @@ int main(int argc, char **argv)
     }
 
     if (!haveDisplay()) {
-        std::fputs("lunaria: the calendar window needs a desktop, and no display was found "
-                   "(DISPLAY and WAYLAND_DISPLAY are unset).\n"
-                   "To print without a window: lunaria --print FILE.txt --to calendar.pdf\n",
-                   stderr);
+        // No window can be made, but the message is said in the user's language all the same.
+        QCoreApplication app(argc, argv);
+        const Translators translations = installTranslations(app);
+        QTextStream(stderr) << "lunaria: "
+                            << QCoreApplication::translate("CommandLine",
+                                                           "the calendar window needs a desktop, and no display was found "
+                                                           "(DISPLAY and WAYLAND_DISPLAY are unset).\n"
+                                                           "To print without a window: lunaria --print FILE.txt --to calendar.pdf")
+                            << '\n';
         return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lunaria"));
     QApplication::setApplicationVersion(QStringLiteral(LUNARIA_VERSION));
+    const Translators translations = installTranslations(app);
     modLunaria program;
     return app.exec();
 }

@@ -51,27 +51,27 @@ QString unmarkedReason(const RuleResult &result, const QString &yearText)
 {
     switch (result.status) {
     case RuleResult::Status::Marked: return {};
-    case RuleResult::Status::NoColourLeft: return QStringLiteral("only five colours fit the legend");
+    case RuleResult::Status::NoColourLeft: return MarkedDaysGroup::tr("only five colours fit the legend");
     case RuleResult::Status::NoDayThisYear:
-        return QStringLiteral("no day in %1").arg(yearFromText(yearText).value_or(0));
+        return MarkedDaysGroup::tr("no day in %1").arg(yearFromText(yearText).value_or(0));
     case RuleResult::Status::Failed: return result.problem;
     }
     return {};
 }
 
-MarkedDaysGroup::MarkedDaysGroup(QWidget *parent) : QGroupBox(QStringLiteral("&Marked Days"), parent)
+MarkedDaysGroup::MarkedDaysGroup(QWidget *parent) : QGroupBox(tr("&Marked Days"), parent)
 {
     setObjectName(QStringLiteral("grpMarkedDays"));
     lstMarkedDays = new QListWidget(this);
     lstMarkedDays->setObjectName(QStringLiteral("lstMarkedDays"));
-    lstMarkedDays->setAccessibleName(QStringLiteral("Marked Days"));
+    lstMarkedDays->setAccessibleName(tr("Marked Days"));
     lstMarkedDays->setIconSize(QSize(SwatchSide, SwatchSide));
     lstMarkedDays->setMinimumWidth(260);
-    cmdAddRule = makeButton(this, "cmdAddRule", QStringLiteral("&Add Rule..."));
-    cmdEditRule = makeButton(this, "cmdEditRule", QStringLiteral("&Edit Rule..."));
-    cmdRemoveRule = makeButton(this, "cmdRemoveRule", QStringLiteral("&Remove Rule"));
-    cmdMoveUp = makeButton(this, "cmdMoveUp", QStringLiteral("Move &Up"));
-    cmdMoveDown = makeButton(this, "cmdMoveDown", QStringLiteral("Move Do&wn"));
+    cmdAddRule = makeButton(this, "cmdAddRule", tr("&Add Rule..."));
+    cmdEditRule = makeButton(this, "cmdEditRule", tr("&Edit Rule..."));
+    cmdRemoveRule = makeButton(this, "cmdRemoveRule", tr("&Remove Rule"));
+    cmdMoveUp = makeButton(this, "cmdMoveUp", tr("Move &Up"));
+    cmdMoveDown = makeButton(this, "cmdMoveDown", tr("Move Do&wn"));
 
     auto *buttons = new QGridLayout;
     buttons->addWidget(cmdAddRule, 0, 0);
@@ -112,7 +112,7 @@ void MarkedDaysGroup::showRules(const CalendarState &state)
             item->setForeground(greyed);
         }
         item->setText(text);
-        item->setToolTip(reason.isEmpty() ? text : QStringLiteral("Marks nothing: %1").arg(reason));
+        item->setToolTip(reason.isEmpty() ? text : tr("Marks nothing: %1").arg(reason));
     }
     setCurrentRule(std::min(chosen, lstMarkedDays->count() - 1));
 }

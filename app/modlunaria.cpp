@@ -15,7 +15,7 @@ namespace {
 // ".txt", and replacing a file is confirmed.
 QString askControlFilePath(QWidget *parent, const QString &suggested)
 {
-    QFileDialog dialog(parent, QStringLiteral("Save Control File"), suggested, QStringLiteral("Control files (*.txt)"));
+    QFileDialog dialog(parent, frmLunaria::tr("Save Control File"), suggested, frmLunaria::tr("Control files (*.txt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.selectFile(suggested);
@@ -24,8 +24,8 @@ QString askControlFilePath(QWidget *parent, const QString &suggested)
 
 QString askICalendarFile(QWidget *parent, const QString &suggested)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Import iCalendar"), suggested,
-                                        QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+    return QFileDialog::getOpenFileName(parent, frmLunaria::tr("Import iCalendar"), suggested,
+                                        frmLunaria::tr("iCalendar files (*.ics);;All files (*)"));
 }
 
 } // namespace
@@ -67,8 +67,8 @@ modLunaria::modLunaria(LunariaServices services, int splashMs)
         services.askControlFilePath = [this](const QString &suggested) { return askControlFilePath(m_main.get(), suggested); };
     if (!services.askExportFile)
         services.askExportFile = [this](const QString &suggested) {
-            return QFileDialog::getSaveFileName(m_main.get(), QStringLiteral("Export Marked Days"), suggested,
-                                                QStringLiteral("iCalendar files (*.ics)"));
+            return QFileDialog::getSaveFileName(m_main.get(), frmLunaria::tr("Export Marked Days"), suggested,
+                                                frmLunaria::tr("iCalendar files (*.ics)"));
         };
     if (!services.askICalendarFile)
         services.askICalendarFile = [this](const QString &suggested) { return askICalendarFile(m_main.get(), suggested); };
@@ -86,8 +86,8 @@ modLunaria::modLunaria(LunariaServices services, int splashMs)
     if (printers) {
         frmLunaria *window = m_main.get();
         printers->setSaveLocationAsker([window] {
-            return QFileDialog::getSaveFileName(window, QStringLiteral("Save the calendar as PDF"),
-                                                QStringLiteral("calendar.pdf"), QStringLiteral("PDF files (*.pdf)"));
+            return QFileDialog::getSaveFileName(window, frmLunaria::tr("Save the calendar as PDF"),
+                                                QStringLiteral("calendar.pdf"), frmLunaria::tr("PDF files (*.pdf)"));
         });
     }
 

@@ -1,5 +1,7 @@
 #include "app/pagesettingsgroup.h"
 
+#include "layout/markrules.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -76,39 +78,38 @@ void selectData(QComboBox *combo, const QVariant &value, const QString &shownIfM
 } // namespace
 
 PageSettingsGroup::PageSettingsGroup(CalendarState &state, QWidget *parent)
-    : QGroupBox(QStringLiteral("Page"), parent), m_state(state)
+    : QGroupBox(tr("Page"), parent), m_state(state)
 {
     setObjectName(QStringLiteral("grpPage"));
 
     cboLanguage = makeCombo(this, "cboLanguage");
-    cboLanguage->addItem(QStringLiteral("As the desktop has it"), QString());
+    cboLanguage->addItem(tr("As the desktop has it"), QString());
     addLanguages(cboLanguage);
     // Hundreds of entries: let the list be searched by typing.
     cboLanguage->setMaxVisibleItems(20);
-    lblLanguage = makeBuddyLabel(this, "lblLanguage", QStringLiteral("&Language"), cboLanguage);
+    lblLanguage = makeBuddyLabel(this, "lblLanguage", tr("&Language"), cboLanguage);
 
     cboWeekStart = makeCombo(this, "cboWeekStart");
-    cboWeekStart->addItem(QStringLiteral("As the language has it"), 0);
-    const char *const weekdays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-    for (int i = 0; i < 7; ++i)
-        cboWeekStart->addItem(QLatin1String(weekdays[i]), i + 1);
-    lblWeekStart = makeBuddyLabel(this, "lblWeekStart", QStringLiteral("&Week starts on"), cboWeekStart);
+    cboWeekStart->addItem(tr("As the language has it"), 0);
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        cboWeekStart->addItem(weekdayName(weekday), weekday);
+    lblWeekStart = makeBuddyLabel(this, "lblWeekStart", tr("&Week starts on"), cboWeekStart);
 
-    chkWeekNumbers = new QCheckBox(QStringLiteral("Week &numbers"), this);
+    chkWeekNumbers = new QCheckBox(tr("Week &numbers"), this);
     chkWeekNumbers->setObjectName(QStringLiteral("chkWeekNumbers"));
-    chkWeekNumbers->setAccessibleName(QStringLiteral("Week numbers"));
+    chkWeekNumbers->setAccessibleName(tr("Week numbers"));
 
     cboPaper = makeCombo(this, "cboPaper");
-    cboPaper->addItem(QStringLiteral("As the printer has it"), int(Paper::AsPrinter));
+    cboPaper->addItem(tr("As the printer has it"), int(Paper::AsPrinter));
     for (const Paper paper : {Paper::Letter, Paper::Legal, Paper::A4, Paper::A3, Paper::A5})
         cboPaper->addItem(paperKey(paper), int(paper));
-    lblPaper = makeBuddyLabel(this, "lblPaper", QStringLiteral("&Paper"), cboPaper);
+    lblPaper = makeBuddyLabel(this, "lblPaper", tr("&Paper"), cboPaper);
 
     cboColours = makeCombo(this, "cboColours");
-    cboColours->addItem(QStringLiteral("Classic"), int(Palette::Classic));
-    cboColours->addItem(QStringLiteral("Colour-blind safe"), int(Palette::Safe));
-    cboColours->addItem(QStringLiteral("Patterns"), int(Palette::Patterns));
-    lblColours = makeBuddyLabel(this, "lblColours", QStringLiteral("&Colours"), cboColours);
+    cboColours->addItem(tr("Classic"), int(Palette::Classic));
+    cboColours->addItem(tr("Colour-blind safe"), int(Palette::Safe));
+    cboColours->addItem(tr("Patterns"), int(Palette::Patterns));
+    lblColours = makeBuddyLabel(this, "lblColours", tr("&Colours"), cboColours);
 
     auto *form = new QFormLayout(this);
     form->addRow(lblLanguage, cboLanguage);

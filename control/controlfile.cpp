@@ -8,6 +8,7 @@
 #include "platform/messages.h"
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,6 +16,12 @@
 #include <iterator>
 
 namespace {
+
+// What reading a control file has to say, in the user's language.
+struct ControlFileWords
+{
+    Q_DECLARE_TR_FUNCTIONS(ControlFile)
+};
 
 const QLatin1Char Blank(' ');
 
@@ -57,7 +64,7 @@ public:
     void picture(int lineNumber, const QString &text)
     {
         ++m_result.pictureProblems;
-        m_pictures << QStringLiteral("Line %1 of %2: %3").arg(lineNumber).arg(m_path, text);
+        m_pictures << ControlFileWords::tr("Line %1 of %2: %3").arg(lineNumber).arg(m_path, text);
     }
 
     void finish()
@@ -65,22 +72,21 @@ public:
         QStringList parts;
         if (m_skipped.size() == 1) {
             const Skipped &s = m_skipped.front();
-            parts << QStringLiteral("Skipped line %1 of %2: %3.").arg(s.number).arg(m_path, s.reason) + QLatin1Char('\n') + s.line;
+            parts << ControlFileWords::tr("Skipped line %1 of %2: %3.").arg(s.number).arg(m_path, s.reason) + QLatin1Char('\n') + s.line;
         } else if (!m_skipped.isEmpty()) {
-            QString text = QStringLiteral("%1 lines of %2 were skipped:").arg(m_skipped.size()).arg(m_path);
+            QString text = ControlFileWords::tr("%1 lines of %2 were skipped:").arg(m_skipped.size()).arg(m_path);
             for (const Skipped &s : m_skipped)
-                text += QStringLiteral("\nLine %1: %2.\n    %3").arg(s.number).arg(s.reason, s.line);
+                text += QLatin1Char('\n') + ControlFileWords::tr("Line %1: %2.").arg(s.number).arg(s.reason) + QStringLiteral("\n    ") + s.line;
             parts << text;
         }
         if (!m_windows1252.isEmpty()) {
             QStringList numbers;
             for (const int n : m_windows1252)
                 numbers << QString::number(n);
-            parts << QStringLiteral("%1 %2 of %3 %4 not UTF-8 like the rest of the file and %5 read as Windows-1252.")
-                         .arg(m_windows1252.size() == 1 ? QStringLiteral("Line") : QStringLiteral("Lines"),
-                              numbers.join(QStringLiteral(", ")), m_path,
-                              m_windows1252.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
-                              m_windows1252.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+            const QString sentence = m_windows1252.size() == 1
+                ? ControlFileWords::tr("Line %1 of %2 is not UTF-8 like the rest of the file and was read as Windows-1252.")
+                : ControlFileWords::tr("Lines %1 of %2 are not UTF-8 like the rest of the file and were read as Windows-1252.");
+            parts << sentence.arg(numbers.join(QStringLiteral(", ")), m_path);
         }
         parts += m_pictures;
         if (!parts.isEmpty())
@@ -117,7 +123,7 @@ std::optional<QString> applyPictureAtTop(CalendarState &state, const QString &va
     else if (value == QLatin1String("0"))
         state.chkFullPicture = false;
     else
-        return QStringLiteral("\"%1\" is neither 1 (picture only at top) nor 0").arg(value);
+        return ControlFileWords::tr("\"%1\" is neither 1 (picture only at top) nor 0").arg(value);
     return std::nullopt;
 }
 
@@ -131,18 +137,18 @@ std::optional<QString> applyFont(CalendarState &state, const QString &value)
         if (role.compare(QLatin1String(entry.name), Qt::CaseInsensitive) != 0)
             continue;
         if (family.isEmpty())
-            return QStringLiteral("the font name is missing");
+            return ControlFileWords::tr("the font name is missing");
         state.*entry.field = family;
         return std::nullopt;
     }
-    return QStringLiteral("\"%1\" is not a text role (year, header, address, message or calendar)").arg(role);
+    return ControlFileWords::tr("\"%1\" is not a text role (year, header, address, message or calendar)").arg(role);
 }
 
 // LNG name: the language of the month and weekday names; an empty value is the desktop's.
 std::optional<QString> applyLanguage(CalendarState &state, const QString &value)
 {
     if (!value.isEmpty() && !isKnownLanguage(value))
-        return QStringLiteral("\"%1\" is not a language Qt knows; write it like de_DE or ru").arg(value);
+        return ControlFileWords::tr("\"%1\" is not a language Qt knows; write it like de_DE or ru").arg(value);
     state.page.language = value;
     return std::nullopt;
 }
@@ -153,7 +159,7 @@ std::optional<QString> applyWeekStart(CalendarState &state, const QString &value
     bool ok = false;
     const int weekday = value.toInt(&ok);
     if (!ok || weekday < 0 || weekday > 7)
-        return QStringLiteral("\"%1\" is not a weekday from 1 (Sunday) to 7 (Saturday), nor 0 (as the language has it)")
+        return ControlFileWords::tr("\"%1\" is not a weekday from 1 (Sunday) to 7 (Saturday), nor 0 (as the language has it)")
             .arg(value);
     state.page.weekStart = weekday;
     return std::nullopt;
@@ -167,7 +173,7 @@ std::optional<QString> applyWeekNumbers(CalendarState &state, const QString &val
     else if (value == QLatin1String("0"))
         state.page.weekNumbers = false;
     else
-        return QStringLiteral("\"%1\" is neither 1 (week numbers) nor 0").arg(value);
+        return ControlFileWords::tr("\"%1\" is neither 1 (week numbers) nor 0").arg(value);
     return std::nullopt;
 }
 
@@ -176,7 +182,7 @@ std::optional<QString> applyPaper(CalendarState &state, const QString &value)
 {
     const std::optional<Paper> paper = paperFromKey(value);
     if (!paper)
-        return QStringLiteral("\"%1\" is not a paper (Letter, Legal, A4, A3, A5, or printer for the printer's own)").arg(value);
+        return ControlFileWords::tr("\"%1\" is not a paper (Letter, Legal, A4, A3, A5, or printer for the printer's own)").arg(value);
     state.page.paper = *paper;
     return std::nullopt;
 }
@@ -186,7 +192,7 @@ std::optional<QString> applyPalette(CalendarState &state, const QString &value)
 {
     const std::optional<Palette> palette = paletteFromKey(value);
     if (!palette)
-        return QStringLiteral("\"%1\" is not a colour set (classic, safe or patterns)").arg(value);
+        return ControlFileWords::tr("\"%1\" is not a colour set (classic, safe or patterns)").arg(value);
     state.page.palette = *palette;
     return std::nullopt;
 }
@@ -263,15 +269,15 @@ ControlFileResult applyControlLines(CalendarState &state, MessageService &messag
                 ++notes;
             } else {
                 ++result.droppedNotes;
-                messages.show(QStringLiteral("Only 6 notes allowed. Following note dropped. ") + note, applicationTitle());
+                messages.show(ControlFileWords::tr("Only 6 notes allowed. Following note dropped. %1").arg(note), applicationTitle());
             }
         } else if (is("PIC")) {
             state.strSelectedFile = resolvePath(value, path);
             const PictureReport picture = AcceptPicture(state, messages);
             if (picture.problem)
-                report.picture(lineNumber, QStringLiteral("picture not drawn: ") + *picture.problem);
+                report.picture(lineNumber, ControlFileWords::tr("picture not drawn: %1").arg(*picture.problem));
             for (const QString &warning : picture.warnings)
-                report.picture(lineNumber, QStringLiteral("the picture drew with a warning: ") + warning);
+                report.picture(lineNumber, ControlFileWords::tr("the picture drew with a warning: %1").arg(warning));
         } else if (is("TOP")) {
             if (const std::optional<QString> problem = applyPictureAtTop(state, value))
                 report.skip(lineNumber, line, *problem);
@@ -303,16 +309,15 @@ ControlFileResult ReadControlFile(CalendarState &state, MessageService &messages
     const QString path = state.strSelectedFile;
     state.binFileOK = isControlFileName(path);
     if (!state.binFileOK) {
-        messages.show(QStringLiteral("Select a .txt file.") + QLatin1Char('\n') + QStringLiteral("Try again . . ."),
-                      applicationTitle());
+        messages.show(ControlFileWords::tr("Select a .txt file.\nTry again . . ."), applicationTitle());
         return {};
     }
     // The whole file is read before anything changes, so a file that cannot be read leaves
     // the calendar as it was.
     const TextLines text = readTextFile(path);
     if (!text.ok()) {
-        messages.show(QStringLiteral("Cannot read the control file %1:").arg(path) + QLatin1Char('\n') + text.error + QLatin1Char('.'),
-                      applicationTitle(), MessageService::Icon::Warning);
+        messages.show(ControlFileWords::tr("Cannot read the control file %1:\n%2.").arg(path, text.error), applicationTitle(),
+                      MessageService::Icon::Warning);
         return {};
     }
     state.strListFile = dateListFileName(path);

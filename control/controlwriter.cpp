@@ -5,10 +5,17 @@
 #include "platform/savefile.h"
 #include "platform/usererror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
+
+// Why a control file cannot be saved, in the user's language.
+struct ControlWriterWords
+{
+    Q_DECLARE_TR_FUNCTIONS(ControlWriter)
+};
 
 // One line; blanks at the end of a value would be trimmed by the reader anyway.
 void addLine(QString &text, const char *key, const QString &value)
@@ -61,13 +68,13 @@ QByteArray controlFileText(const CalendarState &state, const QString &controlPat
 void SaveControlFile(CalendarState &state, const QString &path)
 {
     if (!isControlFileName(path) || !path.endsWith(QLatin1String(".txt")))
-        throw UserError(QStringLiteral("\"%1\" cannot be saved as a control file: its name must end in \".txt\" "
-                                       "(lower case), as control files are read . . .")
+        throw UserError(ControlWriterWords::tr("\"%1\" cannot be saved as a control file: its name must end in \".txt\" "
+                                               "(lower case), as control files are read . . .")
                             .arg(QDir::toNativeSeparators(path)));
     const QString target = QFileInfo(path).absoluteFilePath();
     const QByteArray bytes = controlFileText(state, target);
     if (const std::optional<QString> problem = writeFileAtomically(target, bytes))
-        throw UserError(QStringLiteral("The control file \"%1\" cannot be saved (%2) . . .")
+        throw UserError(ControlWriterWords::tr("The control file \"%1\" cannot be saved (%2) . . .")
                             .arg(QDir::toNativeSeparators(target), *problem));
     state.documentFile = target;
     state.strListFile = dateListFileName(target);

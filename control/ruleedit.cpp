@@ -6,6 +6,7 @@
 #include "layout/holidays.h"
 #include "layout/markrules.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
@@ -14,24 +15,45 @@ using namespace std::chrono;
 
 namespace {
 
-FieldError fieldError(const QString &field, const QString &reason)
+// The words of the rule dialog's refusals in the user's language.
+struct RuleFieldWords
 {
-    return {field, QStringLiteral("%1: %2").arg(field, reason)};
+    Q_DECLARE_TR_FUNCTIONS(RuleFields)
+};
+
+// The dialog's fields by their English captions, which name them in a FieldError; the
+// message names them in the user's language.
+constexpr const char *Kind = QT_TRANSLATE_NOOP("RuleFields", "Kind");
+constexpr const char *Ordinal = QT_TRANSLATE_NOOP("RuleFields", "Ordinal");
+constexpr const char *Weekday = QT_TRANSLATE_NOOP("RuleFields", "Weekday");
+constexpr const char *StartDate = QT_TRANSLATE_NOOP("RuleFields", "Start date");
+constexpr const char *Weeks = QT_TRANSLATE_NOOP("RuleFields", "Weeks");
+constexpr const char *Dates = QT_TRANSLATE_NOOP("RuleFields", "Dates");
+constexpr const char *From = QT_TRANSLATE_NOOP("RuleFields", "From");
+constexpr const char *To = QT_TRANSLATE_NOOP("RuleFields", "To");
+constexpr const char *Region = QT_TRANSLATE_NOOP("RuleFields", "Region");
+constexpr const char *File = QT_TRANSLATE_NOOP("RuleFields", "File");
+constexpr const char *Label = QT_TRANSLATE_NOOP("RuleFields", "Label");
+
+FieldError fieldError(const char *field, const QString &reason)
+{
+    //: A field of the rule dialog, then why its value is refused.
+    return {QLatin1String(field), RuleFieldWords::tr("%1: %2").arg(RuleFieldWords::tr(field), reason)};
 }
 
 QString notADate(const QString &text)
 {
-    return QStringLiteral("\"%1\" is not a date. Type it as 2027-03-05, as your locale writes dates, "
-                          "or pick it from the calendar.")
+    return RuleFieldWords::tr("\"%1\" is not a date. Type it as 2027-03-05, as your locale writes dates, "
+                              "or pick it from the calendar.")
         .arg(text);
 }
 
 // A date field of the dialog; `field` names it in the error.
-std::variant<RuleDate, FieldError> dateField(const QString &field, const QString &text)
+std::variant<RuleDate, FieldError> dateField(const char *field, const QString &text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
-        return fieldError(field, QStringLiteral("the date is missing."));
+        return fieldError(field, RuleFieldWords::tr("the date is missing."));
     if (const std::optional<RuleDate> date = parseRuleDate(trimmed))
         return *date;
     return fieldError(field, notADate(trimmed));
@@ -58,23 +80,23 @@ std::optional<FieldError> fillKindFields(const RuleFields &fields, MarkRule &rul
     switch (fields.kind) {
     case RuleKind::NthWeekday:
         if (fields.ordinal < 1 || fields.ordinal > 4)
-            return fieldError(QStringLiteral("Ordinal"), QStringLiteral("choose 1st to 4th."));
+            return fieldError(Ordinal, RuleFieldWords::tr("choose 1st to 4th."));
         rule.ordinal = fields.ordinal;
         [[fallthrough]];
     case RuleKind::LastWeekday:
         if (fields.weekday < 1 || fields.weekday > 7)
-            return fieldError(QStringLiteral("Weekday"), QStringLiteral("choose a day from Sunday to Saturday."));
+            return fieldError(Weekday, RuleFieldWords::tr("choose a day from Sunday to Saturday."));
         rule.weekday = fields.weekday;
         return std::nullopt;
     case RuleKind::EveryNWeeks: {
-        const auto start = dateField(QStringLiteral("Start date"), fields.startDate);
+        const auto start = dateField(StartDate, fields.startDate);
         if (const FieldError *error = std::get_if<FieldError>(&start))
             return *error;
         if (std::get<RuleDate>(start).isYearless())
-            return fieldError(QStringLiteral("Start date"),
-                              QStringLiteral("give the year too: the weeks are counted from one day."));
+            return fieldError(StartDate,
+                              RuleFieldWords::tr("give the year too: the weeks are counted from one day."));
         if (fields.weeks < 1 || fields.weeks > 32767)
-            return fieldError(QStringLiteral("Weeks"), QStringLiteral("the number of weeks must be 1 to 32767."));
+            return fieldError(Weeks, RuleFieldWords::tr("the number of weeks must be 1 to 32767."));
         rule.from = std::get<RuleDate>(start);
         rule.weeks = qint16(fields.weeks);
         return std::nullopt;
@@ -84,39 +106,39 @@ std::optional<FieldError> fillKindFields(const RuleFields &fields, MarkRule &rul
             // Blank pieces ("5/3, , 6/3" or a comma at the end) are passed over.
             if (piece.trimmed().isEmpty())
                 continue;
-            const auto date = dateField(QStringLiteral("Dates"), piece);
+            const auto date = dateField(Dates, piece);
             if (const FieldError *error = std::get_if<FieldError>(&date))
                 return *error;
             rule.dates.push_back(std::get<RuleDate>(date));
         }
         if (rule.dates.empty())
-            return fieldError(QStringLiteral("Dates"), QStringLiteral("type at least one date, or pick it from the calendar."));
+            return fieldError(Dates, RuleFieldWords::tr("type at least one date, or pick it from the calendar."));
         return std::nullopt;
     case RuleKind::Range: {
-        const auto from = dateField(QStringLiteral("From"), fields.from);
+        const auto from = dateField(From, fields.from);
         if (const FieldError *error = std::get_if<FieldError>(&from))
             return *error;
-        const auto to = dateField(QStringLiteral("To"), fields.to);
+        const auto to = dateField(To, fields.to);
         if (const FieldError *error = std::get_if<FieldError>(&to))
             return *error;
         rule.from = std::get<RuleDate>(from);
         rule.to = std::get<RuleDate>(to);
         if (rule.from.isYearless() != rule.to.isYearless())
-            return fieldError(QStringLiteral("To"), QStringLiteral("give both dates a year, or neither."));
+            return fieldError(To, RuleFieldWords::tr("give both dates a year, or neither."));
         // Compared in a leap year, so that a range without years may end on 29 February.
         const year leap{2000};
         if (sys_days{rule.to.in(leap)} < sys_days{rule.from.in(leap)})
-            return fieldError(QStringLiteral("To"), QStringLiteral("the last day %1 is before the first, %2.")
-                                                        .arg(fields.to.trimmed(), fields.from.trimmed()));
+            return fieldError(To, RuleFieldWords::tr("the last day %1 is before the first, %2.")
+                                      .arg(fields.to.trimmed(), fields.from.trimmed()));
         return std::nullopt;
     }
     case RuleKind::Holidays: {
         const std::optional<QString> code = regionCode(fields.region);
         if (!code)
-            return fieldError(QStringLiteral("Region"),
+            return fieldError(Region,
                               fields.region.trimmed().isEmpty()
-                                  ? QStringLiteral("choose a region from the list.")
-                                  : QStringLiteral("there is no holiday list for \"%1\"; choose a region from the list.")
+                                  ? RuleFieldWords::tr("choose a region from the list.")
+                                  : RuleFieldWords::tr("there is no holiday list for \"%1\"; choose a region from the list.")
                                         .arg(fields.region.trimmed()));
         rule.source = *code;
         return std::nullopt;
@@ -124,20 +146,20 @@ std::optional<FieldError> fillKindFields(const RuleFields &fields, MarkRule &rul
     case RuleKind::ICalendar: {
         const QString path = fields.file.trimmed();
         if (path.isEmpty())
-            return fieldError(QStringLiteral("File"), QStringLiteral("choose the iCalendar file (.ics)."));
+            return fieldError(File, RuleFieldWords::tr("choose the iCalendar file (.ics)."));
         // stat() only: nothing is opened here, so a FIFO cannot block the dialog.
         const QFileInfo info(path);
         if (!info.isFile())
-            return fieldError(QStringLiteral("File"), QStringLiteral("\"%1\" is not a file.").arg(path));
+            return fieldError(File, RuleFieldWords::tr("\"%1\" is not a file.").arg(path));
         // A file that is no calendar is refused here, before it becomes a rule.
         const IcsReadResult read = readIcsDays(info.absoluteFilePath(), 2000);
         if (!read.ok)
-            return fieldError(QStringLiteral("File"), read.error);
+            return fieldError(File, read.error);
         rule.source = info.absoluteFilePath();
         return std::nullopt;
     }
     }
-    return fieldError(QStringLiteral("Kind"), QStringLiteral("choose a kind of rule."));
+    return fieldError(Kind, RuleFieldWords::tr("choose a kind of rule."));
 }
 
 } // namespace
@@ -151,10 +173,10 @@ std::variant<MarkRule, FieldError> ruleFromFields(const RuleFields &fields)
     rule.label = fields.label.trimmed();
     // A line break would end the control-file line the rule is saved as.
     if (rule.label.contains(QLatin1Char('\n')) || rule.label.contains(QLatin1Char('\r')))
-        return fieldError(QStringLiteral("Label"), QStringLiteral("the label must be one line."));
+        return fieldError(Label, RuleFieldWords::tr("the label must be one line."));
     const bool namedByItsSource = rule.kind == RuleKind::Holidays || rule.kind == RuleKind::ICalendar;
     if (rule.label.isEmpty() && !namedByItsSource)
-        return fieldError(QStringLiteral("Label"), QStringLiteral("give the days a name for the legend."));
+        return fieldError(Label, RuleFieldWords::tr("give the days a name for the legend."));
     return rule;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,6 +16,12 @@
 using namespace std::chrono;
 
 namespace {
+
+// Why a rule line of a control file is skipped, in the user's language.
+struct RuleLineWords
+{
+    Q_DECLARE_TR_FUNCTIONS(RuleLines)
+};
 
 const QLatin1Char Blank(' ');
 
@@ -40,7 +47,7 @@ std::pair<QStringView, QStringView> splitAtBlank(QStringView text)
 
 QString weekdayProblem()
 {
-    return QStringLiteral("the weekday number must be 1 (Sunday) to 7 (Saturday)");
+    return RuleLineWords::tr("the weekday number must be 1 (Sunday) to 7 (Saturday)");
 }
 
 // A weekday field of LST: 1..7 after rounding, as DTM rounds.
@@ -48,7 +55,7 @@ std::optional<int> weekdayField(QStringView text, QString &problem)
 {
     const std::optional<double> number = leadingNumber(text);
     if (!number) {
-        problem = QStringLiteral("the weekday number is missing or not a number");
+        problem = RuleLineWords::tr("the weekday number is missing or not a number");
         return std::nullopt;
     }
     const double weekday = std::nearbyint(*number);
@@ -72,11 +79,11 @@ RuleLine nthWeekday(QStringView value)
     if (ordinal >= 5 || weekday >= 8)
         return {};
     if (!ordinalNumber)
-        return {std::nullopt, QStringLiteral("the week number is missing or not a number")};
+        return {std::nullopt, RuleLineWords::tr("the week number is missing or not a number")};
     if (!weekdayNumber)
-        return {std::nullopt, QStringLiteral("the weekday number is missing or not a number")};
+        return {std::nullopt, RuleLineWords::tr("the weekday number is missing or not a number")};
     if (ordinal < 1)
-        return {std::nullopt, QStringLiteral("the week number must be 1 to 4")};
+        return {std::nullopt, RuleLineWords::tr("the week number must be 1 to 4")};
     if (weekday < 1)
         return {std::nullopt, weekdayProblem()};
     MarkRule rule;
@@ -105,19 +112,19 @@ RuleLine everyNWeeks(QStringView value)
 {
     const auto [dateText, afterDate] = splitAtBlank(value);
     if (dateText.isEmpty())
-        return {std::nullopt, QStringLiteral("the date is missing")};
+        return {std::nullopt, RuleLineWords::tr("the date is missing")};
     const std::optional<QDate> date = parseLocaleDate(dateText.toString());
     if (!date)
-        return {std::nullopt, QStringLiteral("\"%1\" is not a date").arg(dateText)};
+        return {std::nullopt, RuleLineWords::tr("\"%1\" is not a date").arg(dateText)};
     // Without a label the whole rest is the interval, rather than nothing at all.
     const auto [weeksText, label] = splitAtBlank(trimBlanks(afterDate));
     const std::optional<double> weeks = leadingNumber(weeksText);
     if (!weeks)
-        return {std::nullopt, QStringLiteral("the number of weeks is missing or not a number")};
+        return {std::nullopt, RuleLineWords::tr("the number of weeks is missing or not a number")};
     const double rounded = std::nearbyint(*weeks);
     // Below 1 has always meant "never", quietly; beyond 16 bits is no number of weeks at all.
     if (!(rounded >= -32768 && rounded <= 32767))
-        return {std::nullopt, QStringLiteral("the number of weeks %1 is outside 1 to 32767").arg(weeksText)};
+        return {std::nullopt, RuleLineWords::tr("the number of weeks %1 is outside 1 to 32767").arg(weeksText)};
     MarkRule rule;
     rule.kind = RuleKind::EveryNWeeks;
     rule.from = RuleDate::full(year{date->year()} / month{unsigned(date->month())} / day{unsigned(date->day())});
@@ -137,15 +144,15 @@ RuleLine singleDates(QStringView value)
     }
     const QStringView datesText = value.left(end);
     if (datesText.isEmpty())
-        return {std::nullopt, QStringLiteral("the date is missing")};
+        return {std::nullopt, RuleLineWords::tr("the date is missing")};
     MarkRule rule;
     rule.kind = RuleKind::Dates;
     for (QStringView piece : datesText.split(QLatin1Char(','))) {
         piece = trimBlanks(piece);
         const std::optional<RuleDate> date = parseRuleDate(piece);
         if (!date)
-            return {std::nullopt, piece.isEmpty() ? QStringLiteral("a date is missing between commas")
-                                                  : QStringLiteral("\"%1\" is not a date").arg(piece)};
+            return {std::nullopt, piece.isEmpty() ? RuleLineWords::tr("a date is missing between commas")
+                                                  : RuleLineWords::tr("\"%1\" is not a date").arg(piece)};
         rule.dates.push_back(*date);
     }
     rule.label = trimBlanks(value.mid(end)).toString();
@@ -157,19 +164,19 @@ RuleLine dateRange(QStringView value)
     const auto [fromText, afterFrom] = splitAtBlank(value);
     const auto [toText, label] = splitAtBlank(trimBlanks(afterFrom));
     if (fromText.isEmpty() || toText.isEmpty())
-        return {std::nullopt, QStringLiteral("a range needs a first and a last date")};
+        return {std::nullopt, RuleLineWords::tr("a range needs a first and a last date")};
     const std::optional<RuleDate> from = parseRuleDate(fromText);
     if (!from)
-        return {std::nullopt, QStringLiteral("\"%1\" is not a date").arg(fromText)};
+        return {std::nullopt, RuleLineWords::tr("\"%1\" is not a date").arg(fromText)};
     const std::optional<RuleDate> to = parseRuleDate(toText);
     if (!to)
-        return {std::nullopt, QStringLiteral("\"%1\" is not a date").arg(toText)};
+        return {std::nullopt, RuleLineWords::tr("\"%1\" is not a date").arg(toText)};
     if (from->isYearless() != to->isYearless())
-        return {std::nullopt, QStringLiteral("both dates need a year, or neither")};
+        return {std::nullopt, RuleLineWords::tr("both dates need a year, or neither")};
     // Compared in a leap year, so that a yearless range may end on 29 February.
     const year common{2000};
     if (sys_days{from->in(common)} > sys_days{to->in(common)})
-        return {std::nullopt, QStringLiteral("the last date %1 is before the first %2").arg(toText, fromText)};
+        return {std::nullopt, RuleLineWords::tr("the last date %1 is before the first %2").arg(toText, fromText)};
     MarkRule rule;
     rule.kind = RuleKind::Range;
     rule.from = *from;
@@ -182,10 +189,10 @@ RuleLine holidays(QStringView value)
 {
     const auto [regionText, label] = splitAtBlank(value);
     if (regionText.isEmpty())
-        return {std::nullopt, QStringLiteral("the region is missing (a code such as US, DE-BY or GB-SCT)")};
+        return {std::nullopt, RuleLineWords::tr("the region is missing (a code such as US, DE-BY or GB-SCT)")};
     const QString region = regionText.toString().toUpper();
     if (!sharedHolidayCatalog().regionName(region))
-        return {std::nullopt, QStringLiteral("there is no holiday list for the region \"%1\"").arg(regionText)};
+        return {std::nullopt, RuleLineWords::tr("there is no holiday list for the region \"%1\"").arg(regionText)};
     MarkRule rule;
     rule.kind = RuleKind::Holidays;
     rule.source = region;
@@ -201,14 +208,14 @@ RuleLine icalendarFile(QStringView value, const QString &folder)
     if (value.startsWith(QLatin1Char('"'))) {
         const qsizetype close = value.indexOf(QLatin1Char('"'), 1);
         if (close < 0)
-            return {std::nullopt, QStringLiteral("the file name has no closing quote")};
+            return {std::nullopt, RuleLineWords::tr("the file name has no closing quote")};
         pathText = value.mid(1, close - 1);
         label = value.mid(close + 1);
     } else {
         std::tie(pathText, label) = splitAtBlank(value);
     }
     if (pathText.isEmpty())
-        return {std::nullopt, QStringLiteral("the iCalendar file is missing")};
+        return {std::nullopt, RuleLineWords::tr("the iCalendar file is missing")};
     QString path = pathText.toString();
     if (QFileInfo(path).isRelative() && !folder.isEmpty())
         path = QDir(folder).filePath(path);
@@ -283,7 +290,7 @@ RuleLine parseRuleValue(RuleKind kind, QStringView value, const QString &folder)
     case RuleKind::Holidays: return holidays(value);
     case RuleKind::ICalendar: return icalendarFile(value, folder);
     }
-    return {std::nullopt, QStringLiteral("this kind of rule is not known here")};
+    return {std::nullopt, RuleLineWords::tr("this kind of rule is not known here")};
 }
 
 QString ruleValue(const MarkRule &rule, const QString &folder)

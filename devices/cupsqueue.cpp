@@ -1,5 +1,6 @@
 #include "devices/cupsqueue.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cups/cups.h>
@@ -14,6 +15,12 @@
 #include <unistd.h>
 
 namespace {
+
+// What the print server's failures are called, in the user's language.
+struct CupsWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Devices)
+};
 
 struct IppDeleter
 {
@@ -54,7 +61,7 @@ QString localSocketError(const QByteArray &path)
 {
     sockaddr_un address{};
     if (size_t(path.size()) >= sizeof address.sun_path)
-        return QStringLiteral("the socket path is too long");
+        return CupsWords::tr("the socket path is too long");
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
     const int socketFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -63,7 +70,7 @@ QString localSocketError(const QByteArray &path)
     const int result = ::connect(socketFd, reinterpret_cast<const sockaddr *>(&address), sizeof address);
     const int error = errno;
     ::close(socketFd);
-    return result == 0 ? QStringLiteral("it closed the connection") : qt_error_string(error);
+    return result == 0 ? CupsWords::tr("it closed the connection") : qt_error_string(error);
 }
 
 // The text of a queue's reason for refusing jobs: its state message, else its state reasons.
@@ -93,7 +100,7 @@ std::optional<QString> printServerProblem()
     }
     const QByteArray name(server);
     const QString detail = name.startsWith('/') ? localSocketError(name) : lastErrorText();
-    return QStringLiteral("the print service (CUPS) at %1 does not answer (%2)").arg(QString::fromLocal8Bit(name), detail);
+    return CupsWords::tr("the print service (CUPS) at %1 does not answer (%2)").arg(QString::fromLocal8Bit(name), detail);
 }
 
 QueueState queueState(const QString &queue)
@@ -165,7 +172,7 @@ SentJob sendPdfJob(const QString &queue, const QString &path, const QString &tit
     if (ipp_attribute_t *id = ippFindAttribute(response.get(), "job-id", IPP_TAG_INTEGER))
         sent.id = ippGetInteger(id, 0);
     if (sent.id <= 0)
-        sent.error = QStringLiteral("the print server did not say which job it made of the page");
+        sent.error = CupsWords::tr("the print server did not say which job it made of the page");
     return sent;
 }
 

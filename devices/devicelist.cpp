@@ -2,11 +2,23 @@
 
 #include "devices/outputdevices.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The device list's words, in the user's language.
+struct DeviceListWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Devices)
+};
+
+} // namespace
+
 QString printerEntry(int ordinal, const QString &deviceName, bool acceptingJobs)
 {
     QString entry = (QStringLiteral("  ") + QString::number(ordinal)).right(3) + QLatin1Char(' ') + deviceName;
     if (!acceptingJobs)
-        entry += QLatin1String(" (not accepting jobs)");
+        entry += QLatin1Char(' ') + DeviceListWords::tr("(not accepting jobs)");
     return entry;
 }
 

@@ -19,8 +19,9 @@ public:
     }
 
 protected:
-    // `what` names the kind of file in messages: "PDF file", "picture file".
-    FileJob(const QString &path, QString what) : m_file(path), m_what(std::move(what))
+    // `cannotWriteMessage` is the message for a file that cannot be written, in the user's
+    // language: %1 the file, %2 the reason.
+    FileJob(const QString &path, QString cannotWriteMessage) : m_file(path), m_cannotWrite(std::move(cannotWriteMessage))
     {
         if (const std::optional<QString> problem = m_file.open())
             throw cannotWrite(*problem);
@@ -34,11 +35,10 @@ protected:
 
     UserError cannotWrite(const QString &reason) const
     {
-        return UserError(QStringLiteral("The %1 \"%2\" cannot be written (%3) . . .")
-                             .arg(m_what, QDir::toNativeSeparators(m_file.path()), reason));
+        return UserError(QString(m_cannotWrite).arg(QDir::toNativeSeparators(m_file.path()), reason));
     }
 
 private:
     SaveFile m_file;
-    QString m_what;
+    QString m_cannotWrite;
 };

@@ -8,16 +8,23 @@
 #include "render/qpainterpagesurface.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QImageWriter>
 
 namespace {
 
+// Why the page cannot be written as a picture, in the user's language.
+struct ImageFileWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Devices)
+};
+
 class ImageJob : public FileJob
 {
 public:
-    ImageJob(const QString &path, double dpi) : FileJob(path, QStringLiteral("picture file")), m_dpi(dpi) {}
+    ImageJob(const QString &path, double dpi) : FileJob(path, ImageFileWords::tr("The picture file \"%1\" cannot be written (%2) . . .")), m_dpi(dpi) {}
 
     PageSurface &page() override { return surface(); }
     bool applyDeviceRule() override { return false; }
@@ -42,7 +49,7 @@ public:
         buffer.open(QIODevice::WriteOnly);
         QImageWriter writer(&buffer, "png");
         if (!writer.write(m_image))
-            throw cannotWrite(QStringLiteral("the page cannot be encoded as PNG: %1").arg(writer.errorString()));
+            throw cannotWrite(ImageFileWords::tr("the page cannot be encoded as PNG: %1").arg(writer.errorString()));
         m_image = QImage();
         writePage(png);
     }
@@ -54,7 +61,7 @@ private:
         if (!m_surface) {
             m_image = blankPageImage(pdfPageLayout(m_paper).paintRect(QPageLayout::Inch).size(), m_dpi);
             if (m_image.isNull())
-                throw UserError(QStringLiteral("There is not enough memory for the page image . . ."));
+                throw UserError(ImageFileWords::tr("There is not enough memory for the page image . . ."));
             m_surface = std::make_unique<QPainterPageSurface>(m_image, QStringLiteral("PNG file"));
             if (m_fit)
                 m_surface->fitPage(*m_fit);
@@ -74,7 +81,7 @@ private:
 void ImageFileDevice::setCurrent(int index)
 {
     if (index != 0)
-        throw UserError(QStringLiteral("There is no device number %1 . . .").arg(index + 1));
+        throw UserError(ImageFileWords::tr("There is no device number %1 . . .").arg(index + 1));
 }
 
 std::unique_ptr<OutputJob> ImageFileDevice::openJob()

@@ -5,6 +5,7 @@
 #include "render/qpainterpagesurface.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QPageSize>
@@ -12,13 +13,19 @@
 
 namespace {
 
+// Why the page cannot be written as a PDF file, in the user's language.
+struct PdfWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Devices)
+};
+
 // The page is drawn into memory and written in one checked piece: Qt's PDF writer does not
 // report failed writes, so a full disk would otherwise go unnoticed.
 class PdfJob : public FileJob
 {
 public:
     explicit PdfJob(const QString &path)
-        : FileJob(path, QStringLiteral("PDF file"))
+        : FileJob(path, PdfWords::tr("The PDF file \"%1\" cannot be written (%2) . . ."))
     {
         m_buffer.open(QIODevice::WriteOnly);
         m_writer = std::make_unique<QPdfWriter>(&m_buffer);
@@ -85,5 +92,5 @@ std::unique_ptr<OutputJob> openPdfJob(const QString &path)
 void PdfFileDevice::setCurrent(int index)
 {
     if (index != 0)
-        throw UserError(QStringLiteral("There is no device number %1 . . .").arg(index + 1));
+        throw UserError(PdfWords::tr("There is no device number %1 . . .").arg(index + 1));
 }

@@ -6,6 +6,7 @@
 #include "platform/usererror.h"
 #include "render/qpainterpagesurface.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -19,6 +20,12 @@ bool wantsLongEdgeDuplex(const QString &deviceName)
 }
 
 namespace {
+
+// Why a printer cannot take the page, in the user's language.
+struct PrinterWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Devices)
+};
 
 // A server's sentence inside ours: without its closing full stop.
 QString serverWords(QString text)
@@ -34,20 +41,20 @@ void checkQueue(const QString &queue, const QueueState &state, int copies)
 {
     switch (state.kind) {
     case QueueState::Kind::Unreachable:
-        throw UserError(QStringLiteral("No printer can be reached: %1 . . .").arg(state.reason));
+        throw UserError(PrinterWords::tr("No printer can be reached: %1 . . .").arg(state.reason));
     case QueueState::Kind::Missing:
-        throw UserError(QStringLiteral("The printer \"%1\" is no longer installed (the print server says: %2). Choose another "
-                                       "device with \"Select Printer\" . . .")
+        throw UserError(PrinterWords::tr("The printer \"%1\" is no longer installed (the print server says: %2). Choose another "
+                                         "device with \"Select Printer\" . . .")
                             .arg(queue, serverWords(state.reason)));
     case QueueState::Kind::NotAccepting:
-        throw UserError(QStringLiteral("The printer \"%1\" is not accepting jobs%2. Choose another device, or try again "
-                                       "when it is ready . . .")
+        throw UserError(PrinterWords::tr("The printer \"%1\" is not accepting jobs%2. Choose another device, or try again "
+                                         "when it is ready . . .")
                             .arg(queue, state.reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(serverWords(state.reason))));
     case QueueState::Kind::Accepting:
         break;
     }
     if (state.maxCopies > 0 && copies > state.maxCopies)
-        throw UserError(QStringLiteral("The printer \"%1\" prints at most %2 copies of a page in one job, not %3 . . .")
+        throw UserError(PrinterWords::tr("The printer \"%1\" prints at most %2 copies of a page in one job, not %3 . . .")
                             .arg(queue)
                             .arg(state.maxCopies)
                             .arg(copies));
@@ -78,12 +85,12 @@ public:
         , m_spool(QDir::tempPath() + QStringLiteral("/lunaria-XXXXXX.job"))
     {
         if (!m_spool.open())
-            throw UserError(QStringLiteral("The page for the printer \"%1\" cannot be prepared in the folder \"%2\" (%3) . . .")
+            throw UserError(PrinterWords::tr("The page for the printer \"%1\" cannot be prepared in the folder \"%2\" (%3) . . .")
                                 .arg(m_queue, QDir::toNativeSeparators(QDir::tempPath()), m_spool.errorString()));
         m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         // Qt quietly falls back to the default printer for a name it does not know.
         if (!m_printer->isValid() || m_printer->printerName() != info.printerName())
-            throw UserError(QStringLiteral("The printer \"%1\" cannot be used . . .").arg(info.printerName()));
+            throw UserError(PrinterWords::tr("The printer \"%1\" cannot be used . . .").arg(info.printerName()));
         m_printer->setDocName(JobTitle);
         m_printer->setCreator(QStringLiteral("Lunaria"));
         // A file name not ending in .pdf keeps the printer's engine rather than the plain PDF one.
@@ -114,11 +121,11 @@ public:
         const QPageSize used = nearestPageSize(*wanted, m_info.supportedPageSizes());
         std::optional<QString> note;
         if (!m_printer->setPageSize(used))
-            note = QStringLiteral("The printer \"%1\" did not take %2 paper; the calendar is scaled to the paper it has.")
+            note = PrinterWords::tr("The printer \"%1\" did not take %2 paper; the calendar is scaled to the paper it has.")
                        .arg(m_info.printerName(), wanted->name());
         else if (!used.isEquivalentTo(*wanted))
-            note = QStringLiteral("The printer \"%1\" has no %2 paper; the calendar is printed on %3, the nearest size "
-                                  "it has, scaled to fit.")
+            note = PrinterWords::tr("The printer \"%1\" has no %2 paper; the calendar is printed on %3, the nearest size "
+                                    "it has, scaled to fit.")
                        .arg(m_info.printerName(), wanted->name(), used.name());
         m_surface->fitPage(pageTwips);
         return note;
@@ -142,7 +149,7 @@ public:
             options.append({QByteArray("print-color-mode"), QByteArray("color")});
         const SentJob job = sendPdfJob(m_queue, m_spool.fileName(), JobTitle, options);
         if (job.id <= 0)
-            throw UserError(QStringLiteral("The printer \"%1\" did not take the page: %2. Nothing was printed . . .")
+            throw UserError(PrinterWords::tr("The printer \"%1\" did not take the page: %2. Nothing was printed . . .")
                                 .arg(m_queue, serverWords(job.error)));
     }
 
@@ -156,8 +163,8 @@ private:
         const qint64 size = m_spool.size();
         m_spool.seek(std::max<qint64>(0, size - 32));
         if (size <= 0 || !m_spool.read(32).contains("%%EOF"))
-            throw UserError(QStringLiteral("The page for the printer \"%1\" could not be written in full to the folder \"%2\" "
-                                           "(is the disk full?). Nothing was printed . . .")
+            throw UserError(PrinterWords::tr("The page for the printer \"%1\" could not be written in full to the folder \"%2\" "
+                                             "(is the disk full?). Nothing was printed . . .")
                                 .arg(m_queue, QDir::toNativeSeparators(QDir::tempPath())));
     }
 
@@ -190,8 +197,8 @@ void Printers::setCurrent(int index)
 {
     const QStringList names = deviceNames();
     if (index < 0 || index >= names.size())
-        throw UserError(QStringLiteral("Device number %1 no longer exists. Open \"Select Printer\" again to see "
-                                       "the devices now installed . . .")
+        throw UserError(PrinterWords::tr("Device number %1 no longer exists. Open \"Select Printer\" again to see "
+                                         "the devices now installed . . .")
                             .arg(index + 1));
     m_chosen = names.at(index);
 }
@@ -200,7 +207,7 @@ void Printers::setCurrentByName(const QString &name)
 {
     const int index = int(deviceNames().indexOf(name));
     if (index < 0)
-        throw UserError(QStringLiteral("There is no printer named \"%1\" . . .").arg(name));
+        throw UserError(PrinterWords::tr("There is no printer named \"%1\" . . .").arg(name));
     m_chosen = name;
 }
 
@@ -235,11 +242,11 @@ std::unique_ptr<OutputJob> Printers::openJob()
         if (path.isEmpty()) {
             if (!m_askPdfPath) {
                 if (m_chosen)
-                    throw UserError(QStringLiteral("No file name was given for the PDF file . . ."));
+                    throw UserError(PrinterWords::tr("No file name was given for the PDF file . . ."));
                 // The PDF device stands in for a default printer that is not there.
                 if (const std::optional<QString> problem = printServerProblem())
-                    throw UserError(QStringLiteral("No printer can be reached: %1 . . .").arg(*problem));
-                throw UserError(QStringLiteral("No printer was named and the print server has no default printer . . ."));
+                    throw UserError(PrinterWords::tr("No printer can be reached: %1 . . .").arg(*problem));
+                throw UserError(PrinterWords::tr("No printer was named and the print server has no default printer . . ."));
             }
             path = m_askPdfPath();
             if (path.isEmpty())
@@ -252,8 +259,8 @@ std::unique_ptr<OutputJob> Printers::openJob()
     checkQueue(name, queueState(name), 1);
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.isNull())
-        throw UserError(QStringLiteral("The printer \"%1\" is no longer installed. Choose another device with "
-                                       "\"Select Printer\" . . .")
+        throw UserError(PrinterWords::tr("The printer \"%1\" is no longer installed. Choose another device with "
+                                         "\"Select Printer\" . . .")
                             .arg(name));
     return std::make_unique<PrinterJob>(info);
 }

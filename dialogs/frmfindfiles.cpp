@@ -51,7 +51,7 @@ QString basePathFor(const QString &folder)
 frmFindFiles::frmFindFiles(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmFindFiles"));
-    setWindowTitle(QStringLiteral("Select Files"));
+    setWindowTitle(tr("Select Files"));
     buildControls();
     strFileName.clear();
     m_folder = QDir::cleanPath(QDir::currentPath());
@@ -75,18 +75,18 @@ void frmFindFiles::buildControls()
     lblSelectInfo->setPalette(grey);
     lblSelectInfo->setMargin(6);
     lblSelectInfo->setMinimumHeight(60);
-    lblSelectInfo->setAccessibleName(QStringLiteral("Instructions"));
+    lblSelectInfo->setAccessibleName(tr("Instructions"));
 
     drvDrive = new QComboBox(this);
     drvDrive->setObjectName(QStringLiteral("drvDrive"));
-    drvDrive->setAccessibleName(QStringLiteral("Drive"));
+    drvDrive->setAccessibleName(tr("Drive"));
     DirDirectory = new QListWidget(this);
     DirDirectory->setObjectName(QStringLiteral("DirDirectory"));
-    DirDirectory->setAccessibleName(QStringLiteral("Folders"));
-    DirDirectory->setAccessibleDescription(QStringLiteral("Double-click or press Enter to open a folder; \"..\" goes up"));
+    DirDirectory->setAccessibleName(tr("Folders"));
+    DirDirectory->setAccessibleDescription(tr("Double-click or press Enter to open a folder; \"..\" goes up"));
     filFilename = new QListWidget(this);
     filFilename->setObjectName(QStringLiteral("filFilename"));
-    filFilename->setAccessibleName(QStringLiteral("Files"));
+    filFilename->setAccessibleName(tr("Files"));
     filFilename->setSelectionMode(QAbstractItemView::SingleSelection);
     // Keyboard users must see which list has the focus: it gets a frame in the highlight
     // colour (the style's own focus frame is easy to miss, or missing, on a list).
@@ -94,9 +94,9 @@ void frmFindFiles::buildControls()
         list->setStyleSheet(QStringLiteral("QListWidget { border: 2px solid transparent; }"
                                            "QListWidget:focus { border: 2px solid palette(highlight); }"));
     }
-    cmdDone = new QPushButton(QStringLiteral("Select"), this);
+    cmdDone = new QPushButton(tr("Select"), this);
     cmdDone->setObjectName(QStringLiteral("cmdDone"));
-    cmdDone->setAccessibleName(QStringLiteral("Select"));
+    cmdDone->setAccessibleName(tr("Select"));
     m_folderCaption = new ElidedLabel(this);
     m_folderCaption->setObjectName(QStringLiteral("lblFolderPath"));
     m_folderCaption->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -106,7 +106,7 @@ void frmFindFiles::buildControls()
     for (int i = 0; i < 4; ++i) {
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("lblFile%1").arg(i + 1));
-        label->setAccessibleName(QStringLiteral("Decoration %1").arg(i + 1));
+        label->setAccessibleName(tr("Decoration %1").arg(i + 1));
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, Qt::yellow);
@@ -119,11 +119,11 @@ void frmFindFiles::buildControls()
     strip->addWidget(cmdDone);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(makeCaption(this, QStringLiteral("&Drive"), drvDrive), 0, 0);
+    grid->addWidget(makeCaption(this, tr("&Drive"), drvDrive), 0, 0);
     grid->addWidget(drvDrive, 1, 0);
-    grid->addWidget(makeCaption(this, QStringLiteral("F&olders"), DirDirectory), 2, 0);
+    grid->addWidget(makeCaption(this, tr("F&olders"), DirDirectory), 2, 0);
     grid->addWidget(DirDirectory, 3, 0);
-    grid->addWidget(makeCaption(this, QStringLiteral("&Files"), filFilename), 0, 1);
+    grid->addWidget(makeCaption(this, tr("&Files"), filFilename), 0, 1);
     grid->addWidget(filFilename, 1, 1, 3, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
@@ -265,7 +265,7 @@ void frmFindFiles::fillFolders()
     if (!dir.isRoot()) {
         auto *up = new QListWidgetItem(UpEntry, DirDirectory);
         up->setData(Qt::UserRole, UpEntry);
-        up->setToolTip(QStringLiteral("Up one folder"));
+        up->setToolTip(tr("Up one folder"));
     }
     const QStringList names =
         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);

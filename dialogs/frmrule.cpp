@@ -32,16 +32,17 @@ struct KindChoice
     const char *caption;
 };
 constexpr KindChoice KindChoices[] = {
-    {RuleKind::NthWeekday, "Nth weekday of every month"},
-    {RuleKind::LastWeekday, "Last weekday of every month"},
-    {RuleKind::EveryNWeeks, "Every N weeks from a date"},
-    {RuleKind::Dates, "Single dates"},
-    {RuleKind::Range, "Date range"},
-    {RuleKind::Holidays, "Public holidays"},
-    {RuleKind::ICalendar, "iCalendar file"},
+    {RuleKind::NthWeekday, QT_TRANSLATE_NOOP("frmRule", "Nth weekday of every month")},
+    {RuleKind::LastWeekday, QT_TRANSLATE_NOOP("frmRule", "Last weekday of every month")},
+    {RuleKind::EveryNWeeks, QT_TRANSLATE_NOOP("frmRule", "Every N weeks from a date")},
+    {RuleKind::Dates, QT_TRANSLATE_NOOP("frmRule", "Single dates")},
+    {RuleKind::Range, QT_TRANSLATE_NOOP("frmRule", "Date range")},
+    {RuleKind::Holidays, QT_TRANSLATE_NOOP("frmRule", "Public holidays")},
+    {RuleKind::ICalendar, QT_TRANSLATE_NOOP("frmRule", "iCalendar file")},
 };
 
-// The fields each kind needs besides the label, by caption.
+// The fields each kind needs besides the label, by key: the field's English caption, which
+// also names it in a FieldError.
 QStringList captionsOfKind(RuleKind kind)
 {
     switch (kind) {
@@ -56,19 +57,32 @@ QStringList captionsOfKind(RuleKind kind)
     return {};
 }
 
-// "Start date" with its mnemonic: the letters chosen so that no two visible fields, OK or
-// Cancel share one.
-QString withMnemonic(const QString &caption)
+// The caption of the field `key` ("Start date") with its mnemonic, in the user's language:
+// the letters chosen so that no two visible fields, OK or Cancel share one.
+QString withMnemonic(const QString &key)
 {
-    static const QHash<QString, QString> marked = {
-        {QStringLiteral("Kind"), QStringLiteral("&Kind")},         {QStringLiteral("Ordinal"), QStringLiteral("O&rdinal")},
-        {QStringLiteral("Weekday"), QStringLiteral("&Weekday")},   {QStringLiteral("Start date"), QStringLiteral("&Start date")},
-        {QStringLiteral("Weeks"), QStringLiteral("W&eeks")},       {QStringLiteral("Dates"), QStringLiteral("&Dates")},
-        {QStringLiteral("From"), QStringLiteral("&From")},         {QStringLiteral("To"), QStringLiteral("&To")},
-        {QStringLiteral("Region"), QStringLiteral("Re&gion")},     {QStringLiteral("File"), QStringLiteral("F&ile")},
-        {QStringLiteral("Label"), QStringLiteral("&Label")},
+    //: The letters after "&" must differ among the dialog's fields and from those of OK and Cancel.
+    static const QHash<QString, const char *> marked = {
+        {QStringLiteral("Kind"), QT_TRANSLATE_NOOP("frmRule", "&Kind")},
+        {QStringLiteral("Ordinal"), QT_TRANSLATE_NOOP("frmRule", "O&rdinal")},
+        {QStringLiteral("Weekday"), QT_TRANSLATE_NOOP("frmRule", "&Weekday")},
+        {QStringLiteral("Start date"), QT_TRANSLATE_NOOP("frmRule", "&Start date")},
+        {QStringLiteral("Weeks"), QT_TRANSLATE_NOOP("frmRule", "W&eeks")},
+        {QStringLiteral("Dates"), QT_TRANSLATE_NOOP("frmRule", "&Dates")},
+        {QStringLiteral("From"), QT_TRANSLATE_NOOP("frmRule", "&From")},
+        {QStringLiteral("To"), QT_TRANSLATE_NOOP("frmRule", "&To")},
+        {QStringLiteral("Region"), QT_TRANSLATE_NOOP("frmRule", "Re&gion")},
+        {QStringLiteral("File"), QT_TRANSLATE_NOOP("frmRule", "F&ile")},
+        {QStringLiteral("Label"), QT_TRANSLATE_NOOP("frmRule", "&Label")},
     };
-    return marked.value(caption, caption);
+    const char *caption = marked.value(key);
+    return caption ? frmRule::tr(caption) : key;
+}
+
+// The caption of the field `key` as a screen reader says it.
+QString spoken(const QString &key)
+{
+    return withMnemonic(key).remove(QLatin1Char('&'));
 }
 
 QComboBox *makeCombo(QWidget *parent, const char *name, const QString &accessibleName)
@@ -93,10 +107,10 @@ QLineEdit *makeEdit(QWidget *parent, const char *name, const QString &accessible
 frmRule::frmRule(MessageService &messages, QWidget *parent) : QDialog(parent), m_messages(messages)
 {
     setObjectName(QStringLiteral("frmRule"));
-    setWindowTitle(QStringLiteral("Marked Day Rule"));
+    setWindowTitle(tr("Marked Day Rule"));
     m_chooseFile = [this](const QString &current) {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Choose an iCalendar file"), current,
-                                            QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+        return QFileDialog::getOpenFileName(this, tr("Choose an iCalendar file"), current,
+                                            tr("iCalendar files (*.ics);;All files (*)"));
     };
     buildControls();
     cboKind_Change();
@@ -107,40 +121,43 @@ void frmRule::buildControls()
     m_form = new QFormLayout(this);
     m_form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
 
-    cboKind = makeCombo(this, "cboKind", QStringLiteral("Kind"));
+    cboKind = makeCombo(this, "cboKind", spoken(QStringLiteral("Kind")));
     for (const KindChoice &choice : KindChoices)
-        cboKind->addItem(QLatin1String(choice.caption), int(choice.kind));
+        cboKind->addItem(tr(choice.caption), int(choice.kind));
     addRow("lblKind", QStringLiteral("Kind"), cboKind, cboKind);
 
-    cboOrdinal = makeCombo(this, "cboOrdinal", QStringLiteral("Ordinal"));
-    cboOrdinal->addItems({QStringLiteral("1st"), QStringLiteral("2nd"), QStringLiteral("3rd"), QStringLiteral("4th")});
+    cboOrdinal = makeCombo(this, "cboOrdinal", spoken(QStringLiteral("Ordinal")));
+    cboOrdinal->addItems({tr("1st"), tr("2nd"), tr("3rd"), tr("4th")});
     addRow("lblOrdinal", QStringLiteral("Ordinal"), cboOrdinal, cboOrdinal);
 
-    cboWeekday = makeCombo(this, "cboWeekday", QStringLiteral("Weekday"));
+    cboWeekday = makeCombo(this, "cboWeekday", spoken(QStringLiteral("Weekday")));
     for (int weekday = 1; weekday <= 7; ++weekday)
         cboWeekday->addItem(weekdayName(weekday));
     addRow("lblWeekday", QStringLiteral("Weekday"), cboWeekday, cboWeekday);
 
     const QString datePlaceholder = QStringLiteral("2027-03-05");
-    txtStartDate = makeEdit(this, "txtStartDate", QStringLiteral("Start date"), datePlaceholder);
-    addRow("lblStartDate", QStringLiteral("Start date"), dateField(txtStartDate, QStringLiteral("Start date"), false), txtStartDate);
+    txtStartDate = makeEdit(this, "txtStartDate", spoken(QStringLiteral("Start date")), datePlaceholder);
+    addRow("lblStartDate", QStringLiteral("Start date"), dateField(txtStartDate, tr("Pick the start date from a calendar"), false),
+           txtStartDate);
 
     spnWeeks = new QSpinBox(this);
     spnWeeks->setObjectName(QStringLiteral("spnWeeks"));
-    spnWeeks->setAccessibleName(QStringLiteral("Weeks"));
+    spnWeeks->setAccessibleName(spoken(QStringLiteral("Weeks")));
     spnWeeks->setRange(1, 32767);
     addRow("lblWeeks", QStringLiteral("Weeks"), spnWeeks, spnWeeks);
 
-    txtDates = makeEdit(this, "txtDates", QStringLiteral("Dates"), QStringLiteral("2027-03-05, --07-14 (every year)"));
-    addRow("lblDates", QStringLiteral("Dates"), dateField(txtDates, QStringLiteral("Dates"), true), txtDates);
+    txtDates = makeEdit(this, "txtDates", spoken(QStringLiteral("Dates")), tr("2027-03-05, --07-14 (every year)"));
+    addRow("lblDates", QStringLiteral("Dates"), dateField(txtDates, tr("Pick the dates from a calendar"), true), txtDates);
 
-    txtFrom = makeEdit(this, "txtFrom", QStringLiteral("From"), datePlaceholder);
-    addRow("lblFrom", QStringLiteral("From"), dateField(txtFrom, QStringLiteral("From"), false), txtFrom);
-    txtTo = makeEdit(this, "txtTo", QStringLiteral("To"), datePlaceholder);
-    addRow("lblTo", QStringLiteral("To"), dateField(txtTo, QStringLiteral("To"), false), txtTo);
+    txtFrom = makeEdit(this, "txtFrom", spoken(QStringLiteral("From")), datePlaceholder);
+    //: The calendar button beside the first day of a date range ("From").
+    addRow("lblFrom", QStringLiteral("From"), dateField(txtFrom, tr("Pick the from from a calendar"), false), txtFrom);
+    txtTo = makeEdit(this, "txtTo", spoken(QStringLiteral("To")), datePlaceholder);
+    //: The calendar button beside the last day of a date range ("To").
+    addRow("lblTo", QStringLiteral("To"), dateField(txtTo, tr("Pick the to from a calendar"), false), txtTo);
 
     // Typing any part of a name or code narrows the list: "bav" finds "Bavaria (DE-BY)".
-    cboRegion = makeCombo(this, "cboRegion", QStringLiteral("Region"));
+    cboRegion = makeCombo(this, "cboRegion", spoken(QStringLiteral("Region")));
     cboRegion->setEditable(true);
     cboRegion->setInsertPolicy(QComboBox::NoInsert);
     for (const auto &[code, name] : sharedHolidayCatalog().regions())
@@ -151,17 +168,17 @@ void frmRule::buildControls()
     cboRegion->completer()->setCompletionMode(QCompleter::PopupCompletion);
     addRow("lblRegion", QStringLiteral("Region"), cboRegion, cboRegion);
 
-    txtFile = makeEdit(this, "txtFile", QStringLiteral("File"), QStringLiteral("school-terms.ics"));
-    cmdBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
+    txtFile = makeEdit(this, "txtFile", spoken(QStringLiteral("File")), QStringLiteral("school-terms.ics"));
+    cmdBrowse = new QPushButton(tr("&Browse..."), this);
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
-    cmdBrowse->setAccessibleName(QStringLiteral("Browse for the iCalendar file"));
+    cmdBrowse->setAccessibleName(tr("Browse for the iCalendar file"));
     cmdBrowse->setAutoDefault(false);
     auto *fileRow = new QHBoxLayout;
     fileRow->addWidget(txtFile);
     fileRow->addWidget(cmdBrowse);
     addRow("lblFile", QStringLiteral("File"), fileRow, txtFile);
 
-    txtLabel = makeEdit(this, "txtLabel", QStringLiteral("Label"), QStringLiteral("Club meeting"));
+    txtLabel = makeEdit(this, "txtLabel", spoken(QStringLiteral("Label")), tr("Club meeting"));
     addRow("lblLabel", QStringLiteral("Label"), txtLabel, txtLabel);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -176,33 +193,33 @@ void frmRule::buildControls()
     connect(buttons, &QDialogButtonBox::rejected, this, &frmRule::reject);
 }
 
-void frmRule::addRow(const char *labelName, const QString &caption, QWidget *field, QWidget *buddy)
+void frmRule::addRow(const char *labelName, const QString &key, QWidget *field, QWidget *buddy)
 {
-    m_form->addRow(rowLabel(labelName, caption, buddy), field);
+    m_form->addRow(rowLabel(labelName, key, buddy), field);
 }
 
-void frmRule::addRow(const char *labelName, const QString &caption, QLayout *field, QWidget *buddy)
+void frmRule::addRow(const char *labelName, const QString &key, QLayout *field, QWidget *buddy)
 {
-    m_form->addRow(rowLabel(labelName, caption, buddy), field);
+    m_form->addRow(rowLabel(labelName, key, buddy), field);
 }
 
-QLabel *frmRule::rowLabel(const char *labelName, const QString &caption, QWidget *buddy)
+QLabel *frmRule::rowLabel(const char *labelName, const QString &key, QWidget *buddy)
 {
     // The label is the field's sibling, which is where screen readers look for it.
-    auto *label = new QLabel(withMnemonic(caption), this);
+    auto *label = new QLabel(withMnemonic(key), this);
     label->setObjectName(QLatin1String(labelName));
     label->setBuddy(buddy);
-    m_fieldWidgets.insert(caption, buddy);
-    m_rows.insert(caption, m_form->rowCount());
+    m_fieldWidgets.insert(key, buddy);
+    m_rows.insert(key, m_form->rowCount());
     return label;
 }
 
-QLayout *frmRule::dateField(QLineEdit *edit, const QString &caption, bool appends)
+QLayout *frmRule::dateField(QLineEdit *edit, const QString &pickName, bool appends)
 {
     auto *pick = new QToolButton(this);
     pick->setObjectName(edit->objectName() + QStringLiteral("Pick"));
     pick->setText(QStringLiteral("..."));
-    pick->setAccessibleName(QStringLiteral("Pick the %1 from a calendar").arg(caption.toLower()));
+    pick->setAccessibleName(pickName);
     pick->setToolTip(pick->accessibleName());
     pick->setFocusPolicy(Qt::StrongFocus);
     pick->setPopupMode(QToolButton::InstantPopup);

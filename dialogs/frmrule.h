@@ -48,13 +48,15 @@ private Q_SLOTS:
 
 private:
     void buildControls();
-    // A date field and the button that opens its calendar; `appends` adds the picked date
-    // to a comma-separated list instead of replacing the text.
-    QLayout *dateField(QLineEdit *edit, const QString &caption, bool appends);
-    void addRow(const char *labelName, const QString &caption, QWidget *field, QWidget *buddy);
-    void addRow(const char *labelName, const QString &caption, QLayout *field, QWidget *buddy);
+    // A date field and the button that opens its calendar, `pickName` being what a screen
+    // reader calls the button; `appends` adds the picked date to a comma-separated list
+    // instead of replacing the text.
+    QLayout *dateField(QLineEdit *edit, const QString &pickName, bool appends);
+    // A row of the form for the field `key`, its English caption ("Start date").
+    void addRow(const char *labelName, const QString &key, QWidget *field, QWidget *buddy);
+    void addRow(const char *labelName, const QString &key, QLayout *field, QWidget *buddy);
     // The label of the form's next row, `buddy` being the widget it names.
-    QLabel *rowLabel(const char *labelName, const QString &caption, QWidget *buddy);
+    QLabel *rowLabel(const char *labelName, const QString &key, QWidget *buddy);
     RuleFields fields() const;
 
     MessageService &m_messages;
@@ -62,8 +64,8 @@ private:
     QDate m_defaultDate = QDate::currentDate();
     MarkRule m_rule;
     QFormLayout *m_form = nullptr;
-    // The focusable widget of each field, by its caption, for pointing at a wrong one; and
-    // the row of the form that holds it.
+    // The focusable widget of each field, by its key, for pointing at a wrong one; and the
+    // row of the form that holds it.
     QHash<QString, QWidget *> m_fieldWidgets;
     QHash<QString, int> m_rows;
 

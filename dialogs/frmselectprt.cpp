@@ -32,10 +32,10 @@ frmSelectPrt::frmSelectPrt(OutputDevices &devices, MessageService &messages, QWi
     , m_messages(messages)
 {
     setObjectName(QStringLiteral("frmSelectPrt"));
-    setWindowTitle(QStringLiteral("Output Device Selection"));
+    setWindowTitle(tr("Output Device Selection"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    lblProcess1 = new QLabel(QStringLiteral("First Click on a Device from the list."), this);
+    lblProcess1 = new QLabel(tr("First Click on a Device from the list."), this);
     lblProcess1->setObjectName(QStringLiteral("lblProcess1"));
     lblProcess1->setFont(faceOrLookAlike(QStringLiteral("Albertus Medium"), 12, false, QFont::Serif));
 
@@ -45,12 +45,12 @@ frmSelectPrt::frmSelectPrt(OutputDevices &devices, MessageService &messages, QWi
     lstPrinterName->setAccessibleName(lblProcess1->text());
     lblProcess1->setBuddy(lstPrinterName);
 
-    Label1 = new QLabel(QStringLiteral("THEN"), this);
+    Label1 = new QLabel(tr("THEN"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(faceOrLookAlike(QStringLiteral("Albertus Medium"), 20.25, true, QFont::Serif));
     Label1->setAlignment(Qt::AlignCenter);
 
-    cmdSelFont = new QPushButton(QStringLiteral("Select Device"), this);
+    cmdSelFont = new QPushButton(tr("Select Device"), this);
     cmdSelFont->setObjectName(QStringLiteral("cmdSelFont"));
     cmdSelFont->setFont(faceOrLookAlike(QStringLiteral("MS Sans Serif"), 9.75, true, QFont::SansSerif));
     cmdSelFont->setAccessibleName(cmdSelFont->text());
@@ -111,9 +111,10 @@ void frmSelectPrt::showColourHint()
     const QList<QListWidgetItem *> selected = lstPrinterName->selectedItems();
     const bool blackAndWhite = !selected.isEmpty()
         && m_devices.colourSupport(lstPrinterName->row(selected.first())) == ColourSupport::BlackAndWhite;
-    lblColourHint->setText(blackAndWhite ? QStringLiteral("This printer prints in black and white only: the five colours of "
-                                                          "the marked days come out as greys. Choose \"Patterns\" under "
-                                                          "Colours to tell them apart.")
+    //: "Patterns" and "Colours" name a choice and a field of the main window's Page group.
+    lblColourHint->setText(blackAndWhite ? tr("This printer prints in black and white only: the five colours of "
+                                              "the marked days come out as greys. Choose \"Patterns\" under "
+                                              "Colours to tell them apart.")
                                          : QString());
     lblColourHint->setVisible(blackAndWhite);
 }
@@ -122,7 +123,7 @@ void frmSelectPrt::cmdSelFont_Click()
 {
     const QList<QListWidgetItem *> selected = lstPrinterName->selectedItems();
     if (selected.isEmpty()) {
-        m_messages.show(QStringLiteral("Select a Printer from the list first . . ."), QString());
+        m_messages.show(tr("Select a Printer from the list first . . ."), QString());
         return;
     }
     const int index = lstPrinterName->row(selected.first());
@@ -132,8 +133,9 @@ void frmSelectPrt::cmdSelFont_Click()
         // means another device or none.
         const QStringList now = m_devices.deviceNames();
         if (index < 0 || index >= now.size() || now.at(index) != name)
-            throw UserError(QStringLiteral("The list of devices has changed. Close this window and press "
-                                           "\"Select Printer\" again . . ."));
+            //: "Select Printer" is the main window's button.
+            throw UserError(tr("The list of devices has changed. Close this window and press "
+                               "\"Select Printer\" again . . ."));
         m_devices.setCurrent(index);
     } catch (const UserError &error) {
         m_messages.show(error.reason(), QString(), MessageService::Icon::Warning);

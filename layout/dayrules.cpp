@@ -5,15 +5,27 @@
 #include "platform/numbers.h"
 #include "platform/usererror.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 using namespace std::chrono;
+
+namespace {
+
+// Why a year cannot be used, in the user's language.
+struct DayRuleWords
+{
+    Q_DECLARE_TR_FUNCTIONS(DayRules)
+};
+
+} // namespace
 
 MonthFrame monthFrame(int year, int month)
 {
     // chrono gives a month 13 a length and a weekday; nothing in the tables stands behind it.
     if (month < 1 || month > 12)
-        throw UserError(QStringLiteral("Month %1 is outside 1 to 12").arg(month));
+        throw UserError(DayRuleWords::tr("Month %1 is outside 1 to 12").arg(month));
     const year_month_day first{std::chrono::year{year}, std::chrono::month{unsigned(month)}, std::chrono::day{1}};
     const year_month_day_last last{first.year(), month_day_last{first.month()}};
     return {int(unsigned(last.day())), int(weekday{sys_days{first}}.c_encoding())};
@@ -26,11 +38,11 @@ std::optional<qint16> yearFromText(const QString &text, QString *problem)
     const double rounded = number ? std::nearbyint(*number) : 0;
     QString reason;
     if (trimmed.isEmpty())
-        reason = QStringLiteral("no year is given");
+        reason = DayRuleWords::tr("no year is given");
     else if (!number)
-        reason = QStringLiteral("the year \"%1\" is not a number").arg(trimmed);
+        reason = DayRuleWords::tr("the year \"%1\" is not a number").arg(trimmed);
     else if (!(rounded >= 1 && rounded <= 32767))
-        reason = QStringLiteral("the year %1 is outside 1 to 32767").arg(trimmed);
+        reason = DayRuleWords::tr("the year %1 is outside 1 to 32767").arg(trimmed);
     else
         return qint16(rounded);
     if (problem)
@@ -96,7 +108,7 @@ void MarkLastWeekday(CalendarState &state, qint16 weekday, const QString &label)
 void ListMarkedDate(const CalendarState &state, DateListSink &sink, qint16 day, qint16 month, qint16 category)
 {
     if (category < 0 || category >= MarkCategories)
-        throw UserError(QStringLiteral("Mark category %1 is outside 0 to 4").arg(category));
+        throw UserError(DayRuleWords::tr("Mark category %1 is outside 0 to 4").arg(category));
     QString line = QStringLiteral("%1 %2  %3")
                        .arg(monthName(month, state.page.language))
                        .arg(day, 2, 10, QLatin1Char('0'))

@@ -3,6 +3,7 @@
 #include "layout/holidayrule.h"
 #include "layout/holidays.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -10,6 +11,12 @@
 using namespace std::chrono;
 
 namespace {
+
+// Why a line of a holiday file is refused, in the user's language; the file's own words stay in quotes.
+struct HolidayFileWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Holidays)
+};
 
 // Bounds that keep a hostile file's cost small; the shipped files use a tenth of each.
 constexpr qsizetype MaxHolidayTextChars = 1024 * 1024;
@@ -57,7 +64,7 @@ int parseYear(const QString &word)
     bool ok = false;
     const int y = word.toInt(&ok);
     if (!ok || y < FirstHolidayYear || y > LastHolidayYear)
-        throw LineError{QStringLiteral("'%1' is not a year from %2 to %3").arg(word).arg(FirstHolidayYear).arg(LastHolidayYear)};
+        throw LineError{HolidayFileWords::tr("'%1' is not a year from %2 to %3").arg(word).arg(FirstHolidayYear).arg(LastHolidayYear)};
     return y;
 }
 
@@ -65,7 +72,7 @@ unsigned parseMonth(const QString &word)
 {
     const std::optional<unsigned> m = monthNumber(word);
     if (!m)
-        throw LineError{QStringLiteral("'%1' is not a month (Jan .. Dec)").arg(word)};
+        throw LineError{HolidayFileWords::tr("'%1' is not a month (Jan .. Dec)").arg(word)};
     return *m;
 }
 
@@ -73,7 +80,7 @@ weekday parseWeekday(const QString &word)
 {
     const std::optional<weekday> wd = weekdayNamed(word);
     if (!wd)
-        throw LineError{QStringLiteral("'%1' is not a weekday (Mon .. Sun)").arg(word)};
+        throw LineError{HolidayFileWords::tr("'%1' is not a weekday (Mon .. Sun)").arg(word)};
     return *wd;
 }
 
@@ -86,7 +93,7 @@ unsigned parseDay(const QString &word, unsigned month, bool leapDay)
     constexpr int LeapMonthDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const int longest = (month == 2 && !leapDay) ? 28 : LeapMonthDays[month - 1];
     if (!ok || d < 1 || d > longest)
-        throw LineError{QStringLiteral("'%1' is not a day of %2 (1 .. %3)")
+        throw LineError{HolidayFileWords::tr("'%1' is not a day of %2 (1 .. %3)")
                             .arg(word, QLatin1String(MonthNames[month - 1]).left(3))
                             .arg(longest)};
     return unsigned(d);
@@ -112,7 +119,7 @@ void parseDateRule(const QString &text, HolidayRule &rule)
         bool ok = false;
         const int magnitude = m.captured(3).toInt(&ok);
         if (!ok || magnitude > MaxOffsetDays)
-            throw LineError{QStringLiteral("the offset %1%2 is more than %3 days").arg(m.captured(2), m.captured(3)).arg(MaxOffsetDays)};
+            throw LineError{HolidayFileWords::tr("the offset %1%2 is more than %3 days").arg(m.captured(2), m.captured(3)).arg(MaxOffsetDays)};
         rule.offsetDays = m.captured(2) == QLatin1String("-") ? -magnitude : magnitude;
         date = m.captured(1);
     }
@@ -139,7 +146,7 @@ void parseDateRule(const QString &text, HolidayRule &rule)
             rule.kind = HolidayDateKind::NthWeekday;
             rule.nth = m.captured(1).toUInt();
             if (rule.nth < 1 || rule.nth > 5)
-                throw LineError{QStringLiteral("a month has a 1st to a 5th weekday, not a %1th").arg(rule.nth)};
+                throw LineError{HolidayFileWords::tr("a month has a 1st to a 5th weekday, not a %1th").arg(rule.nth)};
         }
         return;
     }
@@ -162,13 +169,13 @@ void parseDateRule(const QString &text, HolidayRule &rule)
     }
     if (between.match(date).hasMatch()) {
         if (rule.offsetDays != 0)
-            throw LineError{QStringLiteral("'between holidays' takes no offset")};
+            throw LineError{HolidayFileWords::tr("'between holidays' takes no offset")};
         rule.kind = HolidayDateKind::BetweenHolidays;
         return;
     }
-    throw LineError{QStringLiteral("'%1' is no date this file format knows: write e.g. 'Dec 25', '2023 May 8', "
-                                   "'4th Thu of Nov', 'last Mon of May', 'Mon on or before May 24', 'Easter -2', "
-                                   "'Orthodox Easter +1', 'March equinox' or 'between holidays'")
+    throw LineError{HolidayFileWords::tr("'%1' is no date this file format knows: write e.g. 'Dec 25', '2023 May 8', "
+                                         "'4th Thu of Nov', 'last Mon of May', 'Mon on or before May 24', 'Easter -2', "
+                                         "'Orthodox Easter +1', 'March equinox' or 'between holidays'")
                         .arg(text)};
 }
 
@@ -185,17 +192,17 @@ ObservedPolicy parsePolicy(const QString &word)
         return ObservedPolicy::SundayToMonday;
     if (lower == QLatin1String("sunday-to-next-free-day"))
         return ObservedPolicy::SundayToNextFree;
-    throw LineError{QStringLiteral("'%1' is no way to move a day off (nearest, next-working-day, monday, "
-                                   "sunday-to-monday, sunday-to-next-free-day)")
+    throw LineError{HolidayFileWords::tr("'%1' is no way to move a day off (nearest, next-working-day, monday, "
+                                         "sunday-to-monday, sunday-to-next-free-day)")
                         .arg(word)};
 }
 
 QStringList parseRegionList(const QStringList &words, const QString &what)
 {
     if (words.isEmpty())
-        throw LineError{QStringLiteral("'%1' needs region codes").arg(what)};
+        throw LineError{HolidayFileWords::tr("'%1' needs region codes").arg(what)};
     if (words.size() > MaxListItems)
-        throw LineError{QStringLiteral("'%1' lists more than %2 regions").arg(what).arg(MaxListItems)};
+        throw LineError{HolidayFileWords::tr("'%1' lists more than %2 regions").arg(what).arg(MaxListItems)};
     QStringList codes;
     for (const QString &word : words)
         codes.append(word.toUpper());
@@ -209,19 +216,19 @@ void parseObserved(const QString &clause, const QString &suffix, HolidayRule &ru
         QStringLiteral("^observed\\s+(\\S+)(?:\\s+from\\s+(\\S+))?(?:\\s+as\\s+(.*))?$"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = observed.match(clause);
     if (!m.hasMatch())
-        throw LineError{QStringLiteral("write 'observed WAY [from YEAR] [as NAME]', not '%1'").arg(clause)};
+        throw LineError{HolidayFileWords::tr("write 'observed WAY [from YEAR] [as NAME]', not '%1'").arg(clause)};
     rule.observed = parsePolicy(m.captured(1));
     if (!m.captured(2).isEmpty())
         rule.observedFrom = parseYear(m.captured(2));
     const QString name = m.captured(3).trimmed();
     if (m.hasCaptured(3) && name.isEmpty())
-        throw LineError{QStringLiteral("'as' needs the name of the day off")};
+        throw LineError{HolidayFileWords::tr("'as' needs the name of the day off")};
     if (!name.isEmpty())
         rule.observedName = name;
     else
         rule.observedName = suffix.isEmpty() ? rule.name : rule.name + QLatin1Char(' ') + suffix;
     if (rule.observedName.size() > MaxNameChars)
-        throw LineError{QStringLiteral("the name of the day off is longer than %1 characters").arg(MaxNameChars)};
+        throw LineError{HolidayFileWords::tr("the name of the day off is longer than %1 characters").arg(MaxNameChars)};
 }
 
 // "Dec 25 = Christmas Day; observed next-working-day; from 1971; in GB-ENG GB-WLS"
@@ -229,16 +236,16 @@ HolidayRule parseHolidayLine(const QString &line, const QString &suffix, bool na
 {
     const qsizetype equals = line.indexOf(QLatin1Char('='));
     if (equals < 0)
-        throw LineError{QStringLiteral("'%1' is neither a directive (country, region, source, observed-suffix) "
-                                       "nor a holiday (DATE = NAME)")
+        throw LineError{HolidayFileWords::tr("'%1' is neither a directive (country, region, source, observed-suffix) "
+                                             "nor a holiday (DATE = NAME)")
                             .arg(line)};
     HolidayRule rule;
     const QStringList parts = line.mid(equals + 1).split(QLatin1Char(';'));
     rule.name = parts.front().trimmed();
     if (rule.name.isEmpty())
-        throw LineError{QStringLiteral("the holiday has no name after '='")};
+        throw LineError{HolidayFileWords::tr("the holiday has no name after '='")};
     if (rule.name.size() > MaxNameChars)
-        throw LineError{QStringLiteral("the name is longer than %1 characters").arg(MaxNameChars)};
+        throw LineError{HolidayFileWords::tr("the name is longer than %1 characters").arg(MaxNameChars)};
     parseDateRule(line.left(equals).trimmed(), rule);
 
     for (qsizetype i = 1; i < parts.size(); ++i) {
@@ -253,13 +260,13 @@ HolidayRule parseHolidayLine(const QString &line, const QString &suffix, bool na
             rule.lastYear = parseYear(words[0]);
         } else if (keyword == QLatin1String("skip") && !words.isEmpty()) {
             if (words.size() > MaxListItems)
-                throw LineError{QStringLiteral("'skip' lists more than %1 years").arg(MaxListItems)};
+                throw LineError{HolidayFileWords::tr("'skip' lists more than %1 years").arg(MaxListItems)};
             for (const QString &word : words)
                 rule.skippedYears.push_back(parseYear(word));
             std::sort(rule.skippedYears.begin(), rule.skippedYears.end());
         } else if (keyword == QLatin1String("in") || (keyword == QLatin1String("not") && !words.isEmpty() && words[0].toLower() == QLatin1String("in"))) {
             if (!national)
-                throw LineError{QStringLiteral("'%1' belongs on a national line, above the first region line").arg(clause)};
+                throw LineError{HolidayFileWords::tr("'%1' belongs on a national line, above the first region line").arg(clause)};
             if (keyword == QLatin1String("in")) {
                 rule.onlyIn = parseRegionList(words, QStringLiteral("in"));
             } else {
@@ -270,13 +277,13 @@ HolidayRule parseHolidayLine(const QString &line, const QString &suffix, bool na
             bool ok = false;
             rule.everyYears = words[0].toInt(&ok);
             if (!ok || rule.everyYears < 1 || rule.everyYears > 100)
-                throw LineError{QStringLiteral("'every %1 years' needs a number of years from 1 to 100").arg(words[0])};
+                throw LineError{HolidayFileWords::tr("'every %1 years' needs a number of years from 1 to 100").arg(words[0])};
         } else if (keyword == QLatin1String("if") || keyword == QLatin1String("unless")) {
             // "if Apr 27 is Sun"
             if (words.size() != 4 || words[2].toLower() != QLatin1String("is"))
-                throw LineError{QStringLiteral("write '%1 MONTH DAY is WEEKDAY', e.g. '%1 Feb 1 is Fri'").arg(keyword)};
+                throw LineError{HolidayFileWords::tr("write '%1 MONTH DAY is WEEKDAY', e.g. '%1 Feb 1 is Fri'").arg(keyword)};
             if (rule.condition)
-                throw LineError{QStringLiteral("a holiday takes one 'if' or 'unless'")};
+                throw LineError{HolidayFileWords::tr("a holiday takes one 'if' or 'unless'")};
             HolidayRule::Condition condition;
             condition.month = parseMonth(words[0]);
             condition.day = parseDay(words[1], condition.month, true);
@@ -286,18 +293,18 @@ HolidayRule parseHolidayLine(const QString &line, const QString &suffix, bool na
         } else if (keyword == QLatin1String("observed")) {
             parseObserved(clause, suffix, rule);
         } else {
-            throw LineError{QStringLiteral("'%1' is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, "
-                                           "in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, "
-                                           "observed WAY [from YEAR] [as NAME])")
+            throw LineError{HolidayFileWords::tr("'%1' is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, "
+                                                 "in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, "
+                                                 "observed WAY [from YEAR] [as NAME])")
                                 .arg(clause)};
         }
     }
     if (rule.everyYears > 1 && rule.firstYear == INT_MIN)
-        throw LineError{QStringLiteral("'every N years' counts from a first year: add 'from YEAR'")};
+        throw LineError{HolidayFileWords::tr("'every N years' counts from a first year: add 'from YEAR'")};
     if (rule.firstYear > rule.lastYear)
-        throw LineError{QStringLiteral("it is kept from %1 but only until %2").arg(rule.firstYear).arg(rule.lastYear)};
+        throw LineError{HolidayFileWords::tr("it is kept from %1 but only until %2").arg(rule.firstYear).arg(rule.lastYear)};
     if (rule.kind == HolidayDateKind::BetweenHolidays && rule.observed != ObservedPolicy::None)
-        throw LineError{QStringLiteral("a day between holidays is never moved")};
+        throw LineError{HolidayFileWords::tr("a day between holidays is never moved")};
     return rule;
 }
 
@@ -310,7 +317,7 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName)
     static const QRegularExpression keywordLine(QStringLiteral("^(country|region|source|observed-suffix)(?:\\s+(.*))?$"));
 
     if (text.size() > MaxHolidayTextChars)
-        return {nullptr, QStringLiteral("%1: it is larger than 1 MiB, too large for a holiday file").arg(fileName)};
+        return {nullptr, HolidayFileWords::tr("%1: it is larger than 1 MiB, too large for a holiday file").arg(fileName)};
 
     std::vector<HolidayCountry::Region> regions;
     std::vector<HolidayRule> rules;
@@ -318,7 +325,7 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName)
     QString suffix;
     int lineNumber = 0;
     const auto failAt = [&](int line, const QString &reason) {
-        return HolidayLoadResult{nullptr, QStringLiteral("%1, line %2: %3").arg(fileName).arg(line).arg(reason)};
+        return HolidayLoadResult{nullptr, HolidayFileWords::tr("%1, line %2: %3").arg(fileName).arg(line).arg(reason)};
     };
     try {
         qsizetype start = 0;
@@ -340,39 +347,39 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName)
             const QRegularExpressionMatch keyword = keywordLine.match(line);
             const QString directive = keyword.hasMatch() ? keyword.captured(1) : QString();
             if (regions.empty() && directive != QLatin1String("country"))
-                throw LineError{QStringLiteral("the file must begin with 'country CODE Name', e.g. 'country DE Germany'")};
+                throw LineError{HolidayFileWords::tr("the file must begin with 'country CODE Name', e.g. 'country DE Germany'")};
             if (directive == QLatin1String("country")) {
                 const QRegularExpressionMatch m = countryLine.match(line);
                 if (!m.hasMatch())
-                    throw LineError{QStringLiteral("write 'country CODE Name' with a two-letter code in capitals, e.g. 'country DE Germany'")};
+                    throw LineError{HolidayFileWords::tr("write 'country CODE Name' with a two-letter code in capitals, e.g. 'country DE Germany'")};
                 if (!regions.empty())
-                    throw LineError{QStringLiteral("a file describes one country; this is its second 'country' line")};
+                    throw LineError{HolidayFileWords::tr("a file describes one country; this is its second 'country' line")};
                 regions.push_back({m.captured(1), m.captured(2).trimmed(), {}, {}});
             } else if (directive == QLatin1String("region")) {
                 const QRegularExpressionMatch m = regionLine.match(line);
                 if (!m.hasMatch() || m.captured(1) != regions.front().code)
-                    throw LineError{QStringLiteral("write 'region %1-CODE Name', e.g. 'region %1-AB Region name', with the "
-                                                   "code of ISO 3166-2 in capitals")
+                    throw LineError{HolidayFileWords::tr("write 'region %1-CODE Name', e.g. 'region %1-AB Region name', with the "
+                                                         "code of ISO 3166-2 in capitals")
                                         .arg(regions.front().code)};
                 const QString code = m.captured(1) + QLatin1Char('-') + m.captured(2);
                 for (const HolidayCountry::Region &region : regions)
                     if (region.code == code)
-                        throw LineError{QStringLiteral("the region %1 is defined twice").arg(code)};
+                        throw LineError{HolidayFileWords::tr("the region %1 is defined twice").arg(code)};
                 if (regions.size() > MaxRegions)
-                    throw LineError{QStringLiteral("a file may define at most %1 regions").arg(MaxRegions)};
+                    throw LineError{HolidayFileWords::tr("a file may define at most %1 regions").arg(MaxRegions)};
                 regions.push_back({code, m.captured(3).trimmed(), {}, {}});
             } else if (directive == QLatin1String("source")) {
                 const QString source = keyword.captured(2).trimmed();
                 if (source.isEmpty())
-                    throw LineError{QStringLiteral("'source' needs the law or page the dates come from")};
+                    throw LineError{HolidayFileWords::tr("'source' needs the law or page the dates come from")};
                 regions.back().sources.append(source);
             } else if (directive == QLatin1String("observed-suffix")) {
                 suffix = keyword.captured(2).trimmed();
                 if (suffix.size() > MaxNameChars)
-                    throw LineError{QStringLiteral("the suffix is longer than %1 characters").arg(MaxNameChars)};
+                    throw LineError{HolidayFileWords::tr("the suffix is longer than %1 characters").arg(MaxNameChars)};
             } else {
                 if (rules.size() >= MaxRules)
-                    throw LineError{QStringLiteral("a file may hold at most %1 holidays").arg(MaxRules)};
+                    throw LineError{HolidayFileWords::tr("a file may hold at most %1 holidays").arg(MaxRules)};
                 const bool national = regions.size() == 1;
                 HolidayRule rule = parseHolidayLine(line, suffix, national);
                 rule.line = lineNumber;
@@ -387,9 +394,9 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName)
         return failAt(lineNumber, error.reason);
     }
     if (regions.empty())
-        return {nullptr, QStringLiteral("%1: it holds no 'country' line").arg(fileName)};
+        return {nullptr, HolidayFileWords::tr("%1: it holds no 'country' line").arg(fileName)};
     if (regions.front().sources.isEmpty())
-        return {nullptr, QStringLiteral("%1: it names no source: add a line 'source ...' naming the law or page the dates come from").arg(fileName)};
+        return {nullptr, HolidayFileWords::tr("%1: it names no source: add a line 'source ...' naming the law or page the dates come from").arg(fileName)};
 
     // National lines go to the country and to each region they are kept in, in file order.
     const auto defined = [&](const QString &code) {
@@ -400,7 +407,7 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName)
         for (const QStringList *list : {&rule.onlyIn, &rule.notIn})
             for (const QString &code : *list)
                 if (!defined(code))
-                    return failAt(rule.line, QStringLiteral("the region %1 is not defined in this file").arg(code));
+                    return failAt(rule.line, HolidayFileWords::tr("the region %1 is not defined in this file").arg(code));
     }
     for (auto region = regions.begin(); region != regions.end(); ++region) {
         const bool isCountry = region == regions.begin();

@@ -19,6 +19,12 @@ using namespace std::chrono;
 
 namespace {
 
+// Why public holidays cannot be worked out, in the user's language.
+struct HolidayWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Holidays)
+};
+
 // The largest holiday file read: 1 MiB, some hundred times the largest shipped one.
 constexpr qint64 MaxHolidayFileBytes = 1024 * 1024;
 
@@ -304,11 +310,11 @@ HolidayLoadResult loadHolidayFile(const QString &path)
     // Checked before opening: opening a FIFO for reading blocks until a writer comes.
     const QFileInfo info(path);
     if (!info.exists())
-        return refuse(QStringLiteral("no such file"));
+        return refuse(HolidayWords::tr("no such file"));
     if (!info.isFile())
-        return refuse(QStringLiteral("it is not a regular file"));
+        return refuse(HolidayWords::tr("it is not a regular file"));
     if (info.size() > MaxHolidayFileBytes)
-        return refuse(QStringLiteral("it is larger than 1 MiB, too large for a holiday file"));
+        return refuse(HolidayWords::tr("it is larger than 1 MiB, too large for a holiday file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(file.errorString());
@@ -317,13 +323,13 @@ HolidayLoadResult loadHolidayFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         return refuse(file.errorString());
     if (bytes.size() > MaxHolidayFileBytes)
-        return refuse(QStringLiteral("it is larger than 1 MiB, too large for a holiday file"));
+        return refuse(HolidayWords::tr("it is larger than 1 MiB, too large for a holiday file"));
     if (bytes.contains('\0'))
-        return refuse(QStringLiteral("it holds NUL bytes, so it is not a text file"));
+        return refuse(HolidayWords::tr("it holds NUL bytes, so it is not a text file"));
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     if (utf8.hasError())
-        return refuse(QStringLiteral("it is not UTF-8 text"));
+        return refuse(HolidayWords::tr("it is not UTF-8 text"));
     return parseHolidayFile(text, shown);
 }
 
@@ -375,7 +381,7 @@ HolidayLoadResult HolidayCatalog::load(const QString &path) const
     HolidayLoadResult result = loadHolidayFile(path);
     const QString expected = info.completeBaseName();
     if (result.country && result.country->code() != expected) {
-        result.error = QStringLiteral("%1: the file is named %2 but defines the country %3")
+        result.error = HolidayWords::tr("%1: the file is named %2 but defines the country %3")
                            .arg(QDir::toNativeSeparators(path), info.fileName(), result.country->code());
         result.country.reset();
     }
@@ -435,22 +441,22 @@ std::optional<QString> HolidayCatalog::regionName(const QString &code) const
 std::variant<std::vector<HolidayDay>, QString> HolidayCatalog::holidays(const QString &code, int year) const
 {
     if (year < FirstHolidayYear || year > LastHolidayYear)
-        return QStringLiteral("Public holidays are known for the years %1 to %2 only, not %3.")
+        return HolidayWords::tr("Public holidays are known for the years %1 to %2 only, not %3.")
             .arg(FirstHolidayYear).arg(LastHolidayYear).arg(year);
     const QString region = code.trimmed().toUpper();
     const QString country = countryOfRegion(region);
     if (country.isEmpty())
-        return QStringLiteral("'%1' is no region code: give a country as DE or a region as DE-BY.").arg(code.trimmed());
+        return HolidayWords::tr("'%1' is no region code: give a country as DE or a region as DE-BY.").arg(code.trimmed());
     const QString path = findFile(country + QStringLiteral(".txt"));
     if (path.isEmpty())
-        return QStringLiteral("No public holidays are known for %1: there is no file %2.txt in %3.")
-            .arg(region, country, m_searchPath.isEmpty() ? QStringLiteral("(no folder)") : QDir::toNativeSeparators(m_searchPath.join(QStringLiteral(", "))));
+        return HolidayWords::tr("No public holidays are known for %1: there is no file %2.txt in %3.")
+            .arg(region, country, m_searchPath.isEmpty() ? HolidayWords::tr("(no folder)") : QDir::toNativeSeparators(m_searchPath.join(QStringLiteral(", "))));
     const HolidayLoadResult loaded = load(path);
     if (!loaded.country)
         return loaded.error;
     std::optional<std::vector<HolidayDay>> days = loaded.country->holidays(region, year);
     if (!days)
-        return QStringLiteral("%1 defines no region %2: see its region lines for the codes.").arg(QDir::toNativeSeparators(path), region);
+        return HolidayWords::tr("%1 defines no region %2: see its region lines for the codes.").arg(QDir::toNativeSeparators(path), region);
     return std::move(*days);
 }
 

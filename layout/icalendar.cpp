@@ -4,6 +4,7 @@
 #include "layout/icalscan.h"
 #include "layout/icalsupport.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +26,12 @@
 using namespace std::chrono;
 
 namespace {
+
+// Why an iCalendar file is refused, in the user's language.
+struct ICalendarWords
+{
+    Q_DECLARE_TR_FUNCTIONS(ICalendar)
+};
 
 constexpr qint64 SecondsPerDay = 86400;
 // Zone offsets lie within -12..+14 hours, so an event's wall clock and the computer's differ by
@@ -286,7 +293,7 @@ private:
 
 bool Reader::refuse(int line, const QString &reason)
 {
-    m_error = line > 0 ? QStringLiteral("%1, line %2: %3").arg(m_name).arg(line).arg(reason)
+    m_error = line > 0 ? ICalendarWords::tr("%1, line %2: %3").arg(m_name).arg(line).arg(reason)
                        : QStringLiteral("%1: %2").arg(m_name, reason);
     return false;
 }
@@ -342,12 +349,12 @@ std::optional<Moment> Reader::momentOf(const IcsDateLine &line, const QByteArray
 {
     const icaltimetype time = icaltime_from_string(value.constData());
     if (icaltime_is_null_time(time)) {
-        refuse(line.line, QStringLiteral("libical cannot read the %1 value %2").arg(QString::fromLatin1(line.name), quoted(value)));
+        refuse(line.line, ICalendarWords::tr("libical cannot read the %1 value %2").arg(QString::fromLatin1(line.name), quoted(value)));
         return std::nullopt;
     }
     const auto wall = wallOf(time);
     if (!wall) {
-        refuse(line.line, QStringLiteral("the %1 %2 is not a date of the years 1 to 9999")
+        refuse(line.line, ICalendarWords::tr("the %1 %2 is not a date of the years 1 to 9999")
                               .arg(QString::fromLatin1(line.name), describe(time)));
         return std::nullopt;
     }
@@ -358,7 +365,7 @@ bool Reader::durationOf(const IcsDateLine &line, const QByteArray &value, EndRul
 {
     const icaldurationtype length = icaldurationtype_from_string(value.constData());
     if (icaldurationtype_is_bad_duration(length))
-        return refuse(line.line, QStringLiteral("libical cannot read the %1 value %2").arg(QString::fromLatin1(line.name), quoted(value)));
+        return refuse(line.line, ICalendarWords::tr("libical cannot read the %1 value %2").arg(QString::fromLatin1(line.name), quoted(value)));
     // A negative duration ends where the event begins.
     end.kind = EndRule::Kind::Nominal;
     end.nominalDays = length.is_neg ? 0 : std::min<qint64>(qint64(length.weeks) * 7 + length.days, MaxEventDays);
@@ -474,7 +481,7 @@ bool Reader::readEvent(const IcsScannedEvent &scanned, Event &event)
         event.first.start = event.recurrenceId;
         event.first.frame = event.recurrenceIdFrame;
     } else {
-        return refuse(scanned.line, QStringLiteral("the event has no DTSTART"));
+        return refuse(scanned.line, ICalendarWords::tr("the event has no DTSTART"));
     }
     event.allDay = event.first.frame->kind == Frame::Kind::Date;
 
@@ -579,7 +586,7 @@ bool Reader::countStep(int &steps, bool &stop)
         return true;
     }
     if (--m_stepsLeft < 0)
-        return refuse(0, QStringLiteral("its recurring events have more than %L1 occurrences to work through")
+        return refuse(0, ICalendarWords::tr("its recurring events have more than %L1 occurrences to work through")
                              .arg(MaxIcsStepsPerFile));
     return true;
 }
@@ -629,9 +636,9 @@ bool Reader::expandRule(const Event &master, const IcsDateLine &line, const std:
     const IcalRecurrenceRule parsed(line.value.constData());
     const icalrecurrencetype &rule = parsed.rule();
     if (rule.freq == ICAL_NO_RECURRENCE)
-        return refuse(line.line, QStringLiteral("libical cannot read the RRULE value %1").arg(quoted(line.value)));
+        return refuse(line.line, ICalendarWords::tr("libical cannot read the RRULE value %1").arg(quoted(line.value)));
     if (!icaltime_is_null_time(rule.until) && !wallOf(rule.until))
-        return refuse(line.line, QStringLiteral("the UNTIL %1 of the RRULE is not a date of the years 1 to 9999").arg(describe(rule.until)));
+        return refuse(line.line, ICalendarWords::tr("the UNTIL %1 of the RRULE is not a date of the years 1 to 9999").arg(describe(rule.until)));
     const std::optional<WallTime> until = untilOf(rule, master);
     // An UNTIL that is a date for a DTSTART that is not (or the other way round) is libical's to
     // interpret.
@@ -671,7 +678,7 @@ bool Reader::expandRuleWithLibical(const Event &master, icalrecurrencetype rule,
                                 rule.by_year_day, rule.by_week_no, rule.by_month, rule.by_set_pos};
         for (const short *part : parts)
             if (part[0] != ICAL_RECURRENCE_ARRAY_MAX)
-                return refuse(line, QStringLiteral("an RRULE that repeats more often than daily cannot have BY... parts here"));
+                return refuse(line, ICalendarWords::tr("an RRULE that repeats more often than daily cannot have BY... parts here"));
     }
     const Frame &frame = *master.first.frame;
     // libical compares a UTC UNTIL with the occurrences in the zone it knows; for the others the
@@ -684,7 +691,7 @@ bool Reader::expandRuleWithLibical(const Event &master, icalrecurrencetype rule,
     const icaltimetype start = icalTimeOf(master.first.start, master.allDay, zone);
     IcalIteratorPtr iterator(icalrecur_iterator_new(rule, start));
     if (!iterator)
-        return refuse(line, QStringLiteral("libical cannot expand this RRULE"));
+        return refuse(line, ICalendarWords::tr("libical cannot expand this RRULE"));
     const sys_days target = skipTarget(master);
     if (rule.count == 0 && target > master.first.start.day)
         icalrecur_iterator_set_start(iterator.get(), icalTimeOf({target, master.first.start.seconds}, master.allDay, zone));
@@ -695,7 +702,7 @@ bool Reader::expandRuleWithLibical(const Event &master, icalrecurrencetype rule,
         const icaltimetype next = icalrecur_iterator_next(iterator.get());
         // Checked after every step, since a rule that never matches takes libical long to give up.
         if (m_clockTime.elapsed() > MaxIcsExpandMilliseconds)
-            return refuse(0, QStringLiteral("its recurring events take more than %1 s to work out")
+            return refuse(0, ICalendarWords::tr("its recurring events take more than %1 s to work out")
                                  .arg(MaxIcsExpandMilliseconds / 1000.0));
         if (icaltime_is_null_time(next))
             break;
@@ -833,7 +840,7 @@ bool Reader::expand(const Series &series)
 
     // One entry per day: the first occurrence's summary stands for the others.
     if (m_days.size() + m_seriesDays.size() > size_t(MaxIcsDays))
-        return refuse(0, QStringLiteral("its events fall on more than %L1 days in all").arg(MaxIcsDays));
+        return refuse(0, ICalendarWords::tr("its events fall on more than %L1 days in all").arg(MaxIcsDays));
     std::sort(m_seriesDays.begin(), m_seriesDays.end(), [](const SeriesDay &a, const SeriesDay &b) { return a.day < b.day; });
     for (SeriesDay &day : m_seriesDays)
         m_days.emplace_back(day.day, std::move(day.summary));
@@ -862,18 +869,18 @@ IcsReadResult refused(const QString &message)
 IcsReadResult parseIcsDays(const QByteArray &bytes, const QString &name, int year)
 {
     if (year < 1 || year > 9999)
-        return refused(QStringLiteral("%1: the year %2 is outside 1 to 9999").arg(name).arg(year));
+        return refused(ICalendarWords::tr("%1: the year %2 is outside 1 to 9999").arg(name).arg(year));
     if (bytes.size() > MaxIcsFileBytes)
-        return refused(QStringLiteral("%1: it is larger than %2 MiB, too large for an iCalendar file")
+        return refused(ICalendarWords::tr("%1: it is larger than %2 MiB, too large for an iCalendar file")
                            .arg(name).arg(MaxIcsFileBytes / (1024 * 1024)));
     if (bytes.contains('\0'))
-        return refused(QStringLiteral("%1: it holds NUL bytes, so it is not an iCalendar file").arg(name));
+        return refused(ICalendarWords::tr("%1: it holds NUL bytes, so it is not an iCalendar file").arg(name));
 
     // A byte-order mark is no part of the first line.
     const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     const IcsScan scan = scanIcs(text, year);
     if (!scan.error.isEmpty() && scan.errorLine > 0)
-        return refused(QStringLiteral("%1, line %2: %3").arg(name).arg(scan.errorLine).arg(scan.error));
+        return refused(ICalendarWords::tr("%1, line %2: %3").arg(name).arg(scan.errorLine).arg(scan.error));
     if (!scan.error.isEmpty())
         return refused(QStringLiteral("%1: %2").arg(name, scan.error));
 
@@ -889,7 +896,7 @@ IcsReadResult parseIcsDays(const QByteArray &bytes, const QString &name, int yea
              calendar; calendar = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
             calendars.push_back(calendar);
         if (int(calendars.size()) != scan.calendars)
-            return refused(QStringLiteral("%1: libical cannot read its time zones").arg(name));
+            return refused(ICalendarWords::tr("%1: libical cannot read its time zones").arg(name));
     }
     Reader reader(name, year, scan);
     if (!reader.read(calendars))
@@ -907,13 +914,13 @@ IcsReadResult readIcsDays(const QString &path, int year)
     const auto fail = [&path](const QString &reason) { return refused(QStringLiteral("%1: %2").arg(path, reason)); };
     const QFileInfo info(path);
     if (!info.exists())
-        return fail(QStringLiteral("there is no such file"));
+        return fail(ICalendarWords::tr("there is no such file"));
     if (info.isDir())
-        return fail(QStringLiteral("it is a folder, not a file"));
+        return fail(ICalendarWords::tr("it is a folder, not a file"));
     if (!info.isFile())
-        return fail(QStringLiteral("it is not a regular file (a device, pipe or socket)"));
+        return fail(ICalendarWords::tr("it is not a regular file (a device, pipe or socket)"));
     if (info.size() > MaxIcsFileBytes)
-        return fail(QStringLiteral("it is larger than %1 MiB, too large for an iCalendar file")
+        return fail(ICalendarWords::tr("it is larger than %1 MiB, too large for an iCalendar file")
                         .arg(MaxIcsFileBytes / (1024 * 1024)));
 
     // Non-blocking, and checked again once open: a FIFO put in the file's place since the check
@@ -924,7 +931,7 @@ IcsReadResult readIcsDays(const QString &path, int year)
     struct stat status{};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        return fail(QStringLiteral("it is not a regular file (a device, pipe or socket)"));
+        return fail(ICalendarWords::tr("it is not a regular file (a device, pipe or socket)"));
     }
     QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {

@@ -1,10 +1,18 @@
 #include "layout/icalscan.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 #include <string_view>
 
 namespace {
+
+// Why an iCalendar file is refused, in the user's language.
+struct ICalScanWords
+{
+    Q_DECLARE_TR_FUNCTIONS(ICalendar)
+};
 
 // VCALENDAR > VEVENT > VALARM is three deep; the standard's deepest components are four.
 constexpr int MaxNesting = 8;
@@ -158,13 +166,13 @@ bool Scanner::take(std::string_view line, int lineNumber)
     const std::string_view rawName = line.substr(0, size_t(nameEnd - line.begin()));
     const bool named = !rawName.empty() && nameEnd != line.end() && (*nameEnd == ':' || *nameEnd == ';');
     if (!m_seenCalendar && !named)
-        return refuse(QStringLiteral("it does not begin with BEGIN:VCALENDAR, so it is not an iCalendar file"));
+        return refuse(ICalScanWords::tr("it does not begin with BEGIN:VCALENDAR, so it is not an iCalendar file"));
     if (!named)
-        return refuseAt(lineNumber, QStringLiteral("\"%1\" is not an iCalendar property (NAME:value)")
+        return refuseAt(lineNumber, ICalScanWords::tr("\"%1\" is not an iCalendar property (NAME:value)")
                                         .arg(QString::fromUtf8(line.substr(0, 40))));
     // A CR alone would end the line for libical, and could make a component of a value.
     if (line.find('\r') != std::string_view::npos)
-        return refuseAt(lineNumber, QStringLiteral("a CR without LF is inside the line (only CR LF or LF end a line)"));
+        return refuseAt(lineNumber, ICalScanWords::tr("a CR without LF is inside the line (only CR LF or LF end a line)"));
     // The value begins at the first ':' outside double-quoted parameter values.
     size_t colon = rawName.size();
     bool quoted = false;
@@ -175,7 +183,7 @@ bool Scanner::take(std::string_view line, int lineNumber)
             break;
     }
     if (colon == line.size())
-        return refuseAt(lineNumber, QStringLiteral("the property %1 has no ':' before its value").arg(latin1(rawName)));
+        return refuseAt(lineNumber, ICalScanWords::tr("the property %1 has no ':' before its value").arg(latin1(rawName)));
 
     upperInto(rawName, m_name);
     const std::string_view name = m_name;
@@ -195,16 +203,16 @@ bool Scanner::take(std::string_view line, int lineNumber)
             return true;
         }
         if (!m_seenCalendar)
-            return refuse(QStringLiteral("it does not begin with BEGIN:VCALENDAR, so it is not an iCalendar file"));
-        return refuseAt(lineNumber, QStringLiteral("%1 follows END:VCALENDAR").arg(latin1(name)));
+            return refuse(ICalScanWords::tr("it does not begin with BEGIN:VCALENDAR, so it is not an iCalendar file"));
+        return refuseAt(lineNumber, ICalScanWords::tr("%1 follows END:VCALENDAR").arg(latin1(name)));
     }
 
     const Place here = m_open.back().place;
     if (begins) {
         if (component.empty())
-            return refuseAt(lineNumber, QStringLiteral("BEGIN names no component"));
+            return refuseAt(lineNumber, ICalScanWords::tr("BEGIN names no component"));
         if (int(m_open.size()) >= MaxNesting)
-            return refuseAt(lineNumber, QStringLiteral("components are nested more than %1 deep").arg(MaxNesting));
+            return refuseAt(lineNumber, ICalScanWords::tr("components are nested more than %1 deep").arg(MaxNesting));
         Place place = Place::Dropped;
         if (here == Place::Calendar && component == "VEVENT")
             place = Place::Event;
@@ -227,7 +235,7 @@ bool Scanner::take(std::string_view line, int lineNumber)
     if (ends) {
         const Open &open = m_open.back();
         if (component != open.name)
-            return refuseAt(lineNumber, QStringLiteral("END:%1 does not close BEGIN:%2 of line %3")
+            return refuseAt(lineNumber, ICalScanWords::tr("END:%1 does not close BEGIN:%2 of line %3")
                                             .arg(latin1(component), latin1(open.name))
                                             .arg(open.line));
         if (open.place == Place::TimeZone)
@@ -288,10 +296,10 @@ void Scanner::closeEvent()
 bool Scanner::finish()
 {
     if (!m_seenCalendar)
-        return refuse(QStringLiteral("it holds no BEGIN:VCALENDAR, so it is not an iCalendar file"));
+        return refuse(ICalScanWords::tr("it holds no BEGIN:VCALENDAR, so it is not an iCalendar file"));
     if (!m_open.empty()) {
         const Open &open = m_open.back();
-        return refuse(QStringLiteral("it is cut short: BEGIN:%1 of line %2 has no END:%1").arg(latin1(open.name)).arg(open.line));
+        return refuse(ICalScanWords::tr("it is cut short: BEGIN:%1 of line %2 has no END:%1").arg(latin1(open.name)).arg(open.line));
     }
     return true;
 }

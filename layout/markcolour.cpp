@@ -2,7 +2,15 @@
 
 #include "platform/usererror.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+// A mark outside the legend, in the user's language.
+struct MarkColourWords
+{
+    Q_DECLARE_TR_FUNCTIONS(MarkColour)
+};
 
 // Tints of five colours of Okabe and Ito's colour-universal-design palette (M. Okabe and
 // K. Ito, "Color Universal Design (CUD): How to make figures and presentations that are
@@ -30,7 +38,7 @@ constexpr std::array<FillPattern, 5> Hatchings = {
 void checkCategory(int category)
 {
     if (category < 0 || category >= MarkCategories)
-        throw UserError(QStringLiteral("Mark category %1 is outside 0 to 4").arg(category));
+        throw UserError(MarkColourWords::tr("Mark category %1 is outside 0 to 4").arg(category));
 }
 
 } // namespace

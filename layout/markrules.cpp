@@ -5,10 +5,10 @@
 #include "layout/icalendar.h"
 #include "platform/usererror.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
-#include <QLocale>
 #include <QMutex>
 
 #include <map>
@@ -231,28 +231,61 @@ void refreshMarks(CalendarState &state)
     }
 }
 
+namespace {
+
+// The rules in words, in the language of the window (not of the page).
+struct MarkRuleWords
+{
+    Q_DECLARE_TR_FUNCTIONS(MarkRules)
+};
+
+} // namespace
+
 QString weekdayName(int weekday)
 {
     // Sunday first, as the rules count.
-    return QLocale::c().dayName(weekday == 1 ? 7 : weekday - 1);
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("MarkRules", "Sunday"),   QT_TRANSLATE_NOOP("MarkRules", "Monday"),
+        QT_TRANSLATE_NOOP("MarkRules", "Tuesday"),  QT_TRANSLATE_NOOP("MarkRules", "Wednesday"),
+        QT_TRANSLATE_NOOP("MarkRules", "Thursday"), QT_TRANSLATE_NOOP("MarkRules", "Friday"),
+        QT_TRANSLATE_NOOP("MarkRules", "Saturday"),
+    };
+    return weekday >= 1 && weekday <= 7 ? MarkRuleWords::tr(names[weekday - 1]) : QString();
 }
 
 namespace {
 
+// The week of the month a rule names, 1..4 as the rules count; "5th" and beyond for other
+// numbers.
 QString ordinalText(int n)
 {
+    static const char *const ordinals[] = {
+        QT_TRANSLATE_NOOP("MarkRules", "1st"), QT_TRANSLATE_NOOP("MarkRules", "2nd"),
+        QT_TRANSLATE_NOOP("MarkRules", "3rd"), QT_TRANSLATE_NOOP("MarkRules", "4th"),
+    };
+    if (n >= 1 && n <= 4)
+        return MarkRuleWords::tr(ordinals[n - 1]);
     static const char *const suffixes[] = {"th", "st", "nd", "rd"};
     const int lastTwo = n % 100;
     const int last = n % 10;
-    const char *suffix = (lastTwo >= 11 && lastTwo <= 13) || last > 3 ? "th" : suffixes[last];
+    const char *suffix = (lastTwo >= 11 && lastTwo <= 13) || last > 3 || last < 0 ? "th" : suffixes[last];
     return QString::number(n) + QLatin1String(suffix);
 }
 
 QString dateText(const RuleDate &date)
 {
-    const QString dayMonth = QStringLiteral("%1 %2")
-                                 .arg(unsigned(date.monthDay.day()))
-                                 .arg(QLocale::c().monthName(int(unsigned(date.monthDay.month())), QLocale::ShortFormat));
+    static const char *const months[] = {
+        QT_TRANSLATE_NOOP("MarkRules", "Jan"), QT_TRANSLATE_NOOP("MarkRules", "Feb"),
+        QT_TRANSLATE_NOOP("MarkRules", "Mar"), QT_TRANSLATE_NOOP("MarkRules", "Apr"),
+        QT_TRANSLATE_NOOP("MarkRules", "May"), QT_TRANSLATE_NOOP("MarkRules", "Jun"),
+        QT_TRANSLATE_NOOP("MarkRules", "Jul"), QT_TRANSLATE_NOOP("MarkRules", "Aug"),
+        QT_TRANSLATE_NOOP("MarkRules", "Sep"), QT_TRANSLATE_NOOP("MarkRules", "Oct"),
+        QT_TRANSLATE_NOOP("MarkRules", "Nov"), QT_TRANSLATE_NOOP("MarkRules", "Dec"),
+    };
+    const unsigned month = unsigned(date.monthDay.month());
+    const QString monthText = month >= 1 && month <= 12 ? MarkRuleWords::tr(months[month - 1]) : QString();
+    //: A day of the month and a short month name: "8 Jan"
+    const QString dayMonth = MarkRuleWords::tr("%1 %2", "day and month").arg(QString::number(unsigned(date.monthDay.day())), monthText);
     return date.year ? QStringLiteral("%1 %2").arg(dayMonth).arg(int(*date.year)) : dayMonth;
 }
 
@@ -262,24 +295,26 @@ QString describeRule(const MarkRule &rule)
 {
     switch (rule.kind) {
     case RuleKind::NthWeekday:
-        return QStringLiteral("%1 %2 of every month").arg(ordinalText(rule.ordinal), weekdayName(rule.weekday));
+        //: An ordinal ("2nd") and a weekday: "2nd Tuesday of every month"
+        return MarkRuleWords::tr("%1 %2 of every month").arg(ordinalText(rule.ordinal), weekdayName(rule.weekday));
     case RuleKind::LastWeekday:
-        return QStringLiteral("Last %1 of every month").arg(weekdayName(rule.weekday));
+        return MarkRuleWords::tr("Last %1 of every month").arg(weekdayName(rule.weekday));
     case RuleKind::EveryNWeeks:
         if (rule.weeks == 1)
-            return QStringLiteral("Every week from %1").arg(dateText(rule.from));
-        return QStringLiteral("Every %1 weeks from %2").arg(rule.weeks).arg(dateText(rule.from));
+            return MarkRuleWords::tr("Every week from %1").arg(dateText(rule.from));
+        return MarkRuleWords::tr("Every %1 weeks from %2").arg(rule.weeks).arg(dateText(rule.from));
     case RuleKind::Dates:
         if (rule.dates.size() == 1)
-            return dateText(rule.dates.front()) + (rule.dates.front().isYearless() ? QStringLiteral(" every year") : QString());
-        return QStringLiteral("%1 dates").arg(rule.dates.size());
+            return rule.dates.front().isYearless() ? MarkRuleWords::tr("%1 every year").arg(dateText(rule.dates.front()))
+                                                   : dateText(rule.dates.front());
+        return MarkRuleWords::tr("%1 dates").arg(rule.dates.size());
     case RuleKind::Range:
         return QStringLiteral("%1 - %2").arg(dateText(rule.from), dateText(rule.to));
     case RuleKind::Holidays:
-        return QStringLiteral("Public holidays of %1")
+        return MarkRuleWords::tr("Public holidays of %1")
             .arg(sharedHolidayCatalog().regionName(rule.source).value_or(rule.source));
     case RuleKind::ICalendar:
-        return QStringLiteral("Events of %1").arg(rule.source.section(QLatin1Char('/'), -1));
+        return MarkRuleWords::tr("Events of %1").arg(rule.source.section(QLatin1Char('/'), -1));
     }
     return {};
 }

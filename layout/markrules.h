@@ -28,9 +28,10 @@ void refreshMarks(CalendarState &state);
 // holiday region or an .ics file cannot be worked out.
 std::vector<MarkedDay> markedDaysOf(const MarkRule &rule, std::chrono::year calendar, QString &problem);
 
-// The rule in words, for the list of marked-day rules: "2nd Tuesday of every month",
-// "Every 2 weeks from 8 Jan 2027", "3 dates", "12 Jul 2027 - 23 Jul 2027".
+// The rule in words, for the list of marked-day rules, in the window's language: "2nd
+// Tuesday of every month", "Every 2 weeks from 8 Jan 2027", "3 dates", "12 Jul 2027 - 23 Jul 2027".
 QString describeRule(const MarkRule &rule);
 
-// The weekday's name, 1 Sunday .. 7 Saturday, in English.
+// The weekday's name, 1 Sunday .. 7 Saturday, in the window's language (English without a
+// translation); empty for other numbers.
 QString weekdayName(int weekday);

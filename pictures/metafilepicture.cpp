@@ -3,12 +3,19 @@
 #include "pictures/wmf/wmfheader.h"
 #include "pictures/wmf/wmfplayer.h"
 
+#include <QCoreApplication>
 #include <QPaintDevice>
 #include <QPainter>
 
 #include <cmath>
 
 namespace {
+
+// Why a metafile cannot be drawn, in the user's language.
+struct MetafileWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Pictures)
+};
 
 // Logical units of a metafile without a placeable header are screen pixels: 96 per inch.
 constexpr double TwipsPerPixel = 1440.0 / 96.0;
@@ -59,11 +66,11 @@ std::shared_ptr<const MetafilePicture> MetafilePicture::fromData(const QByteArra
     bool complete = false;
     picture->m_records = splitWmfRecords(picture->m_data, header->firstRecord, &complete);
     if (!complete && picture->m_records.size() >= MaxWmfRecords)
-        return refuse(error, QStringLiteral("The metafile has more than %1 records.").arg(MaxWmfRecords));
+        return refuse(error, MetafileWords::tr("The metafile has more than %1 records.").arg(MaxWmfRecords));
     if (!complete)
-        return refuse(error, QStringLiteral("The metafile is cut short or has a damaged record."));
+        return refuse(error, MetafileWords::tr("The metafile is cut short or has a damaged record."));
     if (picture->m_records.isEmpty())
-        return refuse(error, QStringLiteral("The metafile draws nothing."));
+        return refuse(error, MetafileWords::tr("The metafile draws nothing."));
     picture->m_objectCount = header->objectCount;
 
     WmfPlayer player(picture->m_records, picture->m_objectCount);
@@ -81,7 +88,7 @@ std::shared_ptr<const MetafilePicture> MetafilePicture::fromData(const QByteArra
                                    int(std::lround(picture->m_frame.height() * TwipsPerPixel)));
     }
     if (picture->m_frame.isEmpty() || picture->m_natural.isEmpty())
-        return refuse(error, QStringLiteral("The metafile has no size."));
+        return refuse(error, MetafileWords::tr("The metafile has no size."));
 
     // The work at the largest size a page draws it: the natural shape fitted into the frame.
     const QSizeF largest = QSizeF(picture->m_natural).scaled(QSizeF(LargestFrameTwips), Qt::KeepAspectRatio)

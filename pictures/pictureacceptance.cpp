@@ -4,9 +4,20 @@
 #include "render/picture.h"
 #include "pictures/pictureloader.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <array>
+
+namespace {
+
+// Why a picture is not taken, in the user's language.
+struct AcceptanceWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Pictures)
+};
+
+} // namespace
 
 PictureReport AcceptPicture(CalendarState &state, MessageService &messages)
 {
@@ -28,9 +39,7 @@ PictureReport AcceptPicture(CalendarState &state, MessageService &messages)
     }
 
     if (!state.binFileOK) {
-        messages.show(QStringLiteral("Select a .gif, .bmp, .wmf OR .jpg file.") + QLatin1Char('\n')
-                          + QStringLiteral("Try again . . ."),
-                      applicationTitle());
+        messages.show(AcceptanceWords::tr("Select a .gif, .bmp, .wmf OR .jpg file.\nTry again . . ."), applicationTitle());
         return {};
     }
 

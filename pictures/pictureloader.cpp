@@ -8,6 +8,7 @@
 #include "pictures/wmf/wmfheader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +24,12 @@
 #include <unistd.h>
 
 namespace {
+
+// Why a picture cannot be drawn, in the user's language.
+struct PictureWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Pictures)
+};
 
 // Qt's own ceiling on one decoded image, above MaxPicturePixels at 4 bytes a pixel.
 constexpr int AllocationLimitMb = 512;
@@ -260,12 +267,12 @@ std::shared_ptr<const Picture> loadRaster(const QByteArray &data, Kind kind, QSt
     case Kind::Gif: facts = inspectGif(data); format = "gif"; break;
     default: facts = inspectJpeg(data); format = "jpeg"; break;
     }
-    const QString tooLarge = QStringLiteral("The picture has more than %1 megapixels.").arg(MaxPixels / (1024 * 1024));
+    const QString tooLarge = PictureWords::tr("The picture has more than %1 megapixels.").arg(MaxPixels / (1024 * 1024));
     if (facts.width * facts.height > MaxPixels)
         return refuse(error, tooLarge);
     // Qt decodes a cut-short file "successfully", filling the rest with grey.
     if (!facts.complete)
-        return refuse(error, QStringLiteral("The picture file is damaged or incomplete."));
+        return refuse(error, PictureWords::tr("The picture file is damaged or incomplete."));
 
     QBuffer buffer;
     buffer.setData(data);
@@ -312,7 +319,7 @@ std::shared_ptr<const Picture> loadRaster(const QByteArray &data, Kind kind, QSt
         std::swap(dpiX, dpiY);
     const QSize natural(int(std::lround(image.width() * 1440.0 / dpiX)), int(std::lround(image.height() * 1440.0 / dpiY)));
     if (natural.isEmpty())
-        return refuse(error, QStringLiteral("The picture has no size."));
+        return refuse(error, PictureWords::tr("The picture has no size."));
     return std::make_shared<RasterPicture>(std::move(image), natural);
 }
 
@@ -324,15 +331,15 @@ std::optional<QByteArray> readPictureFile(const QString &path, QString *reason)
     const QString name = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists()) {
-        *reason = QStringLiteral("%1 does not exist.").arg(name);
+        *reason = PictureWords::tr("%1 does not exist.").arg(name);
         return std::nullopt;
     }
     // Devices (/dev/zero never ends), FIFOs (open() waits for a writer), sockets and folders.
     if (!info.isFile()) {
-        *reason = QStringLiteral("%1 is not a regular file.").arg(name);
+        *reason = PictureWords::tr("%1 is not a regular file.").arg(name);
         return std::nullopt;
     }
-    const QString tooLarge = QStringLiteral("%1 is larger than %2 MiB, too large for a picture.")
+    const QString tooLarge = PictureWords::tr("%1 is larger than %2 MiB, too large for a picture.")
                                  .arg(name)
                                  .arg(MaxPictureFileBytes / (1024 * 1024));
     if (info.size() > MaxPictureFileBytes) {
@@ -341,25 +348,25 @@ std::optional<QByteArray> readPictureFile(const QString &path, QString *reason)
     }
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        *reason = QStringLiteral("%1 cannot be opened: %2").arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+        *reason = PictureWords::tr("%1 cannot be opened: %2").arg(name, QString::fromLocal8Bit(std::strerror(errno)));
         return std::nullopt;
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        *reason = QStringLiteral("%1 is not a regular file.").arg(name);
+        *reason = PictureWords::tr("%1 is not a regular file.").arg(name);
         return std::nullopt;
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        *reason = QStringLiteral("%1 cannot be opened: %2").arg(name, file.errorString());
+        *reason = PictureWords::tr("%1 cannot be opened: %2").arg(name, file.errorString());
         return std::nullopt;
     }
     // One byte more than allowed: a file that grew since the look above is caught too.
     const QByteArray data = file.read(qMin<qint64>(status.st_size, MaxPictureFileBytes) + 1);
     if (file.error() != QFileDevice::NoError) {
-        *reason = QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
+        *reason = PictureWords::tr("%1 cannot be read: %2").arg(name, file.errorString());
         return std::nullopt;
     }
     if (data.size() > MaxPictureFileBytes) {
@@ -382,9 +389,9 @@ std::shared_ptr<const Picture> pictureFromBytes(const QByteArray &data, QString 
         case Kind::Unknown: break;
         }
     } catch (const std::bad_alloc &) {
-        return refuse(error, QStringLiteral("There is not enough memory for the picture."));
+        return refuse(error, PictureWords::tr("There is not enough memory for the picture."));
     }
-    return refuse(error, QStringLiteral("The file is not a bmp, gif, jpg or wmf picture."));
+    return refuse(error, PictureWords::tr("The file is not a bmp, gif, jpg or wmf picture."));
 }
 
 std::shared_ptr<const Picture> loadPicture(const QString &path, QString *error, QStringList *warnings)

@@ -2,19 +2,31 @@
 
 #include "platform/usererror.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
 
+namespace {
+
+// A number too large for its field, in the user's language.
+struct NumberWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Numbers)
+};
+
+} // namespace
+
 qint16 toInt16(double value)
 {
     if (!std::isfinite(value))
-        throw UserError(QStringLiteral("Overflow"));
+        throw UserError(NumberWords::tr("Overflow"));
     // nearbyint rounds half to even in the default rounding mode.
     const double rounded = std::nearbyint(value);
     if (rounded < -32768.0 || rounded > 32767.0)
-        throw UserError(QStringLiteral("Overflow"));
+        throw UserError(NumberWords::tr("Overflow"));
     return static_cast<qint16>(rounded);
 }
 

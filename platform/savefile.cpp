@@ -1,5 +1,6 @@
 #include "platform/savefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,30 +11,37 @@
 
 namespace {
 
+// Why a file cannot be written, in the user's language.
+struct SaveFileWords
+{
+    Q_DECLARE_TR_FUNCTIONS(SaveFile)
+};
+
 // The kernel gives up on a chain of links after this many (ELOOP); so do we.
 constexpr int MaxLinks = 40;
 
 QString kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return SaveFileWords::tr("a folder");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return SaveFileWords::tr("a device");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO (named pipe)");
+        return SaveFileWords::tr("a FIFO (named pipe)");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("something else");
+        return SaveFileWords::tr("a socket");
+    return SaveFileWords::tr("something else");
 }
 
 // The file's own reason, or the system's when Qt lost it on the way (it resets the text
-// when the file is closed after a failed write).
+// when the file is closed after a failed write, to what a fresh file says, in the user's
+// language).
 QString reasonOf(const QFileDevice &file, int savedErrno)
 {
     const QString reason = file.errorString();
-    if (!reason.isEmpty() && reason != QLatin1String("Unknown error"))
+    if (!reason.isEmpty() && reason != QFile().errorString())
         return reason;
-    return savedErrno != 0 ? qt_error_string(savedErrno) : QStringLiteral("the system gave no reason");
+    return savedErrno != 0 ? qt_error_string(savedErrno) : SaveFileWords::tr("the system gave no reason");
 }
 
 } // namespace
@@ -59,9 +67,9 @@ std::optional<QString> checkWriteTarget(const QString &path, QString *target)
             *target = current;
         if (S_ISREG(info.st_mode))
             return std::nullopt;
-        return QStringLiteral("%1 is %2, not a regular file").arg(QDir::toNativeSeparators(current), kindOf(info.st_mode));
+        return SaveFileWords::tr("%1 is %2, not a regular file").arg(QDir::toNativeSeparators(current), kindOf(info.st_mode));
     }
-    return QStringLiteral("%1 leads through too many symbolic links").arg(QDir::toNativeSeparators(path));
+    return SaveFileWords::tr("%1 leads through too many symbolic links").arg(QDir::toNativeSeparators(path));
 }
 
 SaveFile::SaveFile(const QString &path)
@@ -99,7 +107,7 @@ std::optional<QString> SaveFile::open()
     if (const std::optional<QString> problem = checkWriteTarget(m_path, &m_target))
         return fail(*problem);
     if (!QFileInfo(QFileInfo(m_target).absolutePath()).isDir())
-        return fail(QStringLiteral("the folder does not exist"));
+        return fail(SaveFileWords::tr("the folder does not exist"));
     m_file.setFileName(m_target);
     // Never write the target itself: a failure part-way would leave half a file.
     m_file.setDirectWriteFallback(false);

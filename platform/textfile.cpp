@@ -2,6 +2,7 @@
 
 #include "platform/windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -10,11 +11,17 @@
 
 namespace {
 
+// Why a file is no text file, in the user's language.
+struct TextFileWords
+{
+    Q_DECLARE_TR_FUNCTIONS(TextFile)
+};
+
 QString tooLarge(qint64 maxBytes)
 {
     if (maxBytes % (1024 * 1024) == 0)
-        return QStringLiteral("it is larger than %1 MiB, too large for a text file").arg(maxBytes / (1024 * 1024));
-    return QStringLiteral("it is larger than %1 bytes, too large for a text file").arg(maxBytes);
+        return TextFileWords::tr("it is larger than %1 MiB, too large for a text file").arg(maxBytes / (1024 * 1024));
+    return TextFileWords::tr("it is larger than %1 bytes, too large for a text file").arg(maxBytes);
 }
 
 } // namespace
@@ -53,7 +60,7 @@ TextLines textLinesFromBytes(const QByteArray &bytes, qint64 maxBytes)
     if (bytes.size() > maxBytes)
         return {std::nullopt, tooLarge(maxBytes), {}};
     if (bytes.contains('\0'))
-        return {std::nullopt, QStringLiteral("it holds NUL bytes, so it is not a text file"), {}};
+        return {std::nullopt, TextFileWords::tr("it holds NUL bytes, so it is not a text file"), {}};
 
     // Line by line: one stray byte in an otherwise UTF-8 file must not turn every accented
     // letter of the other lines into two wrong ones. CR and LF are never part of a UTF-8
@@ -99,9 +106,9 @@ TextLines readTextFile(const QString &path, qint64 maxBytes)
     // Asked before opening: opening a FIFO waits for a writer, and a device never ends.
     const QFileInfo info(path);
     if (info.isDir())
-        return {std::nullopt, QStringLiteral("it is a folder, not a file"), {}};
+        return {std::nullopt, TextFileWords::tr("it is a folder, not a file"), {}};
     if (info.exists() && !info.isFile())
-        return {std::nullopt, QStringLiteral("it is not a regular file"), {}};
+        return {std::nullopt, TextFileWords::tr("it is not a regular file"), {}};
     if (info.size() > maxBytes)
         return {std::nullopt, tooLarge(maxBytes), {}};
     QFile file(path);

@@ -10,10 +10,18 @@
 #include "render/pagesurface.h"
 #include "render/picture.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
+
+// A mark outside the legend, in the user's language.
+struct ComposePageWords
+{
+    Q_DECLARE_TR_FUNCTIONS(ComposePage)
+};
 
 using namespace PageLayout;
 
@@ -136,7 +144,7 @@ PagePlan planPage(const CalendarState &state)
         for (int day = 1; day <= 31; ++day) {
             const qint16 mark = state.dayMark(month, day);
             if (mark != NoMark && (mark < 0 || mark >= MarkCategories))
-                throw UserError(QStringLiteral("Mark category %1 is outside 0 to 4").arg(mark));
+                throw UserError(ComposePageWords::tr("Mark category %1 is outside 0 to 4").arg(mark));
         }
     }
     if (state.binSelPic) {

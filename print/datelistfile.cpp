@@ -2,15 +2,26 @@
 
 #include "platform/usererror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+
+// Why the date-list file cannot be written, in the user's language.
+struct DateListWords
+{
+    Q_DECLARE_TR_FUNCTIONS(DateListFile)
+};
+
+} // namespace
 
 DateListFile::DateListFile(const QString &path)
     : m_file(path)
 {
     if (const std::optional<QString> problem = m_file.open())
-        throw UserError(QStringLiteral("The date-list file \"%1\" cannot be written in the folder \"%2\" (%3). "
-                                       "Make the folder writable or choose another control file . . .")
+        throw UserError(DateListWords::tr("The date-list file \"%1\" cannot be written in the folder \"%2\" (%3). "
+                                          "Make the folder writable or choose another control file . . .")
                             .arg(QFileInfo(m_file.path()).fileName(),
                                  QDir::toNativeSeparators(QFileInfo(m_file.path()).absolutePath()), *problem));
 }
@@ -24,7 +35,7 @@ void DateListFile::writeLine(const QString &line)
 void DateListFile::prepare()
 {
     if (const std::optional<QString> problem = m_file.write(m_lines))
-        throw UserError(QStringLiteral("The date-list file \"%1\" cannot be written (%2); an earlier one is kept as it was . . .")
+        throw UserError(DateListWords::tr("The date-list file \"%1\" cannot be written (%2); an earlier one is kept as it was . . .")
                             .arg(QDir::toNativeSeparators(m_file.path()), *problem));
     m_lines.clear();
 }
@@ -33,6 +44,6 @@ void DateListFile::commit()
 {
     prepare();
     if (const std::optional<QString> problem = m_file.commit())
-        throw UserError(QStringLiteral("The date-list file \"%1\" cannot be written (%2); an earlier one is kept as it was . . .")
+        throw UserError(DateListWords::tr("The date-list file \"%1\" cannot be written (%2); an earlier one is kept as it was . . .")
                             .arg(QDir::toNativeSeparators(m_file.path()), *problem));
 }

@@ -7,9 +7,16 @@
 #include "render/pageimage.h"
 #include "render/qpainterpagesurface.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
+
+// Why the preview cannot be drawn, in the user's language.
+struct PreviewWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Preview)
+};
 
 // The sheet's edge and the printable area's outline, light enough not to pass for the page.
 const QColor SheetEdge(0x9a, 0x9f, 0xa8);
@@ -47,7 +54,7 @@ QImage renderPreview(const CalendarState &state, double dpi)
     const QPageLayout layout = pdfPageLayout(state.page.paper);
     QImage image = blankPageImage(layout.fullRect(QPageLayout::Inch).size(), dpi);
     if (image.isNull())
-        throw UserError(QStringLiteral("There is not enough memory for the page image . . ."));
+        throw UserError(PreviewWords::tr("There is not enough memory for the page image . . ."));
     const QRectF printable = previewPrintableArea(layout, dpi);
     {
         QPainter outline(&image);

@@ -8,15 +8,27 @@
 #include "print/datelistfile.h"
 #include "render/pagesurface.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
+
+namespace {
+
+// Why a calendar cannot be printed, in the user's language.
+struct PrintJobWords
+{
+    Q_DECLARE_TR_FUNCTIONS(PrintJob)
+};
+
+} // namespace
 
 qint16 requestedCopies(const CalendarState &state)
 {
     const double copies = std::nearbyint(leadingNumber(state.txtCopies).value_or(0));
     if (copies < 1)
-        throw UserError(QStringLiteral("The number of copies must be at least 1 . . ."));
+        throw UserError(PrintJobWords::tr("The number of copies must be at least 1 . . ."));
     if (copies > 32767)
-        throw UserError(QStringLiteral("The number of copies %1 is outside 1 to 32767 . . .").arg(state.txtCopies.trimmed()));
+        throw UserError(PrintJobWords::tr("The number of copies %1 is outside 1 to 32767 . . .").arg(state.txtCopies.trimmed()));
     return qint16(copies);
 }
 

@@ -3,6 +3,7 @@
 #include "render/picture.h"
 #include "platform/usererror.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPaintDevice>
@@ -16,6 +17,12 @@
 #include <numbers>
 
 namespace {
+
+// Why a device cannot take the page, in the user's language.
+struct PageSurfaceWords
+{
+    Q_DECLARE_TR_FUNCTIONS(PageSurface)
+};
 
 // The resolution whose pixels an image takes line widths in.
 constexpr double PrinterPixelDpi = 1200.0;
@@ -93,10 +100,10 @@ void QPainterPageSurface::begin()
     if (m_state == State::Painting)
         return;
     if (m_state == State::Ended)
-        throw UserError(QStringLiteral("The page for \"%1\" has already been sent").arg(m_deviceName));
+        throw UserError(PageSurfaceWords::tr("The page for \"%1\" has already been sent").arg(m_deviceName));
     if (!m_painter.begin(&m_device)) {
-        const QString reason = m_printer ? QStringLiteral("The printer \"%1\" cannot print (is it installed and ready?)")
-                                         : QStringLiteral("Cannot draw on \"%1\": the device is not usable");
+        const QString reason = m_printer ? PageSurfaceWords::tr("The printer \"%1\" cannot print (is it installed and ready?)")
+                                         : PageSurfaceWords::tr("Cannot draw on \"%1\": the device is not usable");
         throw UserError(reason.arg(m_deviceName));
     }
     m_state = State::Painting;
@@ -175,11 +182,11 @@ FittedPage fitPageInArea(const QRectF &area, const QSizeF &pageTwips, double dpi
 void QPainterPageSurface::setCopies(int copies)
 {
     if (copies < 1)
-        throw UserError(QStringLiteral("The number of copies must be at least 1, not %1").arg(copies));
+        throw UserError(PageSurfaceWords::tr("The number of copies must be at least 1, not %1").arg(copies));
     if (m_printer) {
         // The printer takes the copy count only before the page is begun.
         if (m_state != State::NotStarted)
-            throw UserError(QStringLiteral("The number of copies for \"%1\" can no longer be changed").arg(m_deviceName));
+            throw UserError(PageSurfaceWords::tr("The number of copies for \"%1\" can no longer be changed").arg(m_deviceName));
         m_printer->setCopyCount(copies);
     }
     m_copies = copies;
@@ -479,5 +486,5 @@ void QPainterPageSurface::endDocument()
     m_drawnTexts.clear();
     const bool ended = m_painter.end();
     if (!ended || (m_printer && m_printer->printerState() == QPrinter::Error))
-        throw UserError(QStringLiteral("The page could not be sent to \"%1\"").arg(m_deviceName));
+        throw UserError(PageSurfaceWords::tr("The page could not be sent to \"%1\"").arg(m_deviceName));
 }

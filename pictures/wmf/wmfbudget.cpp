@@ -1,8 +1,16 @@
 #include "pictures/wmf/wmfbudget.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
+
+// Why a metafile costs too much to draw, in the user's language.
+struct WmfBudgetWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Pictures)
+};
 
 // Nanoseconds per unit of work on the development machine, the slower of a 300 dpi image
 // and a PDF for each, rounded up (bench/wmfbudget_bench.cpp measures them; its Calibrate*
@@ -55,7 +63,7 @@ double WmfWork::estimatedSeconds() const
 
 QString WmfWork::summary() const
 {
-    return QStringLiteral("%1 records, %2 points, %3 megapixels of bitmaps, %4 characters of text")
+    return WmfBudgetWords::tr("%1 records, %2 points, %3 megapixels of bitmaps, %4 characters of text")
         .arg(records)
         .arg(points)
         .arg(double(bitmapPixels) / 1e6, 0, 'f', 1)
@@ -77,11 +85,11 @@ bool WmfBudget::allows(const WmfWork &work) const
 std::optional<QString> WmfBudget::exceededBy(const WmfWork &work) const
 {
     if (work.patternBytes > maxPatternBytes)
-        return QStringLiteral("The metafile's pattern brushes need more than %1 MB of memory (at most %2 MB are allowed).")
+        return WmfBudgetWords::tr("The metafile's pattern brushes need more than %1 MB of memory (at most %2 MB are allowed).")
             .arg(work.patternBytes / MiB)
             .arg(maxPatternBytes / MiB);
     if (work.estimatedSeconds() > maxSeconds)
-        return QStringLiteral("The metafile would take too long to draw: more than %1 s of work (%2; at most %3 s are allowed).")
+        return WmfBudgetWords::tr("The metafile would take too long to draw: more than %1 s of work (%2; at most %3 s are allowed).")
             .arg(work.estimatedSeconds(), 0, 'f', 1)
             .arg(work.summary())
             .arg(maxSeconds, 0, 'f', 1);

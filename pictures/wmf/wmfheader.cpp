@@ -2,7 +2,15 @@
 
 #include "pictures/wmf/littleendian.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+// Why a file is no metafile, in the user's language.
+struct WmfHeaderWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Pictures)
+};
 
 constexpr quint32 PlaceableKey = 0x9AC6CDD7;
 constexpr qsizetype PlaceableSize = 22;
@@ -50,7 +58,7 @@ std::optional<WmfHeader> readWmfHeader(QByteArrayView data, QString *error)
     qsizetype offset = 0;
     if (data.size() >= 4 && u32At(data, 0) == PlaceableKey) {
         if (data.size() < PlaceableSize) {
-            setError(error, QStringLiteral("The metafile's placeable header is cut short."));
+            setError(error, WmfHeaderWords::tr("The metafile's placeable header is cut short."));
             return std::nullopt;
         }
         header.placeable = true;
@@ -60,13 +68,13 @@ std::optional<WmfHeader> readWmfHeader(QByteArrayView data, QString *error)
         header.bottom = qint16(u16At(data, 12));
         header.unitsPerInch = u16At(data, 14);
         if (header.unitsPerInch == 0) {
-            setError(error, QStringLiteral("The metafile states 0 units per inch."));
+            setError(error, WmfHeaderWords::tr("The metafile states 0 units per inch."));
             return std::nullopt;
         }
         offset = PlaceableSize;
     }
     if (!standardHeaderAt(data, offset)) {
-        setError(error, QStringLiteral("The file has no metafile header."));
+        setError(error, WmfHeaderWords::tr("The file has no metafile header."));
         return std::nullopt;
     }
     header.objectCount = u16At(data, offset + 10);

@@ -29,6 +29,13 @@ version=$("$program" --version)
 [ "$version" = "lunaria $(dpkg-deb -f "$deb" Version | cut -d. -f1,2)" ] || fail "--version says '$version'"
 "$program" --list-printers | grep -q "PDF file" || fail "--list-printers does not list the PDF device"
 
+# The translations, found by the installed program beside itself.
+for language in de fr; do
+  [ -s "$root/usr/share/lunaria/translations/lunaria_$language.qm" ] || fail "the package lacks the $language translation"
+done
+german=$(LC_ALL= LANGUAGE= LANG=de_DE.UTF-8 "$program" --help)
+grep -q "Steuerdatei" <<<"$german" || fail "the installed program does not load its German translation"
+
 # An installed example, and the installed holiday files.
 examples=$root/usr/share/doc/lunaria/examples
 "$program" --print "$examples/family.txt" --to "$work/family.pdf" || fail "--print of the family example failed"

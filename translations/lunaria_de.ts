@@ -1,0 +1,1871 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;lunaria --help&apos; for more information.</source>
+        <translation>Mit &apos;lunaria --help&apos; erhalten Sie weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>--to names one .ics file, but %1 control files were given</source>
+        <translation>--to nennt eine .ics-Datei, aber es wurden %1 Steuerdateien angegeben</translation>
+    </message>
+    <message>
+        <source>--to names one file, but %1 control files were given; name a folder instead</source>
+        <translation>--to nennt eine Datei, aber es wurden %1 Steuerdateien angegeben; nennen Sie stattdessen einen Ordner</translation>
+    </message>
+    <message>
+        <source>--to %1 is neither a %2 file nor a folder</source>
+        <translation>--to %1 ist weder eine Datei (%2) noch ein Ordner</translation>
+    </message>
+    <message>
+        <source>--to %1: pages are written as %2 files (or into a folder), not as .%3</source>
+        <translation>--to %1: Seiten werden als Dateien (%2) geschrieben (oder in einen Ordner), nicht als .%3</translation>
+    </message>
+    <message>
+        <source>The folder of %1 cannot be created . . .</source>
+        <translation>Der Ordner für %1 kann nicht angelegt werden . . .</translation>
+    </message>
+    <message>
+        <source>Composes and prints a one-page calendar of a whole year.
+Without arguments, opens the calendar window; with --print, prints prepared control files without one.</source>
+        <translation>Setzt den Kalender eines ganzen Jahres auf eine Seite und druckt ihn.
+Ohne Argumente öffnet sich das Kalenderfenster; mit --print werden vorbereitete Steuerdateien ohne Fenster gedruckt.</translation>
+    </message>
+    <message>
+        <source>Print each control FILE.txt as its own calendar, without a window.</source>
+        <translation>Jede Steuerdatei DATEI.txt als eigenen Kalender drucken, ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>Write the page to PATH instead of a printer: a %1 file for one control file, a folder (one PDF per control file, named after it) for several; or the marked days to an .ics file.</source>
+        <extracomment>%1 is &quot;.pdf or .png&quot;</extracomment>
+        <translation>Die Seite statt auf einen Drucker nach PFAD schreiben: eine Datei (%1) für eine Steuerdatei, ein Ordner (je Steuerdatei ein PDF, nach ihr benannt) für mehrere; oder die markierten Tage in eine .ics-Datei.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PFAD</translation>
+    </message>
+    <message>
+        <source>Print on the device NAME (see --list-printers).</source>
+        <translation>Auf dem Gerät NAME drucken (siehe --list-printers).</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Print N copies of each calendar.</source>
+        <translation>N Exemplare jedes Kalenders drucken.</translation>
+    </message>
+    <message>
+        <source>Scale the page to fit paper NAME: Letter, Legal, A4, A3 or A5 (or printer: unscaled, as the printer has it). Overrides the files&apos; PAP lines.</source>
+        <extracomment>The paper names and &quot;printer&quot; are what the option takes; they stay as they are.</extracomment>
+        <translation>Die Seite passend für das Papier NAME skalieren: Letter, Legal, A4, A3 oder A5 (oder printer: unskaliert, wie der Drucker es hat). Hat Vorrang vor den PAP-Zeilen der Dateien.</translation>
+    </message>
+    <message>
+        <source>List the output devices, numbered as the printer chooser numbers them.</source>
+        <translation>Die Ausgabegeräte auflisten, nummeriert wie in der Druckerauswahl.</translation>
+    </message>
+    <message>
+        <source>FILE.txt</source>
+        <translation>DATEI.txt</translation>
+    </message>
+    <message>
+        <source>Control files to print with --print.</source>
+        <translation>Steuerdateien, die mit --print gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>[FILE.txt...]</source>
+        <translation>[DATEI.txt...]</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when every control file printed, 1 when any could not be read or printed (the
+others are still printed), 2 for a usage error. Skipped lines of a control file and a picture
+that could not be drawn are reported on standard error; they do not change the status, since
+the calendar printed without them.</source>
+        <translation>Rückgabewert: 0, wenn jede Steuerdatei gedruckt wurde, 1, wenn eine nicht gelesen oder gedruckt
+werden konnte (die übrigen werden trotzdem gedruckt), 2 bei einem Aufruffehler. Übersprungene
+Zeilen einer Steuerdatei und ein Bild, das nicht gezeichnet werden konnte, werden auf der
+Standardfehlerausgabe gemeldet; sie ändern den Rückgabewert nicht, da der Kalender ohne sie
+gedruckt wurde.</translation>
+    </message>
+    <message>
+        <source>nothing to do</source>
+        <translation>nichts zu tun</translation>
+    </message>
+    <message>
+        <source>control files are printed with --print</source>
+        <translation>Steuerdateien werden mit --print gedruckt</translation>
+    </message>
+    <message>
+        <source>--print needs at least one control file</source>
+        <translation>--print braucht mindestens eine Steuerdatei</translation>
+    </message>
+    <message>
+        <source>--to and --printer cannot be used together</source>
+        <translation>--to und --printer können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>--copies takes a whole number from 1 to 32767</source>
+        <translation>--copies erwartet eine ganze Zahl von 1 bis 32767</translation>
+    </message>
+    <message>
+        <source>--paper takes Letter, Legal, A4, A3, A5 or printer, not &quot;%1&quot;</source>
+        <extracomment>The paper names and &quot;printer&quot; are what the option takes; they stay as they are.</extracomment>
+        <translation>--paper erwartet Letter, Legal, A4, A3, A5 oder printer, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>no printer can be reached: %1</source>
+        <translation>kein Drucker erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>there is no printer &quot;%1&quot;. The devices are:</source>
+        <translation>es gibt keinen Drucker „%1“. Die Geräte sind:</translation>
+    </message>
+    <message>
+        <source>[%1/%2] %3 failed, not printed to %4</source>
+        <translation>[%1/%2] %3 ist fehlgeschlagen, nicht gedruckt auf %4</translation>
+    </message>
+    <message>
+        <source>the calendar window needs a desktop, and no display was found (DISPLAY and WAYLAND_DISPLAY are unset).
+To print without a window: lunaria --print FILE.txt --to calendar.pdf</source>
+        <translation>das Kalenderfenster braucht eine Arbeitsumgebung, und es wurde kein Bildschirm gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt).
+So drucken Sie ohne Fenster: lunaria --print DATEI.txt --to kalender.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>ComposePage</name>
+    <message>
+        <source>Mark category %1 is outside 0 to 4</source>
+        <translation>Die Markierungsart %1 liegt außerhalb von 0 bis 4</translation>
+    </message>
+</context>
+<context>
+    <name>ControlFile</name>
+    <message>
+        <source>Line %1 of %2: %3</source>
+        <translation>Zeile %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>Skipped line %1 of %2: %3.</source>
+        <translation>Zeile %1 von %2 wurde übersprungen: %3.</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 were skipped:</source>
+        <translation>%1 Zeilen von %2 wurden übersprungen:</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 is not UTF-8 like the rest of the file and was read as Windows-1252.</source>
+        <translation>Zeile %1 von %2 ist nicht wie der Rest der Datei in UTF-8 und wurde als Windows-1252 gelesen.</translation>
+    </message>
+    <message>
+        <source>Lines %1 of %2 are not UTF-8 like the rest of the file and were read as Windows-1252.</source>
+        <translation>Die Zeilen %1 von %2 sind nicht wie der Rest der Datei in UTF-8 und wurden als Windows-1252 gelesen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither 1 (picture only at top) nor 0</source>
+        <translation>„%1“ ist weder 1 (Bild nur oben) noch 0</translation>
+    </message>
+    <message>
+        <source>the font name is missing</source>
+        <translation>der Name der Schrift fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a text role (year, header, address, message or calendar)</source>
+        <translation>„%1“ ist keine Textrolle (year, header, address, message oder calendar)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language Qt knows; write it like de_DE or ru</source>
+        <translation>„%1“ ist keine Sprache, die Qt kennt; schreiben Sie sie wie de_DE oder ru</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a weekday from 1 (Sunday) to 7 (Saturday), nor 0 (as the language has it)</source>
+        <translation>„%1“ ist weder ein Wochentag von 1 (Sonntag) bis 7 (Samstag) noch 0 (wie in der Sprache üblich)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither 1 (week numbers) nor 0</source>
+        <translation>„%1“ ist weder 1 (Kalenderwochen) noch 0</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a paper (Letter, Legal, A4, A3, A5, or printer for the printer&apos;s own)</source>
+        <translation>„%1“ ist kein Papier (Letter, Legal, A4, A3, A5 oder printer für das des Druckers)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour set (classic, safe or patterns)</source>
+        <translation>„%1“ ist kein Farbsatz (classic, safe oder patterns)</translation>
+    </message>
+    <message>
+        <source>Only 6 notes allowed. Following note dropped. %1</source>
+        <translation>Nur 6 Notizen sind erlaubt. Die folgende Notiz entfällt. %1</translation>
+    </message>
+    <message>
+        <source>picture not drawn: %1</source>
+        <translation>Bild nicht gezeichnet: %1</translation>
+    </message>
+    <message>
+        <source>the picture drew with a warning: %1</source>
+        <translation>das Bild wurde mit einer Warnung gezeichnet: %1</translation>
+    </message>
+    <message>
+        <source>Select a .txt file.
+Try again . . .</source>
+        <translation>Wählen Sie eine .txt-Datei.
+Versuchen Sie es noch einmal . . .</translation>
+    </message>
+    <message>
+        <source>Cannot read the control file %1:
+%2.</source>
+        <translation>Die Steuerdatei %1 kann nicht gelesen werden:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlWriter</name>
+    <message>
+        <source>&quot;%1&quot; cannot be saved as a control file: its name must end in &quot;.txt&quot; (lower case), as control files are read . . .</source>
+        <translation>„%1“ kann nicht als Steuerdatei gespeichert werden: Der Name muss auf „.txt“ enden (kleingeschrieben), denn so werden Steuerdateien gelesen . . .</translation>
+    </message>
+    <message>
+        <source>The control file &quot;%1&quot; cannot be saved (%2) . . .</source>
+        <translation>Die Steuerdatei „%1“ kann nicht gespeichert werden (%2) . . .</translation>
+    </message>
+</context>
+<context>
+    <name>DateListFile</name>
+    <message>
+        <source>The date-list file &quot;%1&quot; cannot be written in the folder &quot;%2&quot; (%3). Make the folder writable or choose another control file . . .</source>
+        <translation>Die Datumsliste „%1“ kann im Ordner „%2“ nicht geschrieben werden (%3). Machen Sie den Ordner beschreibbar oder wählen Sie eine andere Steuerdatei . . .</translation>
+    </message>
+    <message>
+        <source>The date-list file &quot;%1&quot; cannot be written (%2); an earlier one is kept as it was . . .</source>
+        <translation>Die Datumsliste „%1“ kann nicht geschrieben werden (%2); eine frühere bleibt unverändert erhalten . . .</translation>
+    </message>
+</context>
+<context>
+    <name>DayRules</name>
+    <message>
+        <source>Month %1 is outside 1 to 12</source>
+        <translation>Der Monat %1 liegt außerhalb von 1 bis 12</translation>
+    </message>
+    <message>
+        <source>no year is given</source>
+        <translation>es ist kein Jahr angegeben</translation>
+    </message>
+    <message>
+        <source>the year &quot;%1&quot; is not a number</source>
+        <translation>das Jahr „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the year %1 is outside 1 to 32767</source>
+        <translation>das Jahr %1 liegt außerhalb von 1 bis 32767</translation>
+    </message>
+    <message>
+        <source>Mark category %1 is outside 0 to 4</source>
+        <translation>Die Markierungsart %1 liegt außerhalb von 0 bis 4</translation>
+    </message>
+</context>
+<context>
+    <name>Devices</name>
+    <message>
+        <source>the socket path is too long</source>
+        <translation>der Pfad des Sockets ist zu lang</translation>
+    </message>
+    <message>
+        <source>it closed the connection</source>
+        <translation>er hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>the print service (CUPS) at %1 does not answer (%2)</source>
+        <translation>der Druckdienst (CUPS) unter %1 antwortet nicht (%2)</translation>
+    </message>
+    <message>
+        <source>the print server did not say which job it made of the page</source>
+        <translation>der Druckserver hat nicht mitgeteilt, welchen Auftrag er aus der Seite gemacht hat</translation>
+    </message>
+    <message>
+        <source>(not accepting jobs)</source>
+        <translation>(nimmt keine Aufträge an)</translation>
+    </message>
+    <message>
+        <source>the page cannot be encoded as PNG: %1</source>
+        <translation>die Seite kann nicht als PNG kodiert werden: %1</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for the page image . . .</source>
+        <translation>Für das Bild der Seite ist nicht genug Speicher vorhanden . . .</translation>
+    </message>
+    <message>
+        <source>The picture file &quot;%1&quot; cannot be written (%2) . . .</source>
+        <translation>Die Bilddatei „%1“ kann nicht geschrieben werden (%2) . . .</translation>
+    </message>
+    <message>
+        <source>There is no device number %1 . . .</source>
+        <translation>Es gibt kein Gerät mit der Nummer %1 . . .</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; cannot be written (%2) . . .</source>
+        <translation>Die PDF-Datei „%1“ kann nicht geschrieben werden (%2) . . .</translation>
+    </message>
+    <message>
+        <source>No printer can be reached: %1 . . .</source>
+        <translation>Kein Drucker ist erreichbar: %1 . . .</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is no longer installed (the print server says: %2). Choose another device with &quot;Select Printer&quot; . . .</source>
+        <translation>Der Drucker „%1“ ist nicht mehr eingerichtet (der Druckserver meldet: %2). Wählen Sie mit „Drucker auswählen“ ein anderes Gerät . . .</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting jobs%2. Choose another device, or try again when it is ready . . .</source>
+        <translation>Der Drucker „%1“ nimmt keine Aufträge an%2. Wählen Sie ein anderes Gerät oder versuchen Sie es erneut, wenn er bereit ist . . .</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; prints at most %2 copies of a page in one job, not %3 . . .</source>
+        <translation>Der Drucker „%1“ druckt höchstens %2 Exemplare einer Seite in einem Auftrag, nicht %3 . . .</translation>
+    </message>
+    <message>
+        <source>The page for the printer &quot;%1&quot; cannot be prepared in the folder &quot;%2&quot; (%3) . . .</source>
+        <translation>Die Seite für den Drucker „%1“ kann im Ordner „%2“ nicht vorbereitet werden (%3) . . .</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used . . .</source>
+        <translation>Der Drucker „%1“ kann nicht verwendet werden . . .</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take %2 paper; the calendar is scaled to the paper it has.</source>
+        <translation>Der Drucker „%1“ hat das Papier %2 nicht angenommen; der Kalender wird auf sein Papier skaliert.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; has no %2 paper; the calendar is printed on %3, the nearest size it has, scaled to fit.</source>
+        <translation>Der Drucker „%1“ hat kein Papier %2; der Kalender wird auf %3 gedruckt, die nächstliegende Größe, die er hat, passend skaliert.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the page: %2. Nothing was printed . . .</source>
+        <translation>Der Drucker „%1“ hat die Seite nicht angenommen: %2. Es wurde nichts gedruckt . . .</translation>
+    </message>
+    <message>
+        <source>The page for the printer &quot;%1&quot; could not be written in full to the folder &quot;%2&quot; (is the disk full?). Nothing was printed . . .</source>
+        <translation>Die Seite für den Drucker „%1“ konnte nicht vollständig in den Ordner „%2“ geschrieben werden (ist der Datenträger voll?). Es wurde nichts gedruckt . . .</translation>
+    </message>
+    <message>
+        <source>Device number %1 no longer exists. Open &quot;Select Printer&quot; again to see the devices now installed . . .</source>
+        <translation>Das Gerät Nummer %1 gibt es nicht mehr. Öffnen Sie „Drucker auswählen“ erneut, um die jetzt eingerichteten Geräte zu sehen . . .</translation>
+    </message>
+    <message>
+        <source>There is no printer named &quot;%1&quot; . . .</source>
+        <translation>Es gibt keinen Drucker namens „%1“ . . .</translation>
+    </message>
+    <message>
+        <source>No file name was given for the PDF file . . .</source>
+        <translation>Für die PDF-Datei wurde kein Dateiname angegeben . . .</translation>
+    </message>
+    <message>
+        <source>No printer was named and the print server has no default printer . . .</source>
+        <translation>Es wurde kein Drucker genannt, und der Druckserver hat keinen Standarddrucker . . .</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is no longer installed. Choose another device with &quot;Select Printer&quot; . . .</source>
+        <translation>Der Drucker „%1“ ist nicht mehr eingerichtet. Wählen Sie mit „Drucker auswählen“ ein anderes Gerät . . .</translation>
+    </message>
+</context>
+<context>
+    <name>Holidays</name>
+    <message>
+        <source>&apos;%1&apos; is not a year from %2 to %3</source>
+        <translation>&apos;%1&apos; ist kein Jahr von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a month (Jan .. Dec)</source>
+        <translation>&apos;%1&apos; ist kein Monat (Jan .. Dec)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a weekday (Mon .. Sun)</source>
+        <translation>&apos;%1&apos; ist kein Wochentag (Mon .. Sun)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day of %2 (1 .. %3)</source>
+        <translation>&apos;%1&apos; ist kein Tag des Monats %2 (1 .. %3)</translation>
+    </message>
+    <message>
+        <source>the offset %1%2 is more than %3 days</source>
+        <translation>der Versatz %1%2 beträgt mehr als %3 Tage</translation>
+    </message>
+    <message>
+        <source>a month has a 1st to a 5th weekday, not a %1th</source>
+        <translation>ein Monat hat einen 1. bis 5. Wochentag, keinen %1.</translation>
+    </message>
+    <message>
+        <source>&apos;between holidays&apos; takes no offset</source>
+        <translation>&apos;between holidays&apos; nimmt keinen Versatz</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no date this file format knows: write e.g. &apos;Dec 25&apos;, &apos;2023 May 8&apos;, &apos;4th Thu of Nov&apos;, &apos;last Mon of May&apos;, &apos;Mon on or before May 24&apos;, &apos;Easter -2&apos;, &apos;Orthodox Easter +1&apos;, &apos;March equinox&apos; or &apos;between holidays&apos;</source>
+        <translation>&apos;%1&apos; ist kein Datum, das dieses Dateiformat kennt: Schreiben Sie z. B. &apos;Dec 25&apos;, &apos;2023 May 8&apos;, &apos;4th Thu of Nov&apos;, &apos;last Mon of May&apos;, &apos;Mon on or before May 24&apos;, &apos;Easter -2&apos;, &apos;Orthodox Easter +1&apos;, &apos;March equinox&apos; oder &apos;between holidays&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no way to move a day off (nearest, next-working-day, monday, sunday-to-monday, sunday-to-next-free-day)</source>
+        <translation>&apos;%1&apos; ist keine Art, einen freien Tag zu verlegen (nearest, next-working-day, monday, sunday-to-monday, sunday-to-next-free-day)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs region codes</source>
+        <translation>&apos;%1&apos; braucht Regionscodes</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lists more than %2 regions</source>
+        <translation>&apos;%1&apos; nennt mehr als %2 Regionen</translation>
+    </message>
+    <message>
+        <source>write &apos;observed WAY [from YEAR] [as NAME]&apos;, not &apos;%1&apos;</source>
+        <translation>schreiben Sie &apos;observed WAY [from YEAR] [as NAME]&apos;, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;as&apos; needs the name of the day off</source>
+        <translation>&apos;as&apos; braucht den Namen des freien Tages</translation>
+    </message>
+    <message>
+        <source>the name of the day off is longer than %1 characters</source>
+        <translation>der Name des freien Tages ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither a directive (country, region, source, observed-suffix) nor a holiday (DATE = NAME)</source>
+        <translation>&apos;%1&apos; ist weder eine Anweisung (country, region, source, observed-suffix) noch ein Feiertag (DATUM = NAME)</translation>
+    </message>
+    <message>
+        <source>the holiday has no name after &apos;=&apos;</source>
+        <translation>der Feiertag hat keinen Namen nach &apos;=&apos;</translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>der Name ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>&apos;skip&apos; lists more than %1 years</source>
+        <translation>&apos;skip&apos; nennt mehr als %1 Jahre</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; belongs on a national line, above the first region line</source>
+        <translation>&apos;%1&apos; gehört in eine landesweite Zeile, über der ersten Regionszeile</translation>
+    </message>
+    <message>
+        <source>&apos;every %1 years&apos; needs a number of years from 1 to 100</source>
+        <translation>&apos;every %1 years&apos; braucht eine Anzahl von Jahren von 1 bis 100</translation>
+    </message>
+    <message>
+        <source>write &apos;%1 MONTH DAY is WEEKDAY&apos;, e.g. &apos;%1 Feb 1 is Fri&apos;</source>
+        <translation>schreiben Sie &apos;%1 MONTH DAY is WEEKDAY&apos;, z. B. &apos;%1 Feb 1 is Fri&apos;</translation>
+    </message>
+    <message>
+        <source>a holiday takes one &apos;if&apos; or &apos;unless&apos;</source>
+        <translation>ein Feiertag hat höchstens ein &apos;if&apos; oder &apos;unless&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, observed WAY [from YEAR] [as NAME])</source>
+        <translation>&apos;%1&apos; ist keine Angabe, die dieses Dateiformat kennt (from YEAR, until YEAR, skip YEAR..., every N years, in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, observed WAY [from YEAR] [as NAME])</translation>
+    </message>
+    <message>
+        <source>&apos;every N years&apos; counts from a first year: add &apos;from YEAR&apos;</source>
+        <translation>&apos;every N years&apos; zählt ab einem ersten Jahr: Fügen Sie &apos;from YEAR&apos; hinzu</translation>
+    </message>
+    <message>
+        <source>it is kept from %1 but only until %2</source>
+        <translation>er gilt ab %1, aber nur bis %2</translation>
+    </message>
+    <message>
+        <source>a day between holidays is never moved</source>
+        <translation>ein Brückentag wird nie verlegt</translation>
+    </message>
+    <message>
+        <source>%1: it is larger than 1 MiB, too large for a holiday file</source>
+        <translation>%1: Die Datei ist größer als 1 MiB, zu groß für eine Feiertagsdatei</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>the file must begin with &apos;country CODE Name&apos;, e.g. &apos;country DE Germany&apos;</source>
+        <translation>die Datei muss mit &apos;country CODE Name&apos; beginnen, z. B. &apos;country DE Germany&apos;</translation>
+    </message>
+    <message>
+        <source>write &apos;country CODE Name&apos; with a two-letter code in capitals, e.g. &apos;country DE Germany&apos;</source>
+        <translation>schreiben Sie &apos;country CODE Name&apos; mit einem zweibuchstabigen Code in Großbuchstaben, z. B. &apos;country DE Germany&apos;</translation>
+    </message>
+    <message>
+        <source>a file describes one country; this is its second &apos;country&apos; line</source>
+        <translation>eine Datei beschreibt ein Land; dies ist ihre zweite &apos;country&apos;-Zeile</translation>
+    </message>
+    <message>
+        <source>write &apos;region %1-CODE Name&apos;, e.g. &apos;region %1-AB Region name&apos;, with the code of ISO 3166-2 in capitals</source>
+        <translation>schreiben Sie &apos;region %1-CODE Name&apos;, z. B. &apos;region %1-AB Regionsname&apos;, mit dem Code nach ISO 3166-2 in Großbuchstaben</translation>
+    </message>
+    <message>
+        <source>the region %1 is defined twice</source>
+        <translation>die Region %1 ist zweimal festgelegt</translation>
+    </message>
+    <message>
+        <source>a file may define at most %1 regions</source>
+        <translation>eine Datei darf höchstens %1 Regionen festlegen</translation>
+    </message>
+    <message>
+        <source>&apos;source&apos; needs the law or page the dates come from</source>
+        <translation>&apos;source&apos; braucht das Gesetz oder die Seite, aus der die Daten stammen</translation>
+    </message>
+    <message>
+        <source>the suffix is longer than %1 characters</source>
+        <translation>der Zusatz ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a file may hold at most %1 holidays</source>
+        <translation>eine Datei darf höchstens %1 Feiertage enthalten</translation>
+    </message>
+    <message>
+        <source>%1: it holds no &apos;country&apos; line</source>
+        <translation>%1: Die Datei hat keine &apos;country&apos;-Zeile</translation>
+    </message>
+    <message>
+        <source>%1: it names no source: add a line &apos;source ...&apos; naming the law or page the dates come from</source>
+        <translation>%1: Die Datei nennt keine Quelle: Fügen Sie eine Zeile &apos;source ...&apos; hinzu, die das Gesetz oder die Seite nennt, aus der die Daten stammen</translation>
+    </message>
+    <message>
+        <source>the region %1 is not defined in this file</source>
+        <translation>die Region %1 ist in dieser Datei nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>keine solche Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>das ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB, too large for a holiday file</source>
+        <translation>sie ist größer als 1 MiB, zu groß für eine Feiertagsdatei</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>sie enthält NUL-Bytes und ist daher keine Textdatei</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>sie ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>%1: the file is named %2 but defines the country %3</source>
+        <translation>%1: Die Datei heißt %2, legt aber das Land %3 fest</translation>
+    </message>
+    <message>
+        <source>Public holidays are known for the years %1 to %2 only, not %3.</source>
+        <translation>Feiertage sind nur für die Jahre %1 bis %2 bekannt, nicht für %3.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no region code: give a country as DE or a region as DE-BY.</source>
+        <translation>„%1“ ist kein Regionscode: Geben Sie ein Land als DE oder eine Region als DE-BY an.</translation>
+    </message>
+    <message>
+        <source>No public holidays are known for %1: there is no file %2.txt in %3.</source>
+        <translation>Für %1 sind keine Feiertage bekannt: Es gibt keine Datei %2.txt in %3.</translation>
+    </message>
+    <message>
+        <source>(no folder)</source>
+        <translation>(kein Ordner)</translation>
+    </message>
+    <message>
+        <source>%1 defines no region %2: see its region lines for the codes.</source>
+        <translation>%1 legt keine Region %2 fest: Die Codes stehen in ihren region-Zeilen.</translation>
+    </message>
+</context>
+<context>
+    <name>ICalendar</name>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>libical cannot read the %1 value %2</source>
+        <translation>libical kann den Wert %2 von %1 nicht lesen</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a date of the years 1 to 9999</source>
+        <translation>%1 %2 ist kein Datum der Jahre 1 bis 9999</translation>
+    </message>
+    <message>
+        <source>the event has no DTSTART</source>
+        <translation>der Termin hat kein DTSTART</translation>
+    </message>
+    <message>
+        <source>its recurring events have more than %L1 occurrences to work through</source>
+        <translation>ihre wiederkehrenden Termine haben mehr als %L1 Vorkommen zu durchlaufen</translation>
+    </message>
+    <message>
+        <source>libical cannot read the RRULE value %1</source>
+        <translation>libical kann den RRULE-Wert %1 nicht lesen</translation>
+    </message>
+    <message>
+        <source>the UNTIL %1 of the RRULE is not a date of the years 1 to 9999</source>
+        <translation>das UNTIL %1 der RRULE ist kein Datum der Jahre 1 bis 9999</translation>
+    </message>
+    <message>
+        <source>an RRULE that repeats more often than daily cannot have BY... parts here</source>
+        <translation>eine RRULE, die sich öfter als täglich wiederholt, kann hier keine BY...-Teile haben</translation>
+    </message>
+    <message>
+        <source>libical cannot expand this RRULE</source>
+        <translation>libical kann diese RRULE nicht auflösen</translation>
+    </message>
+    <message>
+        <source>its recurring events take more than %1 s to work out</source>
+        <translation>ihre wiederkehrenden Termine auszurechnen dauert länger als %1 s</translation>
+    </message>
+    <message>
+        <source>its events fall on more than %L1 days in all</source>
+        <translation>ihre Termine fallen auf insgesamt mehr als %L1 Tage</translation>
+    </message>
+    <message>
+        <source>%1: the year %2 is outside 1 to 9999</source>
+        <translation>%1: Das Jahr %2 liegt außerhalb von 1 bis 9999</translation>
+    </message>
+    <message>
+        <source>%1: it is larger than %2 MiB, too large for an iCalendar file</source>
+        <translation>%1: Die Datei ist größer als %2 MiB, zu groß für eine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>%1: it holds NUL bytes, so it is not an iCalendar file</source>
+        <translation>%1: Die Datei enthält NUL-Bytes und ist daher keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>%1: libical cannot read its time zones</source>
+        <translation>%1: libical kann ihre Zeitzonen nicht lesen</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>es gibt keine solche Datei</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, pipe or socket)</source>
+        <translation>das ist keine reguläre Datei (sondern ein Gerät, eine Pipe oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB, too large for an iCalendar file</source>
+        <translation>sie ist größer als %1 MiB, zu groß für eine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>it does not begin with BEGIN:VCALENDAR, so it is not an iCalendar file</source>
+        <translation>sie beginnt nicht mit BEGIN:VCALENDAR und ist daher keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an iCalendar property (NAME:value)</source>
+        <translation>„%1“ ist keine iCalendar-Eigenschaft (NAME:Wert)</translation>
+    </message>
+    <message>
+        <source>a CR without LF is inside the line (only CR LF or LF end a line)</source>
+        <translation>in der Zeile steht ein CR ohne LF (nur CR LF oder LF beenden eine Zeile)</translation>
+    </message>
+    <message>
+        <source>the property %1 has no &apos;:&apos; before its value</source>
+        <translation>die Eigenschaft %1 hat kein &apos;:&apos; vor ihrem Wert</translation>
+    </message>
+    <message>
+        <source>%1 follows END:VCALENDAR</source>
+        <translation>%1 folgt auf END:VCALENDAR</translation>
+    </message>
+    <message>
+        <source>BEGIN names no component</source>
+        <translation>BEGIN nennt keine Komponente</translation>
+    </message>
+    <message>
+        <source>components are nested more than %1 deep</source>
+        <translation>Komponenten sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>END:%1 does not close BEGIN:%2 of line %3</source>
+        <translation>END:%1 schließt nicht BEGIN:%2 aus Zeile %3</translation>
+    </message>
+    <message>
+        <source>it holds no BEGIN:VCALENDAR, so it is not an iCalendar file</source>
+        <translation>sie enthält kein BEGIN:VCALENDAR und ist daher keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>it is cut short: BEGIN:%1 of line %2 has no END:%1</source>
+        <translation>sie ist abgeschnitten: BEGIN:%1 aus Zeile %2 hat kein END:%1</translation>
+    </message>
+</context>
+<context>
+    <name>IcsExport</name>
+    <message>
+        <source>The iCalendar file &quot;%1&quot; cannot be written (%2) . . .</source>
+        <translation>Die iCalendar-Datei „%1“ kann nicht geschrieben werden (%2) . . .</translation>
+    </message>
+</context>
+<context>
+    <name>MarkColour</name>
+    <message>
+        <source>Mark category %1 is outside 0 to 4</source>
+        <translation>Die Markierungsart %1 liegt außerhalb von 0 bis 4</translation>
+    </message>
+</context>
+<context>
+    <name>MarkRules</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>day and month</comment>
+        <extracomment>A day of the month and a short month name: &quot;8 Jan&quot;</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 of every month</source>
+        <extracomment>An ordinal (&quot;2nd&quot;) and a weekday: &quot;2nd Tuesday of every month&quot;</extracomment>
+        <translation>Jeden %1 %2 im Monat</translation>
+    </message>
+    <message>
+        <source>Last %1 of every month</source>
+        <translation>Jeden letzten %1 im Monat</translation>
+    </message>
+    <message>
+        <source>Every week from %1</source>
+        <translation>Jede Woche ab %1</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks from %2</source>
+        <translation>Alle %1 Wochen ab %2</translation>
+    </message>
+    <message>
+        <source>%1 every year</source>
+        <translation>%1, jedes Jahr</translation>
+    </message>
+    <message>
+        <source>%1 dates</source>
+        <translation>%1 Daten</translation>
+    </message>
+    <message>
+        <source>Public holidays of %1</source>
+        <translation>Gesetzliche Feiertage: %1</translation>
+    </message>
+    <message>
+        <source>Events of %1</source>
+        <translation>Termine aus %1</translation>
+    </message>
+</context>
+<context>
+    <name>MarkedDaysGroup</name>
+    <message>
+        <source>only five colours fit the legend</source>
+        <translation>die Legende fasst nur fünf Farben</translation>
+    </message>
+    <message>
+        <source>no day in %1</source>
+        <translation>kein Tag im Jahr %1</translation>
+    </message>
+    <message>
+        <source>&amp;Marked Days</source>
+        <translation>&amp;Markierte Tage</translation>
+    </message>
+    <message>
+        <source>Marked Days</source>
+        <translation>Markierte Tage</translation>
+    </message>
+    <message>
+        <source>&amp;Add Rule...</source>
+        <translation>Regel hin&amp;zufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Rule...</source>
+        <translation>Regel &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Rule</source>
+        <translation>Regel &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Marks nothing: %1</source>
+        <translation>Markiert nichts: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+</context>
+<context>
+    <name>PageSettingsGroup</name>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>As the desktop has it</source>
+        <translation>Wie in der Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>As the language has it</source>
+        <translation>Wie in der Sprache üblich</translation>
+    </message>
+    <message>
+        <source>&amp;Week starts on</source>
+        <translation>&amp;Woche beginnt am</translation>
+    </message>
+    <message>
+        <source>Week &amp;numbers</source>
+        <translation>&amp;Kalenderwochen</translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation>Kalenderwochen</translation>
+    </message>
+    <message>
+        <source>As the printer has it</source>
+        <translation>Wie beim Drucker eingestellt</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papier</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Colour-blind safe</source>
+        <translation>Für Farbenblinde geeignet</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Farben</translation>
+    </message>
+</context>
+<context>
+    <name>PageSurface</name>
+    <message>
+        <source>The page for &quot;%1&quot; has already been sent</source>
+        <translation>Die Seite für „%1“ wurde bereits gesendet</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot print (is it installed and ready?)</source>
+        <translation>Der Drucker „%1“ kann nicht drucken (ist er eingerichtet und bereit?)</translation>
+    </message>
+    <message>
+        <source>Cannot draw on &quot;%1&quot;: the device is not usable</source>
+        <translation>Auf „%1“ kann nicht gezeichnet werden: Das Gerät ist nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>The number of copies must be at least 1, not %1</source>
+        <translation>Die Anzahl der Exemplare muss mindestens 1 betragen, nicht %1</translation>
+    </message>
+    <message>
+        <source>The number of copies for &quot;%1&quot; can no longer be changed</source>
+        <translation>Die Anzahl der Exemplare für „%1“ kann nicht mehr geändert werden</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to &quot;%1&quot;</source>
+        <translation>Die Seite konnte nicht an „%1“ gesendet werden</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>The metafile has more than %1 records.</source>
+        <translation>Die Metadatei hat mehr als %1 Datensätze.</translation>
+    </message>
+    <message>
+        <source>The metafile is cut short or has a damaged record.</source>
+        <translation>Die Metadatei ist abgeschnitten oder hat einen beschädigten Datensatz.</translation>
+    </message>
+    <message>
+        <source>The metafile draws nothing.</source>
+        <translation>Die Metadatei zeichnet nichts.</translation>
+    </message>
+    <message>
+        <source>The metafile has no size.</source>
+        <translation>Die Metadatei hat keine Größe.</translation>
+    </message>
+    <message>
+        <source>Select a .gif, .bmp, .wmf OR .jpg file.
+Try again . . .</source>
+        <translation>Wählen Sie eine .gif-, .bmp-, .wmf- ODER .jpg-Datei.
+Versuchen Sie es noch einmal . . .</translation>
+    </message>
+    <message>
+        <source>The picture has more than %1 megapixels.</source>
+        <translation>Das Bild hat mehr als %1 Megapixel.</translation>
+    </message>
+    <message>
+        <source>The picture file is damaged or incomplete.</source>
+        <translation>Die Bilddatei ist beschädigt oder unvollständig.</translation>
+    </message>
+    <message>
+        <source>The picture has no size.</source>
+        <translation>Das Bild hat keine Größe.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, too large for a picture.</source>
+        <translation>%1 ist größer als %2 MiB, zu groß für ein Bild.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for the picture.</source>
+        <translation>Für das Bild ist nicht genug Speicher vorhanden.</translation>
+    </message>
+    <message>
+        <source>The file is not a bmp, gif, jpg or wmf picture.</source>
+        <translation>Die Datei ist kein bmp-, gif-, jpg- oder wmf-Bild.</translation>
+    </message>
+    <message>
+        <source>%1 records, %2 points, %3 megapixels of bitmaps, %4 characters of text</source>
+        <translation>%1 Datensätze, %2 Punkte, %3 Megapixel an Bitmaps, %4 Zeichen Text</translation>
+    </message>
+    <message>
+        <source>The metafile&apos;s pattern brushes need more than %1 MB of memory (at most %2 MB are allowed).</source>
+        <translation>Die Musterpinsel der Metadatei brauchen mehr als %1 MB Speicher (höchstens %2 MB sind erlaubt).</translation>
+    </message>
+    <message>
+        <source>The metafile would take too long to draw: more than %1 s of work (%2; at most %3 s are allowed).</source>
+        <translation>Das Zeichnen der Metadatei würde zu lange dauern: mehr als %1 s Arbeit (%2; höchstens %3 s sind erlaubt).</translation>
+    </message>
+    <message>
+        <source>The metafile&apos;s placeable header is cut short.</source>
+        <translation>Der platzierbare Kopf der Metadatei ist abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>The metafile states 0 units per inch.</source>
+        <translation>Die Metadatei gibt 0 Einheiten pro Zoll an.</translation>
+    </message>
+    <message>
+        <source>The file has no metafile header.</source>
+        <translation>Die Datei hat keinen Metadatei-Kopf.</translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <source>There is not enough memory for the page image . . .</source>
+        <translation>Für das Bild der Seite ist nicht genug Speicher vorhanden . . .</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>The number of copies must be at least 1 . . .</source>
+        <translation>Die Anzahl der Exemplare muss mindestens 1 betragen . . .</translation>
+    </message>
+    <message>
+        <source>The number of copies %1 is outside 1 to 32767 . . .</source>
+        <translation>Die Anzahl der Exemplare %1 liegt außerhalb von 1 bis 32767 . . .</translation>
+    </message>
+</context>
+<context>
+    <name>RuleFields</name>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Ordinal</source>
+        <translation>Woche im Monat</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Wochentag</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>Wochen</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A field of the rule dialog, then why its value is refused.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Type it as 2027-03-05, as your locale writes dates, or pick it from the calendar.</source>
+        <translation>„%1“ ist kein Datum. Geben Sie es als 2027-03-05 oder so ein, wie Ihre Ländereinstellung Daten schreibt, oder wählen Sie es im Kalender.</translation>
+    </message>
+    <message>
+        <source>the date is missing.</source>
+        <translation>Das Datum fehlt.</translation>
+    </message>
+    <message>
+        <source>choose 1st to 4th.</source>
+        <translation>Wählen Sie 1. bis 4.</translation>
+    </message>
+    <message>
+        <source>choose a day from Sunday to Saturday.</source>
+        <translation>Wählen Sie einen Tag von Sonntag bis Samstag.</translation>
+    </message>
+    <message>
+        <source>give the year too: the weeks are counted from one day.</source>
+        <translation>Geben Sie auch das Jahr an: Die Wochen werden ab einem bestimmten Tag gezählt.</translation>
+    </message>
+    <message>
+        <source>the number of weeks must be 1 to 32767.</source>
+        <translation>Die Anzahl der Wochen muss zwischen 1 und 32767 liegen.</translation>
+    </message>
+    <message>
+        <source>type at least one date, or pick it from the calendar.</source>
+        <translation>Geben Sie mindestens ein Datum ein oder wählen Sie es im Kalender.</translation>
+    </message>
+    <message>
+        <source>give both dates a year, or neither.</source>
+        <translation>Geben Sie beiden Daten ein Jahr oder keinem.</translation>
+    </message>
+    <message>
+        <source>the last day %1 is before the first, %2.</source>
+        <translation>Der letzte Tag %1 liegt vor dem ersten, %2.</translation>
+    </message>
+    <message>
+        <source>choose a region from the list.</source>
+        <translation>Wählen Sie eine Region aus der Liste.</translation>
+    </message>
+    <message>
+        <source>there is no holiday list for &quot;%1&quot;; choose a region from the list.</source>
+        <translation>Für „%1“ gibt es keine Feiertagsliste; wählen Sie eine Region aus der Liste.</translation>
+    </message>
+    <message>
+        <source>choose the iCalendar file (.ics).</source>
+        <translation>Wählen Sie die iCalendar-Datei (.ics).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file.</source>
+        <translation>„%1“ ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>choose a kind of rule.</source>
+        <translation>Wählen Sie eine Art von Regel.</translation>
+    </message>
+    <message>
+        <source>the label must be one line.</source>
+        <translation>Die Bezeichnung muss aus einer Zeile bestehen.</translation>
+    </message>
+    <message>
+        <source>give the days a name for the legend.</source>
+        <translation>Geben Sie den Tagen einen Namen für die Legende.</translation>
+    </message>
+</context>
+<context>
+    <name>RuleLines</name>
+    <message>
+        <source>the weekday number must be 1 (Sunday) to 7 (Saturday)</source>
+        <translation>die Nummer des Wochentags muss 1 (Sonntag) bis 7 (Samstag) sein</translation>
+    </message>
+    <message>
+        <source>the weekday number is missing or not a number</source>
+        <translation>die Nummer des Wochentags fehlt oder ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the week number is missing or not a number</source>
+        <translation>die Nummer der Woche fehlt oder ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the week number must be 1 to 4</source>
+        <translation>die Nummer der Woche muss 1 bis 4 sein</translation>
+    </message>
+    <message>
+        <source>the date is missing</source>
+        <translation>das Datum fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date</source>
+        <translation>„%1“ ist kein Datum</translation>
+    </message>
+    <message>
+        <source>the number of weeks is missing or not a number</source>
+        <translation>die Anzahl der Wochen fehlt oder ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the number of weeks %1 is outside 1 to 32767</source>
+        <translation>die Anzahl der Wochen %1 liegt außerhalb von 1 bis 32767</translation>
+    </message>
+    <message>
+        <source>a date is missing between commas</source>
+        <translation>zwischen Kommas fehlt ein Datum</translation>
+    </message>
+    <message>
+        <source>a range needs a first and a last date</source>
+        <translation>ein Zeitraum braucht ein erstes und ein letztes Datum</translation>
+    </message>
+    <message>
+        <source>both dates need a year, or neither</source>
+        <translation>beide Daten brauchen ein Jahr oder keines</translation>
+    </message>
+    <message>
+        <source>the last date %1 is before the first %2</source>
+        <translation>das letzte Datum %1 liegt vor dem ersten %2</translation>
+    </message>
+    <message>
+        <source>the region is missing (a code such as US, DE-BY or GB-SCT)</source>
+        <translation>die Region fehlt (ein Code wie US, DE-BY oder GB-SCT)</translation>
+    </message>
+    <message>
+        <source>there is no holiday list for the region &quot;%1&quot;</source>
+        <translation>für die Region „%1“ gibt es keine Feiertagsliste</translation>
+    </message>
+    <message>
+        <source>the file name has no closing quote</source>
+        <translation>dem Dateinamen fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>the iCalendar file is missing</source>
+        <translation>die iCalendar-Datei fehlt</translation>
+    </message>
+    <message>
+        <source>this kind of rule is not known here</source>
+        <translation>diese Art von Regel ist hier nicht bekannt</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>ein FIFO (benannte Pipe)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>something else</source>
+        <translation>etwas anderes</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>das System hat keinen Grund genannt</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 ist %2, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 leads through too many symbolic links</source>
+        <translation>%1 führt über zu viele symbolische Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>it is larger than %1 MiB, too large for a text file</source>
+        <translation>sie ist größer als %1 MiB, zu groß für eine Textdatei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes, too large for a text file</source>
+        <translation>sie ist größer als %1 Bytes, zu groß für eine Textdatei</translation>
+    </message>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>sie enthält NUL-Bytes und ist daher keine Textdatei</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>das ist keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>frmFindFiles</name>
+    <message>
+        <source>Select Files</source>
+        <translation>Dateien auswählen</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to open a folder; &quot;..&quot; goes up</source>
+        <translation>Doppelklicken oder Eingabe drücken, um einen Ordner zu öffnen; „..“ geht eine Ebene höher</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Decoration %1</source>
+        <translation>Verzierung %1</translation>
+    </message>
+    <message>
+        <source>&amp;Drive</source>
+        <translation>&amp;Laufwerk</translation>
+    </message>
+    <message>
+        <source>F&amp;olders</source>
+        <translation>&amp;Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Files</source>
+        <translation>&amp;Dateien</translation>
+    </message>
+    <message>
+        <source>Up one folder</source>
+        <translation>Eine Ebene höher</translation>
+    </message>
+</context>
+<context>
+    <name>frmLunaria</name>
+    <message>
+        <source>Print Yearly Calenader</source>
+        <translation>Jahreskalender drucken</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source> 1. Enter the Year.
+ 2. Select the Fonts.
+     -Set the Font Size large to see it better.
+     -The actual size is preset . . .
+ 3. Select a Picture. 
+ 4. Enter Text for each field. 
+ 5. Print a copy. 
+ 6. If OK, set number of copies and print</source>
+        <translation> 1. Geben Sie das Jahr ein.
+ 2. Wählen Sie die Schriften.
+     -Stellen Sie die Schrift groß ein, um sie besser zu sehen.
+     -Die tatsächliche Größe ist voreingestellt . . .
+ 3. Wählen Sie ein Bild. 
+ 4. Geben Sie den Text für jedes Feld ein. 
+ 5. Drucken Sie ein Exemplar. 
+ 6. Wenn es passt, stellen Sie die Anzahl der Exemplare ein und drucken Sie</translation>
+    </message>
+    <message>
+        <source>Year (yyyy)</source>
+        <translation>Jahr (jjjj)</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Exemplare</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Notes line %1</source>
+        <translation>Notizzeile %1</translation>
+    </message>
+    <message>
+        <source>Mesasage</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Picture Only At Top</source>
+        <translation>Bild nur oben</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Schriften</translation>
+    </message>
+    <message>
+        <source>Year Font</source>
+        <translation>Jahresschrift</translation>
+    </message>
+    <message>
+        <source>Header Font</source>
+        <translation>Kopfzeilenschrift</translation>
+    </message>
+    <message>
+        <source>Address Font</source>
+        <translation>Adressschrift</translation>
+    </message>
+    <message>
+        <source>Messaage Font</source>
+        <translation>Nachrichtenschrift</translation>
+    </message>
+    <message>
+        <source>Calendar Font</source>
+        <translation>Kalenderschrift</translation>
+    </message>
+    <message>
+        <source>Select Picture</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Select Control File</source>
+        <translation>Steuerdatei auswählen</translation>
+    </message>
+    <message>
+        <source>Select Printer</source>
+        <translation>Drucker auswählen</translation>
+    </message>
+    <message>
+        <source>Print Calendar(s)</source>
+        <translation>Kalender drucken</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Page preview</source>
+        <translation>Seitenvorschau</translation>
+    </message>
+    <message>
+        <source>Click a day to mark it</source>
+        <translation>Klicken Sie auf einen Tag, um ihn zu markieren</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Calendar</source>
+        <translation>&amp;Neuer Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Select Control File...</source>
+        <translation>Steuerdatei &amp;auswählen...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Control File</source>
+        <translation>Steuerdatei &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save Control File &amp;As...</source>
+        <translation>Steuerdatei speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Import iCalendar...</source>
+        <translation>iCalendar &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Marked Days...</source>
+        <translation>Markierte Tage &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Bild: %1</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Kein Bild</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Drucker: %1</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Jetzt: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be completed:
+%2</source>
+        <translation>„%1“ konnte nicht ausgeführt werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Internal error in %1; your settings are unchanged.</source>
+        <translation>Interner Fehler in „%1“; Ihre Einstellungen sind unverändert.</translation>
+    </message>
+    <message>
+        <source>The page cannot be drawn:
+%1</source>
+        <translation>Die Seite kann nicht gezeichnet werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Select a Printer First . . . </source>
+        <translation>Wählen Sie zuerst einen Drucker . . . </translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Select a Picture file.<byte value="xd"/>
+Either a bmp, gif, jpg or wmf.</source>
+        <translation>Wählen Sie eine Bilddatei.<byte value="xd"/>
+Eine bmp-, gif-, jpg- oder wmf-Datei.</translation>
+    </message>
+    <message>
+        <source>Select a Control file.<byte value="xd"/>
+  should be a   txt   file.</source>
+        <translation>Wählen Sie eine Steuerdatei.<byte value="xd"/>
+  Es sollte eine   .txt-Datei   sein.</translation>
+    </message>
+    <message>
+        <source>Sent to %1; the marked days are listed in %2</source>
+        <translation>An %1 gesendet; die markierten Tage stehen in %2</translation>
+    </message>
+    <message>
+        <source> Calendar Help</source>
+        <translation> Kalenderhilfe</translation>
+    </message>
+    <message>
+        <source>Import iCalendar</source>
+        <translation>iCalendar importieren</translation>
+    </message>
+    <message>
+        <source>Export Marked Days</source>
+        <translation>Markierte Tage exportieren</translation>
+    </message>
+    <message>
+        <source>The marked days are in %1</source>
+        <translation>Die markierten Tage stehen in %1</translation>
+    </message>
+    <message>
+        <source>Save Control File</source>
+        <translation>Steuerdatei speichern</translation>
+    </message>
+    <message>
+        <source>Saved as %1; printing lists the marked days in %2</source>
+        <translation>Als %1 gespeichert; beim Drucken werden die markierten Tage in %2 aufgelistet</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Remove Rule</source>
+        <translation>Regel entfernen</translation>
+    </message>
+    <message>
+        <source>Move Rule</source>
+        <translation>Regel verschieben</translation>
+    </message>
+    <message>
+        <source>Add Rule</source>
+        <translation>Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Rule</source>
+        <translation>Regel bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit the rule that marks %1 %2?</source>
+        <translation>Die Regel bearbeiten, die den %1. %2 markiert?</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
+    </message>
+    <message>
+        <source>Control files (*.txt)</source>
+        <translation>Steuerdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>iCalendar-Dateien (*.ics);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>Save the calendar as PDF</source>
+        <translation>Kalender als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>frmLunariaSplash</name>
+    <message>
+        <source>Lunaria logo</source>
+        <translation>Lunaria-Logo</translation>
+    </message>
+    <message>
+        <source>Year calendars for the wall, from the Lunaria makers</source>
+        <translation>Jahreskalender für die Wand, von den Machern von Lunaria</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>for %1</source>
+        <translation>für %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmRule</name>
+    <message>
+        <source>Nth weekday of every month</source>
+        <translation>N-ter Wochentag jedes Monats</translation>
+    </message>
+    <message>
+        <source>Last weekday of every month</source>
+        <translation>Letzter Wochentag jedes Monats</translation>
+    </message>
+    <message>
+        <source>Every N weeks from a date</source>
+        <translation>Alle N Wochen ab einem Datum</translation>
+    </message>
+    <message>
+        <source>Single dates</source>
+        <translation>Einzelne Daten</translation>
+    </message>
+    <message>
+        <source>Date range</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Public holidays</source>
+        <translation>Gesetzliche Feiertage</translation>
+    </message>
+    <message>
+        <source>iCalendar file</source>
+        <translation>iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <extracomment>The letters after &quot;&amp;&quot; must differ among the dialog&apos;s fields and from those of OK and Cancel.</extracomment>
+        <translation>Ar&amp;t</translation>
+    </message>
+    <message>
+        <source>O&amp;rdinal</source>
+        <translation>Woche im &amp;Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Weekday</source>
+        <translation>&amp;Wochentag</translation>
+    </message>
+    <message>
+        <source>&amp;Start date</source>
+        <translation>&amp;Startdatum</translation>
+    </message>
+    <message>
+        <source>W&amp;eeks</source>
+        <translation>Wo&amp;chen</translation>
+    </message>
+    <message>
+        <source>&amp;Dates</source>
+        <translation>&amp;Daten</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Von</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Bis</translation>
+    </message>
+    <message>
+        <source>Re&amp;gion</source>
+        <translation>&amp;Region</translation>
+    </message>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>Dat&amp;ei</translation>
+    </message>
+    <message>
+        <source>&amp;Label</source>
+        <translation>Be&amp;zeichnung</translation>
+    </message>
+    <message>
+        <source>Marked Day Rule</source>
+        <translation>Regel für markierte Tage</translation>
+    </message>
+    <message>
+        <source>Choose an iCalendar file</source>
+        <translation>iCalendar-Datei wählen</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>iCalendar-Dateien (*.ics);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>Pick the start date from a calendar</source>
+        <translation>Startdatum im Kalender wählen</translation>
+    </message>
+    <message>
+        <source>2027-03-05, --07-14 (every year)</source>
+        <translation>2027-03-05, --07-14 (jedes Jahr)</translation>
+    </message>
+    <message>
+        <source>Pick the dates from a calendar</source>
+        <translation>Daten im Kalender wählen</translation>
+    </message>
+    <message>
+        <source>Pick the from from a calendar</source>
+        <extracomment>The calendar button beside the first day of a date range (&quot;From&quot;).</extracomment>
+        <translation>Ersten Tag im Kalender wählen</translation>
+    </message>
+    <message>
+        <source>Pick the to from a calendar</source>
+        <extracomment>The calendar button beside the last day of a date range (&quot;To&quot;).</extracomment>
+        <translation>Letzten Tag im Kalender wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Browse for the iCalendar file</source>
+        <translation>Nach der iCalendar-Datei suchen</translation>
+    </message>
+    <message>
+        <source>Club meeting</source>
+        <translation>Vereinstreffen</translation>
+    </message>
+</context>
+<context>
+    <name>frmSelectPrt</name>
+    <message>
+        <source>Output Device Selection</source>
+        <translation>Auswahl des Ausgabegeräts</translation>
+    </message>
+    <message>
+        <source>First Click on a Device from the list.</source>
+        <translation>Klicken Sie zuerst auf ein Gerät in der Liste.</translation>
+    </message>
+    <message>
+        <source>THEN</source>
+        <translation>DANN</translation>
+    </message>
+    <message>
+        <source>Select Device</source>
+        <translation>Gerät auswählen</translation>
+    </message>
+    <message>
+        <source>This printer prints in black and white only: the five colours of the marked days come out as greys. Choose &quot;Patterns&quot; under Colours to tell them apart.</source>
+        <extracomment>&quot;Patterns&quot; and &quot;Colours&quot; name a choice and a field of the main window&apos;s Page group.</extracomment>
+        <translation>Dieser Drucker druckt nur schwarz-weiß: Die fünf Farben der markierten Tage werden zu Grautönen. Wählen Sie unter „Farben“ die Einstellung „Muster“, um sie zu unterscheiden.</translation>
+    </message>
+    <message>
+        <source>Select a Printer from the list first . . .</source>
+        <translation>Wählen Sie zuerst einen Drucker aus der Liste . . .</translation>
+    </message>
+    <message>
+        <source>The list of devices has changed. Close this window and press &quot;Select Printer&quot; again . . .</source>
+        <extracomment>&quot;Select Printer&quot; is the main window&apos;s button.</extracomment>
+        <translation>Die Liste der Geräte hat sich geändert. Schließen Sie dieses Fenster und klicken Sie erneut auf „Drucker auswählen“ . . .</translation>
+    </message>
+</context>
+</TS>
