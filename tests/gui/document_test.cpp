@@ -15,6 +15,10 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <string_view>
+#include <tuple>
+#include <variant>
+
 using namespace std::chrono;
 
 namespace {
@@ -31,18 +35,17 @@ protected:
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
-    // Keys go where the keyboard's focus is, as a user's would.
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    // Keys, or text typed, go where the keyboard's focus is, as a user's would.
+    void keys(std::initializer_list<std::variant<QKeyCombination, QString>> steps)
     {
-        QWidget *focused = QApplication::focusWidget();
-        ASSERT_NE(focused, nullptr);
-        QTest::keyClick(focused, Qt::Key(key), modifiers);
-    }
-    void type(const QString &text)
-    {
-        QWidget *focused = QApplication::focusWidget();
-        ASSERT_NE(focused, nullptr);
-        QTest::keyClicks(focused, text);
+        for (const auto &step : steps) {
+            QWidget *focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr);
+            if (const auto *key = std::get_if<QKeyCombination>(&step))
+                QTest::keyClick(focused, key->key(), key->keyboardModifiers());
+            else
+                QTest::keyClicks(focused, std::get<QString>(step));
+        }
     }
     // Offscreen there is no window manager to hand the focus back when a dialog goes.
     void returnToWindow()
@@ -98,38 +101,43 @@ TEST_F(Document, AnUnchangedCalendarClosesWithoutAsking)
 }
 
 // Setting a modified calendar aside (Done, closing the window, New Calendar) asks first.
-struct SetAside
+struct Answer
 {
     const char *name;
-    const char *how;        // "done", "close" or "new"
-    const char *answer;     // the button pressed
-    bool saved;             // the calendar is in saved.txt afterwards
-    bool goesOn;            // the window closes, or the calendar is replaced
+    const char *button;  // pressed in the question
+    bool fileChosen;     // the save dialog gives saved.txt; else it is cancelled
+    bool saved;          // the calendar is in saved.txt afterwards
+    bool goesOn;         // the window closes, or the calendar is replaced
 };
 
-class UnsavedChanges : public WindowTest, public ::testing::WithParamInterface<SetAside>
-{
+const Answer Answers[] = {
+    {"save", "Save", true, true, true},
+    {"save_dialog_cancelled", "Save", false, false, false},
+    {"dont_save", "Don't Save", true, false, true},
+    {"cancel", "Cancel", true, false, false},
 };
+
+class UnsavedChanges : public Document, public ::testing::WithParamInterface<std::tuple<std::string_view, Answer>> {};
 
 TEST_P(UnsavedChanges, AreOfferedForSaving)
 {
-    const SetAside &row = GetParam();
+    const auto &[how, row] = GetParam();
     QTest::keyClicks(child<QLineEdit>("txtHeader"), "Changed");
-    controlFileAnswer = dir.filePath(QStringLiteral("saved.txt"));
-    messages.answers << QLatin1String(row.answer);
-    const QString how = QLatin1String(row.how);
-    if (how == QLatin1String("done"))
+    const QString saved = dir.filePath(QStringLiteral("saved.txt"));
+    controlFileAnswer = row.fileChosen ? saved : QString();
+    messages.answers << QLatin1String(row.button);
+    if (how == "done")
         click("cmdExit");
-    else if (how == QLatin1String("close"))
-        window->close();
+    else if (how == "close")
+        EXPECT_EQ(window->close(), row.goesOn);
     else
-        child<QAction>("mnuNewCalendar")->trigger();
+        trigger("mnuNewCalendar");
 
     ASSERT_EQ(messages.questions().size(), 1);
     EXPECT_EQ(messages.questions().first().text, "Save changes to Untitled?");
     EXPECT_EQ(messages.questions().first().buttons, (QStringList{"Save", "Don't Save", "Cancel"}));
-    EXPECT_EQ(QFile::exists(controlFileAnswer), row.saved);
-    if (how == QLatin1String("new")) {
+    EXPECT_EQ(QFile::exists(saved), row.saved);
+    if (how == "new") {
         EXPECT_EQ(child<QLineEdit>("txtHeader")->text(), row.goesOn ? "" : "Changed");
         EXPECT_EQ(window->windowTitle(), row.goesOn ? Caption : "Untitled* - " + Caption);
     } else {
@@ -137,24 +145,11 @@ TEST_P(UnsavedChanges, AreOfferedForSaving)
     }
 }
 
-const SetAside SetAsideRows[] = {
-    {"done_save", "done", "Save", true, true},          {"done_dont_save", "done", "Don't Save", false, true},
-    {"done_cancel", "done", "Cancel", false, false},    {"close_save", "close", "Save", true, true},
-    {"close_dont_save", "close", "Don't Save", false, true}, {"close_cancel", "close", "Cancel", false, false},
-    {"new_save", "new", "Save", true, true},            {"new_dont_save", "new", "Don't Save", false, true},
-    {"new_cancel", "new", "Cancel", false, false},
-};
-INSTANTIATE_TEST_SUITE_P(Rows, UnsavedChanges, ::testing::ValuesIn(SetAsideRows),
-                         [](const ::testing::TestParamInfo<SetAside> &info) { return std::string(info.param.name); });
-
-TEST_F(Document, CancellingTheSaveDialogKeepsTheCalendarOpen)
-{
-    QTest::keyClicks(child<QLineEdit>("txtHeader"), "Changed");
-    messages.answers << QStringLiteral("Save");
-    controlFileAnswer.clear();
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
-}
+INSTANTIATE_TEST_SUITE_P(Rows, UnsavedChanges,
+                         ::testing::Combine(::testing::Values("done", "close", "new"), ::testing::ValuesIn(Answers)),
+                         [](const auto &info) {
+                             return std::string(std::get<0>(info.param)) + "_" + std::get<1>(info.param).name;
+                         });
 
 TEST_F(Document, ARuleMadeWithTheKeyboardIsSavedAndReadBack)
 {
@@ -162,34 +157,27 @@ TEST_F(Document, ARuleMadeWithTheKeyboardIsSavedAndReadBack)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     controlFileAnswer = dir.filePath(QStringLiteral("family.txt"));
 
-    press(Qt::Key_A, Qt::AltModifier); // "Add Rule..."
+    keys({Qt::ALT | Qt::Key_A}); // "Add Rule..."
     frmRule *dialog = openRuleDialog();
     ASSERT_NE(dialog, nullptr);
     // The dialog opens with the kind in the keyboard's focus.
     auto *kind = dialog->findChild<QComboBox *>(QStringLiteral("cboKind"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == kind; }, 2000))
         << QApplication::focusWidget()->objectName().toStdString();
-    press(Qt::Key_Down); // from "Single dates" to "Date range"
-    press(Qt::Key_Tab);
-    type(QStringLiteral("7/12/2027"));
-    press(Qt::Key_Tab); // the calendar button
-    press(Qt::Key_Tab);
-    type(QStringLiteral("2027-07-23"));
-    press(Qt::Key_Tab);
-    press(Qt::Key_Tab);
-    type(QStringLiteral("Holidays away"));
-    press(Qt::Key_Return);
+    // Down from "Single dates" to "Date range"; the Tab after the first date passes its calendar button.
+    keys({Qt::Key_Down, Qt::Key_Tab, "7/12/2027", Qt::Key_Tab, Qt::Key_Tab, "2027-07-23", Qt::Key_Tab, Qt::Key_Tab,
+          "Holidays away", Qt::Key_Return});
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->state().rules.size() == 1; }, 2000));
     EXPECT_EQ(title(), "Untitled* - " + Caption);
     returnToWindow();
 
-    press(Qt::Key_S, Qt::ControlModifier);
+    keys({Qt::CTRL | Qt::Key_S});
     EXPECT_EQ(title(), "family.txt - " + Caption);
-    press(Qt::Key_N, Qt::ControlModifier);
+    keys({Qt::CTRL | Qt::Key_N});
     EXPECT_TRUE(window->state().rules.empty());
     EXPECT_EQ(title(), Caption);
 
-    press(Qt::Key_O, Qt::ControlModifier);
+    keys({Qt::CTRL | Qt::Key_O});
     auto *finder = window->findChild<frmFindFiles *>();
     ASSERT_NE(finder, nullptr);
     ASSERT_TRUE(finder->isVisible());
@@ -198,8 +186,7 @@ TEST_F(Document, ARuleMadeWithTheKeyboardIsSavedAndReadBack)
     auto *files = finder->findChild<QListWidget *>(QStringLiteral("filFilename"));
     files->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == files; }, 2000));
-    type(QStringLiteral("family"));
-    press(Qt::Key_Return);
+    keys({"family", Qt::Key_Return});
     QTest::qWait(20); // the hand-over is queued
     returnToWindow();
 
