@@ -314,9 +314,14 @@ QString unescapeIcsText(std::string_view value)
         if (value[i] == '\\' && i + 1 < value.size()) {
             const char next = value[++i];
             text += (next == 'n' || next == 'N') ? '\n' : next;
-        } else {
-            text += value[i];
+            continue;
         }
+        // Control characters have no place in a text (RFC 5545 allows the tab alone); they
+        // could not be shown, and an export would not keep them.
+        const auto byte = static_cast<unsigned char>(value[i]);
+        if ((byte < 0x20 && byte != '\t') || byte == 0x7F)
+            continue;
+        text += value[i];
     }
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }

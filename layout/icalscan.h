@@ -54,5 +54,6 @@ struct IcsScan
 // it, cannot touch `year` in any time zone and is dropped.
 IcsScan scanIcs(const QByteArray &bytes, int year);
 
-// The text of a TEXT value: "\," "\;" "\\" and "\n" (or "\N") undone.
+// The text of a TEXT value: "\," "\;" "\\" and "\n" (or "\N") undone, control characters
+// other than the tab and those line breaks left out.
 QString unescapeIcsText(std::string_view value);

@@ -101,7 +101,9 @@ std::vector<MarkedDay> eventsOf(const MarkRule &rule, year calendar, QString &pr
         problem = read.error;
         return marked;
     }
-    for (const IcsDay &event : read.days) {
+    for (IcsDay event : read.days) {
+        // A summary of several lines is one line of the date-list file.
+        event.summary = event.summary.simplified();
         if (!marked.empty() && marked.back().date == event.date) {
             if (!event.summary.isEmpty() && !marked.back().detail.split(QStringLiteral(", ")).contains(event.summary))
                 marked.back().detail += (marked.back().detail.isEmpty() ? QString() : QStringLiteral(", ")) + event.summary;

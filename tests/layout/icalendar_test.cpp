@@ -222,6 +222,16 @@ TEST(IcsRead, FoldedLinesBothLineEndsAndUtf8)
     }
 }
 
+TEST(IcsRead, ControlCharactersAreLeftOutOfTextsButTabsAndLineBreaksStay)
+{
+    // A backspace cannot be shown, and an export would drop it (found by the fuzzer).
+    const IcsReadResult result = parseIcsDays(
+        calendar(event("SUMMARY:Bins\x08 out\\nat\tseven\x7F\nDTSTART;VALUE=DATE:20240310")), QStringLiteral("test.ics"), 2024);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    ASSERT_EQ(result.days.size(), 1u);
+    EXPECT_EQ(result.days.front().summary, QStringLiteral("Bins out\nat\tseven"));
+}
+
 TEST(IcsRead, TheFirstAndLastYearsOfTheCalendar)
 {
     const QByteArray body = event("DTSTART;VALUE=DATE:00010101", "a") + event("DTSTART:00010101T030000Z\nRRULE:FREQ=YEARLY", "b")
