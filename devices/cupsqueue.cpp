@@ -1,9 +1,9 @@
 #include "devices/cupsqueue.h"
 
+#include "devices/cupslibrary.h"
+
 #include <QCoreApplication>
 #include <QFile>
-
-#include <cups/cups.h>
 
 #include <cerrno>
 #include <cstring>
@@ -22,9 +22,22 @@ struct CupsWords
     Q_DECLARE_TR_FUNCTIONS(Devices)
 };
 
+const CupsLibrary &cups()
+{
+    return cupsLibrary();
+}
+
+// Why nothing can be asked of the print server because libcups is not there, else nullopt.
+std::optional<QString> libraryProblem()
+{
+    if (cups().error.isEmpty())
+        return std::nullopt;
+    return cups().error;
+}
+
 struct IppDeleter
 {
-    void operator()(ipp_t *ipp) const { ippDelete(ipp); }
+    void operator()(ipp_t *ipp) const { cups().ippDelete(ipp); }
 };
 using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
 
@@ -40,19 +53,20 @@ QByteArray queueName(const QString &queue)
 QByteArray printerUri(const QByteArray &name)
 {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
-                     name.constData());
+    const QByteArray resource = QByteArray("/printers/") + name;
+    cups().httpAssembleURI(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", cups().ippPort(),
+                           resource.constData());
     return QByteArray(uri);
 }
 
 bool lastRequestFailed()
 {
-    return cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE;
+    return cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
 QString lastErrorText()
 {
-    return QString::fromUtf8(cupsLastErrorString());
+    return QString::fromUtf8(cups().cupsLastErrorString());
 }
 
 // libcups reports a local socket that is not there as a closed file descriptor; ask the
@@ -76,15 +90,15 @@ QString localSocketError(const QByteArray &path)
 // The text of a queue's reason for refusing jobs: its state message, else its state reasons.
 QString refusalReason(ipp_t *response)
 {
-    if (ipp_attribute_t *message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT)) {
-        const QString text = QString::fromUtf8(ippGetString(message, 0, nullptr)).trimmed();
+    if (ipp_attribute_t *message = cups().ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT)) {
+        const QString text = QString::fromUtf8(cups().ippGetString(message, 0, nullptr)).trimmed();
         if (!text.isEmpty())
             return text;
     }
     QStringList reasons;
-    if (ipp_attribute_t *keywords = ippFindAttribute(response, "printer-state-reasons", IPP_TAG_KEYWORD))
-        for (int i = 0; i < ippGetCount(keywords); ++i)
-            if (const char *reason = ippGetString(keywords, i, nullptr); reason && std::strcmp(reason, "none") != 0)
+    if (ipp_attribute_t *keywords = cups().ippFindAttribute(response, "printer-state-reasons", IPP_TAG_KEYWORD))
+        for (int i = 0; i < cups().ippGetCount(keywords); ++i)
+            if (const char *reason = cups().ippGetString(keywords, i, nullptr); reason && std::strcmp(reason, "none") != 0)
                 reasons << QString::fromUtf8(reason);
     return reasons.join(QLatin1String(", "));
 }
@@ -93,9 +107,11 @@ QString refusalReason(ipp_t *response)
 
 std::optional<QString> printServerProblem()
 {
-    const char *server = cupsServer();
-    if (http_t *http = httpConnect2(server, ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, ConnectTimeoutMs, nullptr)) {
-        httpClose(http);
+    if (std::optional<QString> problem = libraryProblem())
+        return problem;
+    const char *server = cups().cupsServer();
+    if (http_t *http = cups().httpConnect2(server, cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(), 1, ConnectTimeoutMs, nullptr)) {
+        cups().httpClose(http);
         return std::nullopt;
     }
     const QByteArray name(server);
@@ -106,15 +122,19 @@ std::optional<QString> printServerProblem()
 QueueState queueState(const QString &queue)
 {
     QueueState state;
-    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(queueName(queue)).constData());
+    if (std::optional<QString> problem = libraryProblem()) {
+        state.reason = *problem;
+        return state;
+    }
+    ipp_t *request = cups().ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(queueName(queue)).constData());
     static const char *const wanted[] = {"printer-is-accepting-jobs", "printer-state-message", "printer-state-reasons",
                                          "copies-supported"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(wanted)), nullptr, wanted);
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(wanted)), nullptr, wanted);
     // cupsDoRequest frees the request.
-    const IppMessage response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+    const IppMessage response(cups().cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
 
-    if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) {
+    if (cups().cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) {
         state.kind = QueueState::Kind::Missing;
         state.reason = lastErrorText();
         return state;
@@ -132,13 +152,13 @@ QueueState queueState(const QString &queue)
         return state;
     }
 
-    ipp_attribute_t *accepting = ippFindAttribute(response.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
-    state.kind = !accepting || ippGetBoolean(accepting, 0) ? QueueState::Kind::Accepting : QueueState::Kind::NotAccepting;
+    ipp_attribute_t *accepting = cups().ippFindAttribute(response.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    state.kind = !accepting || cups().ippGetBoolean(accepting, 0) ? QueueState::Kind::Accepting : QueueState::Kind::NotAccepting;
     if (state.kind == QueueState::Kind::NotAccepting)
         state.reason = refusalReason(response.get());
-    if (ipp_attribute_t *copies = ippFindAttribute(response.get(), "copies-supported", IPP_TAG_RANGE)) {
+    if (ipp_attribute_t *copies = cups().ippFindAttribute(response.get(), "copies-supported", IPP_TAG_RANGE)) {
         int upper = 0;
-        ippGetRange(copies, 0, &upper);
+        cups().ippGetRange(copies, 0, &upper);
         state.maxCopies = upper;
     }
     return state;
@@ -146,22 +166,24 @@ QueueState queueState(const QString &queue)
 
 SentJob sendPdfJob(const QString &queue, const QString &path, const QString &title, const JobOptions &options)
 {
+    if (std::optional<QString> problem = libraryProblem())
+        return SentJob{0, *problem};
     const QByteArray name = queueName(queue);
-    ipp_t *request = ippNewRequest(IPP_OP_PRINT_JOB);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(name).constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.toUtf8().constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, CUPS_FORMAT_PDF);
+    ipp_t *request = cups().ippNewRequest(IPP_OP_PRINT_JOB);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(name).constData());
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cups().cupsUser());
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.toUtf8().constData());
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, CUPS_FORMAT_PDF);
     cups_option_t *cupsOptions = nullptr;
     int count = 0;
     for (const auto &[option, value] : options)
-        count = cupsAddOption(option.constData(), value.constData(), count, &cupsOptions);
-    cupsEncodeOptions2(request, count, cupsOptions, IPP_TAG_OPERATION);
-    cupsEncodeOptions2(request, count, cupsOptions, IPP_TAG_JOB);
-    cupsFreeOptions(count, cupsOptions);
+        count = cups().cupsAddOption(option.constData(), value.constData(), count, &cupsOptions);
+    cups().cupsEncodeOptions2(request, count, cupsOptions, IPP_TAG_OPERATION);
+    cups().cupsEncodeOptions2(request, count, cupsOptions, IPP_TAG_JOB);
+    cups().cupsFreeOptions(count, cupsOptions);
 
     const QByteArray resource = QByteArray("/printers/") + name;
-    const IppMessage response(cupsDoFileRequest(CUPS_HTTP_DEFAULT, request, resource.constData(), QFile::encodeName(path).constData()));
+    const IppMessage response(cups().cupsDoFileRequest(CUPS_HTTP_DEFAULT, request, resource.constData(), QFile::encodeName(path).constData()));
 
     SentJob sent;
     if (!response || lastRequestFailed()) {
@@ -169,8 +191,8 @@ SentJob sendPdfJob(const QString &queue, const QString &path, const QString &tit
         sent.error = printServerProblem().value_or(serverError);
         return sent;
     }
-    if (ipp_attribute_t *id = ippFindAttribute(response.get(), "job-id", IPP_TAG_INTEGER))
-        sent.id = ippGetInteger(id, 0);
+    if (ipp_attribute_t *id = cups().ippFindAttribute(response.get(), "job-id", IPP_TAG_INTEGER))
+        sent.id = cups().ippGetInteger(id, 0);
     if (sent.id <= 0)
         sent.error = CupsWords::tr("the print server did not say which job it made of the page");
     return sent;
@@ -178,10 +200,12 @@ SentJob sendPdfJob(const QString &queue, const QString &path, const QString &tit
 
 QStringList queuesNotAcceptingJobs()
 {
-    ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    if (libraryProblem())
+        return {};
+    ipp_t *request = cups().ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
     static const char *const wanted[] = {"printer-name", "printer-is-accepting-jobs"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(wanted)), nullptr, wanted);
-    const IppMessage response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(wanted)), nullptr, wanted);
+    const IppMessage response(cups().cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
     QStringList refusing;
     if (!response || lastRequestFailed())
         return refusing;
@@ -194,19 +218,19 @@ QStringList queuesNotAcceptingJobs()
         name.clear();
         accepting = true;
     };
-    for (ipp_attribute_t *attribute = ippFirstAttribute(response.get()); attribute;
-         attribute = ippNextAttribute(response.get())) {
-        const char *attributeName = ippGetName(attribute);
+    for (ipp_attribute_t *attribute = cups().ippFirstAttribute(response.get()); attribute;
+         attribute = cups().ippNextAttribute(response.get())) {
+        const char *attributeName = cups().ippGetName(attribute);
         if (!attributeName) {
             endOfQueue();
             continue;
         }
-        if (ippGetGroupTag(attribute) != IPP_TAG_PRINTER)
+        if (cups().ippGetGroupTag(attribute) != IPP_TAG_PRINTER)
             continue;
         if (std::strcmp(attributeName, "printer-name") == 0)
-            name = QString::fromUtf8(ippGetString(attribute, 0, nullptr));
+            name = QString::fromUtf8(cups().ippGetString(attribute, 0, nullptr));
         else if (std::strcmp(attributeName, "printer-is-accepting-jobs") == 0)
-            accepting = ippGetBoolean(attribute, 0);
+            accepting = cups().ippGetBoolean(attribute, 0);
     }
     endOfQueue();
     return refusing;

@@ -375,6 +375,14 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>The printer &quot;%1&quot; is no longer installed. Choose another device with &quot;Select Printer&quot; . . .</source>
         <translation>Der Drucker „%1“ ist nicht mehr eingerichtet. Wählen Sie mit „Drucker auswählen“ ein anderes Gerät . . .</translation>
     </message>
+    <message>
+        <source>the print service library %1 could not be loaded (%2)</source>
+        <translation>die Bibliothek des Druckdienstes %1 konnte nicht geladen werden (%2)</translation>
+    </message>
+    <message>
+        <source>the print service library %1 lacks %2</source>
+        <translation>der Bibliothek des Druckdienstes %1 fehlt %2</translation>
+    </message>
 </context>
 <context>
     <name>Holidays</name>

@@ -374,6 +374,14 @@ Réessayez . . .</translation>
         <source>The printer &quot;%1&quot; is no longer installed. Choose another device with &quot;Select Printer&quot; . . .</source>
         <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;est plus installée. Choisissez un autre périphérique avec «&#xa0;Choisir l&apos;imprimante&#xa0;» . . .</translation>
     </message>
+    <message>
+        <source>the print service library %1 could not be loaded (%2)</source>
+        <translation>la bibliothèque du service d&apos;impression %1 n&apos;a pas pu être chargée (%2)</translation>
+    </message>
+    <message>
+        <source>the print service library %1 lacks %2</source>
+        <translation>il manque %2 à la bibliothèque du service d&apos;impression %1</translation>
+    </message>
 </context>
 <context>
     <name>Holidays</name>
