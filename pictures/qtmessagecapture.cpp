@@ -19,7 +19,8 @@ QtMessageHandler previous = nullptr;  // written under installMutex while no cap
 
 void handler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (innermost) {
+    // Only warnings and worse tell of damage; Qt's tracing lines go where they would have gone.
+    if (innermost && type != QtDebugMsg && type != QtInfoMsg) {
         QString line = message.simplified();
         if (!line.isEmpty())
             QtMessageCaptureAccess::append(*innermost, line);

@@ -2,10 +2,11 @@
 
 #include <QStringList>
 
-// Catches what Qt and its image-format plugins print through qWarning() and friends ("libpng
-// warning: ...", "Corrupt JPEG data: ...") while it is alive, on the thread that made it, so
-// that the caller can pass the text on with the file's name. Messages from other threads go
-// to the handler that was installed before, untouched.
+// Catches what Qt and its image-format plugins print through qWarning() and qCritical()
+// ("libpng warning: ...", "Corrupt JPEG data: ...") while it is alive, on the thread that made
+// it, so that the caller can pass the text on with the file's name. Messages from other
+// threads, and debug and info lines from any, go to the handler that was installed before,
+// untouched.
 //
 // One process-wide handler is installed while any capture is alive (on any thread) and the
 // previous one is put back when the last capture ends; each thread collects into its own
