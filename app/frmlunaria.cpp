@@ -126,7 +126,6 @@ frmLunaria::frmLunaria(const LunariaServices &services, QWidget *parent)
 {
     Q_ASSERT(m_services.messages && m_services.fonts);
     setObjectName(QStringLiteral("frmLunaria"));
-    setWindowTitle(tr("Print Yearly Calenader"));
     setWindowIcon(QIcon(drawLunariaLogo(QSize(64, 64))));
     buildControls();
     Form_Load();
@@ -259,7 +258,6 @@ void frmLunaria::buildControls()
     connect(m_previewTimer, &QTimer::timeout, this, &frmLunaria::drawPreview);
 
     picPreview->installEventFilter(this);
-    picPreview->setToolTip(tr("Click a day to mark it"));
 
     m_markedDays = new MarkedDaysGroup(central);
 
@@ -501,10 +499,11 @@ void frmLunaria::drawPreview()
         QPixmap pixmap = QPixmap::fromImage(m_preview);
         pixmap.setDevicePixelRatio(devicePixelRatioF());
         picPreview->setPixmap(pixmap);
-        picPreview->setToolTip(QString());
+        picPreview->setToolTip(tr("Click a day to mark it"));
     } catch (const UserError &error) {
         m_preview = QImage();
         picPreview->setPixmap(QPixmap());
+        picPreview->setToolTip(QString());
         picPreview->setText(tr("The page cannot be drawn:\n%1").arg(error.reason()));
     }
 }
@@ -623,7 +622,7 @@ void frmLunaria::mnuNewCalendar_Click()
 {
     if (!offerToSave())
         return;
-    m_state = loadDefaults(m_services.today);
+    Form_Load();
     m_saved.markSaved(m_state);
     refreshWidgets();
 }

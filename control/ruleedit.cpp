@@ -123,13 +123,13 @@ std::optional<FieldError> fillKindFields(const RuleFields &fields, MarkRule &rul
             return *error;
         rule.from = std::get<RuleDate>(from);
         rule.to = std::get<RuleDate>(to);
-        if (rule.from.isYearless() != rule.to.isYearless())
-            return fieldError(To, RuleFieldWords::tr("give both dates a year, or neither."));
-        // Compared in a leap year, so that a range without years may end on 29 February.
-        const year leap{2000};
-        if (sys_days{rule.to.in(leap)} < sys_days{rule.from.in(leap)})
+        switch (rangeProblem(rule.from, rule.to)) {
+        case RangeProblem::MixedYears: return fieldError(To, RuleFieldWords::tr("give both dates a year, or neither."));
+        case RangeProblem::Backwards:
             return fieldError(To, RuleFieldWords::tr("the last day %1 is before the first, %2.")
                                       .arg(fields.to.trimmed(), fields.from.trimmed()));
+        case RangeProblem::None: break;
+        }
         return std::nullopt;
     }
     case RuleKind::Holidays: {

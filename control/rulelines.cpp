@@ -171,12 +171,12 @@ RuleLine dateRange(QStringView value)
     const std::optional<RuleDate> to = parseRuleDate(toText);
     if (!to)
         return {std::nullopt, RuleLineWords::tr("\"%1\" is not a date").arg(toText)};
-    if (from->isYearless() != to->isYearless())
-        return {std::nullopt, RuleLineWords::tr("both dates need a year, or neither")};
-    // Compared in a leap year, so that a yearless range may end on 29 February.
-    const year common{2000};
-    if (sys_days{from->in(common)} > sys_days{to->in(common)})
+    switch (rangeProblem(*from, *to)) {
+    case RangeProblem::MixedYears: return {std::nullopt, RuleLineWords::tr("both dates need a year, or neither")};
+    case RangeProblem::Backwards:
         return {std::nullopt, RuleLineWords::tr("the last date %1 is before the first %2").arg(toText, fromText)};
+    case RangeProblem::None: break;
+    }
     MarkRule rule;
     rule.kind = RuleKind::Range;
     rule.from = *from;
@@ -267,6 +267,14 @@ QString ruleDateText(const RuleDate &date)
     if (!date.year)
         return QStringLiteral("--") + monthDay;
     return QStringLiteral("%1-%2").arg(int(*date.year), 4, 10, QLatin1Char('0')).arg(monthDay);
+}
+
+RangeProblem rangeProblem(const RuleDate &from, const RuleDate &to)
+{
+    if (from.isYearless() != to.isYearless())
+        return RangeProblem::MixedYears;
+    const year leap{2000};
+    return sys_days{to.in(leap)} < sys_days{from.in(leap)} ? RangeProblem::Backwards : RangeProblem::None;
 }
 
 QString pathForFolder(const QString &path, const QString &folder)

@@ -35,5 +35,11 @@ std::optional<RuleDate> parseRuleDate(QStringView text);
 // The ISO form of a rule date: "2027-03-05", or "--03-05" without a year.
 QString ruleDateText(const RuleDate &date);
 
+// What is wrong with a range from `from` to `to`, the control file and the rule dialog alike:
+// one date with a year and one without, or a last day before the first (yearless dates are
+// compared in a leap year, so that such a range may end on 29 February).
+enum class RangeProblem { None, MixedYears, Backwards };
+RangeProblem rangeProblem(const RuleDate &from, const RuleDate &to);
+
 // `path` relative to `folder` when it lies inside it, else as it is.
 QString pathForFolder(const QString &path, const QString &folder);

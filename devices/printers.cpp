@@ -81,7 +81,6 @@ public:
     explicit PrinterJob(const QPrinterInfo &info)
         : m_info(info)
         , m_queue(info.printerName())
-        , m_description(info.description())
         , m_spool(QDir::tempPath() + QStringLiteral("/lunaria-XXXXXX.job"))
     {
         if (!m_spool.open())
@@ -122,11 +121,11 @@ public:
         std::optional<QString> note;
         if (!m_printer->setPageSize(used))
             note = PrinterWords::tr("The printer \"%1\" did not take %2 paper; the calendar is scaled to the paper it has.")
-                       .arg(m_info.printerName(), wanted->name());
+                       .arg(m_queue, wanted->name());
         else if (!used.isEquivalentTo(*wanted))
             note = PrinterWords::tr("The printer \"%1\" has no %2 paper; the calendar is printed on %3, the nearest size "
                                     "it has, scaled to fit.")
-                       .arg(m_info.printerName(), wanted->name(), used.name());
+                       .arg(m_queue, wanted->name(), used.name());
         m_surface->fitPage(pageTwips);
         return note;
     }
@@ -170,7 +169,6 @@ private:
 
     QPrinterInfo m_info;
     QString m_queue;
-    QString m_description;
     QTemporaryFile m_spool;                          // goes last, after Qt has closed it
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainterPageSurface> m_surface; // declared last: ends before the printer goes

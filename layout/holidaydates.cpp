@@ -1,28 +1,11 @@
 #include "layout/holidaydates.h"
 
+#include "layout/calendarmath.h"
+
 #include <algorithm>
 #include <cmath>
 
 using namespace std::chrono;
-
-namespace {
-
-// Floor division, so that the computus formulas hold for years before 0 as well.
-constexpr long long floorDiv(long long a, long long b)
-{
-    const long long q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
-constexpr long long floorMod(long long a, long long b)
-{
-    return a - floorDiv(a, b) * b;
-}
-
-// Julian Day Number of 1970-01-01, the epoch of sys_days.
-constexpr long long UnixEpochJdn = 2440588;
-
-} // namespace
 
 year_month_day westernEaster(int year)
 {

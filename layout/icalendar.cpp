@@ -1,27 +1,23 @@
 #include "layout/icalendar.h"
 
+#include "layout/calendarmath.h"
 #include "layout/icalrecurrence.h"
 #include "layout/icalscan.h"
 #include "layout/icalsupport.h"
+#include "platform/regularfile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QTimeZone>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <deque>
 #include <limits>
 #include <string>
 #include <unordered_set>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace std::chrono;
 
@@ -40,11 +36,6 @@ constexpr qint64 ZoneSlackDays = 2;
 // An event lasting longer is treated as lasting this long (about 11,000 years), which still
 // covers every day from year 1 to 9999.
 constexpr qint64 MaxEventDays = 4'000'000;
-
-qint64 floorDiv(qint64 a, qint64 b)
-{
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
 
 qint64 secondsOf(WallTime time)
 {
@@ -110,8 +101,7 @@ WallTime wallOf(const QDateTime &dateTime)
 {
     const qint64 julianDay = dateTime.date().toJulianDay();
     const QTime time = dateTime.time();
-    // Julian day 2440588 is 1970-01-01.
-    return {sys_days{days{julianDay - 2440588}}, time.hour() * 3600 + time.minute() * 60 + time.second()};
+    return {sys_days{days{julianDay - UnixEpochJdn}}, time.hour() * 3600 + time.minute() * 60 + time.second()};
 }
 
 // The wall clock of this computer. QTimeZone takes about 0.3 microseconds to find the offset of
@@ -264,6 +254,10 @@ private:
     std::optional<WallTime> untilOf(const icalrecurrencetype &rule, const Event &master);
     bool countStep(int &steps, bool &stop);
     void mark(const Occurrence &occurrence, bool allDay, const QString &summary);
+    // Marks the occurrence of `master`'s rule starting at `start`, unless it is DTSTART (marked
+    // on its own) or excluded.
+    void markRecurrence(const Event &master, WallTime start, const std::unordered_set<qint64> &excludedInstants,
+                        const std::unordered_set<qint64> &excludedDays);
     qint64 instantOf(WallTime time, const Frame &frame);
     qint64 localSeconds(WallTime time, const Frame &frame, qint64 elapsed);
     bool refuse(int line, const QString &reason);
@@ -291,10 +285,16 @@ private:
     QString m_error;
 };
 
+// Why the file `name` was refused, at `line` when there is one (> 0).
+QString refusalText(const QString &name, int line, const QString &reason)
+{
+    return line > 0 ? ICalendarWords::tr("%1, line %2: %3").arg(name).arg(line).arg(reason)
+                    : QStringLiteral("%1: %2").arg(name, reason);
+}
+
 bool Reader::refuse(int line, const QString &reason)
 {
-    m_error = line > 0 ? ICalendarWords::tr("%1, line %2: %3").arg(m_name).arg(line).arg(reason)
-                       : QStringLiteral("%1: %2").arg(m_name, reason);
+    m_error = refusalText(m_name, line, reason);
     return false;
 }
 
@@ -655,16 +655,22 @@ bool Reader::expandRule(const Event &master, const IcsDateLine &line, const std:
             return false;
         if (stop || secondsOf(*start) > m_windowEnd)
             break;
-        if (*start == master.first.start)
-            continue;
-        if (excludedDays.count(start->day.time_since_epoch().count())
-            || (!excludedInstants.empty() && excludedInstants.count(instantOf(*start, *master.first.frame))))
-            continue;
-        Occurrence occurrence = master.first;
-        occurrence.start = *start;
-        mark(occurrence, master.allDay, master.scanned->summary);
+        markRecurrence(master, *start, excludedInstants, excludedDays);
     }
     return true;
+}
+
+void Reader::markRecurrence(const Event &master, WallTime start, const std::unordered_set<qint64> &excludedInstants,
+                            const std::unordered_set<qint64> &excludedDays)
+{
+    if (start == master.first.start)
+        return;
+    if (excludedDays.count(start.day.time_since_epoch().count())
+        || (!excludedInstants.empty() && excludedInstants.count(instantOf(start, *master.first.frame))))
+        return;
+    Occurrence occurrence = master.first;
+    occurrence.start = start;
+    mark(occurrence, master.allDay, master.scanned->summary);
 }
 
 bool Reader::expandRuleWithLibical(const Event &master, icalrecurrencetype rule, const std::optional<WallTime> &until,
@@ -713,14 +719,7 @@ bool Reader::expandRuleWithLibical(const Event &master, icalrecurrencetype rule,
         if (stop || !wall || secondsOf(*wall) > m_windowEnd || (previous && *wall <= *previous))
             break;
         previous = wall;
-        if (*wall == master.first.start)
-            continue;
-        if (excludedDays.count(wall->day.time_since_epoch().count())
-            || (!excludedInstants.empty() && excludedInstants.count(instantOf(*wall, frame))))
-            continue;
-        Occurrence occurrence = master.first;
-        occurrence.start = *wall;
-        mark(occurrence, master.allDay, master.scanned->summary);
+        markRecurrence(master, *wall, excludedInstants, excludedDays);
     }
     return true;
 }
@@ -879,10 +878,8 @@ IcsReadResult parseIcsDays(const QByteArray &bytes, const QString &name, int yea
     // A byte-order mark is no part of the first line.
     const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     const IcsScan scan = scanIcs(text, year);
-    if (!scan.error.isEmpty() && scan.errorLine > 0)
-        return refused(ICalendarWords::tr("%1, line %2: %3").arg(name).arg(scan.errorLine).arg(scan.error));
     if (!scan.error.isEmpty())
-        return refused(QStringLiteral("%1: %2").arg(name, scan.error));
+        return refused(refusalText(name, scan.errorLine, scan.error));
 
     ensureLibicalSetUp();
     // libical builds its zones from the VTIMEZONEs, one VCALENDAR for each of the file's.
@@ -911,36 +908,19 @@ IcsReadResult parseIcsDays(const QByteArray &bytes, const QString &name, int yea
 
 IcsReadResult readIcsDays(const QString &path, int year)
 {
-    const auto fail = [&path](const QString &reason) { return refused(QStringLiteral("%1: %2").arg(path, reason)); };
-    const QFileInfo info(path);
-    if (!info.exists())
-        return fail(ICalendarWords::tr("there is no such file"));
-    if (info.isDir())
-        return fail(ICalendarWords::tr("it is a folder, not a file"));
-    if (!info.isFile())
-        return fail(ICalendarWords::tr("it is not a regular file (a device, pipe or socket)"));
-    if (info.size() > MaxIcsFileBytes)
-        return fail(ICalendarWords::tr("it is larger than %1 MiB, too large for an iCalendar file")
-                        .arg(MaxIcsFileBytes / (1024 * 1024)));
-
-    // Non-blocking, and checked again once open: a FIFO put in the file's place since the check
-    // above must not hang the program.
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
-    struct stat status{};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(descriptor);
-        return fail(ICalendarWords::tr("it is not a regular file (a device, pipe or socket)"));
+    using Problem = RegularFileBytes::Problem;
+    const RegularFileBytes file = readRegularFile(path, MaxIcsFileBytes);
+    QString reason = file.reason;
+    switch (file.problem) {
+    case Problem::None: return parseIcsDays(file.bytes, path, year);
+    case Problem::Missing: reason = ICalendarWords::tr("there is no such file"); break;
+    case Problem::Folder: reason = ICalendarWords::tr("it is a folder, not a file"); break;
+    case Problem::NotRegular: reason = ICalendarWords::tr("it is not a regular file (a device, pipe or socket)"); break;
+    case Problem::TooLarge:
+        reason = ICalendarWords::tr("it is larger than %1 MiB, too large for an iCalendar file").arg(MaxIcsFileBytes / (1024 * 1024));
+        break;
+    case Problem::CannotOpen:
+    case Problem::CannotRead: break;
     }
-    QFile file;
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        return fail(file.errorString());
-    }
-    // One byte more than allowed, to notice a file that grew since its size was checked.
-    const QByteArray bytes = file.read(MaxIcsFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    return parseIcsDays(bytes, path, year);
+    return refused(refusalText(path, 0, reason));
 }

@@ -1,5 +1,7 @@
 #include "layout/icalrecurrence.h"
 
+#include "layout/calendarmath.h"
+
 #include <libical/ical.h>
 
 #include <algorithm>
@@ -30,11 +32,6 @@ std::optional<weekday> weekdayOf(icalrecurrencetype_weekday day)
     if (day < ICAL_SUNDAY_WEEKDAY || day > ICAL_SATURDAY_WEEKDAY)
         return std::nullopt;
     return weekday{unsigned(day - ICAL_SUNDAY_WEEKDAY)};
-}
-
-long long floorDiv(long long a, long long b)
-{
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
 // Days from the week start to `day`, 0..6.

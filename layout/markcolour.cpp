@@ -43,11 +43,6 @@ void checkCategory(int category)
 
 } // namespace
 
-const std::array<QRgb, 5> &safeMarkColours()
-{
-    return SafeTints;
-}
-
 QRgb markColour(const CalendarState &state, int category)
 {
     checkCategory(category);

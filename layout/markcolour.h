@@ -15,6 +15,3 @@ QRgb markColour(const CalendarState &state, int category);
 // The hatching of mark category 0..4: one pattern each under the Patterns palette, solid
 // under the others. Throws UserError for another category.
 FillPattern markPattern(const CalendarState &state, int category);
-
-// The five colour-blind safe tints, category 0 first, lightest first.
-const std::array<QRgb, 5> &safeMarkColours();

@@ -12,6 +12,7 @@
 #include <QMutex>
 
 #include <map>
+#include <memory>
 
 using namespace std::chrono;
 
@@ -57,8 +58,6 @@ std::vector<MarkedDay> holidaysOf(const MarkRule &rule, year calendar, QString &
         return marked;
     }
     for (const HolidayDay &holiday : std::get<std::vector<HolidayDay>>(found)) {
-        if (holiday.date.year() != calendar)
-            continue;
         if (!marked.empty() && marked.back().date == holiday.date)
             marked.back().detail += QStringLiteral(", ") + holiday.name;
         else
@@ -69,13 +68,14 @@ std::vector<MarkedDay> holidaysOf(const MarkRule &rule, year calendar, QString &
 
 // An .ics file read for one year, kept while the file is unchanged: the marks are worked
 // out again at every keystroke in the year box, and a large file takes tens of milliseconds.
-IcsReadResult icsDaysCached(const QString &path, int year)
+// Shared, not copied: a file may mark up to a million days.
+std::shared_ptr<const IcsReadResult> icsDaysCached(const QString &path, int year)
 {
     struct Entry
     {
         QDateTime modified;
         qint64 size;
-        IcsReadResult result;
+        std::shared_ptr<const IcsReadResult> result;
     };
     static QMutex mutex;
     static std::map<std::pair<QString, int>, Entry> cache;
@@ -85,7 +85,7 @@ IcsReadResult icsDaysCached(const QString &path, int year)
     const auto found = cache.find(key);
     if (found != cache.end() && found->second.modified == info.lastModified() && found->second.size == info.size())
         return found->second.result;
-    IcsReadResult result = readIcsDays(path, year);
+    auto result = std::make_shared<const IcsReadResult>(readIcsDays(path, year));
     if (cache.size() >= 32)
         cache.clear();
     cache[key] = {info.lastModified(), info.size(), result};
@@ -96,12 +96,12 @@ IcsReadResult icsDaysCached(const QString &path, int year)
 std::vector<MarkedDay> eventsOf(const MarkRule &rule, year calendar, QString &problem)
 {
     std::vector<MarkedDay> marked;
-    const IcsReadResult read = icsDaysCached(rule.source, int(calendar));
-    if (!read.ok) {
-        problem = read.error;
+    const std::shared_ptr<const IcsReadResult> read = icsDaysCached(rule.source, int(calendar));
+    if (!read->ok) {
+        problem = read->error;
         return marked;
     }
-    for (IcsDay event : read.days) {
+    for (IcsDay event : read->days) {
         // A summary of several lines is one line of the date-list file.
         event.summary = event.summary.simplified();
         if (!marked.empty() && marked.back().date == event.date) {
@@ -123,7 +123,7 @@ QString legendLabel(const MarkRule &rule, year calendar)
     if (rule.kind == RuleKind::Holidays)
         return defaultHolidayLabel(sharedHolidayCatalog().regionName(rule.source).value_or(rule.source));
     if (rule.kind == RuleKind::ICalendar) {
-        const QString name = icsDaysCached(rule.source, int(calendar)).calendarName;
+        const QString name = icsDaysCached(rule.source, int(calendar))->calendarName;
         return name.isEmpty() ? QFileInfo(rule.source).completeBaseName() : name;
     }
     return rule.label;

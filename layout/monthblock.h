@@ -51,4 +51,4 @@ void PlaceMonth(const CalendarState &state, PageSurface &surface, DateListSink &
 // The day of `month` (1..12) of `year` whose cell holds `offset`, in twips from the block's
 // top-left corner: the cells are the columns and rows of day numbers PlaceMonth draws on
 // `grid`. Nothing between or outside the cells, or on a cell without a day.
-std::optional<int> dayAtBlockPoint(int year, int month, QPointF offset, const WeekGrid &grid = {});
+std::optional<int> dayAtBlockPoint(int year, int month, QPointF offset, const WeekGrid &grid);

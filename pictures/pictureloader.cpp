@@ -6,22 +6,17 @@
 #include "pictures/wmf/dib.h"
 #include "pictures/wmf/littleendian.h"
 #include "pictures/wmf/wmfheader.h"
+#include "platform/regularfile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 
-#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <optional>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -328,52 +323,21 @@ std::shared_ptr<const Picture> loadRaster(const QByteArray &data, Kind kind, QSt
 // open, so that nothing swapped in after the first look is read either.
 std::optional<QByteArray> readPictureFile(const QString &path, QString *reason)
 {
+    using Problem = RegularFileBytes::Problem;
+    RegularFileBytes file = readRegularFile(path, MaxPictureFileBytes);
     const QString name = QDir::toNativeSeparators(path);
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        *reason = PictureWords::tr("%1 does not exist.").arg(name);
-        return std::nullopt;
+    switch (file.problem) {
+    case Problem::None: return std::move(file.bytes);
+    case Problem::Missing: *reason = PictureWords::tr("%1 does not exist.").arg(name); break;
+    case Problem::Folder:
+    case Problem::NotRegular: *reason = PictureWords::tr("%1 is not a regular file.").arg(name); break;
+    case Problem::TooLarge:
+        *reason = PictureWords::tr("%1 is larger than %2 MiB, too large for a picture.").arg(name).arg(MaxPictureFileBytes / (1024 * 1024));
+        break;
+    case Problem::CannotOpen: *reason = PictureWords::tr("%1 cannot be opened: %2").arg(name, file.reason); break;
+    case Problem::CannotRead: *reason = PictureWords::tr("%1 cannot be read: %2").arg(name, file.reason); break;
     }
-    // Devices (/dev/zero never ends), FIFOs (open() waits for a writer), sockets and folders.
-    if (!info.isFile()) {
-        *reason = PictureWords::tr("%1 is not a regular file.").arg(name);
-        return std::nullopt;
-    }
-    const QString tooLarge = PictureWords::tr("%1 is larger than %2 MiB, too large for a picture.")
-                                 .arg(name)
-                                 .arg(MaxPictureFileBytes / (1024 * 1024));
-    if (info.size() > MaxPictureFileBytes) {
-        *reason = tooLarge;
-        return std::nullopt;
-    }
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        *reason = PictureWords::tr("%1 cannot be opened: %2").arg(name, QString::fromLocal8Bit(std::strerror(errno)));
-        return std::nullopt;
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        *reason = PictureWords::tr("%1 is not a regular file.").arg(name);
-        return std::nullopt;
-    }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        *reason = PictureWords::tr("%1 cannot be opened: %2").arg(name, file.errorString());
-        return std::nullopt;
-    }
-    // One byte more than allowed: a file that grew since the look above is caught too.
-    const QByteArray data = file.read(qMin<qint64>(status.st_size, MaxPictureFileBytes) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        *reason = PictureWords::tr("%1 cannot be read: %2").arg(name, file.errorString());
-        return std::nullopt;
-    }
-    if (data.size() > MaxPictureFileBytes) {
-        *reason = tooLarge;
-        return std::nullopt;
-    }
-    return data;
+    return std::nullopt;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "pictures/rasterpicture.h"
 
+#include "pictures/wmf/sentresolution.h"
+
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -40,9 +42,7 @@ void RasterPicture::draw(QPainter &painter, const QRectF &target) const
         if (onDevice.width() * 2 < m_image.width() || onDevice.height() * 2 < m_image.height())
             wanted = onDevice.size().toSize();
     } else if (const QPaintDevice *device = painter.device(); device && device->logicalDpiX() > 0 && device->logicalDpiY() > 0) {
-        // Device units to inches of paper, and so to the most pixels worth sending.
-        const QSizeF finest(onDevice.width() / device->logicalDpiX() * MaxSentDpi,
-                            onDevice.height() / device->logicalDpiY() * MaxSentDpi);
+        const QSizeF finest = finestSentSize(*device, onDevice);
         if (finest.width() * 2 < m_image.width() || finest.height() * 2 < m_image.height())
             wanted = finest.toSize();
     }

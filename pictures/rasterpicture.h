@@ -10,10 +10,6 @@
 class RasterPicture : public Picture
 {
 public:
-    // The finest resolution sent to a vector device (PDF, printer), in pixels per inch of the
-    // printed picture: more only makes the file larger and slower.
-    static constexpr double MaxSentDpi = 600;
-
     RasterPicture(QImage image, QSize naturalTwips) : m_image(std::move(image)), m_natural(naturalTwips) {}
 
     QSize naturalSizeTwips() const override { return m_natural; }

@@ -44,8 +44,10 @@ QString reasonOf(const QFileDevice &file, int savedErrno)
     return savedErrno != 0 ? qt_error_string(savedErrno) : SaveFileWords::tr("the system gave no reason");
 }
 
-} // namespace
-
+// Why a file cannot be written at `path`: it is, or links to, something that is not a regular
+// file ("/dev/sda is a device, not a regular file"), or its links go round in a circle.
+// nullopt for a regular file, a link to one, or a name that does not exist yet. `target`
+// receives the file a write would replace.
 std::optional<QString> checkWriteTarget(const QString &path, QString *target)
 {
     QString current = QDir::cleanPath(QDir::current().absoluteFilePath(path));
@@ -71,6 +73,8 @@ std::optional<QString> checkWriteTarget(const QString &path, QString *target)
     }
     return SaveFileWords::tr("%1 leads through too many symbolic links").arg(QDir::toNativeSeparators(path));
 }
+
+} // namespace
 
 SaveFile::SaveFile(const QString &path)
     : m_path(QDir::cleanPath(QDir::current().absoluteFilePath(path)))

@@ -25,8 +25,6 @@ public:
 
     // The path as given, made absolute.
     QString path() const { return m_path; }
-    // The file that commit() replaces: path(), or the file its links lead to. Known after open().
-    QString target() const { return m_target; }
 
     // Makes the temporary file. Reasons: the target is refused (see above), its folder does not
     // exist ("the folder does not exist"), or the system's reason.
@@ -51,9 +49,3 @@ private:
 // Replaces the file at `path` (through links, as SaveFile) with `bytes`, or leaves it as it
 // was. Returns the reason on failure.
 std::optional<QString> writeFileAtomically(const QString &path, const QByteArray &bytes);
-
-// Why a file cannot be written at `path`: it is, or links to, something that is not a regular
-// file ("/dev/sda is a device, not a regular file"), or its links go round in a circle.
-// nullopt for a regular file, a link to one, or a name that does not exist yet. `target`
-// receives the file a write would replace.
-std::optional<QString> checkWriteTarget(const QString &path, QString *target = nullptr);

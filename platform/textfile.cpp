@@ -1,10 +1,10 @@
 #include "platform/textfile.h"
 
+#include "platform/regularfile.h"
 #include "platform/windows1252.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -103,22 +103,18 @@ TextLines textLinesFromBytes(const QByteArray &bytes, qint64 maxBytes)
 
 TextLines readTextFile(const QString &path, qint64 maxBytes)
 {
-    // Asked before opening: opening a FIFO waits for a writer, and a device never ends.
-    const QFileInfo info(path);
-    if (info.isDir())
-        return {std::nullopt, TextFileWords::tr("it is a folder, not a file"), {}};
-    if (info.exists() && !info.isFile())
-        return {std::nullopt, TextFileWords::tr("it is not a regular file"), {}};
-    if (info.size() > maxBytes)
-        return {std::nullopt, tooLarge(maxBytes), {}};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, file.errorString(), {}};
-    // One byte more than allowed: a file that grew since it was looked at is still caught.
-    const QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, file.errorString(), {}};
-    return textLinesFromBytes(bytes, maxBytes);
+    using Problem = RegularFileBytes::Problem;
+    const RegularFileBytes file = readRegularFile(path, maxBytes);
+    switch (file.problem) {
+    case Problem::None: return textLinesFromBytes(file.bytes, maxBytes);
+    case Problem::Folder: return {std::nullopt, TextFileWords::tr("it is a folder, not a file"), {}};
+    case Problem::NotRegular: return {std::nullopt, TextFileWords::tr("it is not a regular file"), {}};
+    case Problem::TooLarge: return {std::nullopt, tooLarge(maxBytes), {}};
+    case Problem::Missing:
+    case Problem::CannotOpen:
+    case Problem::CannotRead: break;
+    }
+    return {std::nullopt, file.reason, {}};
 }
 
 QStringView trimBlanks(QStringView text)

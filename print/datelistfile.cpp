@@ -35,8 +35,7 @@ void DateListFile::writeLine(const QString &line)
 void DateListFile::prepare()
 {
     if (const std::optional<QString> problem = m_file.write(m_lines))
-        throw UserError(DateListWords::tr("The date-list file \"%1\" cannot be written (%2); an earlier one is kept as it was . . .")
-                            .arg(QDir::toNativeSeparators(m_file.path()), *problem));
+        throw cannotWrite(*problem);
     m_lines.clear();
 }
 
@@ -44,6 +43,11 @@ void DateListFile::commit()
 {
     prepare();
     if (const std::optional<QString> problem = m_file.commit())
-        throw UserError(DateListWords::tr("The date-list file \"%1\" cannot be written (%2); an earlier one is kept as it was . . .")
-                            .arg(QDir::toNativeSeparators(m_file.path()), *problem));
+        throw cannotWrite(*problem);
+}
+
+UserError DateListFile::cannotWrite(const QString &reason) const
+{
+    return UserError(DateListWords::tr("The date-list file \"%1\" cannot be written (%2); an earlier one is kept as it was . . .")
+                         .arg(QDir::toNativeSeparators(m_file.path()), reason));
 }

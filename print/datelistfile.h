@@ -2,6 +2,7 @@
 
 #include "layout/datelistsink.h"
 #include "platform/savefile.h"
+#include "platform/usererror.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,6 +29,8 @@ public:
     QString path() const { return m_file.path(); }
 
 private:
+    UserError cannotWrite(const QString &reason) const;
+
     SaveFile m_file;
     QByteArray m_lines;
 };

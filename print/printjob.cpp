@@ -32,16 +32,24 @@ qint16 requestedCopies(const CalendarState &state)
     return qint16(copies);
 }
 
-CalendarState pageAsPrinted(CalendarState state)
+namespace {
+// The page prints the note boxes as typed, whatever the address lines held before.
+void takeNotesAsPrinted(CalendarState &state)
 {
     for (int i = 0; i < 5; ++i)
         state.textLines[i] = state.txtMessage[i];
+}
+} // namespace
+
+CalendarState pageAsPrinted(CalendarState state)
+{
+    takeNotesAsPrinted(state);
     return state;
 }
 
 PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices, MessageService *messages)
 {
-    state.textLines = pageAsPrinted(state).textLines;
+    takeNotesAsPrinted(state);
     state.binSelPrt = false;
 
     // Everything that can go wrong with the calendar itself strikes here, before a device

@@ -69,8 +69,6 @@ public:
     // it, twips are the device's own at the printable area's origin. Call before the first
     // font is measured or anything is drawn.
     void fitPage(const QSizeF &pageTwips);
-    // The factor fitPage chose; 1 without it.
-    double pageScale() const { return m_scale; }
 
     void setCopies(int copies) override;
     QString deviceName() const override { return m_deviceName; }

@@ -16,23 +16,13 @@ constexpr quint32 PlaceableKey = 0x9AC6CDD7;
 constexpr qsizetype PlaceableSize = 22;
 constexpr qsizetype StandardSize = 18;
 
-quint16 u16At(QByteArrayView data, qsizetype offset)
-{
-    return LittleEndian::u16(data, offset);
-}
-
-quint32 u32At(QByteArrayView data, qsizetype offset)
-{
-    return LittleEndian::u32(data, offset);
-}
-
 bool standardHeaderAt(QByteArrayView data, qsizetype offset)
 {
     if (data.size() - offset < StandardSize)
         return false;
-    const quint16 type = u16At(data, offset);
-    const quint16 headerWords = u16At(data, offset + 2);
-    const quint16 version = u16At(data, offset + 4);
+    const quint16 type = LittleEndian::u16(data, offset);
+    const quint16 headerWords = LittleEndian::u16(data, offset + 2);
+    const quint16 version = LittleEndian::u16(data, offset + 4);
     return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
 }
 
@@ -47,7 +37,7 @@ bool setError(QString *error, const QString &reason)
 
 bool looksLikeWmf(QByteArrayView data)
 {
-    if (data.size() >= 4 && u32At(data, 0) == PlaceableKey)
+    if (data.size() >= 4 && LittleEndian::u32(data, 0) == PlaceableKey)
         return true;
     return standardHeaderAt(data, 0);
 }
@@ -56,17 +46,17 @@ std::optional<WmfHeader> readWmfHeader(QByteArrayView data, QString *error)
 {
     WmfHeader header;
     qsizetype offset = 0;
-    if (data.size() >= 4 && u32At(data, 0) == PlaceableKey) {
+    if (data.size() >= 4 && LittleEndian::u32(data, 0) == PlaceableKey) {
         if (data.size() < PlaceableSize) {
             setError(error, WmfHeaderWords::tr("The metafile's placeable header is cut short."));
             return std::nullopt;
         }
         header.placeable = true;
-        header.left = qint16(u16At(data, 6));
-        header.top = qint16(u16At(data, 8));
-        header.right = qint16(u16At(data, 10));
-        header.bottom = qint16(u16At(data, 12));
-        header.unitsPerInch = u16At(data, 14);
+        header.left = qint16(LittleEndian::u16(data, 6));
+        header.top = qint16(LittleEndian::u16(data, 8));
+        header.right = qint16(LittleEndian::u16(data, 10));
+        header.bottom = qint16(LittleEndian::u16(data, 12));
+        header.unitsPerInch = LittleEndian::u16(data, 14);
         if (header.unitsPerInch == 0) {
             setError(error, WmfHeaderWords::tr("The metafile states 0 units per inch."));
             return std::nullopt;
@@ -77,8 +67,8 @@ std::optional<WmfHeader> readWmfHeader(QByteArrayView data, QString *error)
         setError(error, WmfHeaderWords::tr("The file has no metafile header."));
         return std::nullopt;
     }
-    header.objectCount = u16At(data, offset + 10);
+    header.objectCount = LittleEndian::u16(data, offset + 10);
     // The header's size in words: 9 for every version in use.
-    header.firstRecord = offset + 2 * qsizetype(u16At(data, offset + 2));
+    header.firstRecord = offset + 2 * qsizetype(LittleEndian::u16(data, offset + 2));
     return header;
 }

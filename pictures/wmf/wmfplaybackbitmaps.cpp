@@ -1,6 +1,7 @@
 #include "pictures/wmf/wmfplayback.h"
 
 #include "pictures/wmf/dib.h"
+#include "pictures/wmf/sentresolution.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -23,9 +24,6 @@ enum RopIndex : int {
     PatCopy = 0xF0,
     Whiteness = 0xFF,
 };
-
-// The finest resolution a bitmap is sent to a vector device at, in pixels per inch of paper.
-constexpr double MaxSentDpi = 600;
 
 int ropIndex(quint32 rop)
 {
@@ -148,11 +146,9 @@ void WmfPlayback::drawBitmap(const QImage &image, QRectF source, const QRectF &d
     QImage shown = image;
     const QPaintDevice *device = m_painter.device();
     if (!m_rasterDevice && device && device->logicalDpiX() > 0 && device->logicalDpiY() > 0) {
-        // A vector device gets the bitmap at no more than MaxSentDpi at its printed size:
-        // more only makes the file larger and slower to write and to print.
         const QRectF onDevice = (m_mapping * m_base).mapRect(destination.normalized()).intersected(m_deviceTarget);
-        const QSize finest(int(std::ceil(onDevice.width() / device->logicalDpiX() * MaxSentDpi)),
-                           int(std::ceil(onDevice.height() / device->logicalDpiY() * MaxSentDpi)));
+        const QSizeF sent = finestSentSize(*device, onDevice);
+        const QSize finest(int(std::ceil(sent.width())), int(std::ceil(sent.height())));
         if (finest.width() * 2 < source.width() || finest.height() * 2 < source.height()) {
             shown = image.copy(source.toAlignedRect())
                         .scaled(finest.expandedTo(QSize(1, 1)).boundedTo(source.toAlignedRect().size()), Qt::IgnoreAspectRatio,

@@ -187,6 +187,7 @@ TEST_F(Commands, ThePreviewFollowsTheForm)
     year->setText(QStringLiteral("99999"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->previewImage().isNull(); }, 5000));
     EXPECT_TRUE(child<QLabel>("picPreview")->text().contains(QLatin1String("The year 99999 is outside 1 to 32767")));
+    EXPECT_TRUE(child<QLabel>("picPreview")->toolTip().isEmpty()) << "no day to click";
 }
 
 } // namespace

@@ -235,6 +235,7 @@ TEST_F(Document, ADayClickedInThePreviewGetsARuleOrItsOwnRule)
     const QPoint point = previewPointOf(*window, march5);
     ASSERT_FALSE(point.isNull());
     auto *preview = child<QLabel>("picPreview");
+    EXPECT_EQ(preview->toolTip(), "Click a day to mark it");
 
     QTest::mouseClick(preview, Qt::LeftButton, {}, point);
     frmRule *dialog = openRuleDialog();

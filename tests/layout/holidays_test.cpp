@@ -68,8 +68,11 @@ struct HolidayCase
 std::vector<HolidayCase> holidayCases(const char *dataFile)
 {
     QFile data(QStringLiteral(LUNARIA_SOURCE_DIR "/tests/data/holidays/") + QLatin1String(dataFile));
-    if (!data.open(QIODevice::ReadOnly))
+    if (!data.open(QIODevice::ReadOnly)) {
+        // A missing table would otherwise leave its suite with no cases and nothing failing.
+        ADD_FAILURE() << "cannot read " << data.fileName().toStdString();
         return {};
+    }
     std::vector<HolidayCase> cases;
     QString name, file;
     bool inFile = false;
@@ -89,6 +92,10 @@ std::vector<HolidayCase> holidayCases(const char *dataFile)
         } else if (inFile) {
             file += line + QLatin1Char('\n');
         } else if (!line.isEmpty() && !line.startsWith(QLatin1Char('#'))) {
+            if (cases.empty()) {
+                ADD_FAILURE() << dataFile << ": a day before the first \"> \" line: " << line.toStdString();
+                break;
+            }
             if (line.startsWith(QLatin1String("not ")))
                 cases.back().absent << line.mid(4);
             else

@@ -105,8 +105,11 @@ std::vector<std::pair<QByteArray, QList<QByteArray>>> sectionsOf(const char *nam
 {
     QFile file(sourcePath("tests/data/ics/") + QLatin1String(name));
     std::vector<std::pair<QByteArray, QList<QByteArray>>> sections;
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        // A missing table would otherwise leave its suite with fewer cases and nothing failing.
+        ADD_FAILURE() << "cannot read " << file.fileName().toStdString();
         return sections;
+    }
     for (const QByteArray &line : file.readAll().split('\n')) {
         if (line.startsWith("=== "))
             sections.push_back({line.mid(4), {}});

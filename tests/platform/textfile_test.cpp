@@ -68,7 +68,6 @@ TEST(DecodeText, windows1252TableAgreesWithQtsConverterOnEveryByte)
         ASSERT_EQ(expected.size(), 1);
         EXPECT_EQ(Windows1252::toUnicode(static_cast<unsigned char>(byte)), expected.at(0).unicode());
     }
-    EXPECT_EQ(Windows1252::decode("\x81\x8d\x8f\x90\x9d"), QStringLiteral(u"\u0081\u008d\u008f\u0090\u009d"));
 }
 
 TEST(SplitLines, everyLineEnd)

@@ -131,10 +131,9 @@ TEST(RleWalk, CompleteOnlyWhenTheDataEndsProperly)
     EXPECT_EQ(indices, QByteArray::fromHex("010201"));
 }
 
+// A header that does not parse is refused before decoding (see DibHeaderTest); these parse.
 TEST(DibDecoding, RejectsMalformedBitmaps)
 {
-    EXPECT_TRUE(decodeDib(QByteArray(), false, MaxWmfBitmapPixels).isNull());
-    EXPECT_TRUE(decodeDib(QByteArray::fromHex("28000000"), false, MaxWmfBitmapPixels).isNull());
     // 40-byte header claiming 4 x 4 at 8 bits, but no palette or pixels follow.
     QByteArray header = QByteArray::fromHex("2800000004000000040000000100080000000000");
     header += QByteArray(20, '\0');

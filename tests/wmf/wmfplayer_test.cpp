@@ -317,8 +317,6 @@ TEST(WmfText, SymbolBytesBecomeTheCharactersTheirGlyphsShow)
 TEST(WmfText, AnsiIsWindows1252)
 {
     EXPECT_EQ(decodeWmfString("\x80 \x93x\x94 \xE9", WmfCharset::Ansi), QStringLiteral(u"\u20AC \u201Cx\u201D \u00E9"));
-    // The five undefined bytes keep their values as C1 controls, as in text files.
-    EXPECT_EQ(decodeWmfString("\x81\x8d\x8f\x90\x9d", WmfCharset::Ansi), QStringLiteral(u"\u0081\u008d\u008f\u0090\u009d"));
 }
 
 TEST(WmfText, DoubleByteTextKeepsByteCountsPerCharacter)
