@@ -1,5 +1,6 @@
 #include "app/frmlunaria.h"
 
+#include "app/formwidgets.h"
 #include "app/markeddaysgroup.h"
 #include "app/pagesettingsgroup.h"
 #include "app/splashlogo.h"
@@ -67,15 +68,6 @@ QString helpText()
 }
 
 namespace {
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(caption);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &accessibleName)
 {
     auto *edit = new QLineEdit(parent);

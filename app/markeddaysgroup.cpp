@@ -1,5 +1,7 @@
 #include "app/markeddaysgroup.h"
 
+#include "app/formwidgets.h"
+
 #include "layout/dayrules.h"
 #include "layout/markcolour.h"
 #include "layout/markrules.h"
@@ -16,15 +18,6 @@
 namespace {
 
 constexpr int SwatchSide = 14; // pixels, the height of a line of the list's text
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    button->setAutoDefault(false);
-    return button;
-}
 
 // The swatch of each category, its colour with a thin dark edge, and last an empty square
 // that keeps the texts of rows without a colour aligned.
@@ -45,8 +38,8 @@ std::array<QIcon, MarkCategories + 1> swatches(const CalendarState &state)
     return icons;
 }
 
-} // namespace
-
+// Why a rule marks no day, as its row says it: "only five colours fit the legend", "no day in
+// 2027", or the rule's problem. Empty for a rule that marks days.
 QString unmarkedReason(const RuleResult &result, const QString &yearText)
 {
     switch (result.status) {
@@ -58,6 +51,8 @@ QString unmarkedReason(const RuleResult &result, const QString &yearText)
     }
     return {};
 }
+
+} // namespace
 
 MarkedDaysGroup::MarkedDaysGroup(QWidget *parent) : QGroupBox(tr("&Marked Days"), parent)
 {

@@ -42,7 +42,3 @@ private:
     QPushButton *cmdMoveUp = nullptr;
     QPushButton *cmdMoveDown = nullptr;
 };
-
-// Why a rule marks no day, as its row says it: "only five colours fit the legend", "no day in
-// 2027", or the rule's problem. Empty for a rule that marks days.
-QString unmarkedReason(const RuleResult &result, const QString &yearText);

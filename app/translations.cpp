@@ -5,6 +5,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+namespace {
+// The folders the program's translations (lunaria_de.qm ...) are looked for in, in order:
+// share/lunaria/translations beside the installed program, then the build folder's.
 QStringList translationFolders()
 {
     // An installed program is bin/lunaria beside share/; in the build folder the program
@@ -13,6 +16,7 @@ QStringList translationFolders()
     return {QDir::cleanPath(here.filePath(QStringLiteral("../share/lunaria/translations"))),
             QDir::cleanPath(here.filePath(QStringLiteral("../translations")))};
 }
+} // namespace
 
 Translators installTranslations(QCoreApplication &app, const QLocale &locale)
 {

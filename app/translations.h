@@ -13,10 +13,6 @@ class QCoreApplication;
 // texts it translated read in English once more.
 using Translators = std::vector<std::unique_ptr<QTranslator>>;
 
-// The folders the program's translations (lunaria_de.qm ...) are looked for in, in order:
-// share/lunaria/translations beside the installed program, then the build folder's.
-QStringList translationFolders();
-
 // Installs the program's translation for the first of `locale`'s languages that has one,
 // and with it Qt's own for that language (the standard buttons), if Qt's are installed.
 // Installs nothing for a language without a translation, English and the C locale among

@@ -13,7 +13,6 @@ public:
 
     // The whole text; text() is what is shown.
     void setFullText(const QString &text);
-    const QString &fullText() const { return m_fullText; }
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
