@@ -190,18 +190,18 @@ RuleFields fieldsOfRule(const MarkRule &rule)
     fields.label = rule.label;
     switch (rule.kind) {
     case RuleKind::EveryNWeeks:
-        fields.startDate = ruleDateText(rule.from);
+        fields.startDate = rule.from.isoText();
         break;
     case RuleKind::Dates: {
         QStringList dates;
         for (const RuleDate &date : rule.dates)
-            dates << ruleDateText(date);
+            dates << date.isoText();
         fields.dates = dates.join(QStringLiteral(", "));
         break;
     }
     case RuleKind::Range:
-        fields.from = ruleDateText(rule.from);
-        fields.to = ruleDateText(rule.to);
+        fields.from = rule.from.isoText();
+        fields.to = rule.to.isoText();
         break;
     case RuleKind::Holidays:
         fields.region = regionChoiceText(rule.source, sharedHolidayCatalog().regionName(rule.source).value_or(QString()));

@@ -259,16 +259,6 @@ std::optional<RuleDate> parseRuleDate(QStringView text)
     return std::nullopt;
 }
 
-QString ruleDateText(const RuleDate &date)
-{
-    const QString monthDay = QStringLiteral("%1-%2")
-                                 .arg(unsigned(date.monthDay.month()), 2, 10, QLatin1Char('0'))
-                                 .arg(unsigned(date.monthDay.day()), 2, 10, QLatin1Char('0'));
-    if (!date.year)
-        return QStringLiteral("--") + monthDay;
-    return QStringLiteral("%1-%2").arg(int(*date.year), 4, 10, QLatin1Char('0')).arg(monthDay);
-}
-
 RangeProblem rangeProblem(const RuleDate &from, const RuleDate &to)
 {
     if (from.isYearless() != to.isYearless())
@@ -312,17 +302,17 @@ QString ruleValue(const MarkRule &rule, const QString &folder)
         value = QString::number(rule.weekday);
         break;
     case RuleKind::EveryNWeeks:
-        value = QStringLiteral("%1 %2").arg(ruleDateText(rule.from)).arg(rule.weeks);
+        value = QStringLiteral("%1 %2").arg(rule.from.isoText()).arg(rule.weeks);
         break;
     case RuleKind::Dates: {
         QStringList dates;
         for (const RuleDate &date : rule.dates)
-            dates << ruleDateText(date);
+            dates << date.isoText();
         value = dates.join(QStringLiteral(", "));
         break;
     }
     case RuleKind::Range:
-        value = QStringLiteral("%1 %2").arg(ruleDateText(rule.from), ruleDateText(rule.to));
+        value = QStringLiteral("%1 %2").arg(rule.from.isoText(), rule.to.isoText());
         break;
     case RuleKind::Holidays:
         value = rule.source;

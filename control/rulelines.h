@@ -32,8 +32,6 @@ QString ruleValue(const MarkRule &rule, const QString &folder);
 
 // A date of a rule: a full date, or a month and day without a year.
 std::optional<RuleDate> parseRuleDate(QStringView text);
-// The ISO form of a rule date: "2027-03-05", or "--03-05" without a year.
-QString ruleDateText(const RuleDate &date);
 
 // What is wrong with a range from `from` to `to`, the control file and the rule dialog alike:
 // one date with a year and one without, or a last day before the first (yearless dates are

@@ -8,26 +8,18 @@ using namespace std::chrono;
 
 namespace {
 
-QString isoDate(const RuleDate &date)
-{
-    const QString monthDay = QStringLiteral("%1-%2")
-                                 .arg(unsigned(date.monthDay.month()), 2, 10, QLatin1Char('0'))
-                                 .arg(unsigned(date.monthDay.day()), 2, 10, QLatin1Char('0'));
-    return date.year ? QStringLiteral("%1-%2").arg(int(*date.year)).arg(monthDay) : QStringLiteral("--") + monthDay;
-}
-
 // Everything that makes a rule the rule it is, for its events' UIDs.
 QString ruleIdentity(const MarkRule &rule)
 {
     QStringList dates;
     for (const RuleDate &date : rule.dates)
-        dates << isoDate(date);
+        dates << date.isoText();
     return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
         .arg(int(rule.kind))
         .arg(rule.ordinal)
         .arg(rule.weekday)
         .arg(rule.weeks)
-        .arg(isoDate(rule.from), isoDate(rule.to), dates.join(QLatin1Char(',')), rule.source, rule.label);
+        .arg(rule.from.isoText(), rule.to.isoText(), dates.join(QLatin1Char(',')), rule.source, rule.label);
 }
 
 std::optional<IcsRecurrence> recurrenceOf(const MarkRule &rule, year calendar)

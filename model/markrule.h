@@ -16,6 +16,9 @@ struct RuleDate
     static RuleDate full(std::chrono::year_month_day date) { return {date.year(), date.month() / date.day()}; }
     static RuleDate yearless(std::chrono::month_day md) { return {std::nullopt, md}; }
     bool isYearless() const { return !year.has_value(); }
+    // The ISO form, as control files and exported calendars write it: "2027-03-05", or
+    // "--03-05" without a year.
+    QString isoText() const;
     // The date in `calendarYear` (its own year when it has one). Not ok() for 29 February
     // of a yearless date in a common year.
     std::chrono::year_month_day in(std::chrono::year calendarYear) const

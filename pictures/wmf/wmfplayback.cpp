@@ -367,12 +367,17 @@ QPolygonF countedPoints(const WmfRecord &r)
 void WmfPlayback::drawPolyline(const WmfRecord &r)
 {
     const QPolygonF points = countedPoints(r);
-    if (points.isEmpty() || !m_mappingValid)
-        return;
+    if (!points.isEmpty() && spendOnStroke(points) && preparePainter(true, false))
+        m_painter.drawPolyline(points);
+}
+
+bool WmfPlayback::spendOnStroke(const QPolygonF &points)
+{
+    if (!m_mappingValid)
+        return false;
     const qreal halfPen = penWidthOnDevice() / 2;
     const QRectF box = (m_mapping * m_base).mapRect(points.boundingRect()).adjusted(-halfPen, -halfPen, halfPen, halfPen);
-    if (spendOnDevice(box, points.size(), strokePixels(points)) && preparePainter(true, false))
-        m_painter.drawPolyline(points);
+    return spendOnDevice(box, points.size(), strokePixels(points));
 }
 
 void WmfPlayback::drawPolygon(const WmfRecord &r)

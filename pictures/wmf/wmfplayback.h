@@ -74,6 +74,9 @@ private:
     qint64 strokePixels(const QPolygonF &logicalPoints) const;
     qint64 strokePixels(const QPainterPath &path) const;
     qreal penWidthOnDevice() const;
+    // spendOnDevice for the lines through `points` in the current pen; false also when the
+    // mapping is unusable, so that nothing is drawn.
+    bool spendOnStroke(const QPolygonF &points);
     void updateMapping();
     QRectF logicalRect(qreal left, qreal top, qreal right, qreal bottom) const;
     void applyClip();

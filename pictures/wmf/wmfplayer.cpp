@@ -210,12 +210,7 @@ void WmfPlayback::dispatch(const WmfRecord &r)
     case LineTo:
         if (r.hasWords(2)) {
             const QPointF to(r.s16(1), r.s16(0));
-            const QPolygonF line{m_dc.position, to};
-            const qreal halfPen = penWidthOnDevice() / 2;
-            if (m_mappingValid
-                && spendOnDevice((m_mapping * m_base).mapRect(line.boundingRect()).adjusted(-halfPen, -halfPen, halfPen, halfPen),
-                                 2, strokePixels(line))
-                && preparePainter(true, false))
+            if (spendOnStroke(QPolygonF{m_dc.position, to}) && preparePainter(true, false))
                 m_painter.drawLine(m_dc.position, to);
             m_dc.position = to;
         }
