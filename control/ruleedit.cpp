@@ -21,19 +21,7 @@ struct RuleFieldWords
     Q_DECLARE_TR_FUNCTIONS(RuleFields)
 };
 
-// The dialog's fields by their English captions, which name them in a FieldError; the
-// message names them in the user's language.
-constexpr const char *Kind = QT_TRANSLATE_NOOP("RuleFields", "Kind");
-constexpr const char *Ordinal = QT_TRANSLATE_NOOP("RuleFields", "Ordinal");
-constexpr const char *Weekday = QT_TRANSLATE_NOOP("RuleFields", "Weekday");
-constexpr const char *StartDate = QT_TRANSLATE_NOOP("RuleFields", "Start date");
-constexpr const char *Weeks = QT_TRANSLATE_NOOP("RuleFields", "Weeks");
-constexpr const char *Dates = QT_TRANSLATE_NOOP("RuleFields", "Dates");
-constexpr const char *From = QT_TRANSLATE_NOOP("RuleFields", "From");
-constexpr const char *To = QT_TRANSLATE_NOOP("RuleFields", "To");
-constexpr const char *Region = QT_TRANSLATE_NOOP("RuleFields", "Region");
-constexpr const char *File = QT_TRANSLATE_NOOP("RuleFields", "File");
-constexpr const char *Label = QT_TRANSLATE_NOOP("RuleFields", "Label");
+using namespace RuleField;
 
 FieldError fieldError(const char *field, const QString &reason)
 {

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 #include <variant>
@@ -24,6 +25,22 @@ struct RuleFields
     QString file;          // ICalendar: path of an existing file
     QString label;
 };
+
+// The rule dialog's fields by their English captions, which name them in a FieldError and key
+// their rows in the dialog; messages name them in the user's language (context RuleFields).
+namespace RuleField {
+inline constexpr char Kind[] = QT_TRANSLATE_NOOP("RuleFields", "Kind");
+inline constexpr char Ordinal[] = QT_TRANSLATE_NOOP("RuleFields", "Ordinal");
+inline constexpr char Weekday[] = QT_TRANSLATE_NOOP("RuleFields", "Weekday");
+inline constexpr char StartDate[] = QT_TRANSLATE_NOOP("RuleFields", "Start date");
+inline constexpr char Weeks[] = QT_TRANSLATE_NOOP("RuleFields", "Weeks");
+inline constexpr char Dates[] = QT_TRANSLATE_NOOP("RuleFields", "Dates");
+inline constexpr char From[] = QT_TRANSLATE_NOOP("RuleFields", "From");
+inline constexpr char To[] = QT_TRANSLATE_NOOP("RuleFields", "To");
+inline constexpr char Region[] = QT_TRANSLATE_NOOP("RuleFields", "Region");
+inline constexpr char File[] = QT_TRANSLATE_NOOP("RuleFields", "File");
+inline constexpr char Label[] = QT_TRANSLATE_NOOP("RuleFields", "Label");
+} // namespace RuleField
 
 // Why the fields are no rule: the caption of the wrong field as the dialog labels it
 // ("Start date") and a sentence for the user that starts with it.

@@ -25,6 +25,12 @@
 
 namespace {
 
+// A field's key, as FieldError names it and the rows are keyed.
+QString fieldKey(const char *field)
+{
+    return QLatin1String(field);
+}
+
 // The kinds in the order of the "Kind" list.
 struct KindChoice
 {
@@ -46,13 +52,13 @@ constexpr KindChoice KindChoices[] = {
 QStringList captionsOfKind(RuleKind kind)
 {
     switch (kind) {
-    case RuleKind::NthWeekday: return {QStringLiteral("Ordinal"), QStringLiteral("Weekday")};
-    case RuleKind::LastWeekday: return {QStringLiteral("Weekday")};
-    case RuleKind::EveryNWeeks: return {QStringLiteral("Start date"), QStringLiteral("Weeks")};
-    case RuleKind::Dates: return {QStringLiteral("Dates")};
-    case RuleKind::Range: return {QStringLiteral("From"), QStringLiteral("To")};
-    case RuleKind::Holidays: return {QStringLiteral("Region")};
-    case RuleKind::ICalendar: return {QStringLiteral("File")};
+    case RuleKind::NthWeekday: return {fieldKey(RuleField::Ordinal), fieldKey(RuleField::Weekday)};
+    case RuleKind::LastWeekday: return {fieldKey(RuleField::Weekday)};
+    case RuleKind::EveryNWeeks: return {fieldKey(RuleField::StartDate), fieldKey(RuleField::Weeks)};
+    case RuleKind::Dates: return {fieldKey(RuleField::Dates)};
+    case RuleKind::Range: return {fieldKey(RuleField::From), fieldKey(RuleField::To)};
+    case RuleKind::Holidays: return {fieldKey(RuleField::Region)};
+    case RuleKind::ICalendar: return {fieldKey(RuleField::File)};
     }
     return {};
 }
@@ -63,17 +69,17 @@ QString withMnemonic(const QString &key)
 {
     //: The letters after "&" must differ among the dialog's fields and from those of OK and Cancel.
     static const QHash<QString, const char *> marked = {
-        {QStringLiteral("Kind"), QT_TRANSLATE_NOOP("frmRule", "&Kind")},
-        {QStringLiteral("Ordinal"), QT_TRANSLATE_NOOP("frmRule", "O&rdinal")},
-        {QStringLiteral("Weekday"), QT_TRANSLATE_NOOP("frmRule", "&Weekday")},
-        {QStringLiteral("Start date"), QT_TRANSLATE_NOOP("frmRule", "&Start date")},
-        {QStringLiteral("Weeks"), QT_TRANSLATE_NOOP("frmRule", "W&eeks")},
-        {QStringLiteral("Dates"), QT_TRANSLATE_NOOP("frmRule", "&Dates")},
-        {QStringLiteral("From"), QT_TRANSLATE_NOOP("frmRule", "&From")},
-        {QStringLiteral("To"), QT_TRANSLATE_NOOP("frmRule", "&To")},
-        {QStringLiteral("Region"), QT_TRANSLATE_NOOP("frmRule", "Re&gion")},
-        {QStringLiteral("File"), QT_TRANSLATE_NOOP("frmRule", "F&ile")},
-        {QStringLiteral("Label"), QT_TRANSLATE_NOOP("frmRule", "&Label")},
+        {fieldKey(RuleField::Kind), QT_TRANSLATE_NOOP("frmRule", "&Kind")},
+        {fieldKey(RuleField::Ordinal), QT_TRANSLATE_NOOP("frmRule", "O&rdinal")},
+        {fieldKey(RuleField::Weekday), QT_TRANSLATE_NOOP("frmRule", "&Weekday")},
+        {fieldKey(RuleField::StartDate), QT_TRANSLATE_NOOP("frmRule", "&Start date")},
+        {fieldKey(RuleField::Weeks), QT_TRANSLATE_NOOP("frmRule", "W&eeks")},
+        {fieldKey(RuleField::Dates), QT_TRANSLATE_NOOP("frmRule", "&Dates")},
+        {fieldKey(RuleField::From), QT_TRANSLATE_NOOP("frmRule", "&From")},
+        {fieldKey(RuleField::To), QT_TRANSLATE_NOOP("frmRule", "&To")},
+        {fieldKey(RuleField::Region), QT_TRANSLATE_NOOP("frmRule", "Re&gion")},
+        {fieldKey(RuleField::File), QT_TRANSLATE_NOOP("frmRule", "F&ile")},
+        {fieldKey(RuleField::Label), QT_TRANSLATE_NOOP("frmRule", "&Label")},
     };
     const char *caption = marked.value(key);
     return caption ? frmRule::tr(caption) : key;
@@ -121,43 +127,43 @@ void frmRule::buildControls()
     m_form = new QFormLayout(this);
     m_form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
 
-    cboKind = makeCombo(this, "cboKind", spoken(QStringLiteral("Kind")));
+    cboKind = makeCombo(this, "cboKind", spoken(fieldKey(RuleField::Kind)));
     for (const KindChoice &choice : KindChoices)
         cboKind->addItem(tr(choice.caption), int(choice.kind));
-    addRow("lblKind", QStringLiteral("Kind"), cboKind, cboKind);
+    addRow("lblKind", fieldKey(RuleField::Kind), cboKind, cboKind);
 
-    cboOrdinal = makeCombo(this, "cboOrdinal", spoken(QStringLiteral("Ordinal")));
+    cboOrdinal = makeCombo(this, "cboOrdinal", spoken(fieldKey(RuleField::Ordinal)));
     cboOrdinal->addItems({tr("1st"), tr("2nd"), tr("3rd"), tr("4th")});
-    addRow("lblOrdinal", QStringLiteral("Ordinal"), cboOrdinal, cboOrdinal);
+    addRow("lblOrdinal", fieldKey(RuleField::Ordinal), cboOrdinal, cboOrdinal);
 
-    cboWeekday = makeCombo(this, "cboWeekday", spoken(QStringLiteral("Weekday")));
+    cboWeekday = makeCombo(this, "cboWeekday", spoken(fieldKey(RuleField::Weekday)));
     for (int weekday = 1; weekday <= 7; ++weekday)
         cboWeekday->addItem(weekdayName(weekday));
-    addRow("lblWeekday", QStringLiteral("Weekday"), cboWeekday, cboWeekday);
+    addRow("lblWeekday", fieldKey(RuleField::Weekday), cboWeekday, cboWeekday);
 
     const QString datePlaceholder = QStringLiteral("2027-03-05");
-    txtStartDate = makeEdit(this, "txtStartDate", spoken(QStringLiteral("Start date")), datePlaceholder);
-    addRow("lblStartDate", QStringLiteral("Start date"), dateField(txtStartDate, tr("Pick the start date from a calendar"), false),
+    txtStartDate = makeEdit(this, "txtStartDate", spoken(fieldKey(RuleField::StartDate)), datePlaceholder);
+    addRow("lblStartDate", fieldKey(RuleField::StartDate), dateField(txtStartDate, tr("Pick the start date from a calendar"), false),
            txtStartDate);
 
     spnWeeks = new QSpinBox(this);
     spnWeeks->setObjectName(QStringLiteral("spnWeeks"));
-    spnWeeks->setAccessibleName(spoken(QStringLiteral("Weeks")));
+    spnWeeks->setAccessibleName(spoken(fieldKey(RuleField::Weeks)));
     spnWeeks->setRange(1, 32767);
-    addRow("lblWeeks", QStringLiteral("Weeks"), spnWeeks, spnWeeks);
+    addRow("lblWeeks", fieldKey(RuleField::Weeks), spnWeeks, spnWeeks);
 
-    txtDates = makeEdit(this, "txtDates", spoken(QStringLiteral("Dates")), tr("2027-03-05, --07-14 (every year)"));
-    addRow("lblDates", QStringLiteral("Dates"), dateField(txtDates, tr("Pick the dates from a calendar"), true), txtDates);
+    txtDates = makeEdit(this, "txtDates", spoken(fieldKey(RuleField::Dates)), tr("2027-03-05, --07-14 (every year)"));
+    addRow("lblDates", fieldKey(RuleField::Dates), dateField(txtDates, tr("Pick the dates from a calendar"), true), txtDates);
 
-    txtFrom = makeEdit(this, "txtFrom", spoken(QStringLiteral("From")), datePlaceholder);
+    txtFrom = makeEdit(this, "txtFrom", spoken(fieldKey(RuleField::From)), datePlaceholder);
     //: The calendar button beside the first day of a date range ("From").
-    addRow("lblFrom", QStringLiteral("From"), dateField(txtFrom, tr("Pick the from from a calendar"), false), txtFrom);
-    txtTo = makeEdit(this, "txtTo", spoken(QStringLiteral("To")), datePlaceholder);
+    addRow("lblFrom", fieldKey(RuleField::From), dateField(txtFrom, tr("Pick the from from a calendar"), false), txtFrom);
+    txtTo = makeEdit(this, "txtTo", spoken(fieldKey(RuleField::To)), datePlaceholder);
     //: The calendar button beside the last day of a date range ("To").
-    addRow("lblTo", QStringLiteral("To"), dateField(txtTo, tr("Pick the to from a calendar"), false), txtTo);
+    addRow("lblTo", fieldKey(RuleField::To), dateField(txtTo, tr("Pick the to from a calendar"), false), txtTo);
 
     // Typing any part of a name or code narrows the list: "bav" finds "Bavaria (DE-BY)".
-    cboRegion = makeCombo(this, "cboRegion", spoken(QStringLiteral("Region")));
+    cboRegion = makeCombo(this, "cboRegion", spoken(fieldKey(RuleField::Region)));
     cboRegion->setEditable(true);
     cboRegion->setInsertPolicy(QComboBox::NoInsert);
     for (const auto &[code, name] : sharedHolidayCatalog().regions())
@@ -166,9 +172,9 @@ void frmRule::buildControls()
     cboRegion->completer()->setFilterMode(Qt::MatchContains);
     cboRegion->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     cboRegion->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    addRow("lblRegion", QStringLiteral("Region"), cboRegion, cboRegion);
+    addRow("lblRegion", fieldKey(RuleField::Region), cboRegion, cboRegion);
 
-    txtFile = makeEdit(this, "txtFile", spoken(QStringLiteral("File")), QStringLiteral("school-terms.ics"));
+    txtFile = makeEdit(this, "txtFile", spoken(fieldKey(RuleField::File)), QStringLiteral("school-terms.ics"));
     cmdBrowse = new QPushButton(tr("&Browse..."), this);
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     cmdBrowse->setAccessibleName(tr("Browse for the iCalendar file"));
@@ -176,10 +182,10 @@ void frmRule::buildControls()
     auto *fileRow = new QHBoxLayout;
     fileRow->addWidget(txtFile);
     fileRow->addWidget(cmdBrowse);
-    addRow("lblFile", QStringLiteral("File"), fileRow, txtFile);
+    addRow("lblFile", fieldKey(RuleField::File), fileRow, txtFile);
 
-    txtLabel = makeEdit(this, "txtLabel", spoken(QStringLiteral("Label")), tr("Club meeting"));
-    addRow("lblLabel", QStringLiteral("Label"), txtLabel, txtLabel);
+    txtLabel = makeEdit(this, "txtLabel", spoken(fieldKey(RuleField::Label)), tr("Club meeting"));
+    addRow("lblLabel", fieldKey(RuleField::Label), txtLabel, txtLabel);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
