@@ -318,6 +318,15 @@ const BadLine BadLines[] = {
     {"top_not_a_flag", "TOP yes", "neither 1"},
     {"fnt_no_role", "FNT title Arial", "not a text role"},
     {"hol_unknown_region", "HOL XX-YY", "no holiday list for the region \"XX-YY\""},
+    {"lng_unknown", "LNG xx_YY", "\"xx_YY\" is not a language Qt knows"},
+    {"lng_english_word", "LNG German", "\"German\" is not a language Qt knows"},
+    {"wks_eight", "WKS 8", "\"8\" is not a weekday from 1 (Sunday) to 7 (Saturday), nor 0"},
+    {"wks_word", "WKS Monday", "\"Monday\" is not a weekday"},
+    {"wks_missing", "WKS", "\"\" is not a weekday"},
+    {"wkn_yes", "WKN yes", "\"yes\" is neither 1 (week numbers) nor 0"},
+    {"pap_b5", "PAP B5", "\"B5\" is not a paper (Letter, Legal, A4, A3, A5, or printer"},
+    {"pap_missing", "PAP", "\"\" is not a paper"},
+    {"pal_rainbow", "PAL rainbow", "\"rainbow\" is not a colour set (classic, safe or patterns)"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, ControlFileBadLine, ::testing::ValuesIn(BadLines),
@@ -621,21 +630,6 @@ TEST_F(ControlFile, yearlessDatesFollowTheLocaleOrder)
     EXPECT_EQ(m_state.dayMark(3, 5), 0);
     EXPECT_EQ(m_state.dayMark(7, 14), 1);
 }
-
-const BadLine PageBadLines[] = {
-    {"lng_unknown", "LNG xx_YY", "\"xx_YY\" is not a language Qt knows"},
-    {"lng_english_word", "LNG German", "\"German\" is not a language Qt knows"},
-    {"wks_eight", "WKS 8", "\"8\" is not a weekday from 1 (Sunday) to 7 (Saturday), nor 0"},
-    {"wks_word", "WKS Monday", "\"Monday\" is not a weekday"},
-    {"wks_missing", "WKS", "\"\" is not a weekday"},
-    {"wkn_yes", "WKN yes", "\"yes\" is neither 1 (week numbers) nor 0"},
-    {"pap_b5", "PAP B5", "\"B5\" is not a paper (Letter, Legal, A4, A3, A5, or printer"},
-    {"pap_missing", "PAP", "\"\" is not a paper"},
-    {"pal_rainbow", "PAL rainbow", "\"rainbow\" is not a colour set (classic, safe or patterns)"},
-};
-
-INSTANTIATE_TEST_SUITE_P(PageKeys, ControlFileBadLine, ::testing::ValuesIn(PageBadLines),
-                         [](const ::testing::TestParamInfo<BadLine> &info) { return std::string(info.param.name); });
 
 TEST_F(ControlFile, pageKeysSetTheLanguageWeekPaperAndColours)
 {
