@@ -11,12 +11,14 @@
 #include "platform/messages.h"
 #include "platform/usererror.h"
 #include "print/icsexport.h"
+#include "print/outputcheck.h"
 #include "print/printjob.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <QTextStream>
 #include <QThread>
@@ -62,6 +64,7 @@ struct Target
 {
     QString controlFile;
     QString output;
+    QString refusal;  // why it is not printed at all, found before any is
 };
 
 int usageError(QTextStream &err, const QString &message)
@@ -93,14 +96,14 @@ std::optional<QString> planTargets(const QStringList &files, const QString &to, 
 {
     if (to.isEmpty()) {
         for (const QString &file : files)
-            targets.append({file, QString()});
+            targets.append({file, QString(), QString()});
         return std::nullopt;
     }
     const QFileInfo info(to);
     if (isMarkedDaysFile(to)) {
         if (files.size() != 1)
             return CommandLine::tr("--to names one .ics file, but %1 control files were given").arg(files.size());
-        targets.append({files.first(), to});
+        targets.append({files.first(), to, QString()});
         return std::nullopt;
     }
     // A page file's name is always a file: an existing folder or device of that name is
@@ -108,7 +111,7 @@ std::optional<QString> planTargets(const QStringList &files, const QString &to, 
     if (isPageFile(to)) {
         if (files.size() != 1)
             return CommandLine::tr("--to names one file, but %1 control files were given; name a folder instead").arg(files.size());
-        targets.append({files.first(), to});
+        targets.append({files.first(), to, QString()});
         return std::nullopt;
     }
     if (info.exists() && !info.isDir())
@@ -125,24 +128,49 @@ std::optional<QString> planTargets(const QStringList &files, const QString &to, 
         for (int n = 2; used.contains(name); ++n)
             name = QStringLiteral("%1-%2.pdf").arg(base).arg(n);
         used.insert(name);
-        targets.append({file, QDir(to).filePath(name)});
+        targets.append({file, QDir(to).filePath(name), QString()});
     }
     return std::nullopt;
 }
 
+// Two control files whose date-list files would have one name (family.2027.txt and
+// family.2028.txt both give family_dl.txt): the later one is refused, so that neither list
+// silently replaces the other. An export to .ics writes no date-list file.
+void refuseSharedDateLists(QList<Target> &targets)
+{
+    QHash<QString, QString> firstByList;
+    for (Target &target : targets) {
+        if (isMarkedDaysFile(target.output))
+            continue;
+        const QString list = QDir::cleanPath(dateListFileName(QFileInfo(target.controlFile).absoluteFilePath()));
+        const auto first = firstByList.constFind(list);
+        if (first == firstByList.cend()) {
+            firstByList.insert(list, target.controlFile);
+            continue;
+        }
+        target.refusal = CommandLine::tr("Not printed: its date-list file %1 is also that of %2, printed before it. "
+                                         "Rename one of them so that the part before the first \".\" differs . . .")
+                             .arg(QDir::toNativeSeparators(list), *first);
+    }
+}
+
 // Prints one control file as a fresh calendar, on `printers` or into its page file. Returns
 // false when it failed; the reason has been written to `err`.
-bool printOne(const Target &target, Printers *printers, const std::optional<int> &copies,
+bool printOne(const Target &target, Printers *printers, const MarkSources &sources, const std::optional<int> &copies,
               const std::optional<Paper> &paper, QDate today, QTextStream &err)
 {
     const QString shown = target.controlFile;
     StreamMessages messages(err, shown);
+    if (!target.refusal.isEmpty()) {
+        messages.show(target.refusal, QString(), MessageService::Icon::Warning);
+        return false;
+    }
     CalendarState state = loadDefaults(today);
     // The window hands the reader full paths; so does the command line, so that the date-list
     // file lands beside the control file whichever folder the command runs in.
     state.strSelectedFile = QFileInfo(target.controlFile).absoluteFilePath();
     try {
-        const ControlFileResult read = ReadControlFile(state, messages);
+        const ControlFileResult read = ReadControlFile(state, messages, sources);
         if (!read.read)
             return false;
         if (copies)
@@ -150,6 +178,12 @@ bool printOne(const Target &target, Printers *printers, const std::optional<int>
         if (paper)
             state.page.paper = *paper;
 
+        // Nothing is written over a file the calendar reads: the page or export, nor the
+        // date-list file the page brings.
+        const bool exports = isMarkedDaysFile(target.output);
+        for (const QString &output : {exports ? QString() : target.output, exports ? QString() : state.strListFile})
+            if (const std::optional<QString> problem = overwritesInput(state, output))
+                throw UserError(*problem);
         if (target.output.isEmpty()) {
             Q_ASSERT(printers);
             runPrintJob(state, *printers, &messages);
@@ -157,8 +191,8 @@ bool printOne(const Target &target, Printers *printers, const std::optional<int>
         }
         if (!QDir().mkpath(QFileInfo(target.output).absolutePath()))
             throw UserError(CommandLine::tr("The folder of %1 cannot be created . . .").arg(target.output));
-        if (isMarkedDaysFile(target.output)) {
-            writeMarkedDaysFile(state, target.output);
+        if (exports) {
+            writeMarkedDaysFile(state, sources, target.output);
             return true;
         }
         const std::unique_ptr<OutputDevices> device = pageFileDevice(target.output);
@@ -228,7 +262,8 @@ bool wantsCommandLine(const QStringList &arguments)
     return !arguments.isEmpty();
 }
 
-int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream &out, QTextStream &err, QDate today)
+int runCommandLine(const QStringList &arguments, Printers &printers, const MarkSources &sources, QTextStream &out,
+                   QTextStream &err, QDate today)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(CommandLine::tr(
@@ -324,6 +359,7 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     QList<Target> targets;
     if (const std::optional<QString> problem = planTargets(files, parser.value(to), targets))
         return usageError(err, *problem);
+    refuseSharedDateLists(targets);
 
     int failed = 0;
     const auto report = [&](int i, bool ok) {
@@ -343,7 +379,7 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
     if (!toFiles || workers < 2) {
         // Printers take one job at a time, in order; one page file needs no workers.
         for (int i = 0; i < targets.size(); ++i)
-            report(i, printOne(targets[i], &printers, copyCount, paper, today, err));
+            report(i, printOne(targets[i], &printers, sources, copyCount, paper, today, err));
         return failed == 0 ? 0 : 1;
     }
 
@@ -355,7 +391,7 @@ int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream
             Outcome outcome;
             QTextStream messages(&outcome.messages);
             try {
-                outcome.ok = printOne(targets[i], nullptr, copyCount, paper, today, messages);
+                outcome.ok = printOne(targets[i], nullptr, sources, copyCount, paper, today, messages);
             } catch (...) {
                 outcome.escaped = std::current_exception();
             }

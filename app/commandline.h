@@ -8,6 +8,7 @@
 class OutputDevices;
 class QTextStream;
 class Printers;
+struct MarkSources;
 
 // Whether these arguments (without the program name) ask for the command line rather than
 // the calendar window: any argument at all does.
@@ -15,6 +16,7 @@ bool wantsCommandLine(const QStringList &arguments);
 
 // Runs the command line: --print (with --to, --printer, --copies, --paper), --list-printers,
 // --help, --version. Returns the exit status: 0 when everything printed, 1 when any control
-// file failed (the others are still printed), 2 for a usage error. `printers` is the device list to print on.
-int runCommandLine(const QStringList &arguments, Printers &printers, QTextStream &out, QTextStream &err,
+// file failed (the others are still printed), 2 for a usage error. `printers` is the device list to print on;
+// `sources` the holiday catalog and .ics reader of this run.
+int runCommandLine(const QStringList &arguments, Printers &printers, const MarkSources &sources, QTextStream &out, QTextStream &err,
                    QDate today = QDate::currentDate());

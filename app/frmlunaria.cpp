@@ -12,16 +12,18 @@
 #include "dialogs/frmselectprt.h"
 #include "dialogs/elidedlabel.h"
 #include "dialogs/fontchooser.h"
-#include "layout/dayrules.h"
-#include "layout/markrules.h"
+#include "calendar/dayrules.h"
+#include "calendar/holidays/holidays.h"
+#include "calendar/markrules.h"
+#include "calendar/marksources.h"
 #include "platform/localedates.h"
 #include "platform/messages.h"
 #include "devices/pdfdevice.h"
 #include "devices/printers.h"
 #include "platform/usererror.h"
 #include "pictures/pictureacceptance.h"
-#include "layout/monthblock.h"
-#include "print/composepage.h"
+#include "page/monthblock.h"
+#include "page/composepage.h"
 #include "print/icsexport.h"
 #include "print/preview.h"
 #include "print/printjob.h"
@@ -57,14 +59,22 @@
 QString helpText()
 {
     return QCoreApplication::translate("frmLunaria",
-                                       " 1. Enter the Year.\n"
-                                       " 2. Select the Fonts.\n"
-                                       "     -Set the Font Size large to see it better.\n"
-                                       "     -The actual size is preset . . .\n"
-                                       " 3. Select a Picture. \n"
-                                       " 4. Enter Text for each field. \n"
-                                       " 5. Print a copy. \n"
-                                       " 6. If OK, set number of copies and print");
+                                       " 1. Enter the Year, the Header, up to five Notes lines and the Message.\n"
+                                       "     The page preview on the right follows every change.\n"
+                                       " 2. Marked Days: \"Add Rule...\" colours days of the year (the 2nd Tuesday\n"
+                                       "     of every month, dates, ranges, public holidays, an iCalendar file);\n"
+                                       "     each rule takes one of the five colours of the legend. Click a day\n"
+                                       "     in the preview to mark it or to edit the rule that marks it.\n"
+                                       " 3. Page: the language of the month names, the first day of the week,\n"
+                                       "     week numbers, the paper and the colours.\n"
+                                       " 4. Select a Picture; \"Picture Only At Top\" puts it across the top in\n"
+                                       "     place of the header, notes and message.\n"
+                                       " 5. Select a Printer (or the PDF file) and, if you like, the Fonts.\n"
+                                       " 6. Set the number of copies and press \"Print Calendar(s)\". The marked\n"
+                                       "     days are listed in the date-list file beside the control file.\n"
+                                       " 7. File: save the calendar as a control file and open it again;\n"
+                                       "     \"Import iCalendar...\" adds the events of an .ics file, and\n"
+                                       "     \"Export Marked Days...\" writes the marked days as an .ics file.");
 }
 
 namespace {
@@ -92,31 +102,30 @@ void showText(QLineEdit *edit, const QString &text)
 }
 
 // The rule that marks the days of an iCalendar file, as the rule dialog would make it.
-MarkRule iCalendarRule(const QString &path)
+MarkRule iCalendarRule(const QString &path, const HolidayCatalog &holidays)
 {
     RuleFields fields;
     fields.kind = RuleKind::ICalendar;
     fields.file = path;
-    const std::variant<MarkRule, FieldError> rule = ruleFromFields(fields);
+    const std::variant<MarkRule, FieldError> rule = ruleFromFields(fields, holidays);
     if (const FieldError *error = std::get_if<FieldError>(&rule))
         throw UserError(error->message);
     return std::get<MarkRule>(rule);
 }
 
-// The day the calendar pop-ups of the rule dialog open at: today's date in the calendar's
-// year, or 1 January where that day does not exist.
+// The day the calendar pop-ups of the rule dialog open at when their field holds no date:
+// today in a calendar of this year, else 1 January of the calendar's year.
 QDate dayInCalendarYear(const CalendarState &state, QDate today)
 {
     const int year = yearFromText(state.txtYear).value_or(qint16(today.year()));
-    const QDate day(year, today.month(), today.day());
-    return day.isValid() ? day : QDate(year, 1, 1);
+    return year == today.year() ? today : QDate(year, 1, 1);
 }
 }
 
 frmLunaria::frmLunaria(const LunariaServices &services, QWidget *parent)
     : QMainWindow(parent), m_services(services)
 {
-    Q_ASSERT(m_services.messages && m_services.fonts);
+    Q_ASSERT(m_services.messages && m_services.fonts && m_services.marks);
     setObjectName(QStringLiteral("frmLunaria"));
     setWindowIcon(QIcon(drawLunariaLogo(QSize(64, 64))));
     buildControls();
@@ -197,7 +206,16 @@ void frmLunaria::buildControls()
         form->addWidget(txtMessage[i], 2 + i, 1);
     form->addWidget(lblMessage, 7, 0);
     form->addWidget(txtMessage[5], 7, 1);
-    form->addWidget(chkFullPicture, 8, 1);
+    // The picture across the top takes the place of the header block: say so while it does,
+    // since the fields still hold their texts.
+    lblTopOnly = new QLabel(tr("the header, notes and message are left off the page"), central);
+    lblTopOnly->setObjectName(QStringLiteral("lblTopOnly"));
+    lblTopOnly->setEnabled(false);
+    lblTopOnly->setVisible(false);
+    auto *pictureRow = new QHBoxLayout;
+    pictureRow->addWidget(chkFullPicture);
+    pictureRow->addWidget(lblTopOnly, 1);
+    form->addLayout(pictureRow, 8, 1);
     form->addWidget(lblPictureName, 9, 1);
     form->addWidget(lblDevice, 10, 1);
 
@@ -327,7 +345,10 @@ void frmLunaria::connectEdits()
     connect(txtCopies, &QLineEdit::textChanged, this, [this](const QString &t) { m_state.txtCopies = t; });
     for (int i = 0; i < 6; ++i)
         connect(txtMessage[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_state.txtMessage[i] = t; });
-    connect(chkFullPicture, &QCheckBox::toggled, this, [this](bool on) { m_state.chkFullPicture = on; });
+    connect(chkFullPicture, &QCheckBox::toggled, this, [this](bool on) {
+        m_state.chkFullPicture = on;
+        lblTopOnly->setVisible(on);
+    });
     for (QLineEdit *edit : findChildren<QLineEdit *>()) {
         connect(edit, &QLineEdit::textChanged, this, &frmLunaria::schedulePreview);
         connect(edit, &QLineEdit::textChanged, this, &frmLunaria::updateTitle);
@@ -335,6 +356,8 @@ void frmLunaria::connectEdits()
     connect(chkFullPicture, &QCheckBox::toggled, this, &frmLunaria::schedulePreview);
     connect(chkFullPicture, &QCheckBox::toggled, this, &frmLunaria::updateTitle);
     connect(grpPage, &PageSettingsGroup::changed, this, &frmLunaria::schedulePreview);
+    // The list's colour squares are the page's colours.
+    connect(grpPage, &PageSettingsGroup::changed, this, [this] { m_markedDays->showRules(m_state, m_services.marks->holidays); });
     connect(grpPage, &PageSettingsGroup::changed, this, &frmLunaria::updateTitle);
 }
 
@@ -342,8 +365,8 @@ void frmLunaria::yearEdited(const QString &text)
 {
     // The marks follow the year: the same rules fall on other days in another year.
     m_state.txtYear = text;
-    refreshMarks(m_state);
-    m_markedDays->showRules(m_state);
+    refreshMarks(m_state, *m_services.marks);
+    m_markedDays->showRules(m_state, m_services.marks->holidays);
 }
 
 void frmLunaria::updateTitle()
@@ -359,6 +382,7 @@ void frmLunaria::refreshWidgets()
     for (int i = 0; i < 6; ++i)
         showText(txtMessage[i], m_state.txtMessage[i]);
     chkFullPicture->setChecked(m_state.chkFullPicture);
+    lblTopOnly->setVisible(m_state.chkFullPicture);
     grpPage->refresh();
     if (m_state.picTemp.get() != m_namedPicture) {
         m_namedPicture = m_state.picTemp.get();
@@ -367,14 +391,17 @@ void frmLunaria::refreshWidgets()
     lblPictureName->setFullText(m_state.binSelPic ? tr("Picture: %1").arg(m_pictureName) : tr("No picture"));
     if (m_state.binSelPic)
         lblPictureName->setToolTip(QDir::toNativeSeparators(m_state.picturePath));
-    lblDevice->setFullText(tr("Printer: %1").arg(m_services.devices ? m_services.devices->currentName() : QString()));
+    // The built-in device keeps its English name as a name (--printer "PDF file"), but the
+    // window says it in the window's language.
+    const QString device = m_services.devices ? m_services.devices->currentName() : QString();
+    lblDevice->setFullText(tr("Printer: %1").arg(device == PdfDeviceName ? tr("PDF file") : device));
     const QString fontTip = tr("Now: %1");
     cmdYrFont->setToolTip(fontTip.arg(m_state.strYearFont));
     cmdHdrFont->setToolTip(fontTip.arg(m_state.strHeaderFont));
     cmdAdrFont->setToolTip(fontTip.arg(m_state.strAddressFont));
     cmdMsgFont->setToolTip(fontTip.arg(m_state.strMessageFont));
     cmdCalendarFont->setToolTip(fontTip.arg(m_state.strCalendarFont));
-    m_markedDays->showRules(m_state);
+    m_markedDays->showRules(m_state, m_services.marks->holidays);
     updateTitle();
     schedulePreview();
     update();
@@ -550,6 +577,9 @@ void frmLunaria::cmdPickPic_Click()
 
 void frmLunaria::cmdReadControls_Click()
 {
+    // Opening another calendar may replace this one: its changes are offered for saving first.
+    if (!offerToSave())
+        return;
     showFinder(tr("Select a Control file.\r\n  should be a   txt   file."), PendingControlFile);
 }
 
@@ -634,7 +664,7 @@ void frmLunaria::mnuImportICalendar_Click()
     const QString path = m_services.askICalendarFile ? m_services.askICalendarFile(QString()) : QString();
     if (!path.isEmpty())
         changeRules(tr("Import iCalendar"), [&] {
-            m_state.rules.push_back(iCalendarRule(path));
+            m_state.rules.push_back(iCalendarRule(path, m_services.marks->holidays));
             return int(m_state.rules.size()) - 1;
         });
 }
@@ -644,19 +674,45 @@ void frmLunaria::mnuExportMarkedDays_Click()
     const QString suggested = QFileInfo(m_state.documentFile.isEmpty() ? QStringLiteral("calendar.txt") : m_state.documentFile)
                                   .completeBaseName() + QStringLiteral(".ics");
     const QString path = m_services.askExportFile ? m_services.askExportFile(QDir::current().filePath(suggested)) : QString();
-    if (!path.isEmpty() && runCommand(tr("Export Marked Days"), [&] { writeMarkedDaysFile(m_state, path); }))
+    if (!path.isEmpty() && runCommand(tr("Export Marked Days"), [&] { writeMarkedDaysFile(m_state, *m_services.marks, path); }))
         statusBar()->showMessage(tr("The marked days are in %1").arg(QDir::toNativeSeparators(path)), 10000);
 }
 
 void frmLunaria::readControlFile()
 {
-    // A file's rules are added to those already here. An unchanged calendar becomes the
-    // file's; one with changes of its own keeps them as changes, to be saved or not.
-    const bool hadChanges = isModified();
+    // A calendar that holds rules already is asked about: the file opens as a calendar of its
+    // own (the usual), or its rules join these, which makes a new calendar of both, to be
+    // saved under a name of its own rather than over either file.
+    const QString file = m_state.strSelectedFile;
+    bool merge = false;
+    if (!m_state.rules.empty() && isControlFileName(file)) {
+        enum Choice { OpenNew, AddRules, Cancel };
+        const int choice = m_services.messages->ask(
+            tr("Open %1 as a new calendar, or add its rules to %2?").arg(QFileInfo(file).fileName(), documentName(m_state)),
+            applicationTitle(), {tr("Open as New Calendar"), tr("Add Its Rules"), tr("Cancel")});
+        if (choice == Cancel)
+            return;
+        merge = choice == AddRules;
+    }
+    // Read into a copy: a file that cannot be read leaves the calendar as it was.
+    CalendarState read = merge ? m_state : loadDefaults(m_services.today);
+    read.strSelectedFile = file;
     ControlFileResult result;
-    runCommand(tr("Select Control File"), [&] { result = ReadControlFile(m_state, *m_services.messages); });
-    if (result.read && !hadChanges)
+    runCommand(tr("Select Control File"), [&] { result = ReadControlFile(read, *m_services.messages, *m_services.marks); });
+    m_state.binFileOK = read.binFileOK;
+    if (!result.read) {
+        updateTitle();
+        return;
+    }
+    m_state = std::move(read);
+    if (merge) {
+        // Neither file holds the result; printing lists its days where a new calendar's go.
+        m_state.documentFile.clear();
+        m_state.strListFile = loadDefaults(m_services.today).strListFile;
+    } else {
         m_saved.markSaved(m_state);
+    }
+    refreshWidgets();
     updateTitle();
 }
 
@@ -699,7 +755,7 @@ void frmLunaria::changeRules(const QString &name, const std::function<int()> &ch
     int row = -1;
     if (!runCommand(name, [&] {
             row = change();
-            refreshMarks(m_state);
+            refreshMarks(m_state, *m_services.marks);
         }))
         return;
     m_markedDays->setCurrentRule(row);
@@ -739,7 +795,7 @@ void frmLunaria::cmdMoveRule_Click(int row, int to)
 
 void frmLunaria::openRuleDialog(int index, const MarkRule &rule)
 {
-    auto *dialog = new frmRule(*m_services.messages, this);
+    auto *dialog = new frmRule(*m_services.messages, m_services.marks->holidays, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setRule(rule);
     dialog->setDefaultDate(dayInCalendarYear(m_state, m_services.today));
@@ -806,7 +862,7 @@ std::optional<QDate> frmLunaria::previewDayAt(QPoint position) const
 
 void frmLunaria::offerRuleForDay(QDate day)
 {
-    if (const std::optional<size_t> marking = ruleMarkingDay(m_state, day)) {
+    if (const std::optional<size_t> marking = ruleMarkingDay(m_state, day, *m_services.marks)) {
         enum Choice { Edit, AddNew, Cancel };
         const int choice = m_services.messages->ask(
             tr("Edit the rule that marks %1 %2?").arg(day.day()).arg(monthName(day.month())), applicationTitle(),

@@ -16,6 +16,7 @@ class FontChooser;
 class QSettings;
 class MarkedDaysGroup;
 class MessageService;
+struct MarkSources;
 class OutputDevices;
 class PageSettingsGroup;
 class frmFindFiles;
@@ -32,6 +33,8 @@ class QVBoxLayout;
 struct LunariaServices
 {
     MessageService *messages = nullptr;
+    // The holiday catalog and the .ics reader every mark is worked out with.
+    const MarkSources *marks = nullptr;
     FontChooser *fonts = nullptr;
     OutputDevices *devices = nullptr;
     QDate today = QDate::currentDate();
@@ -149,6 +152,7 @@ private:
     std::array<QLineEdit *, 6> txtMessage{};
     QLabel *lblCopies = nullptr;
     QLineEdit *txtCopies = nullptr;
+    QLabel *lblTopOnly = nullptr;
     QCheckBox *chkFullPicture = nullptr;
     QPushButton *cmdYrFont = nullptr;
     QPushButton *cmdHdrFont = nullptr;

@@ -2,6 +2,9 @@
 #include "app/modlunaria.h"
 #include "app/translations.h"
 #include "app/version.h"
+#include "calendar/holidays/holidays.h"
+#include "calendar/ical/icsreader.h"
+#include "calendar/marksources.h"
 #include "devices/printers.h"
 
 #include <QApplication>
@@ -42,7 +45,9 @@ int main(int argc, char **argv)
         QTextStream out(stdout);
         QTextStream err(stderr);
         Printers printers;
-        return runCommandLine(arguments, printers, out, err);
+        const HolidayCatalog holidays;
+        IcsReader calendars;
+        return runCommandLine(arguments, printers, MarkSources{holidays, calendars}, out, err);
     }
 
     if (!haveDisplay()) {

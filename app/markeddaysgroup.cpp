@@ -2,11 +2,12 @@
 
 #include "app/formwidgets.h"
 
-#include "layout/dayrules.h"
-#include "layout/markcolour.h"
-#include "layout/markrules.h"
+#include "calendar/dayrules.h"
+#include "page/markcolour.h"
+#include "calendar/rulewords.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
@@ -45,8 +46,10 @@ QString unmarkedReason(const RuleResult &result, const QString &yearText)
     switch (result.status) {
     case RuleResult::Status::Marked: return {};
     case RuleResult::Status::NoColourLeft: return MarkedDaysGroup::tr("only five colours fit the legend");
-    case RuleResult::Status::NoDayThisYear:
-        return MarkedDaysGroup::tr("no day in %1").arg(yearFromText(yearText).value_or(0));
+    case RuleResult::Status::NoDayThisYear: {
+        const QString none = MarkedDaysGroup::tr("no day in %1").arg(yearFromText(yearText).value_or(0));
+        return result.problem.isEmpty() ? none : QStringLiteral("%1: %2").arg(none, result.problem);
+    }
     case RuleResult::Status::Failed: return result.problem;
     }
     return {};
@@ -61,7 +64,14 @@ MarkedDaysGroup::MarkedDaysGroup(QWidget *parent) : QGroupBox(tr("&Marked Days")
     lstMarkedDays->setObjectName(QStringLiteral("lstMarkedDays"));
     lstMarkedDays->setAccessibleName(tr("Marked Days"));
     lstMarkedDays->setIconSize(QSize(SwatchSide, SwatchSide));
-    lstMarkedDays->setMinimumWidth(260);
+    // Wide enough for a rule in words and a short reason; a longer one shows in full below.
+    lstMarkedDays->setMinimumWidth(360);
+    lblRuleProblem = new QLabel(this);
+    lblRuleProblem->setObjectName(QStringLiteral("lblRuleProblem"));
+    lblRuleProblem->setWordWrap(true);
+    lblRuleProblem->setTextFormat(Qt::PlainText);
+    lblRuleProblem->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblRuleProblem->hide();
     cmdAddRule = makeButton(this, "cmdAddRule", tr("&Add Rule..."));
     cmdEditRule = makeButton(this, "cmdEditRule", tr("&Edit Rule..."));
     cmdRemoveRule = makeButton(this, "cmdRemoveRule", tr("&Remove Rule"));
@@ -76,19 +86,31 @@ MarkedDaysGroup::MarkedDaysGroup(QWidget *parent) : QGroupBox(tr("&Marked Days")
     buttons->addWidget(cmdMoveDown, 1, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lstMarkedDays);
+    layout->addWidget(lblRuleProblem);
     layout->addLayout(buttons);
 
     connect(lstMarkedDays, &QListWidget::currentRowChanged, this, &MarkedDaysGroup::updateButtons);
     connect(lstMarkedDays, &QListWidget::itemActivated, this, [this] { Q_EMIT editRequested(currentRule()); });
     connect(cmdAddRule, &QPushButton::clicked, this, &MarkedDaysGroup::addRequested);
     connect(cmdEditRule, &QPushButton::clicked, this, [this] { Q_EMIT editRequested(currentRule()); });
-    connect(cmdRemoveRule, &QPushButton::clicked, this, [this] { Q_EMIT removeRequested(currentRule()); });
-    connect(cmdMoveUp, &QPushButton::clicked, this, [this] { Q_EMIT moveRequested(currentRule(), currentRule() - 1); });
-    connect(cmdMoveDown, &QPushButton::clicked, this, [this] { Q_EMIT moveRequested(currentRule(), currentRule() + 1); });
+    // After a removal or a move the focus stays on the list, on the rule: the button may have
+    // disabled itself, and Qt would hand the focus to whatever control comes next.
+    connect(cmdRemoveRule, &QPushButton::clicked, this, [this] {
+        Q_EMIT removeRequested(currentRule());
+        lstMarkedDays->setFocus(Qt::OtherFocusReason);
+    });
+    connect(cmdMoveUp, &QPushButton::clicked, this, [this] {
+        Q_EMIT moveRequested(currentRule(), currentRule() - 1);
+        lstMarkedDays->setFocus(Qt::OtherFocusReason);
+    });
+    connect(cmdMoveDown, &QPushButton::clicked, this, [this] {
+        Q_EMIT moveRequested(currentRule(), currentRule() + 1);
+        lstMarkedDays->setFocus(Qt::OtherFocusReason);
+    });
     updateButtons();
 }
 
-void MarkedDaysGroup::showRules(const CalendarState &state)
+void MarkedDaysGroup::showRules(const CalendarState &state, const HolidayCatalog &holidays)
 {
     const int chosen = currentRule();
     const QColor greyed = palette().color(QPalette::Disabled, QPalette::Text);
@@ -97,17 +119,28 @@ void MarkedDaysGroup::showRules(const CalendarState &state)
     for (size_t i = 0; i < state.rules.size(); ++i) {
         const MarkRule &rule = state.rules[i];
         const RuleResult result = i < state.ruleResults.size() ? state.ruleResults[i] : RuleResult{};
-        const QString words = describeRule(rule);
+        const QString words = describeRule(rule, holidays);
         QString text = rule.label.isEmpty() ? words : QStringLiteral("%1: %2").arg(rule.label, words);
         const QString reason = unmarkedReason(result, state.txtYear);
         const bool marked = result.status == RuleResult::Status::Marked;
         auto *item = new QListWidgetItem(icons[size_t(marked ? result.category : MarkCategories)], QString(), lstMarkedDays);
+        QString tip = reason.isEmpty() ? text : tr("Marks nothing: %1").arg(reason);
         if (!reason.isEmpty()) {
             text += QStringLiteral(" (%1)").arg(reason);
             item->setForeground(greyed);
+        } else if (!result.warnings.isEmpty()) {
+            // It marks days, but not all it should: the first reason shows, all of them on hover.
+            // The rest are listed under the list; a long file's list ends with a count of its own.
+            text += result.warnings.size() == 1 ? QStringLiteral(" (%1)").arg(result.warnings.front())
+                                                : tr(" (%1, and more)").arg(result.warnings.front());
+            tip = tr("Marks less than it should:") + QLatin1Char('\n') + result.warnings.join(QLatin1Char('\n'));
         }
+        if (!result.note.isEmpty())
+            tip += QLatin1Char('\n') + result.note;
         item->setText(text);
-        item->setToolTip(reason.isEmpty() ? text : tr("Marks nothing: %1").arg(reason));
+        item->setToolTip(tip);
+        // What the rule could not mark, said in full under the list while it is chosen.
+        item->setData(Qt::UserRole, reason.isEmpty() && result.warnings.isEmpty() ? QString() : tip);
     }
     setCurrentRule(std::min(chosen, lstMarkedDays->count() - 1));
 }
@@ -132,6 +165,10 @@ void MarkedDaysGroup::updateButtons()
 {
     const int row = currentRule();
     const int count = lstMarkedDays->count();
+    const QString problem = row >= 0 ? lstMarkedDays->item(row)->data(Qt::UserRole).toString() : QString();
+    lblRuleProblem->setText(problem);
+    lblRuleProblem->setAccessibleName(problem);
+    lblRuleProblem->setVisible(!problem.isEmpty());
     cmdEditRule->setEnabled(row >= 0);
     cmdRemoveRule->setEnabled(row >= 0);
     cmdMoveUp->setEnabled(row > 0);

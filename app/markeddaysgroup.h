@@ -4,6 +4,8 @@
 
 #include <QGroupBox>
 
+class HolidayCatalog;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -18,7 +20,7 @@ public:
 
     // One row per rule: its category's colour, its label, the rule in words, and for a rule
     // that marks nothing the reason, greyed. The chosen row stays where it can.
-    void showRules(const CalendarState &state);
+    void showRules(const CalendarState &state, const HolidayCatalog &holidays);
     // The chosen row, -1 for none.
     int currentRule() const;
     void setCurrentRule(int row);
@@ -36,6 +38,7 @@ private:
     void updateButtons();
 
     QListWidget *lstMarkedDays = nullptr;
+    QLabel *lblRuleProblem = nullptr;  // why the chosen rule marks nothing or less, in full
     QPushButton *cmdAddRule = nullptr;
     QPushButton *cmdEditRule = nullptr;
     QPushButton *cmdRemoveRule = nullptr;

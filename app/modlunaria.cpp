@@ -1,6 +1,9 @@
 #include "app/modlunaria.h"
 
 #include "app/frmlunariasplash.h"
+#include "calendar/holidays/holidays.h"
+#include "calendar/ical/icsreader.h"
+#include "calendar/marksources.h"
 #include "dialogs/fontchooser.h"
 #include "devices/printers.h"
 
@@ -48,6 +51,13 @@ modLunaria::modLunaria(LunariaServices services, int splashMs)
     });
     m_splash->show();
 
+    if (!services.marks) {
+        // One holiday catalog and .ics reader for the run, on the user's search path.
+        m_holidays = std::make_unique<HolidayCatalog>();
+        m_calendars = std::make_unique<IcsReader>();
+        m_marks = std::make_unique<MarkSources>(MarkSources{*m_holidays, *m_calendars});
+        services.marks = m_marks.get();
+    }
     if (!services.messages) {
         // The real program, not a test: real message boxes, and the window's place kept in
         // the user's settings (~/.config/Lunaria/Lunaria.conf).

@@ -6,6 +6,9 @@
 #include <memory>
 
 class frmLunariaSplash;
+class HolidayCatalog;
+class IcsReader;
+struct MarkSources;
 class QSettings;
 
 // The running desktop program: the Qt services, the main window and, until it goes, the
@@ -27,6 +30,9 @@ private:
     void showMainWindow();
 
     std::unique_ptr<QtMessageService> m_messages;
+    std::unique_ptr<HolidayCatalog> m_holidays;
+    std::unique_ptr<IcsReader> m_calendars;
+    std::unique_ptr<MarkSources> m_marks;
     std::unique_ptr<FontChooser> m_fonts;
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<OutputDevices> m_devices;

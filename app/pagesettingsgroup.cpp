@@ -1,6 +1,6 @@
 #include "app/pagesettingsgroup.h"
 
-#include "layout/markrules.h"
+#include "calendar/rulewords.h"
 
 #include <QCheckBox>
 #include <QComboBox>

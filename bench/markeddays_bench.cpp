@@ -1,9 +1,12 @@
 #include "app/calendardocument.h"
 #include "app/markeddaysgroup.h"
 #include "devices/pdfdevice.h"
-#include "layout/markrules.h"
+#include "calendar/markrules.h"
 #include "pictures/pictureloader.h"
 #include "print/preview.h"
+#include "calendar/holidays/holidays.h"
+#include "calendar/ical/icsreader.h"
+#include "calendar/marksources.h"
 
 #include <QPageLayout>
 
@@ -15,6 +18,16 @@
 using namespace std::chrono;
 
 namespace {
+
+// The shipped holiday files of this source tree, with no user folder before them, and an
+// .ics reader: the sources a run of the program has, made once for the benchmark.
+const MarkSources &sources()
+{
+    static const HolidayCatalog holidays({QString(), QStringLiteral(LUNARIA_SOURCE_DIR "/data/holidays")});
+    static IcsReader calendars;
+    static const MarkSources marks{holidays, calendars};
+    return marks;
+}
 
 // A family calendar as the window edits it: four repeating rules, 200 birthdays on DAY
 // rules that share one label (so five colours in all), and a picture beside the header.
@@ -53,7 +66,7 @@ CalendarState familyCalendar()
         std::exit(1);
     }
     state.binSelPic = true;
-    refreshMarks(state);
+    refreshMarks(state, sources());
     return state;
 }
 
@@ -73,7 +86,7 @@ template <typename Change> void changeAndRepaint(benchmark::State &bench, double
     for (auto _ : bench) {
         const CalendarState before = state;
         change(state);
-        refreshMarks(state);
+        refreshMarks(state, sources());
         const QImage preview = renderPreview(state, dpi);
         benchmark::DoNotOptimize(preview.constBits());
         benchmark::DoNotOptimize(before.rules.data());
@@ -121,7 +134,7 @@ void AddRuleAsTheWindowShowsIt(benchmark::State &bench)
     for (auto _ : bench) {
         const CalendarState before = state;
         addBirthday(state);
-        refreshMarks(state);
+        refreshMarks(state, sources());
         list.showRules(state);
         benchmark::DoNotOptimize(saved.isModified(state));
         const QImage preview = renderPreview(state, dpi);

@@ -1,6 +1,6 @@
-#include "layout/datelistsink.h"
-#include "layout/dayrules.h"
-#include "layout/monthblock.h"
+#include "calendar/datelistsink.h"
+#include "calendar/dayrules.h"
+#include "page/monthblock.h"
 #include "render/qpainterpagesurface.h"
 
 #include <QImage>

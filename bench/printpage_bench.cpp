@@ -1,10 +1,10 @@
-#include "layout/datelistsink.h"
-#include "layout/dayrules.h"
+#include "calendar/datelistsink.h"
+#include "calendar/dayrules.h"
 #include "pictures/pictureloader.h"
 #include "devices/pdfdevice.h"
 #include "devices/printers.h"
 #include "render/qpainterpagesurface.h"
-#include "print/composepage.h"
+#include "page/composepage.h"
 #include "print/preview.h"
 
 #include <QBuffer>

@@ -1,8 +1,8 @@
 #include "control/controlfile.h"
 
 #include "control/rulelines.h"
-#include "layout/dayrules.h"
-#include "layout/markrules.h"
+#include "calendar/dayrules.h"
+#include "calendar/markrules.h"
 #include "pictures/pictureacceptance.h"
 #include "platform/localedates.h"
 #include "platform/messages.h"
@@ -38,10 +38,11 @@ const FontRole FontRoles[] = {
 };
 
 // A line as the file has it, for a message: a tab would look like a blank there, so it
-// shows as an arrow.
+// shows as an arrow; a runaway line shows its start only.
 QString visibleLine(const QString &line)
 {
-    QString shown = line;
+    constexpr qsizetype Shown = 120;
+    QString shown = line.size() > Shown ? line.left(Shown) + QStringLiteral("...") : line;
     return shown.replace(QLatin1Char('\t'), QChar(0x2192));
 }
 
@@ -60,6 +61,11 @@ public:
         m_skipped.append({lineNumber, visibleLine(line), reason});
     }
     void setWindows1252Lines(QList<int> lines) { m_windows1252 = std::move(lines); }
+    // What a rule line came to in the calendar's year, when it has something to say.
+    void rule(int lineNumber, const QString &text)
+    {
+        m_rules << ControlFileWords::tr("Line %1 of %2: %3").arg(lineNumber).arg(m_path, text);
+    }
     // A picture that was not loaded (the page prints without it) or that loaded with warnings.
     void picture(int lineNumber, const QString &text)
     {
@@ -89,6 +95,7 @@ public:
             parts << sentence.arg(numbers.join(QStringLiteral(", ")), m_path);
         }
         parts += m_pictures;
+        parts += m_rules;
         if (!parts.isEmpty())
             m_messages.show(parts.join(QStringLiteral("\n\n")), applicationTitle(), MessageService::Icon::Warning);
     }
@@ -106,6 +113,7 @@ private:
     QList<Skipped> m_skipped;
     QList<int> m_windows1252;
     QStringList m_pictures;
+    QStringList m_rules;
 };
 
 QString resolvePath(const QString &path, const QString &controlPath)
@@ -208,6 +216,20 @@ const PageKey PageKeys[] = {
     {"PAP", applyPaper},    {"PAL", applyPalette},
 };
 
+// Whether a line starts with a key this format knows; the lines without one are passed over.
+bool isKeyLine(const QString &line)
+{
+    const QStringView key = trimBlanks(line).left(3);
+    const auto is = [&key](const char *name) { return key.compare(QLatin1String(name), Qt::CaseInsensitive) == 0; };
+    for (const char *name : {"YER", "HDR", "MSG", "NOT", "NOB", "PIC", "TOP", "FNT"})
+        if (is(name))
+            return true;
+    for (const PageKey &page : PageKeys)
+        if (is(page.key))
+            return true;
+    return ruleKindOfKey(key).has_value();
+}
+
 } // namespace
 
 bool isControlFileName(const QString &path)
@@ -229,8 +251,8 @@ QString fontRoleKey(QString CalendarState::*field)
     return {};
 }
 
-ControlFileResult applyControlLines(CalendarState &state, MessageService &messages, const QStringList &lines,
-                                    const QString &path, const QList<int> &windows1252Lines)
+ControlFileResult applyControlLines(CalendarState &state, MessageService &messages, const MarkSources &sources,
+                                    const QStringList &lines, const QString &path, const QList<int> &windows1252Lines)
 {
     ControlFileResult result;
     LineReport report(messages, path, result);
@@ -238,6 +260,8 @@ ControlFileResult applyControlLines(CalendarState &state, MessageService &messag
     const QString folder = QFileInfo(path).absolutePath();
     int notes = 0;
     int lineNumber = 0;
+    // The line each rule of this file came from, by its place in state.rules.
+    std::vector<std::pair<size_t, int>> ruleLines;
     for (const QString &line : lines) {
         ++lineNumber;
         const QStringView trimmed = trimBlanks(line);
@@ -245,6 +269,13 @@ ControlFileResult applyControlLines(CalendarState &state, MessageService &messag
         const qsizetype blank = trimmed.indexOf(Blank);
         const QString value = blank < 0 ? QString() : trimBlanks(trimmed.mid(blank + 1)).toString();
         auto is = [&key](const char *name) { return key.compare(QLatin1String(name), Qt::CaseInsensitive) == 0; };
+        // A text far longer than the page can show is a runaway line, not a calendar's text.
+        if ((is("HDR") || is("MSG") || is("NOT") || is("NOB")) && value.size() > MaxTextLength) {
+            report.skip(lineNumber, line,
+                        ControlFileWords::tr("the text is %L1 characters long; the page holds at most %2")
+                            .arg(value.size()).arg(MaxTextLength));
+            continue;
+        }
 
         if (is("YER")) {
             // A year that cannot be one is reported here, once, and the year stays as it was.
@@ -291,20 +322,35 @@ ControlFileResult applyControlLines(CalendarState &state, MessageService &messag
                 report.skip(lineNumber, line, *problem);
         } else if (const std::optional<RuleKind> kind = ruleKindOfKey(key)) {
             const RuleLine rule = parseRuleValue(*kind, value, folder);
-            if (rule.rule)
+            if (rule.rule) {
+                ruleLines.emplace_back(state.rules.size(), lineNumber);
                 state.rules.push_back(*rule.rule);
+            }
             else if (!rule.problem.isEmpty())
                 report.skip(lineNumber, line, rule.problem);
         }
     }
     // The marks follow the rules and the year as they stand at the end of the file, so a
     // YER line after the rules moves them to the new year.
-    refreshMarks(state);
+    refreshMarks(state, sources);
+    // What the rules could not mark is said at their lines, the year they were worked out for
+    // being the one that prints.
+    if (const std::optional<qint16> year = yearFromText(state.txtYear)) {
+        for (const auto &[index, number] : ruleLines) {
+            if (index >= state.ruleResults.size())
+                continue;
+            const QStringList said = ruleResultMessages(state.ruleResults[index], *year);
+            if (state.ruleResults[index].status != RuleResult::Status::Marked || !state.ruleResults[index].warnings.isEmpty())
+                ++result.ruleProblems;
+            for (const QString &text : said)
+                report.rule(number, text);
+        }
+    }
     report.finish();
     return result;
 }
 
-ControlFileResult ReadControlFile(CalendarState &state, MessageService &messages)
+ControlFileResult ReadControlFile(CalendarState &state, MessageService &messages, const MarkSources &sources)
 {
     const QString path = state.strSelectedFile;
     state.binFileOK = isControlFileName(path);
@@ -320,9 +366,21 @@ ControlFileResult ReadControlFile(CalendarState &state, MessageService &messages
                       MessageService::Icon::Warning);
         return {};
     }
+    // A text file without a single key line is not a calendar: most likely a date-list file
+    // caught by a wildcard, whose own date-list would be named ..._dl_dl.txt.
+    const QStringList &lines = *text.lines;
+    const bool anyText = std::any_of(lines.begin(), lines.end(), [](const QString &line) { return !trimBlanks(line).isEmpty(); });
+    if (anyText && std::none_of(lines.begin(), lines.end(), isKeyLine)) {
+        state.binFileOK = false;
+        messages.show(ControlFileWords::tr("%1 is not a control file: none of its lines starts with a key such as YER, HDR or "
+                                           "DTM. Nothing was read . . .")
+                          .arg(path),
+                      applicationTitle(), MessageService::Icon::Warning);
+        return {};
+    }
     state.strListFile = dateListFileName(path);
     state.documentFile = path;
-    ControlFileResult result = applyControlLines(state, messages, *text.lines, path, text.windows1252Lines);
+    ControlFileResult result = applyControlLines(state, messages, sources, *text.lines, path, text.windows1252Lines);
     result.read = true;
     return result;
 }

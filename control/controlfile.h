@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class MessageService;
+struct MarkSources;
 
 // What one read of a control file came to, for callers that report a result. A skipped line
 // has been reported, but the rest of the file still makes a calendar: the command line exits
@@ -16,6 +17,7 @@ struct ControlFileResult
     int skippedLines = 0;    // DTM/EFW lines reported and skipped
     int droppedNotes = 0;    // NOT lines beyond the sixth
     int pictureProblems = 0; // PIC lines whose picture was not drawn, or drew with warnings
+    int ruleProblems = 0;    // rule lines that mark nothing or less than they should this year
 };
 
 // Reads the control file named by state.strSelectedFile into the calendar. A name not
@@ -24,15 +26,16 @@ struct ControlFileResult
 // rule with a bad field, a year that is no year) is reported with its line number and
 // skipped; every other line takes effect as it is read, and the marks follow the rules and
 // the year the file leaves.
-ControlFileResult ReadControlFile(CalendarState &state, MessageService &messages);
+ControlFileResult ReadControlFile(CalendarState &state, MessageService &messages, const MarkSources &sources);
 
 // Applies already-read lines of a control file to the calendar, then works out its marks;
-// `path` names the file in messages and anchors relative paths. The lines' problems are
+// `path` names the file in messages and anchors relative paths. The lines' problems, and
+// every rule that marks nothing or less than it should in the calendar's year, are
 // reported together in one message at the end (`windows1252Lines`: the numbers of lines that
 // were read as Windows-1252 in an otherwise UTF-8 file). Does not touch binFileOK,
 // strListFile or documentFile.
-ControlFileResult applyControlLines(CalendarState &state, MessageService &messages, const QStringList &lines,
-                                    const QString &path, const QList<int> &windows1252Lines = {});
+ControlFileResult applyControlLines(CalendarState &state, MessageService &messages, const MarkSources &sources,
+                                    const QStringList &lines, const QString &path, const QList<int> &windows1252Lines = {});
 
 // The word a FNT line names a font-name field by ("year" for strYearFont ...).
 QString fontRoleKey(QString CalendarState::*field);

@@ -1,13 +1,15 @@
 #include "control/ruleedit.h"
 
-#include "layout/icalendar.h"
+#include "calendar/ical/icalendar.h"
 
 #include "control/rulelines.h"
-#include "layout/holidays.h"
-#include "layout/markrules.h"
+#include "calendar/holidays/holidays.h"
+#include "calendar/markrules.h"
+#include "calendar/rulewords.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -31,9 +33,10 @@ FieldError fieldError(const char *field, const QString &reason)
 
 QString notADate(const QString &text)
 {
-    return RuleFieldWords::tr("\"%1\" is not a date. Type it as 2027-03-05, as your locale writes dates, "
-                              "or pick it from the calendar.")
-        .arg(text);
+    //: %2 is 5 March 2027 as the user's locale writes short dates, such as 3/5/27.
+    return RuleFieldWords::tr("\"%1\" is not a date. Type it as 2027-03-05, as your locale writes dates (%2), "
+                              "as the list shows them (5 Mar 2027), or pick it from the calendar.")
+        .arg(text, QLocale().toString(QDate(2027, 3, 5), QLocale::ShortFormat));
 }
 
 // A date field of the dialog; `field` names it in the error.
@@ -44,17 +47,19 @@ std::variant<RuleDate, FieldError> dateField(const char *field, const QString &t
         return fieldError(field, RuleFieldWords::tr("the date is missing."));
     if (const std::optional<RuleDate> date = parseRuleDate(trimmed))
         return *date;
+    // Whatever the window shows a date as, it takes back.
+    if (const std::optional<RuleDate> date = parseShownDate(trimmed))
+        return *date;
     return fieldError(field, notADate(trimmed));
 }
 
 // The region code a choice names: "Bavaria (DE-BY)", "DE-BY" or "Bavaria".
-std::optional<QString> regionCode(const QString &text)
+std::optional<QString> regionCode(const QString &text, const HolidayCatalog &catalog)
 {
     static const QRegularExpression inParentheses(QStringLiteral("\\(([A-Za-z0-9-]+)\\)\\s*$"));
     const QString trimmed = text.trimmed();
     const QRegularExpressionMatch match = inParentheses.match(trimmed);
     const QString code = (match.hasMatch() ? match.captured(1) : trimmed).toUpper();
-    const HolidayCatalog &catalog = sharedHolidayCatalog();
     if (catalog.regionName(code))
         return code;
     for (const auto &[known, name] : catalog.regions())
@@ -63,7 +68,7 @@ std::optional<QString> regionCode(const QString &text)
     return std::nullopt;
 }
 
-std::optional<FieldError> fillKindFields(const RuleFields &fields, MarkRule &rule)
+std::optional<FieldError> fillKindFields(const RuleFields &fields, const HolidayCatalog &holidays, MarkRule &rule)
 {
     switch (fields.kind) {
     case RuleKind::NthWeekday:
@@ -121,7 +126,7 @@ std::optional<FieldError> fillKindFields(const RuleFields &fields, MarkRule &rul
         return std::nullopt;
     }
     case RuleKind::Holidays: {
-        const std::optional<QString> code = regionCode(fields.region);
+        const std::optional<QString> code = regionCode(fields.region, holidays);
         if (!code)
             return fieldError(Region,
                               fields.region.trimmed().isEmpty()
@@ -152,23 +157,25 @@ std::optional<FieldError> fillKindFields(const RuleFields &fields, MarkRule &rul
 
 } // namespace
 
-std::variant<MarkRule, FieldError> ruleFromFields(const RuleFields &fields)
+std::variant<MarkRule, FieldError> ruleFromFields(const RuleFields &fields, const HolidayCatalog &holidays)
 {
     MarkRule rule;
     rule.kind = fields.kind;
-    if (std::optional<FieldError> error = fillKindFields(fields, rule))
+    if (std::optional<FieldError> error = fillKindFields(fields, holidays, rule))
         return *error;
     rule.label = fields.label.trimmed();
     // A line break would end the control-file line the rule is saved as.
     if (rule.label.contains(QLatin1Char('\n')) || rule.label.contains(QLatin1Char('\r')))
         return fieldError(Label, RuleFieldWords::tr("the label must be one line."));
+    if (rule.label.size() > MaxLabelLength)
+        return fieldError(Label, labelTooLong(rule.label) + QLatin1Char('.'));
     const bool namedByItsSource = rule.kind == RuleKind::Holidays || rule.kind == RuleKind::ICalendar;
     if (rule.label.isEmpty() && !namedByItsSource)
         return fieldError(Label, RuleFieldWords::tr("give the days a name for the legend."));
     return rule;
 }
 
-RuleFields fieldsOfRule(const MarkRule &rule)
+RuleFields fieldsOfRule(const MarkRule &rule, const HolidayCatalog &holidays)
 {
     RuleFields fields;
     fields.kind = rule.kind;
@@ -192,12 +199,14 @@ RuleFields fieldsOfRule(const MarkRule &rule)
         fields.to = rule.to.isoText();
         break;
     case RuleKind::Holidays:
-        fields.region = regionChoiceText(rule.source, sharedHolidayCatalog().regionName(rule.source).value_or(QString()));
+        fields.region = regionChoiceText(rule.source, holidays.regionName(rule.source).value_or(QString()));
         break;
     case RuleKind::ICalendar:
         fields.file = rule.source;
         break;
-    default:
+    case RuleKind::NthWeekday:
+    case RuleKind::LastWeekday:
+        // Their fields are the numbers set above.
         break;
     }
     return fields;
@@ -208,7 +217,7 @@ QString regionChoiceText(const QString &code, const QString &name)
     return name.isEmpty() ? code : QStringLiteral("%1 (%2)").arg(name, code);
 }
 
-std::optional<size_t> ruleMarkingDay(const CalendarState &state, QDate day)
+std::optional<size_t> ruleMarkingDay(const CalendarState &state, QDate day, const MarkSources &sources)
 {
     if (!day.isValid())
         return std::nullopt;
@@ -226,7 +235,7 @@ std::optional<size_t> ruleMarkingDay(const CalendarState &state, QDate day)
         CalendarState alone;
         alone.txtYear = state.txtYear;
         alone.rules = {state.rules[i]};
-        refreshMarks(alone);
+        refreshMarks(alone, sources);
         if (alone.dayMark(day.month(), day.day()) != NoMark)
             return i;
     }

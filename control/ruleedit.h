@@ -9,6 +9,9 @@
 #include <optional>
 #include <variant>
 
+class HolidayCatalog;
+struct MarkSources;
+
 // The fields of the rule dialog as the user left them, before they are a rule. Fields the
 // kind does not use are ignored.
 struct RuleFields
@@ -56,10 +59,10 @@ struct FieldError
 // from being one. Dates are read as control files read them (the locale's order or ISO,
 // parseRuleDate); the label is trimmed and needed by every kind but holidays and
 // iCalendar files, which have a name of their own.
-std::variant<MarkRule, FieldError> ruleFromFields(const RuleFields &fields);
+std::variant<MarkRule, FieldError> ruleFromFields(const RuleFields &fields, const HolidayCatalog &holidays);
 
 // The fields that give `rule` back through ruleFromFields; dates are written as ISO dates.
-RuleFields fieldsOfRule(const MarkRule &rule);
+RuleFields fieldsOfRule(const MarkRule &rule, const HolidayCatalog &holidays);
 
 // A region as the rule dialog lists it: "Bavaria (DE-BY)".
 QString regionChoiceText(const QString &code, const QString &name);
@@ -67,4 +70,4 @@ QString regionChoiceText(const QString &code, const QString &name);
 // The rule whose mark `day` shows in the calendar's year (marks as refreshMarks left them):
 // of the rules that mark the day in its category, the last, as a later rule's mark replaces
 // an earlier one. Nothing for a day without a mark.
-std::optional<size_t> ruleMarkingDay(const CalendarState &state, QDate day);
+std::optional<size_t> ruleMarkingDay(const CalendarState &state, QDate day, const MarkSources &sources);

@@ -1,7 +1,5 @@
 #include "control/rulelines.h"
 
-#include "layout/holidays.h"
-#include "layout/icalendar.h"
 #include "platform/localedates.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
@@ -74,10 +72,14 @@ RuleLine nthWeekday(QStringView value)
     const std::optional<double> weekdayNumber = leadingNumber(weekdayText);
     const double ordinal = std::nearbyint(ordinalNumber.value_or(0));
     const double weekday = std::nearbyint(weekdayNumber.value_or(0));
-    // Week numbers of 5 and above and weekdays of 8 and above are passed over without a
-    // word: that is how the format has always treated them.
-    if (ordinal >= 5 || weekday >= 8)
-        return {};
+    // Week numbers of 5 and above and weekdays of 8 and above have always been passed over;
+    // they still mark nothing, but a line that marks nothing says so.
+    if (ordinal >= 5 && ordinalNumber)
+        return {std::nullopt, RuleLineWords::tr("the week number %1 is beyond 4, so the line marks nothing (use LST for the "
+                                                "last one of a month)").arg(ordinal)};
+    if (weekday >= 8 && weekdayNumber)
+        return {std::nullopt, RuleLineWords::tr("the weekday number %1 is beyond 7 (Saturday), so the line marks nothing")
+                                  .arg(weekday)};
     if (!ordinalNumber)
         return {std::nullopt, RuleLineWords::tr("the week number is missing or not a number")};
     if (!weekdayNumber)
@@ -190,9 +192,9 @@ RuleLine holidays(QStringView value)
     const auto [regionText, label] = splitAtBlank(value);
     if (regionText.isEmpty())
         return {std::nullopt, RuleLineWords::tr("the region is missing (a code such as US, DE-BY or GB-SCT)")};
+    // Whether there is a list for the region, and what it holds, is for the calendar's year to
+    // tell: the rule says so at its line when the marks are worked out.
     const QString region = regionText.toString().toUpper();
-    if (!sharedHolidayCatalog().regionName(region))
-        return {std::nullopt, RuleLineWords::tr("there is no holiday list for the region \"%1\"").arg(regionText)};
     MarkRule rule;
     rule.kind = RuleKind::Holidays;
     rule.source = region;
@@ -219,12 +221,9 @@ RuleLine icalendarFile(QStringView value, const QString &folder)
     QString path = pathText.toString();
     if (QFileInfo(path).isRelative() && !folder.isEmpty())
         path = QDir(folder).filePath(path);
+    // The file is read when the marks are worked out for the calendar's year, which reports
+    // at this line what it could not use.
     path = QDir::cleanPath(path);
-    // Read once here, so that a file that is no calendar is reported at its line; which
-    // days it marks is worked out for the calendar's year later.
-    const IcsReadResult read = readIcsDays(path, 2000);
-    if (!read.ok)
-        return {std::nullopt, read.error};
     MarkRule rule;
     rule.kind = RuleKind::ICalendar;
     rule.source = path;
@@ -277,7 +276,9 @@ QString pathForFolder(const QString &path, const QString &folder)
     return relative;
 }
 
-RuleLine parseRuleValue(RuleKind kind, QStringView value, const QString &folder)
+namespace {
+
+RuleLine ruleOfKind(RuleKind kind, QStringView value, const QString &folder)
 {
     switch (kind) {
     case RuleKind::NthWeekday: return nthWeekday(value);
@@ -289,6 +290,21 @@ RuleLine parseRuleValue(RuleKind kind, QStringView value, const QString &folder)
     case RuleKind::ICalendar: return icalendarFile(value, folder);
     }
     return {std::nullopt, RuleLineWords::tr("this kind of rule is not known here")};
+}
+
+} // namespace
+
+RuleLine parseRuleValue(RuleKind kind, QStringView value, const QString &folder)
+{
+    RuleLine line = ruleOfKind(kind, value, folder);
+    if (line.rule && line.rule->label.size() > MaxLabelLength)
+        return {std::nullopt, labelTooLong(line.rule->label)};
+    return line;
+}
+
+QString labelTooLong(const QString &label)
+{
+    return RuleLineWords::tr("the label is %L1 characters long; a legend holds at most %2").arg(label.size()).arg(MaxLabelLength);
 }
 
 QString ruleValue(const MarkRule &rule, const QString &folder)

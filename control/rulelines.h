@@ -12,9 +12,9 @@ QString ruleKey(RuleKind kind);
 // The rule kind a key (already cut to three letters, any case) names, if any.
 std::optional<RuleKind> ruleKindOfKey(QStringView key);
 
-// What the value of one rule line came to: a rule, or the reason it cannot be one. A line
-// with neither is passed over without a word (DTM week numbers of 5 and above, weekdays of
-// 8 and above, as the format has always done).
+// What the value of one rule line came to: a rule, or the reason it cannot be one (DTM week
+// numbers of 5 and above and weekdays of 8 and above, which the format has always passed
+// over, among them).
 struct RuleLine
 {
     std::optional<MarkRule> rule;
@@ -25,6 +25,9 @@ struct RuleLine
 // dates; DAY and RNG dates may leave out the year ("--03-05", or day and month in the
 // locale's order). `folder` anchors a relative ICS path.
 RuleLine parseRuleValue(RuleKind kind, QStringView value, const QString &folder);
+
+// Why a label longer than MaxLabelLength is refused, the control file and the rule dialog alike.
+QString labelTooLong(const QString &label);
 
 // The value that parseRuleValue reads back as `rule` in any locale (dates are written as
 // ISO dates). `folder` makes an ICS path below it relative.

@@ -2,8 +2,8 @@
 
 #include "control/ruleedit.h"
 #include "control/rulelines.h"
-#include "layout/holidays.h"
-#include "layout/markrules.h"
+#include "calendar/holidays/holidays.h"
+#include "calendar/rulewords.h"
 #include "platform/messages.h"
 
 #include <QCalendarWidget>
@@ -110,7 +110,8 @@ QLineEdit *makeEdit(QWidget *parent, const char *name, const QString &accessible
 
 } // namespace
 
-frmRule::frmRule(MessageService &messages, QWidget *parent) : QDialog(parent), m_messages(messages)
+frmRule::frmRule(MessageService &messages, const HolidayCatalog &holidays, QWidget *parent)
+    : QDialog(parent), m_messages(messages), m_holidays(holidays)
 {
     setObjectName(QStringLiteral("frmRule"));
     setWindowTitle(tr("Marked Day Rule"));
@@ -157,16 +158,16 @@ void frmRule::buildControls()
 
     txtFrom = makeEdit(this, "txtFrom", spoken(fieldKey(RuleField::From)), datePlaceholder);
     //: The calendar button beside the first day of a date range ("From").
-    addRow("lblFrom", fieldKey(RuleField::From), dateField(txtFrom, tr("Pick the from from a calendar"), false), txtFrom);
+    addRow("lblFrom", fieldKey(RuleField::From), dateField(txtFrom, tr("Pick the first day from a calendar"), false), txtFrom);
     txtTo = makeEdit(this, "txtTo", spoken(fieldKey(RuleField::To)), datePlaceholder);
     //: The calendar button beside the last day of a date range ("To").
-    addRow("lblTo", fieldKey(RuleField::To), dateField(txtTo, tr("Pick the to from a calendar"), false), txtTo);
+    addRow("lblTo", fieldKey(RuleField::To), dateField(txtTo, tr("Pick the last day from a calendar"), false), txtTo);
 
     // Typing any part of a name or code narrows the list: "bav" finds "Bavaria (DE-BY)".
     cboRegion = makeCombo(this, "cboRegion", spoken(fieldKey(RuleField::Region)));
     cboRegion->setEditable(true);
     cboRegion->setInsertPolicy(QComboBox::NoInsert);
-    for (const auto &[code, name] : sharedHolidayCatalog().regions())
+    for (const auto &[code, name] : m_holidays.regions())
         cboRegion->addItem(regionChoiceText(code, name), code);
     cboRegion->setCurrentIndex(-1);
     cboRegion->completer()->setFilterMode(Qt::MatchContains);
@@ -239,7 +240,10 @@ QLayout *frmRule::dateField(QLineEdit *edit, const QString &pickName, bool appen
     pick->setMenu(menu);
     // The calendar opens at the field's (last) date, else at the calendar's year.
     connect(menu, &QMenu::aboutToShow, calendar, [this, edit, calendar] {
-        const std::optional<RuleDate> typed = parseRuleDate(edit->text().section(QLatin1Char(','), -1).trimmed());
+        const QString last = edit->text().section(QLatin1Char(','), -1).trimmed();
+        std::optional<RuleDate> typed = parseRuleDate(last);
+        if (!typed)
+            typed = parseShownDate(last);
         QDate shown = m_defaultDate;
         if (typed) {
             const int yearShown = typed->year ? int(*typed->year) : m_defaultDate.year();
@@ -301,7 +305,7 @@ RuleFields frmRule::fields() const
 
 void frmRule::setRule(const MarkRule &rule)
 {
-    const RuleFields fields = fieldsOfRule(rule);
+    const RuleFields fields = fieldsOfRule(rule, m_holidays);
     cboKind->setCurrentIndex(cboKind->findData(int(fields.kind)));
     cboOrdinal->setCurrentIndex(std::clamp(fields.ordinal, 1, 4) - 1);
     cboWeekday->setCurrentIndex(std::clamp(fields.weekday, 1, 7) - 1);
@@ -318,7 +322,7 @@ void frmRule::setRule(const MarkRule &rule)
 
 void frmRule::accept()
 {
-    const std::variant<MarkRule, FieldError> result = ruleFromFields(fields());
+    const std::variant<MarkRule, FieldError> result = ruleFromFields(fields(), m_holidays);
     if (const FieldError *error = std::get_if<FieldError>(&result)) {
         m_messages.show(error->message, windowTitle(), MessageService::Icon::Warning);
         if (QWidget *field = m_fieldWidgets.value(error->field))

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class HolidayCatalog;
 class MessageService;
 class QComboBox;
 class QFormLayout;
@@ -30,7 +31,7 @@ public:
     // answer is a cancel.
     using FileChooser = std::function<QString(const QString &current)>;
 
-    explicit frmRule(MessageService &messages, QWidget *parent = nullptr);
+    frmRule(MessageService &messages, const HolidayCatalog &holidays, QWidget *parent = nullptr);
 
     // Shows `rule` in the fields.
     void setRule(const MarkRule &rule);
@@ -60,6 +61,7 @@ private:
     RuleFields fields() const;
 
     MessageService &m_messages;
+    const HolidayCatalog &m_holidays;
     FileChooser m_chooseFile;
     QDate m_defaultDate = QDate::currentDate();
     MarkRule m_rule;

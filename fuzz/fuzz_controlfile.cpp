@@ -4,6 +4,9 @@
 #include "control/controlfile.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
+#include "calendar/holidays/holidays.h"
+#include "calendar/ical/icsreader.h"
+#include "calendar/marksources.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -14,6 +17,16 @@
 #include <cstdlib>
 
 namespace {
+
+// The holiday catalog (the shipped files, found as the program finds them) and .ics reader
+// of the whole fuzzing run, as the program has one of each for a run.
+const MarkSources &sources()
+{
+    static const HolidayCatalog holidays;
+    static IcsReader calendars;
+    static const MarkSources marks{holidays, calendars};
+    return marks;
+}
 
 class DiscardingMessageService : public MessageService
 {
@@ -41,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CalendarState state = loadDefaults(QDate(2003, 6, 1));
     DiscardingMessageService messages;
     // A folder that does not exist, so relative PIC paths find nothing to load.
-    applyControlLines(state, messages, *text.lines, QStringLiteral("/nonexistent-lunaria-fuzz/cal.txt"));
+    applyControlLines(state, messages, sources(), *text.lines, QStringLiteral("/nonexistent-lunaria-fuzz/cal.txt"));
 
     if (state.MarkCount < 0 || state.MarkCount > MarkCategories)
         std::abort();

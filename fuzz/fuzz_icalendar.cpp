@@ -1,9 +1,10 @@
 // libFuzzer target: arbitrary bytes as an .ics file, read for one of the years 1, 2024 and 9999.
 // The reader must refuse or read them within its bounds, give sorted days of that year only,
-// and the days it gives, exported and read back, must come back the same (where libical can
-// write them: up to the year 3000).
+// and the days it gives, exported and read back, must come back the same (an export holds the
+// years 1 to MaxIcsExportYear).
 
-#include "layout/icalendar.h"
+#include "calendar/ical/icalendar.h"
+#include "calendar/ical/icalwriter.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

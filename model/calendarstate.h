@@ -17,6 +17,10 @@ inline constexpr qint16 NoMark = 9;
 // Mark categories 0..4; MarkCount never exceeds this.
 inline constexpr qint16 MarkCategories = 5;
 
+// The longest header, note or message text: far more than a line of the page shows, and a
+// bound on what a runaway file can put into the page and the date-list.
+inline constexpr int MaxTextLength = 500;
+
 // Which chooser the main window is waiting on (intPendingDialog).
 enum PendingDialog : int {
     PendingNone = 0,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 #include <optional>
@@ -39,6 +40,10 @@ enum class RuleKind {
     ICalendar,    // ICS: the days an iCalendar file's events fall on
 };
 
+// The longest label a rule may have: a legend line has room for about 60 characters, and a
+// bound keeps a runaway file from filling the date-list and an export with one label.
+inline constexpr int MaxLabelLength = 200;
+
 // One marking rule as the user wrote it. The marks of a calendar follow from its rules and
 // its year; a rule holds no marks of its own. Fields a kind does not use keep their defaults.
 struct MarkRule
@@ -67,7 +72,12 @@ struct RuleResult
     };
     Status status = Status::NoDayThisYear;
     int category = -1;             // 0..4 when Marked
-    QString problem;
+    QString problem;               // Failed: why; NoDayThisYear: why, where it is not plain
+    // What it marks less than it should, and why (an event of an .ics file left out); with
+    // any status but Failed.
+    QStringList warnings;
+    // Said alongside, no fault: "using your own holiday list ...".
+    QString note;
 
     bool operator==(const RuleResult &) const = default;
 };

@@ -329,6 +329,7 @@ std::optional<QByteArray> readPictureFile(const QString &path, QString *reason)
     switch (file.problem) {
     case Problem::None: return std::move(file.bytes);
     case Problem::Missing: *reason = PictureWords::tr("%1 does not exist.").arg(name); break;
+    case Problem::LinkLoop: *reason = PictureWords::tr("%1 leads through too many symbolic links.").arg(name); break;
     case Problem::Folder:
     case Problem::NotRegular: *reason = PictureWords::tr("%1 is not a regular file.").arg(name); break;
     case Problem::TooLarge:

@@ -1,13 +1,30 @@
 #include "platform/regularfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// What a failed stat() or open() means to the reader. A name that leads nowhere is missing;
+// a loop of symbolic links is told apart, as QFileInfo would call it missing too, which
+// sends the user looking for a file that is there.
+RegularFileBytes::Problem problemOfErrno(int error)
+{
+    using Problem = RegularFileBytes::Problem;
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR: return Problem::Missing;
+    case ELOOP: return Problem::LinkLoop;
+    default: return Problem::CannotOpen;
+    }
+}
+
+} // namespace
 
 RegularFileBytes readRegularFile(const QString &path, qint64 maxBytes)
 {
@@ -18,20 +35,23 @@ RegularFileBytes readRegularFile(const QString &path, qint64 maxBytes)
         result.reason = reason;
         return result;
     };
-    const QFileInfo info(path);
-    if (!info.exists())
+    const auto refuseErrno = [&refuse](int error) { return refuse(problemOfErrno(error), qt_error_string(error)); };
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (name.isEmpty())
         return refuse(Problem::Missing, qt_error_string(ENOENT));
-    if (info.isDir())
+    if (::stat(name.constData(), &status) != 0)
+        return refuseErrno(errno);
+    if (S_ISDIR(status.st_mode))
         return refuse(Problem::Folder);
-    if (!info.isFile())
+    if (!S_ISREG(status.st_mode))
         return refuse(Problem::NotRegular);
-    if (info.size() > maxBytes)
+    if (status.st_size > maxBytes)
         return refuse(Problem::TooLarge);
 
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
-        return refuse(Problem::CannotOpen, qt_error_string(errno));
-    struct stat status {};
+        return refuseErrno(errno);
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
         return refuse(Problem::NotRegular);

@@ -9,7 +9,8 @@ struct RegularFileBytes
 {
     enum class Problem {
         None,
-        Missing,      // no such file
+        Missing,      // no such file, or a symbolic link to none
+        LinkLoop,     // symbolic links that lead round in a circle, or too many of them
         Folder,       // a folder, not a file
         NotRegular,   // a device, FIFO or socket
         TooLarge,     // more than the reader's limit
@@ -17,7 +18,7 @@ struct RegularFileBytes
         CannotRead,   // the system's reason in `reason`
     };
     Problem problem = Problem::None;
-    QString reason;
+    QString reason;   // the system's own words where it gave any ("Too many levels of symbolic links")
     QByteArray bytes;
 
     bool ok() const { return problem == Problem::None; }

@@ -110,6 +110,7 @@ TextLines readTextFile(const QString &path, qint64 maxBytes)
     case Problem::Folder: return {std::nullopt, TextFileWords::tr("it is a folder, not a file"), {}};
     case Problem::NotRegular: return {std::nullopt, TextFileWords::tr("it is not a regular file"), {}};
     case Problem::TooLarge: return {std::nullopt, tooLarge(maxBytes), {}};
+    case Problem::LinkLoop: return {std::nullopt, TextFileWords::tr("it leads through too many symbolic links"), {}};
     case Problem::Missing:
     case Problem::CannotOpen:
     case Problem::CannotRead: break;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout/datelistsink.h"
+#include "calendar/datelistsink.h"
 #include "platform/savefile.h"
 #include "platform/usererror.h"
 

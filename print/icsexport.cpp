@@ -1,6 +1,8 @@
 #include "print/icsexport.h"
 
-#include "layout/markexport.h"
+#include "print/outputcheck.h"
+
+#include "calendar/markexport.h"
 #include "platform/savefile.h"
 #include "platform/usererror.h"
 
@@ -19,11 +21,15 @@ struct IcsExportWords
 
 } // namespace
 
-void writeMarkedDaysFile(const CalendarState &state, const QString &path)
+void writeMarkedDaysFile(const CalendarState &state, const MarkSources &sources, const QString &path)
 {
     const QString target = QFileInfo(path).absoluteFilePath();
-    const QByteArray bytes = markedDaysAsIcs(state, QDateTime::currentDateTimeUtc());
-    if (const std::optional<QString> problem = writeFileAtomically(target, bytes))
+    if (const std::optional<QString> problem = overwritesInput(state, target))
+        throw UserError(*problem);
+    const MarkedDaysIcs exported = markedDaysAsIcs(state, sources, QDateTime::currentDateTimeUtc());
+    if (!exported.problem.isEmpty())
+        throw UserError(exported.problem);
+    if (const std::optional<QString> problem = writeFileAtomically(target, exported.ics))
         throw UserError(IcsExportWords::tr("The iCalendar file \"%1\" cannot be written (%2) . . .")
                             .arg(QDir::toNativeSeparators(target), *problem));
 }

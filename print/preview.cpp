@@ -1,9 +1,9 @@
 #include "print/preview.h"
 
 #include "devices/pdfdevice.h"
-#include "layout/datelistsink.h"
+#include "calendar/datelistsink.h"
 #include "platform/usererror.h"
-#include "print/composepage.h"
+#include "page/composepage.h"
 #include "render/pageimage.h"
 #include "render/qpainterpagesurface.h"
 

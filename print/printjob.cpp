@@ -4,7 +4,7 @@
 #include "platform/messages.h"
 #include "platform/numbers.h"
 #include "platform/usererror.h"
-#include "print/composepage.h"
+#include "page/composepage.h"
 #include "print/datelistfile.h"
 #include "render/pagesurface.h"
 

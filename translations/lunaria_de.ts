@@ -137,6 +137,10 @@ To print without a window: lunaria --print FILE.txt --to calendar.pdf</source>
         <translation>das Kalenderfenster braucht eine Arbeitsumgebung, und es wurde kein Bildschirm gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt).
 So drucken Sie ohne Fenster: lunaria --print DATEI.txt --to kalender.pdf</translation>
     </message>
+    <message>
+        <source>Not printed: its date-list file %1 is also that of %2, printed before it. Rename one of them so that the part before the first &quot;.&quot; differs . . .</source>
+        <translation>Nicht gedruckt: Die Datumslistendatei %1 gehört auch zu %2, das vorher gedruckt wurde. Benennen Sie eine der beiden Dateien so um, dass sich der Teil vor dem ersten „.“ unterscheidet . . .</translation>
+    </message>
 </context>
 <context>
     <name>ComposePage</name>
@@ -227,6 +231,14 @@ Versuchen Sie es noch einmal . . .</translation>
         <translation>Die Steuerdatei %1 kann nicht gelesen werden:
 %2.</translation>
     </message>
+    <message>
+        <source>the text is %L1 characters long; the page holds at most %2</source>
+        <translation>der Text ist %L1 Zeichen lang; die Seite fasst höchstens %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a control file: none of its lines starts with a key such as YER, HDR or DTM. Nothing was read . . .</source>
+        <translation>%1 ist keine Steuerdatei: Keine ihrer Zeilen beginnt mit einem Schlüssel wie YER, HDR oder DTM. Nichts wurde gelesen . . .</translation>
+    </message>
 </context>
 <context>
     <name>ControlWriter</name>
@@ -261,16 +273,16 @@ Versuchen Sie es noch einmal . . .</translation>
         <translation>es ist kein Jahr angegeben</translation>
     </message>
     <message>
-        <source>the year &quot;%1&quot; is not a number</source>
-        <translation>das Jahr „%1“ ist keine Zahl</translation>
-    </message>
-    <message>
         <source>the year %1 is outside 1 to 32767</source>
         <translation>das Jahr %1 liegt außerhalb von 1 bis 32767</translation>
     </message>
     <message>
         <source>Mark category %1 is outside 0 to 4</source>
         <translation>Die Markierungsart %1 liegt außerhalb von 0 bis 4</translation>
+    </message>
+    <message>
+        <source>the year &quot;%1&quot; is not a whole number</source>
+        <translation>das Jahr „%1“ ist keine ganze Zahl</translation>
     </message>
 </context>
 <context>
@@ -475,10 +487,6 @@ Versuchen Sie es noch einmal . . .</translation>
         <translation>ein Feiertag hat höchstens ein &apos;if&apos; oder &apos;unless&apos;</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, observed WAY [from YEAR] [as NAME])</source>
-        <translation>&apos;%1&apos; ist keine Angabe, die dieses Dateiformat kennt (from YEAR, until YEAR, skip YEAR..., every N years, in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, observed WAY [from YEAR] [as NAME])</translation>
-    </message>
-    <message>
         <source>&apos;every N years&apos; counts from a first year: add &apos;from YEAR&apos;</source>
         <translation>&apos;every N years&apos; zählt ab einem ersten Jahr: Fügen Sie &apos;from YEAR&apos; hinzu</translation>
     </message>
@@ -535,14 +543,6 @@ Versuchen Sie es noch einmal . . .</translation>
         <translation>eine Datei darf höchstens %1 Feiertage enthalten</translation>
     </message>
     <message>
-        <source>%1: it holds no &apos;country&apos; line</source>
-        <translation>%1: Die Datei hat keine &apos;country&apos;-Zeile</translation>
-    </message>
-    <message>
-        <source>%1: it names no source: add a line &apos;source ...&apos; naming the law or page the dates come from</source>
-        <translation>%1: Die Datei nennt keine Quelle: Fügen Sie eine Zeile &apos;source ...&apos; hinzu, die das Gesetz oder die Seite nennt, aus der die Daten stammen</translation>
-    </message>
-    <message>
         <source>the region %1 is not defined in this file</source>
         <translation>die Region %1 ist in dieser Datei nicht festgelegt</translation>
     </message>
@@ -567,10 +567,6 @@ Versuchen Sie es noch einmal . . .</translation>
         <translation>sie ist kein UTF-8-Text</translation>
     </message>
     <message>
-        <source>%1: the file is named %2 but defines the country %3</source>
-        <translation>%1: Die Datei heißt %2, legt aber das Land %3 fest</translation>
-    </message>
-    <message>
         <source>Public holidays are known for the years %1 to %2 only, not %3.</source>
         <translation>Feiertage sind nur für die Jahre %1 bis %2 bekannt, nicht für %3.</translation>
     </message>
@@ -590,6 +586,102 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>%1 defines no region %2: see its region lines for the codes.</source>
         <translation>%1 legt keine Region %2 fest: Die Codes stehen in ihren region-Zeilen.</translation>
     </message>
+    <message>
+        <source>using your own holiday list %1</source>
+        <translation>Ihre eigene Feiertagsliste %1 wird verwendet</translation>
+    </message>
+    <message>
+        <source>using your own holiday list %1 instead of %2</source>
+        <translation>Ihre eigene Feiertagsliste %1 wird statt %2 verwendet</translation>
+    </message>
+    <message>
+        <source>&apos;moved&apos; on a day reckoned from Easter would move it every year or never: change its offset instead</source>
+        <translation>„moved“ bei einem von Ostern aus gezählten Tag würde ihn jedes Jahr oder nie verschieben: Ändern Sie stattdessen seinen Abstand</translation>
+    </message>
+    <message>
+        <source>&apos;moved&apos; would never move the day: in no year it is kept does it fall within those days of Easter</source>
+        <translation>„moved“ würde den Tag nie verschieben: In keinem Jahr, in dem er begangen wird, fällt er in diese Tage um Ostern</translation>
+    </message>
+    <message>
+        <source>&apos;skip %1&apos; names a year the holiday is not kept in anyway</source>
+        <translation>„skip %1“ nennt ein Jahr, in dem der Feiertag ohnehin nicht begangen wird</translation>
+    </message>
+    <message>
+        <source>the holiday would never be listed: no year its date and clauses allow has such a day</source>
+        <translation>der Feiertag würde nie aufgeführt: Kein Jahr, das sein Datum und seine Klauseln zulassen, hat einen solchen Tag</translation>
+    </message>
+    <message>
+        <source>&apos;observed ... from %1&apos; would never move a day: the holiday is kept until %2 only</source>
+        <translation>„observed ... from %1“ würde nie einen Tag verschieben: Der Feiertag wird nur bis %2 begangen</translation>
+    </message>
+    <message>
+        <source>&apos;observed&apos; would never move a day: the holiday always falls on a %1</source>
+        <translation>„observed“ würde nie einen Tag verschieben: Der Feiertag fällt immer auf einen %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; in &apos;%2&apos; is not a number of days from -%3 to +%3</source>
+        <translation>„%1“ in „%2“ ist keine Anzahl von Tagen von -%3 bis +%3</translation>
+    </message>
+    <message>
+        <source>write &apos;moved DAYS if Easter OFFSET [.. OFFSET]&apos;, e.g. &apos;moved +7 if Easter -7 .. -1&apos;, not &apos;%1&apos;</source>
+        <translation>schreiben Sie „moved TAGE if Easter ABSTAND [.. ABSTAND]“, etwa „moved +7 if Easter -7 .. -1“, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; moves the day by no days</source>
+        <translation>„%1“ verschiebt den Tag um keinen Tag</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no day: its first offset comes after its last</source>
+        <translation>„%1“ nennt keinen Tag: Sein erster Abstand liegt nach seinem letzten</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice on this line: give it once</source>
+        <translation>„%1“ steht zweimal in dieser Zeile: Geben Sie es einmal an</translation>
+    </message>
+    <message>
+        <source>write &apos;%1 YEAR&apos;, e.g. &apos;%1 2021&apos;, not &apos;%2&apos;</source>
+        <translation>schreiben Sie „%1 JAHR“, etwa „%1 2021“, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>&apos;skip&apos; needs the years the holiday is not kept in, e.g. &apos;skip 2002 2012&apos;</source>
+        <translation>„skip“ braucht die Jahre, in denen der Feiertag nicht begangen wird, etwa „skip 2002 2012“</translation>
+    </message>
+    <message>
+        <source>give &apos;in&apos; or &apos;not in&apos;, not both: list the regions it is kept in, or those it is not</source>
+        <translation>geben Sie „in“ oder „not in“ an, nicht beides: Nennen Sie die Regionen, in denen er begangen wird, oder die, in denen nicht</translation>
+    </message>
+    <message>
+        <source>write &apos;every N years&apos;, e.g. &apos;every 6 years&apos;, not &apos;%1&apos;</source>
+        <translation>schreiben Sie „every N years“, etwa „every 6 years“, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, observed WAY [from YEAR] [as NAME], moved DAYS if Easter OFFSET [.. OFFSET])</source>
+        <translation>„%1“ ist keine Klausel dieses Dateiformats (from JAHR, until JAHR, skip JAHR..., every N years, in REGION..., not in REGION..., if/unless MONAT TAG is WOCHENTAG, observed ART [from JAHR] [as NAME], moved TAGE if Easter ABSTAND [.. ABSTAND])</translation>
+    </message>
+    <message>
+        <source>no holiday below uses this observed-suffix: it names the days off of &apos;observed&apos; clauses without &apos;as&apos;</source>
+        <translation>kein Feiertag darunter verwendet diesen observed-suffix: Er benennt die freien Tage von „observed“-Klauseln ohne „as“</translation>
+    </message>
+    <message>
+        <source>the file is named %1.txt but defines the country %2: a country&apos;s file is named by its code, %2.txt</source>
+        <translation>die Datei heißt %1.txt, definiert aber das Land %2: Die Datei eines Landes heißt nach seinem Code, %2.txt</translation>
+    </message>
+    <message>
+        <source>the file ends before its &apos;country CODE Name&apos; line, e.g. &apos;country DE Germany&apos;</source>
+        <translation>die Datei endet vor ihrer Zeile „country CODE Name“, etwa „country DE Germany“</translation>
+    </message>
+    <message>
+        <source>the country names no source: add a line &apos;source ...&apos; below it naming the law or page the dates come from</source>
+        <translation>das Land nennt keine Quelle: Fügen Sie darunter eine Zeile „source ...“ mit dem Gesetz oder der Seite hinzu, aus der die Daten stammen</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1, which does not exist</source>
+        <translation>sie ist eine symbolische Verknüpfung auf %1, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>it leads through too many symbolic links</source>
+        <translation>sie führt über zu viele symbolische Verknüpfungen</translation>
+    </message>
 </context>
 <context>
     <name>ICalendar</name>
@@ -604,34 +696,6 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>the %1 %2 is not a date of the years 1 to 9999</source>
         <translation>%1 %2 ist kein Datum der Jahre 1 bis 9999</translation>
-    </message>
-    <message>
-        <source>the event has no DTSTART</source>
-        <translation>der Termin hat kein DTSTART</translation>
-    </message>
-    <message>
-        <source>its recurring events have more than %L1 occurrences to work through</source>
-        <translation>ihre wiederkehrenden Termine haben mehr als %L1 Vorkommen zu durchlaufen</translation>
-    </message>
-    <message>
-        <source>libical cannot read the RRULE value %1</source>
-        <translation>libical kann den RRULE-Wert %1 nicht lesen</translation>
-    </message>
-    <message>
-        <source>the UNTIL %1 of the RRULE is not a date of the years 1 to 9999</source>
-        <translation>das UNTIL %1 der RRULE ist kein Datum der Jahre 1 bis 9999</translation>
-    </message>
-    <message>
-        <source>an RRULE that repeats more often than daily cannot have BY... parts here</source>
-        <translation>eine RRULE, die sich öfter als täglich wiederholt, kann hier keine BY...-Teile haben</translation>
-    </message>
-    <message>
-        <source>libical cannot expand this RRULE</source>
-        <translation>libical kann diese RRULE nicht auflösen</translation>
-    </message>
-    <message>
-        <source>its recurring events take more than %1 s to work out</source>
-        <translation>ihre wiederkehrenden Termine auszurechnen dauert länger als %1 s</translation>
     </message>
     <message>
         <source>its events fall on more than %L1 days in all</source>
@@ -709,6 +773,90 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>it is cut short: BEGIN:%1 of line %2 has no END:%1</source>
         <translation>sie ist abgeschnitten: BEGIN:%1 aus Zeile %2 hat kein END:%1</translation>
     </message>
+    <message>
+        <source>%1; the event is left out</source>
+        <translation>%1; der Termin wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>there is no DTSTART</source>
+        <translation>es gibt kein DTSTART</translation>
+    </message>
+    <message>
+        <source>%1; the event is marked as if it had no end</source>
+        <translation>%1; der Termin wird markiert, als hätte er kein Ende</translation>
+    </message>
+    <message>
+        <source>it leads through too many symbolic links</source>
+        <translation>sie führt über zu viele symbolische Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>its recurring events take more than %L1 steps to work out</source>
+        <translation>ihre wiederkehrenden Termine brauchen mehr als %L1 Schritte zur Berechnung</translation>
+    </message>
+    <message>
+        <source>%1; this date is not left out of the event</source>
+        <translation>%1; dieses Datum wird nicht aus dem Termin ausgelassen</translation>
+    </message>
+    <message>
+        <source>the event repeats too often to be worked out within %L1 steps; it is left out</source>
+        <translation>der Termin wiederholt sich zu oft, um in %L1 Schritten berechnet zu werden; er wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1; this date is left out</source>
+        <translation>%1; dieses Datum wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>libical cannot read the RRULE value %1; the event is marked without this rule</source>
+        <translation>libical kann den RRULE-Wert %1 nicht lesen; der Termin wird ohne diese Regel markiert</translation>
+    </message>
+    <message>
+        <source>the UNTIL %1 of the RRULE is not a date of the years 1 to 9999; the event is marked without this rule</source>
+        <translation>das UNTIL %1 der RRULE ist kein Datum der Jahre 1 bis 9999; der Termin wird ohne diese Regel markiert</translation>
+    </message>
+    <message>
+        <source>an RRULE that repeats within a day cannot have %1 here; the event is marked without this rule</source>
+        <translation>eine RRULE, die sich innerhalb eines Tages wiederholt, kann hier kein %1 haben; der Termin wird ohne diese Regel markiert</translation>
+    </message>
+    <message>
+        <source>the RRULE %1 holds a value out of range; the event is marked without this rule</source>
+        <translation>die RRULE %1 enthält einen Wert außerhalb des Bereichs; der Termin wird ohne diese Regel markiert</translation>
+    </message>
+    <message>
+        <source>libical cannot expand this RRULE; the event is marked without it</source>
+        <translation>libical kann diese RRULE nicht auflösen; der Termin wird ohne sie markiert</translation>
+    </message>
+    <message>
+        <source>%1: further problems not listed: %L2</source>
+        <translation>%1: weitere, nicht aufgeführte Probleme: %L2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an iCalendar property (NAME:value); the line is left out</source>
+        <translation>„%1“ ist keine iCalendar-Eigenschaft (NAME:Wert); die Zeile wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>the property %1 has no &apos;:&apos; before its value; the line is left out</source>
+        <translation>die Eigenschaft %1 hat kein „:“ vor ihrem Wert; die Zeile wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>a time zone has more than %L1 STANDARD and DAYLIGHT parts</source>
+        <translation>eine Zeitzone hat mehr als %L1 STANDARD- und DAYLIGHT-Teile</translation>
+    </message>
+    <message>
+        <source>its time zones have more than %L1 STANDARD and DAYLIGHT parts in all</source>
+        <translation>ihre Zeitzonen haben zusammen mehr als %L1 STANDARD- und DAYLIGHT-Teile</translation>
+    </message>
+    <message>
+        <source>its time zones change their offset more than %L1 times up to the year %2</source>
+        <translation>ihre Zeitzonen ändern ihren Versatz bis zum Jahr %2 mehr als %L1-mal</translation>
+    </message>
+    <message>
+        <source>the %1 part of a time zone repeats without FREQ; only yearly repeats are read for time zones</source>
+        <translation>der %1-Teil einer Zeitzone wiederholt sich ohne FREQ; bei Zeitzonen werden nur jährliche Wiederholungen gelesen</translation>
+    </message>
+    <message>
+        <source>the %1 part of a time zone repeats FREQ=%2; only yearly repeats are read for time zones</source>
+        <translation>der %1-Teil einer Zeitzone wiederholt sich mit FREQ=%2; bei Zeitzonen werden nur jährliche Wiederholungen gelesen</translation>
+    </message>
 </context>
 <context>
     <name>IcsExport</name>
@@ -722,6 +870,17 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>Mark category %1 is outside 0 to 4</source>
         <translation>Die Markierungsart %1 liegt außerhalb von 0 bis 4</translation>
+    </message>
+</context>
+<context>
+    <name>MarkExport</name>
+    <message>
+        <source>The marked days cannot be exported: %1 . . .</source>
+        <translation>Die markierten Tage können nicht exportiert werden: %1 . . .</translation>
+    </message>
+    <message>
+        <source>an iCalendar file holds the years 1 to %1, not %2</source>
+        <translation>eine iCalendar-Datei fasst die Jahre 1 bis %1, nicht %2</translation>
     </message>
 </context>
 <context>
@@ -857,6 +1016,22 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>Events of %1</source>
         <translation>Termine aus %1</translation>
     </message>
+    <message>
+        <source>it marks no day in %1</source>
+        <translation>sie markiert keinen Tag im Jahr %1</translation>
+    </message>
+    <message>
+        <source>it marks no day in %1: %2</source>
+        <translation>sie markiert keinen Tag im Jahr %1: %2</translation>
+    </message>
+    <message>
+        <source>it marks nothing: only five colours fit the legend</source>
+        <translation>sie markiert nichts: die Legende fasst nur fünf Farben</translation>
+    </message>
+    <message>
+        <source>it marks nothing: %1</source>
+        <translation>sie markiert nichts: %1</translation>
+    </message>
 </context>
 <context>
     <name>MarkedDaysGroup</name>
@@ -900,12 +1075,27 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>Marks nothing: %1</source>
         <translation>Markiert nichts: %1</translation>
     </message>
+    <message>
+        <source>Marks less than it should:</source>
+        <translation>Markiert weniger, als sie sollte:</translation>
+    </message>
+    <message>
+        <source> (%1, and more)</source>
+        <translation> (%1 und mehr)</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
     <message>
         <source>Overflow</source>
         <translation>Überlauf</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>%1 is a file this calendar reads (%2), and writing to it would replace it. Nothing was written; choose another name . . .</source>
+        <translation>%1 ist eine Datei, die dieser Kalender liest (%2), und sie zu schreiben würde sie ersetzen. Nichts wurde geschrieben; wählen Sie einen anderen Namen . . .</translation>
     </message>
 </context>
 <context>
@@ -1078,6 +1268,10 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>The file has no metafile header.</source>
         <translation>Die Datei hat keinen Metadatei-Kopf.</translation>
     </message>
+    <message>
+        <source>%1 leads through too many symbolic links.</source>
+        <translation>%1 führt über zu viele symbolische Verknüpfungen.</translation>
+    </message>
 </context>
 <context>
     <name>Preview</name>
@@ -1095,6 +1289,21 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>The number of copies %1 is outside 1 to 32767 . . .</source>
         <translation>Die Anzahl der Exemplare %1 liegt außerhalb von 1 bis 32767 . . .</translation>
+    </message>
+</context>
+<context>
+    <name>RuleDays</name>
+    <message>
+        <source>an interval of %1 weeks marks nothing</source>
+        <translation>ein Abstand von %1 Wochen markiert nichts</translation>
+    </message>
+    <message>
+        <source>the series starts in %1 and marks days of that year only</source>
+        <translation>die Reihe beginnt %1 und markiert nur Tage dieses Jahres</translation>
+    </message>
+    <message>
+        <source> and %L1 more</source>
+        <translation> und %L1 weitere</translation>
     </message>
 </context>
 <context>
@@ -1147,10 +1356,6 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>%1: %2</source>
         <extracomment>A field of the rule dialog, then why its value is refused.</extracomment>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a date. Type it as 2027-03-05, as your locale writes dates, or pick it from the calendar.</source>
-        <translation>„%1“ ist kein Datum. Geben Sie es als 2027-03-05 oder so ein, wie Ihre Ländereinstellung Daten schreibt, oder wählen Sie es im Kalender.</translation>
     </message>
     <message>
         <source>the date is missing.</source>
@@ -1212,6 +1417,11 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>give the days a name for the legend.</source>
         <translation>Geben Sie den Tagen einen Namen für die Legende.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Type it as 2027-03-05, as your locale writes dates (%2), as the list shows them (5 Mar 2027), or pick it from the calendar.</source>
+        <extracomment>%2 is 5 March 2027 as the user&apos;s locale writes short dates, such as 3/5/27.</extracomment>
+        <translation>„%1“ ist kein Datum. Geben Sie es als 2027-03-05 ein, wie Ihr Gebietsschema Daten schreibt (%2), wie die Liste sie zeigt (5. Mär 2027), oder wählen Sie es im Kalender.</translation>
+    </message>
 </context>
 <context>
     <name>RuleLines</name>
@@ -1268,10 +1478,6 @@ Versuchen Sie es noch einmal . . .</translation>
         <translation>die Region fehlt (ein Code wie US, DE-BY oder GB-SCT)</translation>
     </message>
     <message>
-        <source>there is no holiday list for the region &quot;%1&quot;</source>
-        <translation>für die Region „%1“ gibt es keine Feiertagsliste</translation>
-    </message>
-    <message>
         <source>the file name has no closing quote</source>
         <translation>dem Dateinamen fehlt das schließende Anführungszeichen</translation>
     </message>
@@ -1282,6 +1488,18 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>this kind of rule is not known here</source>
         <translation>diese Art von Regel ist hier nicht bekannt</translation>
+    </message>
+    <message>
+        <source>the week number %1 is beyond 4, so the line marks nothing (use LST for the last one of a month)</source>
+        <translation>die Wochennummer %1 ist größer als 4, daher markiert die Zeile nichts (LST markiert den letzten eines Monats)</translation>
+    </message>
+    <message>
+        <source>the weekday number %1 is beyond 7 (Saturday), so the line marks nothing</source>
+        <translation>die Wochentagsnummer %1 ist größer als 7 (Samstag), daher markiert die Zeile nichts</translation>
+    </message>
+    <message>
+        <source>the label is %L1 characters long; a legend holds at most %2</source>
+        <translation>die Beschriftung ist %L1 Zeichen lang; eine Legende fasst höchstens %2</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1563,10 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>it is not a regular file</source>
         <translation>das ist keine reguläre Datei</translation>
     </message>
+    <message>
+        <source>it leads through too many symbolic links</source>
+        <translation>sie führt über zu viele symbolische Verknüpfungen</translation>
+    </message>
 </context>
 <context>
     <name>frmFindFiles</name>
@@ -1406,24 +1628,6 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
-    </message>
-    <message>
-        <source> 1. Enter the Year.
- 2. Select the Fonts.
-     -Set the Font Size large to see it better.
-     -The actual size is preset . . .
- 3. Select a Picture. 
- 4. Enter Text for each field. 
- 5. Print a copy. 
- 6. If OK, set number of copies and print</source>
-        <translation> 1. Geben Sie das Jahr ein.
- 2. Wählen Sie die Schriften.
-     -Stellen Sie die Schrift groß ein, um sie besser zu sehen.
-     -Die tatsächliche Größe ist voreingestellt . . .
- 3. Wählen Sie ein Bild. 
- 4. Geben Sie den Text für jedes Feld ein. 
- 5. Drucken Sie ein Exemplar. 
- 6. Wenn es passt, stellen Sie die Anzahl der Exemplare ein und drucken Sie</translation>
     </message>
     <message>
         <source>Year (yyyy)</source>
@@ -1591,7 +1795,7 @@ Eine bmp-, gif-, jpg- oder wmf-Datei.</translation>
         <source>Select a Control file.<byte value="xd"/>
   should be a   txt   file.</source>
         <translation>Wählen Sie eine Steuerdatei.<byte value="xd"/>
-  Es sollte eine   .txt-Datei   sein.</translation>
+Es sollte eine .txt-Datei sein.</translation>
     </message>
     <message>
         <source>Sent to %1; the marked days are listed in %2</source>
@@ -1684,6 +1888,60 @@ Eine bmp-, gif-, jpg- oder wmf-Datei.</translation>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>PDF-Datei</translation>
+    </message>
+    <message>
+        <source> 1. Enter the Year, the Header, up to five Notes lines and the Message.
+     The page preview on the right follows every change.
+ 2. Marked Days: &quot;Add Rule...&quot; colours days of the year (the 2nd Tuesday
+     of every month, dates, ranges, public holidays, an iCalendar file);
+     each rule takes one of the five colours of the legend. Click a day
+     in the preview to mark it or to edit the rule that marks it.
+ 3. Page: the language of the month names, the first day of the week,
+     week numbers, the paper and the colours.
+ 4. Select a Picture; &quot;Picture Only At Top&quot; puts it across the top in
+     place of the header, notes and message.
+ 5. Select a Printer (or the PDF file) and, if you like, the Fonts.
+ 6. Set the number of copies and press &quot;Print Calendar(s)&quot;. The marked
+     days are listed in the date-list file beside the control file.
+ 7. File: save the calendar as a control file and open it again;
+     &quot;Import iCalendar...&quot; adds the events of an .ics file, and
+     &quot;Export Marked Days...&quot; writes the marked days as an .ics file.</source>
+        <translation> 1. Geben Sie das Jahr, die Überschrift, bis zu fünf Notizzeilen und die Nachricht ein.
+     Die Seitenvorschau rechts folgt jeder Änderung.
+ 2. Markierte Tage: „Regel hinzufügen...“ färbt Tage des Jahres (den 2. Dienstag
+     jedes Monats, Daten, Zeiträume, Feiertage, eine iCalendar-Datei);
+     jede Regel nimmt eine der fünf Farben der Legende. Ein Klick auf einen Tag
+     der Vorschau markiert ihn oder bearbeitet die Regel, die ihn markiert.
+ 3. Seite: die Sprache der Monatsnamen, der erste Wochentag,
+     Wochennummern, das Papier und die Farben.
+ 4. Wählen Sie ein Bild; „Bild nur oben“ setzt es oben quer über die Seite,
+     anstelle von Überschrift, Notizen und Nachricht.
+ 5. Wählen Sie einen Drucker (oder die PDF-Datei) und, wenn Sie möchten, die Schriften.
+ 6. Stellen Sie die Anzahl der Exemplare ein und drücken Sie „Kalender drucken“. Die
+     markierten Tage stehen in der Datumslistendatei neben der Steuerdatei.
+ 7. Datei: Speichern Sie den Kalender als Steuerdatei und öffnen Sie ihn wieder;
+     „iCalendar importieren...“ fügt die Termine einer .ics-Datei hinzu, und
+     „Markierte Tage exportieren...“ schreibt die markierten Tage als .ics-Datei.</translation>
+    </message>
+    <message>
+        <source>the header, notes and message are left off the page</source>
+        <translation>Überschrift, Notizen und Nachricht entfallen auf der Seite</translation>
+    </message>
+    <message>
+        <source>Open %1 as a new calendar, or add its rules to %2?</source>
+        <translation>%1 als neuen Kalender öffnen oder seine Regeln zu %2 hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Open as New Calendar</source>
+        <translation>Als neuen Kalender öffnen</translation>
+    </message>
+    <message>
+        <source>Add Its Rules</source>
+        <translation>Seine Regeln hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -1821,16 +2079,6 @@ Eine bmp-, gif-, jpg- oder wmf-Datei.</translation>
         <translation>Daten im Kalender wählen</translation>
     </message>
     <message>
-        <source>Pick the from from a calendar</source>
-        <extracomment>The calendar button beside the first day of a date range (&quot;From&quot;).</extracomment>
-        <translation>Ersten Tag im Kalender wählen</translation>
-    </message>
-    <message>
-        <source>Pick the to from a calendar</source>
-        <extracomment>The calendar button beside the last day of a date range (&quot;To&quot;).</extracomment>
-        <translation>Letzten Tag im Kalender wählen</translation>
-    </message>
-    <message>
         <source>&amp;Browse...</source>
         <translation>&amp;Durchsuchen...</translation>
     </message>
@@ -1841,6 +2089,16 @@ Eine bmp-, gif-, jpg- oder wmf-Datei.</translation>
     <message>
         <source>Club meeting</source>
         <translation>Vereinstreffen</translation>
+    </message>
+    <message>
+        <source>Pick the first day from a calendar</source>
+        <extracomment>The calendar button beside the first day of a date range (&quot;From&quot;).</extracomment>
+        <translation>Den ersten Tag im Kalender wählen</translation>
+    </message>
+    <message>
+        <source>Pick the last day from a calendar</source>
+        <extracomment>The calendar button beside the last day of a date range (&quot;To&quot;).</extracomment>
+        <translation>Den letzten Tag im Kalender wählen</translation>
     </message>
 </context>
 <context>

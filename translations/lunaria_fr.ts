@@ -136,6 +136,10 @@ To print without a window: lunaria --print FILE.txt --to calendar.pdf</source>
         <translation>la fenêtre du calendrier a besoin d&apos;un bureau, et aucun affichage n&apos;a été trouvé (DISPLAY et WAYLAND_DISPLAY ne sont pas définis).
 Pour imprimer sans fenêtre&#xa0;: lunaria --print FICHIER.txt --to calendrier.pdf</translation>
     </message>
+    <message>
+        <source>Not printed: its date-list file %1 is also that of %2, printed before it. Rename one of them so that the part before the first &quot;.&quot; differs . . .</source>
+        <translation>Non imprimé&#xa0;: son fichier de liste des dates %1 est aussi celui de %2, imprimé avant lui. Renommez l’un des deux pour que la partie avant le premier «&#xa0;.&#xa0;» diffère . . .</translation>
+    </message>
 </context>
 <context>
     <name>ComposePage</name>
@@ -226,6 +230,14 @@ Réessayez . . .</translation>
         <translation>Impossible de lire le fichier de contrôle %1&#xa0;:
 %2.</translation>
     </message>
+    <message>
+        <source>the text is %L1 characters long; the page holds at most %2</source>
+        <translation>le texte compte %L1 caractères&#xa0;; la page en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a control file: none of its lines starts with a key such as YER, HDR or DTM. Nothing was read . . .</source>
+        <translation>%1 n’est pas un fichier de contrôle&#xa0;: aucune de ses lignes ne commence par une clé comme YER, HDR ou DTM. Rien n’a été lu . . .</translation>
+    </message>
 </context>
 <context>
     <name>ControlWriter</name>
@@ -260,16 +272,16 @@ Réessayez . . .</translation>
         <translation>aucune année n&apos;est indiquée</translation>
     </message>
     <message>
-        <source>the year &quot;%1&quot; is not a number</source>
-        <translation>l&apos;année «&#xa0;%1&#xa0;» n&apos;est pas un nombre</translation>
-    </message>
-    <message>
         <source>the year %1 is outside 1 to 32767</source>
         <translation>l&apos;année %1 n&apos;est pas comprise entre 1 et 32767</translation>
     </message>
     <message>
         <source>Mark category %1 is outside 0 to 4</source>
         <translation>La catégorie de marque %1 n&apos;est pas comprise entre 0 et 4</translation>
+    </message>
+    <message>
+        <source>the year &quot;%1&quot; is not a whole number</source>
+        <translation>l’année «&#xa0;%1&#xa0;» n’est pas un nombre entier</translation>
     </message>
 </context>
 <context>
@@ -474,10 +486,6 @@ Réessayez . . .</translation>
         <translation>un jour férié prend un seul &apos;if&apos; ou &apos;unless&apos;</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, observed WAY [from YEAR] [as NAME])</source>
-        <translation>&apos;%1&apos; n&apos;est pas une clause connue de ce format de fichier (from YEAR, until YEAR, skip YEAR..., every N years, in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, observed WAY [from YEAR] [as NAME])</translation>
-    </message>
-    <message>
         <source>&apos;every N years&apos; counts from a first year: add &apos;from YEAR&apos;</source>
         <translation>&apos;every N years&apos; compte à partir d&apos;une première année&#xa0;: ajoutez &apos;from YEAR&apos;</translation>
     </message>
@@ -534,14 +542,6 @@ Réessayez . . .</translation>
         <translation>un fichier peut contenir au plus %1 jours fériés</translation>
     </message>
     <message>
-        <source>%1: it holds no &apos;country&apos; line</source>
-        <translation>%1&#xa0;: le fichier n&apos;a pas de ligne &apos;country&apos;</translation>
-    </message>
-    <message>
-        <source>%1: it names no source: add a line &apos;source ...&apos; naming the law or page the dates come from</source>
-        <translation>%1&#xa0;: le fichier ne cite aucune source&#xa0;: ajoutez une ligne &apos;source ...&apos; qui nomme la loi ou la page d&apos;où viennent les dates</translation>
-    </message>
-    <message>
         <source>the region %1 is not defined in this file</source>
         <translation>la région %1 n&apos;est pas définie dans ce fichier</translation>
     </message>
@@ -566,10 +566,6 @@ Réessayez . . .</translation>
         <translation>ce n&apos;est pas du texte UTF-8</translation>
     </message>
     <message>
-        <source>%1: the file is named %2 but defines the country %3</source>
-        <translation>%1&#xa0;: le fichier s&apos;appelle %2 mais définit le pays %3</translation>
-    </message>
-    <message>
         <source>Public holidays are known for the years %1 to %2 only, not %3.</source>
         <translation>Les jours fériés ne sont connus que pour les années %1 à %2, pas pour %3.</translation>
     </message>
@@ -589,6 +585,102 @@ Réessayez . . .</translation>
         <source>%1 defines no region %2: see its region lines for the codes.</source>
         <translation>%1 ne définit pas de région %2&#xa0;: voyez ses lignes region pour les codes.</translation>
     </message>
+    <message>
+        <source>using your own holiday list %1</source>
+        <translation>votre propre liste de jours fériés %1 est utilisée</translation>
+    </message>
+    <message>
+        <source>using your own holiday list %1 instead of %2</source>
+        <translation>votre propre liste de jours fériés %1 est utilisée au lieu de %2</translation>
+    </message>
+    <message>
+        <source>&apos;moved&apos; on a day reckoned from Easter would move it every year or never: change its offset instead</source>
+        <translation>«&#xa0;moved&#xa0;» sur un jour compté depuis Pâques le déplacerait chaque année ou jamais&#xa0;: changez plutôt son décalage</translation>
+    </message>
+    <message>
+        <source>&apos;moved&apos; would never move the day: in no year it is kept does it fall within those days of Easter</source>
+        <translation>«&#xa0;moved&#xa0;» ne déplacerait jamais le jour&#xa0;: aucune année où il est chômé ne le place dans ces jours autour de Pâques</translation>
+    </message>
+    <message>
+        <source>&apos;skip %1&apos; names a year the holiday is not kept in anyway</source>
+        <translation>«&#xa0;skip %1&#xa0;» nomme une année où le jour férié n’est de toute façon pas chômé</translation>
+    </message>
+    <message>
+        <source>the holiday would never be listed: no year its date and clauses allow has such a day</source>
+        <translation>le jour férié ne serait jamais listé&#xa0;: aucune année permise par sa date et ses clauses n’a un tel jour</translation>
+    </message>
+    <message>
+        <source>&apos;observed ... from %1&apos; would never move a day: the holiday is kept until %2 only</source>
+        <translation>«&#xa0;observed ... from %1&#xa0;» ne déplacerait jamais un jour&#xa0;: le jour férié n’est chômé que jusqu’en %2</translation>
+    </message>
+    <message>
+        <source>&apos;observed&apos; would never move a day: the holiday always falls on a %1</source>
+        <translation>«&#xa0;observed&#xa0;» ne déplacerait jamais un jour&#xa0;: le jour férié tombe toujours un %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; in &apos;%2&apos; is not a number of days from -%3 to +%3</source>
+        <translation>«&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;» n’est pas un nombre de jours de -%3 à +%3</translation>
+    </message>
+    <message>
+        <source>write &apos;moved DAYS if Easter OFFSET [.. OFFSET]&apos;, e.g. &apos;moved +7 if Easter -7 .. -1&apos;, not &apos;%1&apos;</source>
+        <translation>écrivez «&#xa0;moved JOURS if Easter DÉCALAGE [.. DÉCALAGE]&#xa0;», par exemple «&#xa0;moved +7 if Easter -7 .. -1&#xa0;», pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; moves the day by no days</source>
+        <translation>«&#xa0;%1&#xa0;» ne déplace le jour d’aucun jour</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no day: its first offset comes after its last</source>
+        <translation>«&#xa0;%1&#xa0;» ne nomme aucun jour&#xa0;: son premier décalage vient après le dernier</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice on this line: give it once</source>
+        <translation>«&#xa0;%1&#xa0;» figure deux fois sur cette ligne&#xa0;: indiquez-le une seule fois</translation>
+    </message>
+    <message>
+        <source>write &apos;%1 YEAR&apos;, e.g. &apos;%1 2021&apos;, not &apos;%2&apos;</source>
+        <translation>écrivez «&#xa0;%1 ANNÉE&#xa0;», par exemple «&#xa0;%1 2021&#xa0;», pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&apos;skip&apos; needs the years the holiday is not kept in, e.g. &apos;skip 2002 2012&apos;</source>
+        <translation>«&#xa0;skip&#xa0;» attend les années où le jour férié n’est pas chômé, par exemple «&#xa0;skip 2002 2012&#xa0;»</translation>
+    </message>
+    <message>
+        <source>give &apos;in&apos; or &apos;not in&apos;, not both: list the regions it is kept in, or those it is not</source>
+        <translation>indiquez «&#xa0;in&#xa0;» ou «&#xa0;not in&#xa0;», pas les deux&#xa0;: listez les régions où il est chômé, ou celles où il ne l’est pas</translation>
+    </message>
+    <message>
+        <source>write &apos;every N years&apos;, e.g. &apos;every 6 years&apos;, not &apos;%1&apos;</source>
+        <translation>écrivez «&#xa0;every N years&#xa0;», par exemple «&#xa0;every 6 years&#xa0;», pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, observed WAY [from YEAR] [as NAME], moved DAYS if Easter OFFSET [.. OFFSET])</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une clause de ce format de fichier (from ANNÉE, until ANNÉE, skip ANNÉE..., every N years, in RÉGION..., not in RÉGION..., if/unless MOIS JOUR is JOUR_DE_SEMAINE, observed MANIÈRE [from ANNÉE] [as NOM], moved JOURS if Easter DÉCALAGE [.. DÉCALAGE])</translation>
+    </message>
+    <message>
+        <source>no holiday below uses this observed-suffix: it names the days off of &apos;observed&apos; clauses without &apos;as&apos;</source>
+        <translation>aucun jour férié ci-dessous n’utilise cet observed-suffix&#xa0;: il nomme les jours de congé des clauses «&#xa0;observed&#xa0;» sans «&#xa0;as&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the file is named %1.txt but defines the country %2: a country&apos;s file is named by its code, %2.txt</source>
+        <translation>le fichier s’appelle %1.txt mais définit le pays %2&#xa0;: le fichier d’un pays porte son code, %2.txt</translation>
+    </message>
+    <message>
+        <source>the file ends before its &apos;country CODE Name&apos; line, e.g. &apos;country DE Germany&apos;</source>
+        <translation>le fichier se termine avant sa ligne «&#xa0;country CODE Nom&#xa0;», par exemple «&#xa0;country DE Germany&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the country names no source: add a line &apos;source ...&apos; below it naming the law or page the dates come from</source>
+        <translation>le pays ne nomme aucune source&#xa0;: ajoutez en dessous une ligne «&#xa0;source ...&#xa0;» nommant la loi ou la page d’où viennent les dates</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1, which does not exist</source>
+        <translation>c’est un lien symbolique vers %1, qui n’existe pas</translation>
+    </message>
+    <message>
+        <source>it leads through too many symbolic links</source>
+        <translation>il passe par trop de liens symboliques</translation>
+    </message>
 </context>
 <context>
     <name>ICalendar</name>
@@ -603,34 +695,6 @@ Réessayez . . .</translation>
     <message>
         <source>the %1 %2 is not a date of the years 1 to 9999</source>
         <translation>%1 %2 n&apos;est pas une date des années 1 à 9999</translation>
-    </message>
-    <message>
-        <source>the event has no DTSTART</source>
-        <translation>l&apos;événement n&apos;a pas de DTSTART</translation>
-    </message>
-    <message>
-        <source>its recurring events have more than %L1 occurrences to work through</source>
-        <translation>ses événements récurrents comptent plus de %L1 occurrences à parcourir</translation>
-    </message>
-    <message>
-        <source>libical cannot read the RRULE value %1</source>
-        <translation>libical ne peut pas lire la valeur RRULE %1</translation>
-    </message>
-    <message>
-        <source>the UNTIL %1 of the RRULE is not a date of the years 1 to 9999</source>
-        <translation>le UNTIL %1 de la RRULE n&apos;est pas une date des années 1 à 9999</translation>
-    </message>
-    <message>
-        <source>an RRULE that repeats more often than daily cannot have BY... parts here</source>
-        <translation>une RRULE qui se répète plus d&apos;une fois par jour ne peut pas avoir de parties BY... ici</translation>
-    </message>
-    <message>
-        <source>libical cannot expand this RRULE</source>
-        <translation>libical ne peut pas développer cette RRULE</translation>
-    </message>
-    <message>
-        <source>its recurring events take more than %1 s to work out</source>
-        <translation>le calcul de ses événements récurrents prend plus de %1 s</translation>
     </message>
     <message>
         <source>its events fall on more than %L1 days in all</source>
@@ -708,6 +772,90 @@ Réessayez . . .</translation>
         <source>it is cut short: BEGIN:%1 of line %2 has no END:%1</source>
         <translation>il est tronqué&#xa0;: le BEGIN:%1 de la ligne %2 n&apos;a pas de END:%1</translation>
     </message>
+    <message>
+        <source>%1; the event is left out</source>
+        <translation>%1&#xa0;; l’événement est laissé de côté</translation>
+    </message>
+    <message>
+        <source>there is no DTSTART</source>
+        <translation>il n’y a pas de DTSTART</translation>
+    </message>
+    <message>
+        <source>%1; the event is marked as if it had no end</source>
+        <translation>%1&#xa0;; l’événement est marqué comme s’il n’avait pas de fin</translation>
+    </message>
+    <message>
+        <source>it leads through too many symbolic links</source>
+        <translation>il passe par trop de liens symboliques</translation>
+    </message>
+    <message>
+        <source>its recurring events take more than %L1 steps to work out</source>
+        <translation>ses événements récurrents demandent plus de %L1 étapes de calcul</translation>
+    </message>
+    <message>
+        <source>%1; this date is not left out of the event</source>
+        <translation>%1&#xa0;; cette date n’est pas retirée de l’événement</translation>
+    </message>
+    <message>
+        <source>the event repeats too often to be worked out within %L1 steps; it is left out</source>
+        <translation>l’événement se répète trop souvent pour être calculé en %L1 étapes&#xa0;; il est laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1; this date is left out</source>
+        <translation>%1&#xa0;; cette date est laissée de côté</translation>
+    </message>
+    <message>
+        <source>libical cannot read the RRULE value %1; the event is marked without this rule</source>
+        <translation>libical ne peut pas lire la valeur RRULE %1&#xa0;; l’événement est marqué sans cette règle</translation>
+    </message>
+    <message>
+        <source>the UNTIL %1 of the RRULE is not a date of the years 1 to 9999; the event is marked without this rule</source>
+        <translation>le UNTIL %1 de la RRULE n’est pas une date des années 1 à 9999&#xa0;; l’événement est marqué sans cette règle</translation>
+    </message>
+    <message>
+        <source>an RRULE that repeats within a day cannot have %1 here; the event is marked without this rule</source>
+        <translation>une RRULE qui se répète dans la journée ne peut pas avoir %1 ici&#xa0;; l’événement est marqué sans cette règle</translation>
+    </message>
+    <message>
+        <source>the RRULE %1 holds a value out of range; the event is marked without this rule</source>
+        <translation>la RRULE %1 contient une valeur hors limites&#xa0;; l’événement est marqué sans cette règle</translation>
+    </message>
+    <message>
+        <source>libical cannot expand this RRULE; the event is marked without it</source>
+        <translation>libical ne peut pas développer cette RRULE&#xa0;; l’événement est marqué sans elle</translation>
+    </message>
+    <message>
+        <source>%1: further problems not listed: %L2</source>
+        <translation>%1&#xa0;: autres problèmes non listés&#xa0;: %L2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an iCalendar property (NAME:value); the line is left out</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une propriété iCalendar (NOM:valeur)&#xa0;; la ligne est laissée de côté</translation>
+    </message>
+    <message>
+        <source>the property %1 has no &apos;:&apos; before its value; the line is left out</source>
+        <translation>la propriété %1 n’a pas de «&#xa0;:&#xa0;» avant sa valeur&#xa0;; la ligne est laissée de côté</translation>
+    </message>
+    <message>
+        <source>a time zone has more than %L1 STANDARD and DAYLIGHT parts</source>
+        <translation>un fuseau horaire a plus de %L1 parties STANDARD et DAYLIGHT</translation>
+    </message>
+    <message>
+        <source>its time zones have more than %L1 STANDARD and DAYLIGHT parts in all</source>
+        <translation>ses fuseaux horaires ont plus de %L1 parties STANDARD et DAYLIGHT en tout</translation>
+    </message>
+    <message>
+        <source>its time zones change their offset more than %L1 times up to the year %2</source>
+        <translation>ses fuseaux horaires changent de décalage plus de %L1 fois jusqu’en %2</translation>
+    </message>
+    <message>
+        <source>the %1 part of a time zone repeats without FREQ; only yearly repeats are read for time zones</source>
+        <translation>la partie %1 d’un fuseau horaire se répète sans FREQ&#xa0;; seules les répétitions annuelles sont lues pour les fuseaux</translation>
+    </message>
+    <message>
+        <source>the %1 part of a time zone repeats FREQ=%2; only yearly repeats are read for time zones</source>
+        <translation>la partie %1 d’un fuseau horaire se répète avec FREQ=%2&#xa0;; seules les répétitions annuelles sont lues pour les fuseaux</translation>
+    </message>
 </context>
 <context>
     <name>IcsExport</name>
@@ -721,6 +869,17 @@ Réessayez . . .</translation>
     <message>
         <source>Mark category %1 is outside 0 to 4</source>
         <translation>La catégorie de marque %1 n&apos;est pas comprise entre 0 et 4</translation>
+    </message>
+</context>
+<context>
+    <name>MarkExport</name>
+    <message>
+        <source>The marked days cannot be exported: %1 . . .</source>
+        <translation>Les jours marqués ne peuvent pas être exportés&#xa0;: %1 . . .</translation>
+    </message>
+    <message>
+        <source>an iCalendar file holds the years 1 to %1, not %2</source>
+        <translation>un fichier iCalendar contient les années 1 à %1, pas %2</translation>
     </message>
 </context>
 <context>
@@ -856,6 +1015,22 @@ Réessayez . . .</translation>
         <source>Events of %1</source>
         <translation>Événements de %1</translation>
     </message>
+    <message>
+        <source>it marks no day in %1</source>
+        <translation>elle ne marque aucun jour en %1</translation>
+    </message>
+    <message>
+        <source>it marks no day in %1: %2</source>
+        <translation>elle ne marque aucun jour en %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it marks nothing: only five colours fit the legend</source>
+        <translation>elle ne marque rien&#xa0;: la légende ne contient que cinq couleurs</translation>
+    </message>
+    <message>
+        <source>it marks nothing: %1</source>
+        <translation>elle ne marque rien&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>MarkedDaysGroup</name>
@@ -899,12 +1074,27 @@ Réessayez . . .</translation>
         <source>Marks nothing: %1</source>
         <translation>Ne marque rien&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Marks less than it should:</source>
+        <translation>Marque moins qu’elle ne devrait&#xa0;:</translation>
+    </message>
+    <message>
+        <source> (%1, and more)</source>
+        <translation> (%1, et d’autres)</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
     <message>
         <source>Overflow</source>
         <translation>Dépassement de capacité</translation>
+    </message>
+</context>
+<context>
+    <name>OutputCheck</name>
+    <message>
+        <source>%1 is a file this calendar reads (%2), and writing to it would replace it. Nothing was written; choose another name . . .</source>
+        <translation>%1 est un fichier que ce calendrier lit (%2), et y écrire le remplacerait. Rien n’a été écrit&#xa0;; choisissez un autre nom . . .</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1267,10 @@ Réessayez . . .</translation>
         <source>The file has no metafile header.</source>
         <translation>Le fichier n&apos;a pas d&apos;en-tête de métafichier.</translation>
     </message>
+    <message>
+        <source>%1 leads through too many symbolic links.</source>
+        <translation>%1 passe par trop de liens symboliques.</translation>
+    </message>
 </context>
 <context>
     <name>Preview</name>
@@ -1094,6 +1288,21 @@ Réessayez . . .</translation>
     <message>
         <source>The number of copies %1 is outside 1 to 32767 . . .</source>
         <translation>Le nombre d&apos;exemplaires %1 n&apos;est pas compris entre 1 et 32767 . . .</translation>
+    </message>
+</context>
+<context>
+    <name>RuleDays</name>
+    <message>
+        <source>an interval of %1 weeks marks nothing</source>
+        <translation>un intervalle de %1 semaines ne marque rien</translation>
+    </message>
+    <message>
+        <source>the series starts in %1 and marks days of that year only</source>
+        <translation>la série commence en %1 et ne marque que des jours de cette année-là</translation>
+    </message>
+    <message>
+        <source> and %L1 more</source>
+        <translation> et %L1 autres</translation>
     </message>
 </context>
 <context>
@@ -1146,10 +1355,6 @@ Réessayez . . .</translation>
         <source>%1: %2</source>
         <extracomment>A field of the rule dialog, then why its value is refused.</extracomment>
         <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a date. Type it as 2027-03-05, as your locale writes dates, or pick it from the calendar.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une date. Tapez-la sous la forme 2027-03-05 ou comme votre région écrit les dates, ou choisissez-la dans le calendrier.</translation>
     </message>
     <message>
         <source>the date is missing.</source>
@@ -1211,6 +1416,11 @@ Réessayez . . .</translation>
         <source>give the days a name for the legend.</source>
         <translation>donnez aux jours un nom pour la légende.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Type it as 2027-03-05, as your locale writes dates (%2), as the list shows them (5 Mar 2027), or pick it from the calendar.</source>
+        <extracomment>%2 is 5 March 2027 as the user&apos;s locale writes short dates, such as 3/5/27.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date. Tapez-la sous la forme 2027-03-05, comme votre langue écrit les dates (%2), comme la liste les montre (5 mars 2027), ou choisissez-la dans le calendrier.</translation>
+    </message>
 </context>
 <context>
     <name>RuleLines</name>
@@ -1267,10 +1477,6 @@ Réessayez . . .</translation>
         <translation>la région manque (un code comme US, DE-BY ou GB-SCT)</translation>
     </message>
     <message>
-        <source>there is no holiday list for the region &quot;%1&quot;</source>
-        <translation>il n&apos;y a pas de liste de jours fériés pour la région «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <source>the file name has no closing quote</source>
         <translation>il manque le guillemet fermant du nom de fichier</translation>
     </message>
@@ -1281,6 +1487,18 @@ Réessayez . . .</translation>
     <message>
         <source>this kind of rule is not known here</source>
         <translation>ce type de règle n&apos;est pas connu ici</translation>
+    </message>
+    <message>
+        <source>the week number %1 is beyond 4, so the line marks nothing (use LST for the last one of a month)</source>
+        <translation>le numéro de semaine %1 dépasse 4, la ligne ne marque donc rien (LST marque le dernier d’un mois)</translation>
+    </message>
+    <message>
+        <source>the weekday number %1 is beyond 7 (Saturday), so the line marks nothing</source>
+        <translation>le numéro de jour %1 dépasse 7 (samedi), la ligne ne marque donc rien</translation>
+    </message>
+    <message>
+        <source>the label is %L1 characters long; a legend holds at most %2</source>
+        <translation>le libellé compte %L1 caractères&#xa0;; une légende en contient au plus %2</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1562,10 @@ Réessayez . . .</translation>
         <source>it is not a regular file</source>
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
+    <message>
+        <source>it leads through too many symbolic links</source>
+        <translation>il passe par trop de liens symboliques</translation>
+    </message>
 </context>
 <context>
     <name>frmFindFiles</name>
@@ -1405,24 +1627,6 @@ Réessayez . . .</translation>
     <message>
         <source>Untitled</source>
         <translation>Sans titre</translation>
-    </message>
-    <message>
-        <source> 1. Enter the Year.
- 2. Select the Fonts.
-     -Set the Font Size large to see it better.
-     -The actual size is preset . . .
- 3. Select a Picture. 
- 4. Enter Text for each field. 
- 5. Print a copy. 
- 6. If OK, set number of copies and print</source>
-        <translation> 1. Saisissez l&apos;année.
- 2. Choisissez les polices.
-     -Choisissez une grande taille pour mieux les voir.
-     -La taille réelle est prédéfinie . . .
- 3. Choisissez une image. 
- 4. Saisissez le texte de chaque champ. 
- 5. Imprimez un exemplaire. 
- 6. Si tout va bien, indiquez le nombre d&apos;exemplaires et imprimez</translation>
     </message>
     <message>
         <source>Year (yyyy)</source>
@@ -1590,7 +1794,7 @@ Un fichier bmp, gif, jpg ou wmf.</translation>
         <source>Select a Control file.<byte value="xd"/>
   should be a   txt   file.</source>
         <translation>Choisissez un fichier de contrôle.<byte value="xd"/>
-  Ce doit être un fichier   .txt.</translation>
+Ce doit être un fichier .txt.</translation>
     </message>
     <message>
         <source>Sent to %1; the marked days are listed in %2</source>
@@ -1683,6 +1887,60 @@ Un fichier bmp, gif, jpg ou wmf.</translation>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>fichier PDF</translation>
+    </message>
+    <message>
+        <source> 1. Enter the Year, the Header, up to five Notes lines and the Message.
+     The page preview on the right follows every change.
+ 2. Marked Days: &quot;Add Rule...&quot; colours days of the year (the 2nd Tuesday
+     of every month, dates, ranges, public holidays, an iCalendar file);
+     each rule takes one of the five colours of the legend. Click a day
+     in the preview to mark it or to edit the rule that marks it.
+ 3. Page: the language of the month names, the first day of the week,
+     week numbers, the paper and the colours.
+ 4. Select a Picture; &quot;Picture Only At Top&quot; puts it across the top in
+     place of the header, notes and message.
+ 5. Select a Printer (or the PDF file) and, if you like, the Fonts.
+ 6. Set the number of copies and press &quot;Print Calendar(s)&quot;. The marked
+     days are listed in the date-list file beside the control file.
+ 7. File: save the calendar as a control file and open it again;
+     &quot;Import iCalendar...&quot; adds the events of an .ics file, and
+     &quot;Export Marked Days...&quot; writes the marked days as an .ics file.</source>
+        <translation> 1. Saisissez l’année, l’en-tête, jusqu’à cinq lignes de notes et le message.
+     L’aperçu de la page, à droite, suit chaque modification.
+ 2. Jours marqués&#xa0;: «&#xa0;Ajouter une règle...&#xa0;» colore des jours de l’année (le 2e mardi
+     de chaque mois, des dates, des périodes, les jours fériés, un fichier iCalendar)&#xa0;;
+     chaque règle prend l’une des cinq couleurs de la légende. Un clic sur un jour
+     de l’aperçu le marque ou ouvre la règle qui le marque.
+ 3. Page&#xa0;: la langue des noms de mois, le premier jour de la semaine,
+     les numéros de semaine, le papier et les couleurs.
+ 4. Choisissez une image&#xa0;; «&#xa0;Image seulement en haut&#xa0;» la place en travers du haut
+     de la page, à la place de l’en-tête, des notes et du message.
+ 5. Choisissez une imprimante (ou le fichier PDF) et, si vous le souhaitez, les polices.
+ 6. Indiquez le nombre d’exemplaires et appuyez sur «&#xa0;Imprimer le(s) calendrier(s)&#xa0;». Les jours
+     marqués sont listés dans le fichier de liste des dates, à côté du fichier de contrôle.
+ 7. Fichier&#xa0;: enregistrez le calendrier comme fichier de contrôle et rouvrez-le&#xa0;;
+     «&#xa0;Importer un iCalendar...&#xa0;» ajoute les événements d’un fichier .ics, et
+     «&#xa0;Exporter les jours marqués...&#xa0;» écrit les jours marqués dans un fichier .ics.</translation>
+    </message>
+    <message>
+        <source>the header, notes and message are left off the page</source>
+        <translation>l’en-tête, les notes et le message ne sont pas imprimés</translation>
+    </message>
+    <message>
+        <source>Open %1 as a new calendar, or add its rules to %2?</source>
+        <translation>Ouvrir %1 comme nouveau calendrier, ou ajouter ses règles à %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Open as New Calendar</source>
+        <translation>Ouvrir comme nouveau calendrier</translation>
+    </message>
+    <message>
+        <source>Add Its Rules</source>
+        <translation>Ajouter ses règles</translation>
     </message>
 </context>
 <context>
@@ -1820,16 +2078,6 @@ Un fichier bmp, gif, jpg ou wmf.</translation>
         <translation>Choisir les dates dans un calendrier</translation>
     </message>
     <message>
-        <source>Pick the from from a calendar</source>
-        <extracomment>The calendar button beside the first day of a date range (&quot;From&quot;).</extracomment>
-        <translation>Choisir le premier jour dans un calendrier</translation>
-    </message>
-    <message>
-        <source>Pick the to from a calendar</source>
-        <extracomment>The calendar button beside the last day of a date range (&quot;To&quot;).</extracomment>
-        <translation>Choisir le dernier jour dans un calendrier</translation>
-    </message>
-    <message>
         <source>&amp;Browse...</source>
         <translation>&amp;Parcourir...</translation>
     </message>
@@ -1840,6 +2088,16 @@ Un fichier bmp, gif, jpg ou wmf.</translation>
     <message>
         <source>Club meeting</source>
         <translation>Réunion du club</translation>
+    </message>
+    <message>
+        <source>Pick the first day from a calendar</source>
+        <extracomment>The calendar button beside the first day of a date range (&quot;From&quot;).</extracomment>
+        <translation>Choisir le premier jour dans un calendrier</translation>
+    </message>
+    <message>
+        <source>Pick the last day from a calendar</source>
+        <extracomment>The calendar button beside the last day of a date range (&quot;To&quot;).</extracomment>
+        <translation>Choisir le dernier jour dans un calendrier</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "devices/printers.h"
+#include "tests/support/testsources.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,13 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The holiday catalog and .ics reader these tests mark with.
+const MarkSources &sources()
+{
+    static const TestSources testSources;
+    return testSources;
+}
 
 QString pdfText(const QString &pdf)
 {
@@ -36,7 +44,7 @@ protected:
         err.clear();
         QTextStream o(&out);
         QTextStream e(&err);
-        const int status = runCommandLine(arguments, printers, o, e, QDate(2026, 12, 8));
+        const int status = runCommandLine(arguments, printers, sources(), o, e, QDate(2026, 12, 8));
         o.flush();
         e.flush();
         return status;
@@ -203,6 +211,73 @@ TEST_F(CommandLine, TheMarkedDaysGoToAnIcsFile)
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.contains("CATEGORIES:Club meeting")) << bytes.constData();
     EXPECT_TRUE(bytes.contains("RRULE:FREQ=MONTHLY;UNTIL=20271231;BYDAY=2TU"));
+}
+
+// Files a run reads are never written over, and a run never writes one file twice: each case
+// is refused (exit status 1) before anything is written, and the file it names is unchanged.
+TEST_F(CommandLine, NoOutputReplacesAFileTheRunReads)
+{
+    const QByteArray school = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\nBEGIN:VEVENT\r\nUID:1\r\n"
+                              "DTSTART;VALUE=DATE:20270301\r\nSUMMARY:Term\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    const QString ics = write(QStringLiteral("school.ics"), school);
+    const QString home = write(QStringLiteral("home.txt"), "YER 2027\nICS school.ics Terms\n");
+    QFile::link(ics, dir.filePath(QStringLiteral("link.ics")));
+    const struct
+    {
+        const char *name;
+        QString to;
+        QString untouched;
+    } rows[] = {
+        {"export_over_its_ics", ics, ics},
+        {"export_through_a_link_to_its_ics", dir.filePath(QStringLiteral("link.ics")), ics},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(run({QStringLiteral("--print"), home, QStringLiteral("--to"), row.to}), 1);
+        EXPECT_TRUE(err.contains(QLatin1String("is a file this calendar reads"))) << err.toStdString();
+        QFile file(row.untouched);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), school);
+    }
+}
+
+TEST_F(CommandLine, TwoFilesWithOneDateListNameDoNotShareIt)
+{
+    const QString first = write(QStringLiteral("family.2027.txt"), "YER 2027\nDTM 2 3 First club\n");
+    const QString second = write(QStringLiteral("family.2028.txt"), "YER 2028\nDTM 2 3 Second club\n");
+    const QString outDir = dir.filePath(QStringLiteral("out"));
+    EXPECT_EQ(run({QStringLiteral("--print"), first, second, QStringLiteral("--to"), outDir}), 1);
+    EXPECT_TRUE(QFile::exists(outDir + QStringLiteral("/family.2027.pdf")));
+    EXPECT_FALSE(QFile::exists(outDir + QStringLiteral("/family.2028.pdf")));
+    EXPECT_TRUE(err.contains(second + QStringLiteral(": Not printed: its date-list file"))) << err.toStdString();
+    QFile list(dir.filePath(QStringLiteral("family_dl.txt")));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(list.readAll().contains("First club")) << "the list is the first file's";
+}
+
+TEST_F(CommandLine, ATextWithoutKeyLinesIsNoControlFile)
+{
+    // The date-list file of an earlier run, caught by "--print *.txt".
+    const QString list = write(QStringLiteral("family_dl.txt"), "The Smith Family\r\nJanuary 12  Club\r\n");
+    EXPECT_EQ(run({QStringLiteral("--print"), list, QStringLiteral("--to"), dir.filePath(QStringLiteral("list.pdf"))}), 1);
+    EXPECT_TRUE(err.contains(QLatin1String("is not a control file"))) << err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("list.pdf"))));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("family_dl_dl.txt"))));
+}
+
+TEST_F(CommandLine, RulesThatMarkLessThanTheyShouldAreNamedAtTheirLinesAndThePagePrints)
+{
+    const QString file = write(QStringLiteral("short.txt"),
+                               "YER 2027\nHOL XX Nowhere\nICS missing.ics Club\nEFW 2026-12-25 2 Bins\nDTM 1 2 a\n"
+                               "DTM 1 3 b\nDTM 1 4 c\nDTM 1 5 d\nDTM 1 6 e\nDTM 1 7 f\n");
+    const QString pdf = dir.filePath(QStringLiteral("short.pdf"));
+    EXPECT_EQ(run({QStringLiteral("--print"), file, QStringLiteral("--to"), pdf}), 0) << err.toStdString();
+    EXPECT_TRUE(QFile::exists(pdf));
+    for (const char *line : {"Line 2 of", "Line 3 of", "Line 4 of", "Line 10 of"})
+        EXPECT_TRUE(err.contains(file + QStringLiteral(": ") + QLatin1String(line))) << line << "\n" << err.toStdString();
+    EXPECT_TRUE(err.contains(QLatin1String("missing.ics"))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QLatin1String("only five colours fit the legend"))) << err.toStdString();
+    EXPECT_FALSE(err.contains(QLatin1String("Line 5 of"))) << "a rule that marks its days says nothing";
 }
 
 TEST_F(CommandLine, ABatchReportsEachFileInArgumentOrder)

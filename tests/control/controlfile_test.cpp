@@ -3,6 +3,7 @@
 #include "tests/support/recordingmessages.h"
 #include "platform/textfile.h"
 #include "tests/support/qtprinters.h"
+#include "tests/support/testsources.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,13 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The holiday catalog and .ics reader these tests mark with.
+const MarkSources &sources()
+{
+    static const TestSources testSources;
+    return testSources;
+}
 
 const QString WrongType = QStringLiteral("Select a .txt file.\nTry again . . .");
 
@@ -65,7 +73,7 @@ protected:
     ControlFileResult read(const QString &path)
     {
         m_state.strSelectedFile = path;
-        return ReadControlFile(m_state, m_messages);
+        return ReadControlFile(m_state, m_messages, sources());
     }
 
     ControlFileResult readText(const QByteArray &bytes) { return read(write(QStringLiteral("cal.txt"), bytes)); }
@@ -141,7 +149,7 @@ TEST_F(ControlFile, aLoneKeySetsAnEmptyValue)
 TEST_F(ControlFile, unknownKeysAndEmptyLinesAreSkippedSilently)
 {
     const CalendarState before = m_state;
-    const ControlFileResult result = readText("\n   \nREM a comment\nXY\nH\n");
+    const ControlFileResult result = readText("\n   \nREM a comment\nXY\nH\nYER 2004\n");
     EXPECT_TRUE(result.read);
     EXPECT_TRUE(m_messages.messages().isEmpty());
     CalendarState expected = before;
@@ -259,8 +267,13 @@ TEST_F(ControlFile, aNameWithoutADotKeepsTheWholePathForTheList)
 TEST_F(ControlFile, rulesBeyondTheirRangeChangeNothing)
 {
     const CalendarState before = m_state;
-    readText("DTM 5 1 fifth Sunday\nDTM 1 8 eighth weekday\nDTM 7 x late\nDTM 4.6 2 rounds to five\n");
-    EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    const ControlFileResult result = readText("DTM 5 1 fifth Sunday\nDTM 1 8 eighth weekday\nDTM 7 x late\nDTM 4.6 2 rounds to five\n");
+    // Passed over as the format always has, but not without a word.
+    EXPECT_EQ(result.skippedLines, 4);
+    ASSERT_EQ(m_messages.messages().size(), 1);
+    EXPECT_TRUE(m_messages.texts().first().contains(QLatin1String("Line 1: the week number 5 is beyond 4")))
+        << m_messages.texts().first().toStdString();
+    EXPECT_TRUE(m_messages.texts().first().contains(QLatin1String("Line 2: the weekday number 8 is beyond 7")));
     EXPECT_EQ(m_state.MarkCount, 0);
     EXPECT_EQ(m_state.DayMarks, before.DayMarks);
     EXPECT_EQ(m_state.MarkLegend, before.MarkLegend);
@@ -269,7 +282,7 @@ TEST_F(ControlFile, rulesBeyondTheirRangeChangeNothing)
 struct BadLine
 {
     const char *name;
-    const char *line;
+    std::string line;
     const char *reason;   // a piece of the message
 };
 
@@ -280,11 +293,14 @@ class ControlFileBadLine : public ControlFile, public ::testing::WithParamInterf
 TEST_P(ControlFileBadLine, isReportedWithItsNumberAndSkipped)
 {
     const BadLine &row = GetParam();
-    const ControlFileResult result = readText(QByteArray("HDR before\n") + row.line + "\r\nDTM 1 2 first Monday\nMSG after\n");
+    const ControlFileResult result = readText(QByteArray("HDR before\n") + row.line.c_str() + "\r\nDTM 1 2 first Monday\nMSG after\n");
     ASSERT_EQ(m_messages.messages().size(), 1) << m_messages.texts().join(QLatin1Char('|')).toStdString();
     const QString text = m_messages.messages()[0].text;
     EXPECT_TRUE(text.contains(QStringLiteral("line 2 of ") + m_dir.filePath(QStringLiteral("cal.txt")))) << text.toStdString();
-    EXPECT_TRUE(text.endsWith(QLatin1Char('\n') + QString::fromUtf8(row.line))) << text.toStdString();
+    // A runaway line shows its start only.
+    const QString line = QString::fromStdString(row.line);
+    EXPECT_TRUE(text.endsWith(QLatin1Char('\n') + (line.size() > 120 ? line.left(120) + QStringLiteral("...") : line)))
+        << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromUtf8(row.reason))) << text.toStdString();
     EXPECT_EQ(result.skippedLines, 1);
     // The bad line used no category; reading went on.
@@ -308,7 +324,9 @@ const BadLine BadLines[] = {
     {"efw_no_weeks", "EFW 1/9/2004", "number of weeks"},
     {"efw_word_weeks", "EFW 1/9/2004 two Paper", "number of weeks"},
     {"efw_weeks_overflow", "EFW 1/9/2004 40000 Paper", "the number of weeks 40000 is outside 1 to 32767"},
-    {"yer_not_a_number", "YER abc", "the year \"abc\" is not a number"},
+    {"yer_not_a_number", "YER abc", "the year \"abc\" is not a whole number"},
+    {"yer_letter_o_for_zero", "YER 2O30", "not a whole number"},
+    {"yer_fraction", "YER 2027.5", "not a whole number"},
     {"yer_beyond_16_bits", "YER 40000", "the year 40000 is outside 1 to 32767"},
     {"lst_weekday_eight", "LST 8 Last", "1 (Sunday) to 7"},
     {"day_not_a_date", "DAY 2004-02-30 Leap", "\"2004-02-30\" is not a date"},
@@ -317,7 +335,8 @@ const BadLine BadLines[] = {
     {"rng_one_yearless", "RNG --07-12 2004-07-23 Away", "both dates need a year"},
     {"top_not_a_flag", "TOP yes", "neither 1"},
     {"fnt_no_role", "FNT title Arial", "not a text role"},
-    {"hol_unknown_region", "HOL XX-YY", "no holiday list for the region \"XX-YY\""},
+    {"label_too_long", "DTM 1 2 " + std::string(201, 'x'), "the label is 201 characters long; a legend holds at most 200"},
+    {"header_too_long", "HDR " + std::string(501, 'h'), "the text is 501 characters long; the page holds at most 500"},
     {"lng_unknown", "LNG xx_YY", "\"xx_YY\" is not a language Qt knows"},
     {"lng_english_word", "LNG German", "\"German\" is not a language Qt knows"},
     {"wks_eight", "WKS 8", "\"8\" is not a weekday from 1 (Sunday) to 7 (Saturday), nor 0"},
@@ -345,7 +364,11 @@ TEST_F(ControlFile, aRuleWithoutALabelStillMarks)
 TEST_F(ControlFile, everyNWeeksOutsideTheYearUsesNoCategory)
 {
     readText("EFW 1/9/2005 2 next year\nEFW 1/9/2004 0 never\nEFW 2004-01-01 1 weekly\n");
-    EXPECT_TRUE(m_messages.messages().isEmpty());
+    // Marking nothing is not silent: each such rule is named at its line with the reason.
+    ASSERT_EQ(m_messages.messages().size(), 1);
+    EXPECT_TRUE(m_messages.texts().first().contains(QLatin1String("Line 1 of"))) << m_messages.texts().first().toStdString();
+    EXPECT_TRUE(m_messages.texts().first().contains(QLatin1String("the series starts in 2005")));
+    EXPECT_TRUE(m_messages.texts().first().contains(QLatin1String("Line 2 of")));
     EXPECT_EQ(m_state.MarkCount, 1);
     EXPECT_EQ(markedDays(m_state, 0), 53);
     EXPECT_EQ(m_state.MarkLegend[0][1], QStringLiteral("weekly"));
@@ -451,7 +474,7 @@ TEST_F(ControlFile, aPictureOfTheWrongTypeGetsThePictureMessage)
 TEST_F(ControlFile, applyControlLinesLeavesTheFileFieldsAlone)
 {
     m_state.strListFile = QStringLiteral("MY_dl.txt");
-    applyControlLines(m_state, m_messages, {QStringLiteral("HDR x")}, QStringLiteral("/a/b.txt"));
+    applyControlLines(m_state, m_messages, sources(), {QStringLiteral("HDR x")}, QStringLiteral("/a/b.txt"));
     EXPECT_EQ(m_state.txtHeader, QStringLiteral("x"));
     EXPECT_EQ(m_state.strListFile, QStringLiteral("MY_dl.txt"));
 }
@@ -459,7 +482,7 @@ TEST_F(ControlFile, applyControlLinesLeavesTheFileFieldsAlone)
 TEST_F(ControlFile, theWrapperReadsLikeTheReportingCall)
 {
     m_state.strSelectedFile = write(QStringLiteral("cal.txt"), "HDR through the wrapper\n");
-    ReadControlFile(m_state, m_messages);
+    ReadControlFile(m_state, m_messages, sources());
     EXPECT_EQ(m_state.txtHeader, QStringLiteral("through the wrapper"));
     EXPECT_TRUE(m_state.binFileOK);
 }
@@ -473,7 +496,7 @@ protected:
     {
         m_state = loadDefaults(QDate(2026, 6, 1));
         m_state.strSelectedFile = QStringLiteral(LUNARIA_SOURCE_DIR "/examples/") + QLatin1String(name);
-        m_result = ReadControlFile(m_state, m_messages);
+        m_result = ReadControlFile(m_state, m_messages, sources());
         ASSERT_TRUE(m_result.read) << m_messages.texts().join(QLatin1Char('|')).toStdString();
     }
 
@@ -520,8 +543,15 @@ TEST_F(ExampleFile, edgesGiveTheirTwoMessages)
     const QStringList texts = m_messages.texts();
     ASSERT_EQ(texts.size(), 2) << texts.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(texts[0], QStringLiteral("Only 6 notes allowed. Following note dropped. seven, dropped"));
-    EXPECT_TRUE(texts[1].startsWith(QStringLiteral("Skipped line 38 of "))) << texts[1].toStdString();
-    EXPECT_TRUE(texts[1].endsWith(QStringLiteral("\nEFW 2027-02-30 2 no such day"))) << texts[1].toStdString();
+    EXPECT_TRUE(texts[1].startsWith(QStringLiteral("3 lines of "))) << texts[1].toStdString();
+    for (const int line : {28, 29, 38})
+        EXPECT_TRUE(texts[1].contains(QStringLiteral("\nLine %1: ").arg(line))) << line;
+    EXPECT_TRUE(texts[1].contains(QStringLiteral("\n    EFW 2027-02-30 2 no such day\n"))) << texts[1].toStdString();
+    // Rules that mark nothing in 2027 say why at their lines, in the same message.
+    EXPECT_TRUE(texts[1].contains(QLatin1String("Line 33 of ")));
+    EXPECT_TRUE(texts[1].contains(QLatin1String("it marks no day in 2027: the series starts in 2026")));
+    EXPECT_TRUE(texts[1].contains(QLatin1String("Line 42 of ")));
+    EXPECT_TRUE(texts[1].endsWith(QLatin1String("it marks nothing: only five colours fit the legend"))) << texts[1].toStdString();
     EXPECT_EQ(m_state.txtYear, QStringLiteral("2027"));
     EXPECT_EQ(m_state.txtHeader, QStringLiteral(u"Édition spéciale — the header that wins"));
     EXPECT_EQ(m_state.txtMessage[5], QStringLiteral(u"Année 2027 — UTF-8 text is read as such"));
@@ -667,26 +697,65 @@ TEST_F(ControlFile, anIcsLineMarksTheDaysOfItsEventsFromBesideTheControlFile)
 {
     write(QStringLiteral("terms/school terms.ics"), SchoolTerms);
     readText("YER 2027\nICS \"terms/school terms.ics\"\nICS terms/missing.ics Away\n");
-    ASSERT_EQ(m_state.rules.size(), 1u);
+    ASSERT_EQ(m_state.rules.size(), 2u);
     EXPECT_EQ(m_state.rules[0].source, m_dir.filePath(QStringLiteral("terms/school terms.ics")));
     EXPECT_EQ(m_state.MarkLegend[0][1], QStringLiteral("School"));
     EXPECT_EQ(m_state.dayMark(2, 15), 0);
     EXPECT_EQ(m_state.dayMark(2, 19), 0);
     EXPECT_EQ(m_state.dayMark(2, 20), NoMark);  // DTEND is the day after
     EXPECT_EQ(m_state.dayDetail(2, 16), QStringLiteral("Half term"));
-    // A file that cannot be read is named, and marks nothing.
+    // A file that cannot be read is named at its line, and marks nothing.
     ASSERT_EQ(m_messages.messages().size(), 1);
+    EXPECT_TRUE(m_messages.texts().first().contains(QLatin1String("Line 3 of"))) << m_messages.texts().first().toStdString();
     EXPECT_TRUE(m_messages.texts().first().contains(QLatin1String("missing.ics"))) << m_messages.texts().first().toStdString();
 }
 
-TEST_F(ControlFile, anIcsFileThatIsNoCalendarIsRefusedAtItsLine)
+// Whatever keeps a rule from marking its days is found for the year that prints, and said at
+// the rule's line; the rule stays, so that a later year or a mended file marks again.
+TEST_F(ControlFile, aRuleThatCannotMarkThisYearIsNamedAtItsLine)
 {
+    write(QStringLiteral("terms.ics"), SchoolTerms);
     write(QStringLiteral("cut.ics"), SchoolTerms.left(SchoolTerms.size() - 30));
-    readText("YER 2027\nICS cut.ics\n");
-    EXPECT_TRUE(m_state.rules.empty());
+    const struct
+    {
+        const char *name;
+        const char *text;
+        int line;
+        const char *reason;  // a piece of the message
+    } rows[] = {
+        {"unknown_region", "YER 2027\nHOL XX-YY\n", 2, "XX-YY"},
+        {"no_calendar", "YER 2027\nICS cut.ics\n", 2, "cut.ics"},
+        // Both were read without fault for any other year: the year that prints decides.
+        {"holidays_beyond_their_years", "YER 12000\nHOL DE\n", 2, "12000"},
+        {"calendar_beyond_its_years", "YER 12000\nDTM 1 2 x\nICS terms.ics\n", 3, "12000"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        m_messages.clear();
+        m_state = loadDefaults(QDate(2003, 6, 1));
+        const ControlFileResult result = readText(row.text);
+        EXPECT_EQ(result.ruleProblems, 1);
+        EXPECT_EQ(result.skippedLines, 0);
+        EXPECT_EQ(m_state.ruleResults.back().status, RuleResult::Status::Failed);
+        ASSERT_EQ(m_messages.messages().size(), 1);
+        const QString text = m_messages.texts().first();
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Line %1 of %2: it marks nothing: ").arg(row.line).arg(m_dir.filePath(QStringLiteral("cal.txt")))))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QLatin1String(row.reason))) << text.toStdString();
+    }
+}
+
+TEST_F(ControlFile, aTextWithoutKeyLinesIsRefusedAndChangesNothing)
+{
+    m_state.txtHeader = QStringLiteral("kept");
+    const QString listBefore = m_state.strListFile;
+    const ControlFileResult result = readText("The Smith Family\r\nJanuary 12  Club\r\n");
+    EXPECT_FALSE(result.read);
+    EXPECT_FALSE(m_state.binFileOK);
+    EXPECT_EQ(m_state.txtHeader, QStringLiteral("kept"));
+    EXPECT_EQ(m_state.strListFile, listBefore);
     ASSERT_EQ(m_messages.messages().size(), 1);
-    EXPECT_TRUE(m_messages.texts().first().startsWith(QLatin1String("Skipped line 2 of "))) << m_messages.texts().first().toStdString();
-    EXPECT_TRUE(m_messages.texts().first().contains(QLatin1String("cut.ics")));
+    EXPECT_TRUE(m_messages.texts().first().contains(QLatin1String("is not a control file"))) << m_messages.texts().first().toStdString();
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "control/ruleedit.h"
-#include "layout/markrules.h"
+#include "calendar/markrules.h"
+#include "calendar/rulewords.h"
+#include "tests/support/testsources.h"
 
 #include <QDir>
 
@@ -12,6 +14,13 @@ using namespace std::chrono;
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace {
+
+// The holiday catalog and .ics reader these tests mark with.
+const MarkSources &sources()
+{
+    static const TestSources testSources;
+    return testSources;
+}
 
 using Kind = RuleKind;
 const QString Days = QStringLiteral("Days");
@@ -71,11 +80,11 @@ class RuleFieldsAccepted : public ::testing::TestWithParam<Accepted>
 TEST_P(RuleFieldsAccepted, makeTheRule)
 {
     const Accepted &row = GetParam();
-    const std::variant<MarkRule, FieldError> made = ruleFromFields(row.fields);
+    const std::variant<MarkRule, FieldError> made = ruleFromFields(row.fields, sources().holidays);
     ASSERT_TRUE(std::holds_alternative<MarkRule>(made)) << std::get<FieldError>(made).message.toStdString();
     EXPECT_EQ(std::get<MarkRule>(made), row.rule);
     // The dialog shows a rule in fields that give it back.
-    const std::variant<MarkRule, FieldError> again = ruleFromFields(fieldsOfRule(row.rule));
+    const std::variant<MarkRule, FieldError> again = ruleFromFields(fieldsOfRule(row.rule, sources().holidays), sources().holidays);
     ASSERT_TRUE(std::holds_alternative<MarkRule>(again));
     EXPECT_EQ(std::get<MarkRule>(again), row.rule);
 }
@@ -144,7 +153,7 @@ class RuleFieldsRefused : public ::testing::TestWithParam<Refused>
 TEST_P(RuleFieldsRefused, nameTheWrongField)
 {
     const Refused &row = GetParam();
-    const std::variant<MarkRule, FieldError> made = ruleFromFields(row.fields);
+    const std::variant<MarkRule, FieldError> made = ruleFromFields(row.fields, sources().holidays);
     ASSERT_TRUE(std::holds_alternative<FieldError>(made));
     const FieldError &error = std::get<FieldError>(made);
     EXPECT_EQ(error.field, QLatin1String(row.field));
@@ -165,7 +174,7 @@ TEST(RuleMarkingDay, isTheLastRuleWhoseMarkTheDayShows)
         {.kind = Kind::Dates, .label = birthday, .dates = {yearless(3, 9)}},
         {.kind = Kind::Range, .label = birthday, .from = full(2027, 3, 9), .to = full(2027, 3, 10)}, // shares a colour
     };
-    refreshMarks(state);
+    refreshMarks(state, sources());
 
     // QDate agrees that these are the second Tuesdays of March and April 2027.
     ASSERT_EQ(QDate(2027, 3, 9).dayOfWeek(), Qt::Tuesday);
@@ -178,7 +187,35 @@ TEST(RuleMarkingDay, isTheLastRuleWhoseMarkTheDayShows)
     };
     for (const auto &[day, expected] : rows) {
         SCOPED_TRACE(day.toString(Qt::ISODate).toStdString());
-        EXPECT_EQ(ruleMarkingDay(state, day), expected);
+        EXPECT_EQ(ruleMarkingDay(state, day, sources()), expected);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Every date the Marked Days list shows can be typed back into the rule dialog as it stands:
+// each day of a leap year, with and without its year.
+TEST(RuleFields, TakeBackEveryDateAsTheListShowsIt)
+{
+    for (QDate d(2028, 1, 1); d.year() == 2028; d = d.addDays(1)) {
+        const year_month_day day{year{d.year()} / month{unsigned(d.month())} / std::chrono::day{unsigned(d.day())}};
+        for (const RuleDate &date : {RuleDate::full(day), RuleDate::yearless(day.month() / day.day())}) {
+            MarkRule shown;
+            shown.kind = RuleKind::Range;
+            shown.from = date;
+            shown.to = date;
+            const QString words = describeRule(shown, sources().holidays);  // "8 Jan 2028 - 8 Jan 2028"
+            RuleFields fields;
+            fields.kind = RuleKind::Range;
+            fields.from = words.section(QStringLiteral(" - "), 0, 0);
+            fields.to = words.section(QStringLiteral(" - "), 1, 1);
+            fields.label = QStringLiteral("x");
+            const auto rule = ruleFromFields(fields, sources().holidays);
+            ASSERT_TRUE(std::holds_alternative<MarkRule>(rule)) << words.toStdString();
+            EXPECT_EQ(std::get<MarkRule>(rule).from, date) << words.toStdString();
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/frmrule.h"
 #include "tests/support/recordingmessages.h"
+#include "tests/support/testsources.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -16,11 +17,18 @@ using namespace std::chrono;
 
 namespace {
 
+// The holiday catalog and .ics reader these tests mark with.
+const MarkSources &sources()
+{
+    static const TestSources testSources;
+    return testSources;
+}
+
 class RuleDialog : public ::testing::Test
 {
 protected:
     RecordingMessageService messages;
-    frmRule dialog{messages};
+    frmRule dialog{messages, sources().holidays};
 
     void SetUp() override
     {

@@ -3,9 +3,10 @@
 #include "devices/printers.h"
 #include "render/pagesurface.h"
 #include "platform/usererror.h"
-#include "print/composepage.h"
+#include "page/composepage.h"
 #include "print/printjob.h"
 #include "tests/support/recordingmessages.h"
+#include "tests/support/testsources.h"
 
 #include <QDate>
 #include <QDir>
@@ -20,6 +21,13 @@
 #include <cmath>
 
 namespace {
+
+// The holiday catalog and .ics reader these tests mark with.
+const MarkSources &sources()
+{
+    static const TestSources testSources;
+    return testSources;
+}
 
 struct Word
 {
@@ -255,7 +263,7 @@ TEST_F(PdfDevice, TheClubMessageClearsTheEmblem)
 {
     state.strSelectedFile = QStringLiteral(LUNARIA_SOURCE_DIR "/examples/club.txt");
     RecordingMessageService messages;
-    ASSERT_TRUE(ReadControlFile(state, messages).read);
+    ASSERT_TRUE(ReadControlFile(state, messages, sources()).read);
     const std::optional<QRectF> emblem = planPage(state).picture;
     ASSERT_TRUE(emblem);
     state.strListFile = QStringLiteral("club_dl.txt");

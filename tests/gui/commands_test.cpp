@@ -91,7 +91,9 @@ TEST_F(Commands, APicturesPathHandedToTheReaderIsRefusedByItsCheck)
     EXPECT_TRUE(window->state().binSelPic);
     EXPECT_EQ(child<QLabel>("lblPictureName")->text(), "Picture: pillow-hopper.gif");
 
-    // "Select Control File", then "Select" at once: the picture's path goes to the reader.
+    // "Select Control File" (the new picture is a change, offered for saving first), then
+    // "Select" at once: the picture's path goes to the reader.
+    messages.answers = {QStringLiteral("Don't Save")};
     click("cmdReadControls");
     click("cmdDone", finder());
     QTest::qWait(20);

@@ -1,11 +1,14 @@
 #include "dialogs/frmfindfiles.h"
 #include "dialogs/frmrule.h"
 #include "devices/pdfdevice.h"
-#include "layout/markrules.h"
-#include "print/composepage.h"
+#include "calendar/markrules.h"
+#include "page/composepage.h"
 #include "tests/gui/windowfixture.h"
+#include "tests/support/testsources.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -14,6 +17,9 @@
 #include <QPageLayout>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
+#include <QMenu>
+#include <QPushButton>
 
 #include <string_view>
 #include <tuple>
@@ -22,6 +28,13 @@
 using namespace std::chrono;
 
 namespace {
+
+// The holiday catalog and .ics reader these tests mark with.
+const MarkSources &sources()
+{
+    static const TestSources testSources;
+    return testSources;
+}
 
 const QString Caption = QStringLiteral("Print Yearly Calenader");
 
@@ -251,7 +264,7 @@ TEST_F(Document, ADayClickedInThePreviewGetsARuleOrItsOwnRule)
     birthday.dates = {RuleDate::yearless(March / 5)};
     birthday.label = QStringLiteral("Ann's birthday");
     window->state().rules = {birthday};
-    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state()); });
+    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state(), sources()); });
     messages.answers << QStringLiteral("Edit");
     QTest::mouseClick(preview, Qt::LeftButton, {}, point);
     ASSERT_EQ(messages.questions().size(), 1);
@@ -261,6 +274,113 @@ TEST_F(Document, ADayClickedInThePreviewGetsARuleOrItsOwnRule)
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->findChild<QLineEdit *>(QStringLiteral("txtLabel"))->text(), "Ann's birthday");
     EXPECT_EQ(dialog->findChild<QLineEdit *>(QStringLiteral("txtDates"))->text(), "--03-05");
+}
+
+} // namespace
+
+namespace {
+
+// The calendar pop-ups of the rule dialog open at the field's date, else at 1 January of the
+// calendar's year (not at today's month moved into it).
+TEST_F(Document, TheDatePopUpOpensAtTheFieldsDateOrTheStartOfTheYear)
+{
+    window->findChild<QPushButton *>(QStringLiteral("cmdAddRule"))->click();
+    frmRule *dialog = openRuleDialog();
+    ASSERT_NE(dialog, nullptr);
+    QLineEdit *from = dialog->findChild<QLineEdit *>(QStringLiteral("txtFrom"));
+    ASSERT_NE(from, nullptr);
+    QToolButton *pick = dialog->findChild<QToolButton *>(QStringLiteral("txtFromPick"));
+    ASSERT_NE(pick, nullptr);
+    QCalendarWidget *calendar = pick->menu()->findChild<QCalendarWidget *>();
+    ASSERT_NE(calendar, nullptr);
+    for (const auto &[typed, shown] : {std::pair{"", QDate(2027, 1, 1)}, std::pair{"2027-07-12", QDate(2027, 7, 12)},
+                                       std::pair{"8 Mar 2027", QDate(2027, 3, 8)}}) {
+        SCOPED_TRACE(typed);
+        from->setText(QLatin1String(typed));
+        QMetaObject::invokeMethod(pick->menu(), "aboutToShow");
+        EXPECT_EQ(calendar->selectedDate(), shown);
+    }
+    dialog->reject();
+}
+
+} // namespace
+
+namespace {
+
+// The picture across the top leaves the header block off the page; the window says so while
+// the fields still hold their texts.
+TEST_F(Document, PictureOnlyAtTopSaysWhatIsLeftOff)
+{
+    QCheckBox *top = window->findChild<QCheckBox *>(QStringLiteral("chkFullPicture"));
+    QLabel *hint = window->findChild<QLabel *>(QStringLiteral("lblTopOnly"));
+    ASSERT_NE(top, nullptr);
+    ASSERT_NE(hint, nullptr);
+    EXPECT_FALSE(hint->isVisible());
+    top->setFocus();
+    QTest::keyClick(top, Qt::Key_Space);
+    EXPECT_TRUE(top->isChecked());
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), "the header, notes and message are left off the page");
+    QTest::keyClick(top, Qt::Key_Space);
+    EXPECT_FALSE(hint->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// Opening a second control file: unsaved changes are offered for saving first, then the file
+// opens as a calendar of its own, or its rules join these as a new, unsaved calendar that no
+// Save writes over either file.
+TEST_F(Document, ASecondControlFileOpensOnItsOwnOrJoinsAsANewCalendar)
+{
+    const auto write = [&](const QString &name, const QByteArray &text) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return file.fileName();
+    };
+    const QString family = write(QStringLiteral("family.txt"), "YER 2027\nHDR The Smiths\nDTM 2 3 Club\n");
+    const QString many = write(QStringLiteral("many.txt"), "YER 2027\nHDR Many\nLST 6 Payday\nLST 2 Bins\n");
+    // "Select Control File", the file clicked in the finder, "Select".
+    const auto open = [&](const QString &path, const QStringList &answers) {
+        messages.answers = answers;
+        window->findChild<QPushButton *>(QStringLiteral("cmdReadControls"))->click();
+        frmFindFiles *finder = window->findChild<frmFindFiles *>(QStringLiteral("frmFindFiles"));
+        ASSERT_TRUE(finder && finder->isVisible());
+        finder->changeFolder(dir.path());
+        auto *files = finder->findChild<QListWidget *>(QStringLiteral("filFilename"));
+        const QList<QListWidgetItem *> items = files->findItems(QFileInfo(path).fileName(), Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1);
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(items.first()).center());
+        QTest::mouseClick(finder->findChild<QPushButton *>(QStringLiteral("cmdDone")), Qt::LeftButton);
+        QTest::qWait(20);  // the hand-over is queued
+    };
+
+    open(family, {});
+    ASSERT_EQ(window->state().rules.size(), 1u);
+    EXPECT_EQ(window->windowTitle(), "family.txt - Print Yearly Calenader");
+
+    // A change of its own, then the other file: "Save changes?" first, then "Open as New".
+    window->findChild<QLineEdit *>(QStringLiteral("txtHeader"))->setText(QStringLiteral("Changed"));
+    open(many, {QStringLiteral("Don't Save"), QStringLiteral("Open as New Calendar")});
+    ASSERT_GE(messages.questions().size(), 2);
+    EXPECT_TRUE(messages.questions()[0].text.startsWith(QLatin1String("Save changes to family.txt?")));
+    EXPECT_TRUE(messages.questions()[1].text.startsWith(QLatin1String("Open many.txt as a new calendar")));
+    EXPECT_EQ(window->state().rules.size(), 2u);
+    EXPECT_EQ(window->state().txtHeader, "Many");
+    EXPECT_EQ(window->windowTitle(), "many.txt - Print Yearly Calenader");
+
+    // "Add Its Rules": both files' rules in a calendar of no file, with unsaved changes.
+    open(family, {QStringLiteral("Add Its Rules")});
+    EXPECT_EQ(window->state().rules.size(), 3u);
+    EXPECT_TRUE(window->state().documentFile.isEmpty());
+    EXPECT_TRUE(window->isModified());
+    EXPECT_EQ(window->windowTitle(), "Untitled* - Print Yearly Calenader");
+
+    // Cancel keeps the calendar as it is.
+    open(many, {QStringLiteral("Don't Save"), QStringLiteral("Cancel")});
+    EXPECT_EQ(window->state().rules.size(), 3u);
 }
 
 } // namespace

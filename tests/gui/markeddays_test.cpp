@@ -1,13 +1,25 @@
-#include "layout/markcolour.h"
-#include "layout/markrules.h"
+#include "page/markcolour.h"
+#include "calendar/markrules.h"
 #include "tests/gui/windowfixture.h"
+#include "tests/support/testsources.h"
 
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QComboBox>
+#include <QApplication>
 #include <QListWidget>
 
 using namespace std::chrono;
 
 namespace {
+
+// The holiday catalog and .ics reader these tests mark with.
+const MarkSources &sources()
+{
+    static const TestSources testSources;
+    return testSources;
+}
 
 class MarkedDays : public WindowTest
 {
@@ -45,7 +57,7 @@ TEST_F(MarkedDays, ShowEachRuleWithItsColourOrWhyItMarksNothingAndFollowTheYear)
         monthly.label = QStringLiteral("Rule %1").arg(weekday);
         window->state().rules.push_back(monthly);
     }
-    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state()); });
+    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state(), sources()); });
 
     ASSERT_EQ(list()->accessibleName(), "Marked Days");
     ASSERT_EQ(list()->count(), 6);
@@ -65,6 +77,14 @@ TEST_F(MarkedDays, ShowEachRuleWithItsColourOrWhyItMarksNothingAndFollowTheYear)
     EXPECT_EQ(swatchColour(0), markColour(window->state(), 0));
     EXPECT_EQ(rows()[5], "Rule 6: 1st Friday of every month (only five colours fit the legend)");
     EXPECT_TRUE(greyed(5));
+
+    // The chosen rule's reason is said in full under the list, and only while there is one.
+    QLabel *problem = child<QLabel>("lblRuleProblem");
+    list()->setCurrentRow(5);
+    EXPECT_TRUE(problem->isVisible());
+    EXPECT_EQ(problem->text(), "Marks nothing: only five colours fit the legend");
+    list()->setCurrentRow(1);
+    EXPECT_FALSE(problem->isVisible());
 }
 
 TEST_F(MarkedDays, ButtonsActOnTheChosenRuleWhereTheyCan)
@@ -75,7 +95,7 @@ TEST_F(MarkedDays, ButtonsActOnTheChosenRuleWhereTheyCan)
         rule.label = QLatin1String(label);
         window->state().rules.push_back(rule);
     }
-    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state()); });
+    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state(), sources()); });
     EXPECT_TRUE(enabled("cmdAddRule"));
     EXPECT_FALSE(enabled("cmdEditRule"));
     EXPECT_FALSE(enabled("cmdRemoveRule"));
@@ -96,6 +116,81 @@ TEST_F(MarkedDays, ButtonsActOnTheChosenRuleWhereTheyCan)
     EXPECT_EQ(rows(), (QStringList{"Second: Last Sunday of every month", "First: Last Sunday of every month"}));
     EXPECT_EQ(list()->currentRow(), 1);
     EXPECT_EQ(window->windowTitle(), "Untitled* - Print Yearly Calenader");
+}
+
+// Remove, Move Up and Move Down pressed from the keyboard leave the focus on the list, on the
+// rule they moved (or the one after the removed one), even where the button disables itself.
+TEST_F(MarkedDays, TheFocusStaysOnTheListAfterEachListButton)
+{
+    const struct
+    {
+        const char *button;
+        int from;
+        int to;  // the row chosen afterwards
+    } rows[] = {{"cmdMoveUp", 1, 0}, {"cmdMoveDown", 1, 2}, {"cmdRemoveRule", 2, 1}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.button);
+        window->state().rules.clear();
+        for (const char *label : {"First", "Second", "Third"}) {
+            MarkRule rule;
+            rule.kind = RuleKind::LastWeekday;
+            rule.label = QLatin1String(label);
+            window->state().rules.push_back(rule);
+        }
+        window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state(), sources()); });
+        list()->setCurrentRow(row.from);
+        QPushButton *button = child<QPushButton>(row.button);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        EXPECT_EQ(QApplication::focusWidget(), list());
+        EXPECT_EQ(list()->currentRow(), row.to);
+    }
+}
+
+// The colour squares of the list are the page's colours, whichever set the Page group chose.
+TEST_F(MarkedDays, TheColourSquaresFollowThePalette)
+{
+    for (int weekday = 1; weekday <= 5; ++weekday) {
+        MarkRule rule;
+        rule.kind = RuleKind::LastWeekday;
+        rule.weekday = weekday;
+        window->state().rules.push_back(rule);
+    }
+    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state(), sources()); });
+    QComboBox *colours = child<QComboBox>("cboColours");
+    for (int choice = 0; choice < colours->count(); ++choice) {
+        SCOPED_TRACE(choice);
+        colours->setCurrentIndex(choice);
+        for (int row = 0; row < 5; ++row)
+            EXPECT_EQ(swatchColour(row), markColour(window->state(), row)) << row;
+    }
+}
+
+// A calendar that marks some of its days says beside its row why not all, and in full below.
+TEST_F(MarkedDays, ARuleThatMarksLessThanItShouldSaysWhy)
+{
+    QFile ics(dir.filePath(QStringLiteral("school.ics")));
+    ASSERT_TRUE(ics.open(QIODevice::WriteOnly));
+    ics.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\n"
+              "BEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:20270301\r\nSUMMARY:Term\r\nEND:VEVENT\r\n"
+              "BEGIN:VEVENT\r\nUID:2\r\nDTSTART;VALUE=DATE:20270230\r\nSUMMARY:Never\r\nEND:VEVENT\r\n"
+              "END:VCALENDAR\r\n");
+    ics.close();
+    MarkRule school;
+    school.kind = RuleKind::ICalendar;
+    school.source = ics.fileName();
+    school.label = QStringLiteral("School");
+    window->state().rules.push_back(school);
+    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state(), sources()); });
+    ASSERT_EQ(window->state().ruleResults[0].status, RuleResult::Status::Marked);
+    EXPECT_EQ(window->state().dayMark(3, 1), 0);
+    EXPECT_FALSE(greyed(0));
+    EXPECT_TRUE(rows()[0].contains(QLatin1String("line 11: the DTSTART 2027-02-30"))) << rows()[0].toStdString();
+    list()->setCurrentRow(0);
+    QLabel *problem = child<QLabel>("lblRuleProblem");
+    EXPECT_TRUE(problem->isVisible());
+    EXPECT_TRUE(problem->text().startsWith(QLatin1String("Marks less than it should:\n"))) << problem->text().toStdString();
+    EXPECT_TRUE(problem->text().contains(QLatin1String("2027-02-30"))) << problem->text().toStdString();
 }
 
 TEST_F(MarkedDays, ImportICalendarAddsARuleForTheChosenFileAndExportWritesTheMarkedDays)

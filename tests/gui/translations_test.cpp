@@ -1,10 +1,13 @@
 #include "app/translations.h"
 #include "dialogs/frmrule.h"
-#include "layout/markrules.h"
+#include "calendar/markrules.h"
+#include "calendar/rulewords.h"
 #include "tests/gui/windowfixture.h"
+#include "tests/support/testsources.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMenu>
@@ -12,6 +15,13 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The holiday catalog and .ics reader these tests mark with.
+const MarkSources &sources()
+{
+    static const TestSources testSources;
+    return testSources;
+}
 
 // The main window made after the translation of `locale` was installed, and the translation
 // removed again once the window is gone, so the other tests stay in English.
@@ -44,15 +54,16 @@ struct Language
     const char *fileMenu;
     const char *everySecondTuesday; // describeRule, outside any QObject
     const char *cancel;             // Qt's own standard button
+    const char *device;             // the built-in device, said in the language
 };
 
 const Language Languages[] = {
     {"german", QLocale::German, QLocale::Germany, "Jahreskalender drucken", "Kalender drucken", "&Datei",
-     "Jeden 2. Dienstag im Monat", "Abbrechen"},
+     "Jeden 2. Dienstag im Monat", "Abbrechen", "Drucker: PDF-Datei"},
     {"swiss_german_falls_back_to_german", QLocale::German, QLocale::Switzerland, "Jahreskalender drucken",
-     "Kalender drucken", "&Datei", "Jeden 2. Dienstag im Monat", "Abbrechen"},
+     "Kalender drucken", "&Datei", "Jeden 2. Dienstag im Monat", "Abbrechen", "Drucker: PDF-Datei"},
     {"french", QLocale::French, QLocale::France, "Imprimer un calendrier annuel", "Imprimer le(s) calendrier(s)",
-     "&Fichier", "Le 2e mardi de chaque mois", "Annuler"},
+     "&Fichier", "Le 2e mardi de chaque mois", "Annuler", "Imprimante\u00a0: fichier PDF"},
 };
 
 class InUserLanguage : public TranslatedWindow, public ::testing::WithParamInterface<Language>
@@ -67,18 +78,20 @@ TEST_P(InUserLanguage, WindowMenusAndMessagesAreTranslated)
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8(row.title));
     EXPECT_EQ(child<QPushButton>("cmdPrint")->text(), QString::fromUtf8(row.printButton));
     EXPECT_EQ(fileMenu(), QString::fromUtf8(row.fileMenu));
+    // Not half translated: the built-in device's name is said in the language too.
+    EXPECT_EQ(child<QLabel>("lblDevice")->accessibleName(), QString::fromUtf8(row.device));
 
     MarkRule rule;
     rule.kind = RuleKind::NthWeekday;
     rule.ordinal = 2;
     rule.weekday = 3;
-    EXPECT_EQ(describeRule(rule), QString::fromUtf8(row.everySecondTuesday));
+    EXPECT_EQ(describeRule(rule, sources().holidays), QString::fromUtf8(row.everySecondTuesday));
 
     // Qt's standard buttons come from Qt's own translations, where Debian has them installed.
     const QString qtTranslation = QLibraryInfo::path(QLibraryInfo::TranslationsPath)
                                   + QStringLiteral("/qtbase_%1.qm").arg(QLocale(row.language).name().left(2));
     if (QFileInfo::exists(qtTranslation)) {
-        frmRule dialog(messages);
+        frmRule dialog(messages, sources().holidays);
         const auto *buttons = dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttons"));
         ASSERT_NE(buttons, nullptr);
         EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8(row.cancel));

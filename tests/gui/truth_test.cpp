@@ -3,6 +3,7 @@
 #include "dialogs/fontchooser.h"
 #include "pictures/pictureacceptance.h"
 #include "tests/gui/windowfixture.h"
+#include "tests/support/testsources.h"
 
 #include <QFile>
 #include <QFontDialog>
@@ -106,9 +107,11 @@ TEST(WindowPlace, MostOfTheScreenAtFirstThenWhereTheUserLeftIt)
     QSettings settings(dir.filePath(QStringLiteral("lunaria.conf")), QSettings::IniFormat);
     RecordingMessageService messages;
     FakeFontChooser fonts;
+    const TestSources sources;
     LunariaServices services;
     services.messages = &messages;
     services.fonts = &fonts;
+    services.marks = &sources.marks;
     services.settings = &settings;
     auto first = std::make_unique<frmLunaria>(services);
     const QRect screen = first->screen()->availableGeometry();

@@ -4,6 +4,7 @@
 #include "tests/support/recordingmessages.h"
 #include "devices/printers.h"
 #include "tests/gui/fakes.h"
+#include "tests/support/testsources.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -22,6 +23,7 @@ class WindowTest : public ::testing::Test
 protected:
     RecordingMessageService messages;
     FakeFontChooser fonts;
+    TestSources markSources;
     Printers printers;
     QTemporaryDir dir;
     QString savedFolder;
@@ -45,6 +47,7 @@ protected:
         LunariaServices services;
         services.messages = &messages;
         services.fonts = &fonts;
+        services.marks = &markSources.marks;
         services.devices = &printers;
         services.today = QDate(2026, 12, 8);
         services.askControlFilePath = [this](const QString &suggested) {

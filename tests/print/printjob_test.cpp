@@ -1,6 +1,6 @@
 #include "devices/outputdevices.h"
 #include "devices/pagefiles.h"
-#include "layout/dayrules.h"
+#include "calendar/dayrules.h"
 #include "platform/usererror.h"
 #include "print/printjob.h"
 #include "tests/support/recordingmessages.h"

@@ -1,0 +1,188 @@
+// The country files on the search path: which one is used for a region, and its cache.
+
+#include "calendar/holidays/holidaycatalog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMutexLocker>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <set>
+
+#include <cerrno>
+
+#include <sys/stat.h>
+
+namespace {
+
+// Why public holidays cannot be worked out, in the user's language.
+struct HolidayWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Holidays)
+};
+
+// Whether a folder holds an entry of that name, be it a file, a link to nothing or a loop of
+// links: lstat() looks at the name itself, where QFileInfo::exists() follows the links.
+bool nameIsTaken(const QString &path)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0)
+        return true;
+    // Anything but "not there" (a folder that cannot be searched, a loop in the folders
+    // above) is reported by reading the file, not passed over.
+    return errno != ENOENT && errno != ENOTDIR;
+}
+
+// "DE" or "DE-BY" -> "DE"; empty for anything that is no region code.
+QString countryOfRegion(const QString &code)
+{
+    static const QRegularExpression regionCode(QStringLiteral("^([A-Z]{2})(-[A-Z0-9]{1,3})?$"));
+    const QRegularExpressionMatch match = regionCode.match(code);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+} // namespace
+
+QStringList holidaySearchPath()
+{
+    QStringList folders;
+    const auto add = [&folders](const QString &folder) {
+        const QString path = QDir::cleanPath(folder);
+        if (!folder.isEmpty() && !folders.contains(path))
+            folders.append(path);
+    };
+    QString userData = qEnvironmentVariable("XDG_DATA_HOME");
+    if (userData.isEmpty() || QDir::isRelativePath(userData))
+        userData = QDir::homePath() + QStringLiteral("/.local/share");
+    add(userData + QStringLiteral("/lunaria/holidays"));
+    for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        add(folder + QStringLiteral("/lunaria/holidays"));
+    if (QCoreApplication::instance())
+        add(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/lunaria/holidays"));
+#ifdef LUNARIA_HOLIDAY_SOURCE_DIR
+    add(QStringLiteral(LUNARIA_HOLIDAY_SOURCE_DIR));
+#endif
+    return folders;
+}
+
+HolidayCatalog::HolidayCatalog(QStringList searchPath) : m_searchPath(std::move(searchPath)) {}
+
+QString HolidayCatalog::findFile(const QString &fileName, qsizetype firstFolder) const
+{
+    for (qsizetype i = firstFolder; i < m_searchPath.size(); ++i) {
+        // An empty entry is no folder: "" + "/DE.txt" would be a file at the root.
+        if (m_searchPath[i].isEmpty())
+            continue;
+        const QString path = m_searchPath[i] + QLatin1Char('/') + fileName;
+        if (nameIsTaken(path))
+            return path;
+    }
+    return {};
+}
+
+QString HolidayCatalog::userFileNote(const QString &path, const QString &fileName) const
+{
+    if (m_searchPath.isEmpty() || m_searchPath.front().isEmpty()
+        || path != m_searchPath.front() + QLatin1Char('/') + fileName)
+        return {};
+    const QString shipped = findFile(fileName, 1);
+    if (shipped.isEmpty())
+        return HolidayWords::tr("using your own holiday list %1").arg(QDir::toNativeSeparators(path));
+    return HolidayWords::tr("using your own holiday list %1 instead of %2")
+        .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(shipped));
+}
+
+HolidayLoadResult HolidayCatalog::load(const QString &path) const
+{
+    // stat() itself rather than QFileInfo, which converts the time to local time on every
+    // lookup; the time is only compared, so UTC serves.
+    struct stat status {};
+    QDateTime modified;
+    qint64 size = -1;
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0) {
+        modified = QDateTime::fromMSecsSinceEpoch(qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000, Qt::UTC);
+        size = status.st_size;
+    }
+    QMutexLocker lock(&m_mutex);
+    const auto cached = m_cache.find(path);
+    if (cached != m_cache.end() && cached->second.modified == modified && cached->second.size == size)
+        return cached->second.result;
+    lock.unlock();
+
+    HolidayLoadResult result = loadHolidayFile(path);
+    lock.relock();
+    m_cache[path] = CachedFile{modified, size, result};
+    return result;
+}
+
+std::vector<std::pair<QString, QString>> HolidayCatalog::regions() const
+{
+    static const QRegularExpression countryFile(QStringLiteral("^[A-Z]{2}\\.txt$"));
+    std::set<QString> names;
+    for (const QString &folder : m_searchPath) {
+        if (folder.isEmpty())
+            continue;
+        const QStringList entries = QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files | QDir::Readable);
+        for (const QString &entry : entries)
+            if (countryFile.match(entry).hasMatch())
+                names.insert(entry);
+    }
+    std::vector<std::pair<QString, QString>> list;
+    for (const QString &name : names) {
+        const HolidayLoadResult loaded = load(findFile(name));
+        if (loaded.country) {
+            const auto regions = loaded.country->regions();
+            list.insert(list.end(), regions.begin(), regions.end());
+        }
+    }
+    return list;
+}
+
+std::optional<QString> HolidayCatalog::regionName(const QString &code) const
+{
+    const QString region = code.trimmed().toUpper();
+    const QString country = countryOfRegion(region);
+    if (country.isEmpty())
+        return std::nullopt;
+    const QString path = findFile(country + QStringLiteral(".txt"));
+    if (path.isEmpty())
+        return std::nullopt;
+    const HolidayLoadResult loaded = load(path);
+    if (!loaded.country)
+        return std::nullopt;
+    return loaded.country->regionName(region);
+}
+
+HolidayList HolidayCatalog::holidays(const QString &code, int year) const
+{
+    const auto failed = [](QString error) { return HolidayList{{}, std::move(error), {}}; };
+    if (year < FirstHolidayYear || year > LastHolidayYear)
+        return failed(HolidayWords::tr("Public holidays are known for the years %1 to %2 only, not %3.")
+            .arg(FirstHolidayYear).arg(LastHolidayYear).arg(year));
+    const QString region = code.trimmed().toUpper();
+    const QString country = countryOfRegion(region);
+    if (country.isEmpty())
+        return failed(HolidayWords::tr("'%1' is no region code: give a country as DE or a region as DE-BY.").arg(code.trimmed()));
+    const QString fileName = country + QStringLiteral(".txt");
+    const QString path = findFile(fileName);
+    if (path.isEmpty()) {
+        QStringList folders = m_searchPath;
+        folders.removeAll(QString());
+        return failed(HolidayWords::tr("No public holidays are known for %1: there is no file %2.txt in %3.")
+            .arg(region, country, folders.isEmpty() ? HolidayWords::tr("(no folder)") : QDir::toNativeSeparators(folders.join(QStringLiteral(", ")))));
+    }
+    const HolidayLoadResult loaded = load(path);
+    if (!loaded.country)
+        return failed(loaded.error);
+    std::optional<std::vector<HolidayDay>> days = loaded.country->holidays(region, year);
+    if (!days)
+        return failed(HolidayWords::tr("%1 defines no region %2: see its region lines for the codes.").arg(QDir::toNativeSeparators(path), region));
+    return {std::move(*days), {}, userFileNote(path, fileName)};
+}
+
+QString defaultHolidayLabel(const QString &regionName)
+{
+    return QStringLiteral("Public holidays (%1)").arg(regionName);
+}

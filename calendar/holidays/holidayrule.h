@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <climits>
+#include <optional>
+#include <vector>
+
+// How a holiday's date is found in a year.
+enum class HolidayDateKind {
+    Fixed,             // month/day every year; 29 February only in leap years
+    OneOff,            // month/day of one year
+    NthWeekday,        // the nth (1..5) weekday of a month; absent when the month has no nth
+    LastWeekday,       // the last weekday of a month
+    WeekdayOnOrBefore, // the weekday on or before month/day
+    WeekdayOnOrAfter,  // the weekday on or after month/day
+    Easter,            // Western Easter Sunday
+    OrthodoxEaster,    // Orthodox Easter Sunday, as a Gregorian date
+    MarchEquinox,      // the March equinox day in Japan
+    SeptemberEquinox,  // the September equinox day in Japan
+    BetweenHolidays,   // a day that is no holiday between two holidays (Japan's citizens' holiday)
+};
+
+// Where a holiday that falls on a weekend gives its day off.
+enum class ObservedPolicy {
+    None,
+    Nearest,           // Saturday -> the Friday before, Sunday -> the Monday after
+    NextWorkingDay,    // Saturday or Sunday -> the next Monday..Friday that is no holiday or day off yet
+    Monday,            // Saturday or Sunday -> the Monday after
+    SundayToMonday,    // Sunday -> the Monday after, unless that is a holiday or day off; Saturday stays
+    SundayToNextFree,  // Sunday -> the next day that is no holiday or day off yet
+};
+
+// One holiday line of a country file.
+struct HolidayRule
+{
+    HolidayDateKind kind = HolidayDateKind::Fixed;
+    unsigned month = 1;                     // 1..12
+    unsigned day = 1;                       // 1..31
+    int year = 0;                           // OneOff only
+    std::chrono::weekday weekday;           // the weekday kinds only
+    unsigned nth = 1;                       // NthWeekday: 1..5
+    int offsetDays = 0;                     // added to the date found, -366..366
+    QString name;
+    int firstYear = INT_MIN;                // kept from this year on
+    int lastYear = INT_MAX;                 // kept up to and including this year
+    int everyYears = 1;                     // kept in firstYear and every everyYears after, 1..100
+    std::vector<int> skippedYears;          // years it is not kept, sorted
+    QStringList onlyIn;                     // national line: the regions it is kept in; empty = all
+    QStringList notIn;                      // national line: the regions it is not kept in
+    // Kept only if (or unless) a day of the same year falls on a weekday: Ireland's St Brigid's
+    // Day is 1 February when that is a Friday, else the first Monday of February.
+    struct Condition
+    {
+        unsigned month = 1;          // 1..12
+        unsigned day = 1;            // 1..31
+        std::chrono::weekday weekday;
+        bool negated = false;        // "unless"
+    };
+    std::optional<Condition> condition;
+    // Kept some days later (or earlier) in the years its date falls within some days of Easter
+    // Sunday: Glarus' Näfels procession, the first Thursday of April, goes a week later when
+    // that Thursday is in Holy Week ("moved +7 if Easter -7 .. -1").
+    struct EasterMove
+    {
+        int firstOffset = 0;         // the days around Easter Sunday the date may not fall on,
+        int lastOffset = 0;          // firstOffset..lastOffset, -366..366
+        int byDays = 0;              // added to the date when it does, nonzero
+    };
+    std::optional<EasterMove> easterMove;
+    ObservedPolicy observed = ObservedPolicy::None;
+    int observedFrom = INT_MIN;             // the policy holds from this year on
+    QString observedName;                   // the day off's name
+    int line = 0;                           // 1-based, for messages
+
+    // Whether the holiday is kept in `year` at all.
+    bool keptIn(int year) const;
+    // Its date in `year`, nullopt when it has none that year. BetweenHolidays has none here.
+    std::optional<std::chrono::sys_days> dateIn(int year) const;
+};

@@ -1,0 +1,114 @@
+#include "calendar/markexport.h"
+
+#include "calendar/dayrules.h"
+#include "calendar/ical/icalwriter.h"
+#include "calendar/ruledays.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+using namespace std::chrono;
+
+namespace {
+
+// Why the marked days cannot be exported, in the user's language.
+struct MarkExportWords
+{
+    Q_DECLARE_TR_FUNCTIONS(MarkExport)
+};
+
+// Everything that makes a rule the rule it is, for its events' UIDs.
+QString ruleIdentity(const MarkRule &rule)
+{
+    QStringList dates;
+    for (const RuleDate &date : rule.dates)
+        dates << date.isoText();
+    return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
+        .arg(int(rule.kind))
+        .arg(rule.ordinal)
+        .arg(rule.weekday)
+        .arg(rule.weeks)
+        .arg(rule.from.isoText(), rule.to.isoText(), dates.join(QLatin1Char(',')), rule.source, rule.label);
+}
+
+std::optional<IcsRecurrence> recurrenceOf(const MarkRule &rule, year calendar)
+{
+    const weekday day{unsigned(rule.weekday - 1)};
+    switch (rule.kind) {
+    case RuleKind::NthWeekday: return nthWeekdayOfEveryMonth(calendar, day[unsigned(rule.ordinal)]);
+    case RuleKind::LastWeekday: return lastWeekdayOfEveryMonth(calendar, day);
+    case RuleKind::EveryNWeeks: return everyNWeeksInYear(rule.from.in(calendar), rule.weeks);
+    case RuleKind::Dates:
+    case RuleKind::Range:
+    case RuleKind::Holidays:
+    case RuleKind::ICalendar: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool isYearlyDay(const MarkRule &rule, year_month_day day)
+{
+    return std::any_of(rule.dates.begin(), rule.dates.end(), [&](const RuleDate &date) {
+        return date.isYearless() && date.monthDay == day.month() / day.day();
+    });
+}
+
+// The events of one rule that marks days in `calendar`.
+void addEventsOf(std::vector<IcsExportEvent> &events, const MarkRule &rule, const QString &label, year calendar,
+                 const MarkSources &sources)
+{
+    const QString identity = ruleIdentity(rule);
+    if (const std::optional<IcsRecurrence> recurrence = recurrenceOf(rule, calendar)) {
+        events.push_back({uidFor(identity, recurrence->start), label, label, recurrence->start, recurrence->rrule});
+        return;
+    }
+    const std::vector<MarkedDay> days = daysOfRule(rule, calendar, sources).days;
+    if (days.empty())
+        return;
+    if (rule.kind == RuleKind::Range) {
+        // One event from the first to the last day the page shows: a fortnight away is one
+        // entry in a phone, not fourteen.
+        const year_month_day first = days.front().date;
+        const int dayCount = int((sys_days{days.back().date} - sys_days{first}).count()) + 1;
+        events.push_back({uidFor(identity, first), label, label, first, QString(), dayCount});
+        return;
+    }
+    for (const MarkedDay &day : days) {
+        // A date without a year is a birthday or an anniversary: one event every year. Its UID
+        // leaves the year out, so the exports of two years update one event.
+        if (rule.kind == RuleKind::Dates && isYearlyDay(rule, day.date)) {
+            if (const std::optional<IcsRecurrence> yearly = everyYearFrom(day.date)) {
+                events.push_back({uidFor(identity, day.date.month() / day.date.day()), label, label, yearly->start, yearly->rrule});
+                continue;
+            }
+        }
+        const QString summary = day.detail.isEmpty() ? label : label + QStringLiteral(" - ") + day.detail;
+        events.push_back({uidFor(identity, day.date), summary, label, day.date, QString()});
+    }
+}
+
+} // namespace
+
+MarkedDaysIcs markedDaysAsIcs(const CalendarState &state, const MarkSources &sources, const QDateTime &stamp)
+{
+    const auto refused = [](const QString &why) {
+        return MarkedDaysIcs{{}, MarkExportWords::tr("The marked days cannot be exported: %1 . . .").arg(why)};
+    };
+    QString yearProblem;
+    const std::optional<qint16> yearNumber = yearFromText(state.txtYear, &yearProblem);
+    if (!yearNumber)
+        return refused(yearProblem);
+    if (*yearNumber > MaxIcsExportYear)
+        return refused(MarkExportWords::tr("an iCalendar file holds the years 1 to %1, not %2").arg(MaxIcsExportYear).arg(*yearNumber));
+
+    const year calendar{*yearNumber};
+    std::vector<IcsExportEvent> events;
+    for (size_t i = 0; i < state.rules.size() && i < state.ruleResults.size(); ++i) {
+        const RuleResult &result = state.ruleResults[i];
+        if (result.status == RuleResult::Status::Marked)
+            addEventsOf(events, state.rules[i], state.MarkLegend[size_t(result.category)][1].trimmed(), calendar, sources);
+    }
+    const QString name = state.txtHeader.trimmed().isEmpty() ? QStringLiteral("Lunaria calendar") : state.txtHeader.trimmed();
+    return {writeIcs(events, name, stamp), {}};
+}
