@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "app/version.h"
+#include "calendar/moonphases.h"
 #include "control/controlfile.h"
 #include "devices/cupsqueue.h"
 #include "devices/devicelist.h"
@@ -290,7 +291,13 @@ int runCommandLine(const QStringList &arguments, Printers &printers, const MarkS
         CommandLine::tr("NAME"));
     const QCommandLineOption list(QStringLiteral("list-printers"),
                                   CommandLine::tr("List the output devices, numbered as the printer chooser numbers them."));
-    parser.addOptions({print, to, printer, copies, paperOption, list});
+    const QCommandLineOption moonPhases(QStringLiteral("moon-phases"),
+                                        CommandLine::tr("List the phases of the Moon in YEAR (%1 to %2), one a line, with the "
+                                                        "date and time in this computer's time zone.")
+                                            .arg(FirstMoonPhaseYear)
+                                            .arg(LastMoonPhaseYear),
+                                        CommandLine::tr("YEAR"));
+    parser.addOptions({print, to, printer, copies, paperOption, list, moonPhases});
     parser.addPositionalArgument(CommandLine::tr("FILE.txt"), CommandLine::tr("Control files to print with --print."),
                                  CommandLine::tr("[FILE.txt...]"));
 
@@ -312,6 +319,24 @@ int runCommandLine(const QStringList &arguments, Printers &printers, const MarkS
     if (parser.isSet(list)) {
         for (const DeviceEntry &entry : deviceEntries(printers))
             out << entry.text << '\n';
+        return 0;
+    }
+
+    if (parser.isSet(moonPhases)) {
+        // The phase names stay in English: the list is for scripts as much as for reading.
+        if (parser.isSet(print))
+            return usageError(err, CommandLine::tr("--moon-phases and --print cannot be used together"));
+        const QString text = parser.value(moonPhases);
+        const bool digits = !text.isEmpty() && text.size() <= 4
+                            && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        const int year = digits ? text.toInt() : 0;
+        if (year < FirstMoonPhaseYear || year > LastMoonPhaseYear)
+            return usageError(err, CommandLine::tr("--moon-phases takes a year from %1 to %2, not \"%3\"")
+                                       .arg(FirstMoonPhaseYear)
+                                       .arg(LastMoonPhaseYear)
+                                       .arg(text));
+        for (const QString &line : moonPhaseLines(year))
+            out << line << '\n';
         return 0;
     }
 

@@ -141,6 +141,22 @@ So drucken Sie ohne Fenster: lunaria --print DATEI.txt --to kalender.pdf</transl
         <source>Not printed: its date-list file %1 is also that of %2, printed before it. Rename one of them so that the part before the first &quot;.&quot; differs . . .</source>
         <translation>Nicht gedruckt: Die Datumslistendatei %1 gehört auch zu %2, das vorher gedruckt wurde. Benennen Sie eine der beiden Dateien so um, dass sich der Teil vor dem ersten „.“ unterscheidet . . .</translation>
     </message>
+    <message>
+        <source>List the phases of the Moon in YEAR (%1 to %2), one a line, with the date and time in this computer&apos;s time zone.</source>
+        <translation>Die Mondphasen im JAHR (%1 bis %2) auflisten, eine pro Zeile, mit Datum und Uhrzeit in der Zeitzone dieses Computers.</translation>
+    </message>
+    <message>
+        <source>YEAR</source>
+        <translation>JAHR</translation>
+    </message>
+    <message>
+        <source>--moon-phases and --print cannot be used together</source>
+        <translation>--moon-phases und --print können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>--moon-phases takes a year from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--moon-phases erwartet ein Jahr von %1 bis %2, nicht „%3“</translation>
+    </message>
 </context>
 <context>
     <name>ComposePage</name>

@@ -140,6 +140,22 @@ Pour imprimer sans fenêtre&#xa0;: lunaria --print FICHIER.txt --to calendrier.p
         <source>Not printed: its date-list file %1 is also that of %2, printed before it. Rename one of them so that the part before the first &quot;.&quot; differs . . .</source>
         <translation>Non imprimé&#xa0;: son fichier de liste des dates %1 est aussi celui de %2, imprimé avant lui. Renommez l’un des deux pour que la partie avant le premier «&#xa0;.&#xa0;» diffère . . .</translation>
     </message>
+    <message>
+        <source>List the phases of the Moon in YEAR (%1 to %2), one a line, with the date and time in this computer&apos;s time zone.</source>
+        <translation>Lister les phases de la Lune de l’ANNÉE (%1 à %2), une par ligne, avec la date et l’heure dans le fuseau horaire de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>YEAR</source>
+        <translation>ANNÉE</translation>
+    </message>
+    <message>
+        <source>--moon-phases and --print cannot be used together</source>
+        <translation>--moon-phases et --print ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>--moon-phases takes a year from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--moon-phases attend une année de %1 à %2, pas «&#xa0;%3&#xa0;»</translation>
+    </message>
 </context>
 <context>
     <name>ComposePage</name>

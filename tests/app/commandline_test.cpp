@@ -338,4 +338,70 @@ TEST_F(CommandLine, PaperChoosesTheSheet)
     EXPECT_NEAR(a5.height(), 210 / 25.4 * 72, 0.5);
 }
 
+TEST_F(CommandLine, MoonPhasesListTheYearInTheLocalZone)
+{
+    // TZ for the length of this test: the list is in QTimeZone::systemTimeZone(), which
+    // reads TZ on every call.
+    struct Zone
+    {
+        const QByteArray old = qgetenv("TZ");
+        const bool wasSet = qEnvironmentVariableIsSet("TZ");
+        void set(const char *zone) { qputenv("TZ", zone); }
+        ~Zone()
+        {
+            if (wasSet)
+                qputenv("TZ", old);
+            else
+                qunsetenv("TZ");
+        }
+    } zone;
+
+    static const QRegularExpression shape(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d (new moon|first quarter|full moon|last quarter)$)"));
+    zone.set("UTC");
+    ASSERT_EQ(run({QStringLiteral("--moon-phases"), QStringLiteral("2020")}), 0) << err.toStdString();
+    EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 50);  // 2020 begins with a first quarter and ends with a full moon
+    for (const QString &line : lines)
+        EXPECT_TRUE(shape.match(line).hasMatch()) << line.toStdString();
+    QStringList sorted = lines;
+    sorted.sort();
+    EXPECT_EQ(lines, sorted);
+    // The U.S. Naval Observatory's table: 2020-01-03 04:45 first quarter, 2020-12-30 03:28
+    // full moon (UTC), each within a minute.
+    EXPECT_TRUE(lines.first().startsWith(QLatin1String("2020-01-03 04:4")) && lines.first().endsWith(QLatin1String(" first quarter")))
+        << lines.first().toStdString();
+    EXPECT_TRUE(lines.last().startsWith(QLatin1String("2020-12-30 03:")) && lines.last().endsWith(QLatin1String(" full moon")))
+        << lines.last().toStdString();
+
+    // The last quarter of 2020-10-10 00:39 UTC is on the 9th in New York and the 10th in
+    // Berlin: the machine's zone decides the day.
+    const auto lastQuarterOfOctober = [&] {
+        for (const QString &line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            if (line.startsWith(QLatin1String("2020-10-")) && line.endsWith(QLatin1String("last quarter")))
+                return line.left(16);
+        return QString();
+    };
+    zone.set("America/New_York");
+    ASSERT_EQ(run({QStringLiteral("--moon-phases"), QStringLiteral("2020")}), 0);
+    EXPECT_TRUE(lastQuarterOfOctober().startsWith(QLatin1String("2020-10-09 20:"))) << lastQuarterOfOctober().toStdString();
+    zone.set("Europe/Berlin");
+    ASSERT_EQ(run({QStringLiteral("--moon-phases"), QStringLiteral("2020")}), 0);
+    EXPECT_TRUE(lastQuarterOfOctober().startsWith(QLatin1String("2020-10-10 02:"))) << lastQuarterOfOctober().toStdString();
+
+    // Anything but a whole year from 1600 to 2400 is a usage error, and lists nothing.
+    for (const char *bad : {"0", "1599", "2401", "9999", "-5", "+2027", "2027.5", "two", " 2027", "20270", "=2027"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(run({QStringLiteral("--moon-phases"), QLatin1String(bad)}), 2);
+        EXPECT_TRUE(out.isEmpty()) << out.toStdString();
+        EXPECT_TRUE(err.contains(QLatin1String("lunaria: --moon-phases takes a year from 1600 to 2400, not \"") + QLatin1String(bad) + QLatin1Char('"')))
+            << err.toStdString();
+    }
+    EXPECT_EQ(run({QStringLiteral("--moon-phases")}), 2);
+    EXPECT_EQ(run({QStringLiteral("--moon-phases"), QStringLiteral("2027"), QStringLiteral("--print"), family()}), 2);
+    EXPECT_TRUE(err.contains(QLatin1String("--moon-phases and --print cannot be used together"))) << err.toStdString();
+    EXPECT_EQ(run({QStringLiteral("--help")}), 0);
+    EXPECT_TRUE(out.contains(QLatin1String("--moon-phases <YEAR>"))) << out.toStdString();
+}
+
 } // namespace
