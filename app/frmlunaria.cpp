@@ -14,6 +14,7 @@
 #include "dialogs/fontchooser.h"
 #include "calendar/dayrules.h"
 #include "calendar/holidays/holidays.h"
+#include "calendar/ical/icsreader.h"
 #include "calendar/markrules.h"
 #include "calendar/marksources.h"
 #include "platform/localedates.h"
@@ -662,11 +663,17 @@ void frmLunaria::mnuSaveControlFileAs_Click()
 void frmLunaria::mnuImportICalendar_Click()
 {
     const QString path = m_services.askICalendarFile ? m_services.askICalendarFile(QString()) : QString();
-    if (!path.isEmpty())
-        changeRules(tr("Import iCalendar"), [&] {
-            m_state.rules.push_back(iCalendarRule(path, m_services.marks->holidays));
-            return int(m_state.rules.size()) - 1;
-        });
+    if (path.isEmpty())
+        return;
+    MarkRule rule;
+    if (!runCommand(tr("Import iCalendar"), [&] { rule = iCalendarRule(path, m_services.marks->holidays); }))
+        return;
+    // The legend's text is asked for at once, starting from the calendar's own name (or the
+    // file's), so that the list and the legend say the same from the start.
+    const int year = yearFromText(m_state.txtYear).value_or(qint16(m_services.today.year()));
+    const QString name = m_services.marks->calendars.read(rule.source, year)->calendarName.simplified();
+    rule.label = name.isEmpty() ? QFileInfo(rule.source).completeBaseName() : name;
+    openRuleDialog(-1, rule);
 }
 
 void frmLunaria::mnuExportMarkedDays_Click()

@@ -1,9 +1,12 @@
+#include "dialogs/frmrule.h"
 #include "page/markcolour.h"
 #include "calendar/markrules.h"
 #include "tests/gui/windowfixture.h"
 #include "tests/support/testsources.h"
 
 #include <QFile>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QComboBox>
@@ -201,9 +204,18 @@ TEST_F(MarkedDays, ImportICalendarAddsARuleForTheChosenFileAndExportWritesTheMar
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts().first().contains(QLatin1String("club.txt"))) << messages.texts().first().toStdString();
 
+    // A calendar file opens the rule dialog with its own name as the label, to keep or change.
     iCalendarAnswer = QStringLiteral(LUNARIA_SOURCE_DIR "/tests/data/ics/export-2024.ics");
     child<QAction>("mnuImportICalendar")->trigger();
+    frmRule *dialog = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (dialog = window->findChild<frmRule *>()) && dialog->isVisible(); }, 2000));
+    QLineEdit *label = dialog->findChild<QLineEdit *>(QStringLiteral("txtLabel"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "Lunaria 2024");  // its X-WR-CALNAME
+    label->setText(QStringLiteral("Board"));
+    dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttons"))->button(QDialogButtonBox::Ok)->click();
     ASSERT_EQ(window->state().rules.size(), 1u);
+    EXPECT_EQ(window->state().rules.front().label, "Board");
     EXPECT_EQ(window->state().rules.front().kind, RuleKind::ICalendar);
     EXPECT_EQ(window->state().rules.front().source, iCalendarAnswer);
     EXPECT_EQ(list()->currentRow(), 0);
