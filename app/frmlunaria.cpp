@@ -603,14 +603,20 @@ void frmLunaria::cmdSelPrinter_Click()
 void frmLunaria::cmdPrint_Click()
 {
     PrintOutcome outcome = PrintOutcome::Cancelled;
+    QString pageFile;
     if (!runCommand(tr("Print Calendar(s)"),
-                    [this, &outcome] { outcome = runPrintJob(m_state, *m_services.devices, m_services.messages); }))
+                    [&] { outcome = runPrintJob(m_state, *m_services.devices, m_services.messages, &pageFile); }))
         return;
-    if (outcome == PrintOutcome::Printed)
-        statusBar()->showMessage(tr("Sent to %1; the marked days are listed in %2")
-                                     .arg(m_services.devices->currentName(),
-                                          QDir::toNativeSeparators(QFileInfo(m_state.strListFile).absoluteFilePath())),
-                                 10000);
+    if (outcome != PrintOutcome::Printed)
+        return;
+    // Where the page and its list went: the file, or the printer that took the job.
+    const QString list = QDir::toNativeSeparators(QFileInfo(m_state.strListFile).absoluteFilePath());
+    statusBar()->showMessage(pageFile.isEmpty()
+                                 ? tr("The printer %1 accepted the job; the marked days are listed in %2")
+                                       .arg(m_services.devices->currentName(), list)
+                                 : tr("The page is in %1; the marked days are listed in %2")
+                                       .arg(QDir::toNativeSeparators(QFileInfo(pageFile).absoluteFilePath()), list),
+                             10000);
 }
 
 void frmLunaria::cmdExit_Click()

@@ -12,6 +12,8 @@
 class FileJob : public OutputJob
 {
 public:
+    QString destination() const override { return m_file.path(); }
+
     void commit() override
     {
         if (const std::optional<QString> problem = m_file.commit())

@@ -52,6 +52,8 @@ public:
     virtual void send() = 0;
     // Puts a file device's sent page in place, replacing the earlier file; nothing for a
     // printer. Throws UserError when that fails, and the earlier file stays.
+    // The file the page is written to, for saying where it went; empty for a printer.
+    virtual QString destination() const { return {}; }
     virtual void commit() {}
 };
 

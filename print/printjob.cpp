@@ -47,7 +47,7 @@ CalendarState pageAsPrinted(CalendarState state)
     return state;
 }
 
-PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices, MessageService *messages)
+PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices, MessageService *messages, QString *destination)
 {
     takeNotesAsPrinted(state);
     state.binSelPrt = false;
@@ -81,5 +81,7 @@ PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices, MessageSe
     job->send();
     dateList.commit();
     job->commit();
+    if (destination)
+        *destination = job->destination();
     return PrintOutcome::Printed;
 }

@@ -2,6 +2,8 @@
 
 #include "model/calendarstate.h"
 
+#include <QString>
+
 class MessageService;
 class OutputDevices;
 
@@ -18,8 +20,10 @@ enum class PrintOutcome {
 // changes above remain for the caller to put back. The one exception: when only the last
 // step, renaming a page file into place, fails, the new date-list is already in place. The
 // page goes on the paper state.page asks for; when the device has to use another, that is
-// said through `messages` (when given) before anything is drawn, and the job goes on.
-PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices, MessageService *messages = nullptr);
+// said through `messages` (when given) before anything is drawn, and the job goes on. A page
+// written to a file leaves that file's path in `destination` (when given); a printer's, nothing.
+PrintOutcome runPrintJob(CalendarState &state, OutputDevices &devices, MessageService *messages = nullptr,
+                         QString *destination = nullptr);
 
 // The calendar as "Print Calendar(s)" would print it now: the note boxes copied into the
 // address block, as the print job does first. The preview draws this, without the job's

@@ -1814,10 +1814,6 @@ Eine bmp-, gif-, jpg- oder wmf-Datei.</translation>
 Es sollte eine .txt-Datei sein.</translation>
     </message>
     <message>
-        <source>Sent to %1; the marked days are listed in %2</source>
-        <translation>An %1 gesendet; die markierten Tage stehen in %2</translation>
-    </message>
-    <message>
         <source> Calendar Help</source>
         <translation> Kalenderhilfe</translation>
     </message>
@@ -1958,6 +1954,14 @@ Es sollte eine .txt-Datei sein.</translation>
     <message>
         <source>Add Its Rules</source>
         <translation>Seine Regeln hinzufügen</translation>
+    </message>
+    <message>
+        <source>The printer %1 accepted the job; the marked days are listed in %2</source>
+        <translation>Der Drucker %1 hat den Auftrag angenommen; die markierten Tage stehen in %2</translation>
+    </message>
+    <message>
+        <source>The page is in %1; the marked days are listed in %2</source>
+        <translation>Die Seite steht in %1; die markierten Tage stehen in %2</translation>
     </message>
 </context>
 <context>

@@ -1813,10 +1813,6 @@ Un fichier bmp, gif, jpg ou wmf.</translation>
 Ce doit être un fichier .txt.</translation>
     </message>
     <message>
-        <source>Sent to %1; the marked days are listed in %2</source>
-        <translation>Envoyé à %1&#xa0;; les jours marqués sont listés dans %2</translation>
-    </message>
-    <message>
         <source> Calendar Help</source>
         <translation> Aide du calendrier</translation>
     </message>
@@ -1957,6 +1953,14 @@ Ce doit être un fichier .txt.</translation>
     <message>
         <source>Add Its Rules</source>
         <translation>Ajouter ses règles</translation>
+    </message>
+    <message>
+        <source>The printer %1 accepted the job; the marked days are listed in %2</source>
+        <translation>L’imprimante %1 a accepté la tâche&#xa0;; les jours marqués sont listés dans %2</translation>
+    </message>
+    <message>
+        <source>The page is in %1; the marked days are listed in %2</source>
+        <translation>La page est dans %1&#xa0;; les jours marqués sont listés dans %2</translation>
     </message>
 </context>
 <context>

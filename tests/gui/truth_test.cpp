@@ -69,10 +69,13 @@ TEST_F(Truth, ALongPictureNameDoesNotWidenTheWindowAndIsReadInFull)
     EXPECT_EQ(child<ElidedLabel>("lblDevice")->accessibleName(), QStringLiteral("Printer: PDF file"));
 }
 
-TEST_F(Truth, TheStatusLineNamesTheDateListFileWithItsFolder)
+TEST_F(Truth, TheStatusLineNamesThePageAndTheDateListFileWithTheirFolders)
 {
     click("cmdPrint");
     ASSERT_TRUE(messages.texts().isEmpty()) << messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
+        QStringLiteral("The page is in %1;").arg(QDir::toNativeSeparators(QFileInfo(pdfAnswer).absoluteFilePath()))))
+        << window->statusBar()->currentMessage().toStdString();
     EXPECT_TRUE(window->statusBar()->currentMessage().endsWith(QDir::toNativeSeparators(dir.filePath(QStringLiteral("MY_dl.txt")))))
         << window->statusBar()->currentMessage().toStdString();
 }
