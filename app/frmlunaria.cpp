@@ -455,6 +455,18 @@ void frmLunaria::showFinder(const QString &instruction, PendingDialog code)
 {
     frmFindFiles &files = finder();
     files.setSelectInfo(instruction);
+    // Only what the command can use is listed: control files without the date lists that
+    // printing writes beside them, or the pictures the page takes.
+    if (code == PendingControlFile)
+        files.setNameFilters({QStringLiteral("*.txt")}, {QStringLiteral("*_dl.txt")});
+    else
+        files.setNameFilters({QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"), QStringLiteral("*.wmf")});
+    // Centred on the window, not wherever the desktop puts a new one.
+    if (!files.isVisible()) {
+        QRect frame = files.frameGeometry();
+        frame.moveCenter(frameGeometry().center());
+        files.move(frame.topLeft());
+    }
     m_state.intPendingDialog = code;
     m_finderChoiceWaiting = false;
     files.show();

@@ -4,6 +4,7 @@
 
 #include "platform/volumes.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -14,8 +15,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -97,6 +101,13 @@ void frmFindFiles::buildControls()
     cmdDone = new QPushButton(tr("Select"), this);
     cmdDone->setObjectName(QStringLiteral("cmdDone"));
     cmdDone->setAccessibleName(tr("Select"));
+    cmdCancel = new QPushButton(tr("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setAccessibleName(tr("Cancel"));
+    chkAllFiles = new QCheckBox(tr("Show &all files"), this);
+    chkAllFiles->setObjectName(QStringLiteral("chkAllFiles"));
+    chkAllFiles->setAccessibleName(tr("Show all files"));
+    chkAllFiles->setVisible(false);
     m_folderCaption = new ElidedLabel(this);
     m_folderCaption->setObjectName(QStringLiteral("lblFolderPath"));
     m_folderCaption->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -115,8 +126,10 @@ void frmFindFiles::buildControls()
         strip->addWidget(label);
         *yellow[i] = label;
     }
+    strip->addWidget(chkAllFiles);
     strip->addStretch();
     strip->addWidget(cmdDone);
+    strip->addWidget(cmdCancel);
 
     auto *grid = new QGridLayout;
     grid->addWidget(makeCaption(this, tr("&Drive"), drvDrive), 0, 0);
@@ -137,7 +150,9 @@ void frmFindFiles::buildControls()
 
     setTabOrder(drvDrive, DirDirectory);
     setTabOrder(DirDirectory, filFilename);
-    setTabOrder(filFilename, cmdDone);
+    setTabOrder(filFilename, chkAllFiles);
+    setTabOrder(chkAllFiles, cmdDone);
+    setTabOrder(cmdDone, cmdCancel);
 
     connect(drvDrive, &QComboBox::currentIndexChanged, this, &frmFindFiles::drvDrive_Change);
     connect(DirDirectory, &QListWidget::itemActivated, this, &frmFindFiles::DirDirectory_Activate);
@@ -145,6 +160,8 @@ void frmFindFiles::buildControls()
     connect(filFilename, &QListWidget::itemSelectionChanged, this, &frmFindFiles::filFilename_SelectionChanged);
     connect(filFilename, &QListWidget::itemActivated, this, &frmFindFiles::filFilename_Activate);
     connect(cmdDone, &QPushButton::clicked, this, &frmFindFiles::cmdDone_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(chkAllFiles, &QCheckBox::toggled, this, &frmFindFiles::fillFiles);
     auto *escape = new QShortcut(QKeySequence::Cancel, this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
@@ -277,9 +294,37 @@ void frmFindFiles::fillFolders()
         DirDirectory->setCurrentRow(0);
 }
 
+void frmFindFiles::setNameFilters(const QStringList &patterns, const QStringList &excluded)
+{
+    m_patterns = patterns;
+    m_excluded = excluded;
+    chkAllFiles->setVisible(!patterns.isEmpty());
+    fillFiles();
+}
+
+bool frmFindFiles::canBeChosen(const QString &name) const
+{
+    // Case counts: the callers take "x.txt" and "x.jpg", not "x.TXT" or "x.JPG".
+    const auto matches = [&name](const QStringList &patterns) {
+        return std::any_of(patterns.begin(), patterns.end(), [&name](const QString &pattern) {
+            return QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern)).match(name).hasMatch();
+        });
+    };
+    return (m_patterns.isEmpty() || matches(m_patterns)) && !matches(m_excluded);
+}
+
 void frmFindFiles::fillFiles()
 {
     filFilename->clear();
     const QStringList names = QDir(m_folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
-    filFilename->addItems(names);
+    const QColor greyed = palette().color(QPalette::Disabled, QPalette::Text);
+    for (const QString &name : names) {
+        // What the caller cannot use is left out, or with "Show all files" shown greyed.
+        const bool usable = canBeChosen(name);
+        if (!usable && !chkAllFiles->isChecked())
+            continue;
+        auto *item = new QListWidgetItem(name, filFilename);
+        if (!usable)
+            item->setForeground(greyed);
+    }
 }

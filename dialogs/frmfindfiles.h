@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class ElidedLabel;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -40,6 +41,10 @@ public:
     QString currentFolder() const { return m_folder; }
     // Moves the folder list to `folder` as the user's choice of folder would.
     void changeFolder(const QString &folder);
+    // The files that can be chosen: names matching one of `patterns` ("*.txt") and none of
+    // `excluded` ("*_dl.txt"), case counting. The others are hidden until "Show all
+    // files" is ticked, and then shown greyed. No patterns: every file, as at first.
+    void setNameFilters(const QStringList &patterns, const QStringList &excluded = {});
 
 Q_SIGNALS:
     // "Select" was pressed; strFileName holds the choice.
@@ -65,11 +70,16 @@ private:
     void fillDrives();
     void fillFolders();
     void fillFiles();
+    bool canBeChosen(const QString &name) const;
 
     QComboBox *drvDrive = nullptr;
     QListWidget *DirDirectory = nullptr;
     QListWidget *filFilename = nullptr;
     QPushButton *cmdDone = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    QCheckBox *chkAllFiles = nullptr;
+    QStringList m_patterns;
+    QStringList m_excluded;
     QLabel *lblSelectInfo = nullptr;
     QLabel *lblFile1 = nullptr;
     QLabel *lblFile2 = nullptr;

@@ -1634,6 +1634,18 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>Up one folder</source>
         <translation>Eine Ebene höher</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Show &amp;all files</source>
+        <translation>&amp;Alle Dateien zeigen</translation>
+    </message>
+    <message>
+        <source>Show all files</source>
+        <translation>Alle Dateien zeigen</translation>
+    </message>
 </context>
 <context>
     <name>frmLunaria</name>

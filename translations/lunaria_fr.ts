@@ -1633,6 +1633,18 @@ Réessayez . . .</translation>
         <source>Up one folder</source>
         <translation>Remonter d&apos;un dossier</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Show &amp;all files</source>
+        <translation>&amp;Afficher tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Show all files</source>
+        <translation>Afficher tous les fichiers</translation>
+    </message>
 </context>
 <context>
     <name>frmLunaria</name>

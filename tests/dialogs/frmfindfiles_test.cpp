@@ -3,6 +3,7 @@
 #include "platform/volumes.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -257,6 +258,38 @@ TEST_F(FindFiles, escapeCancels)
     EXPECT_FALSE(m_finder->isVisible());
 }
 
+// Only what the caller can use is listed; "Show all files" shows the rest, greyed, and a
+// name's case counts as it does for the callers.
+TEST_F(FindFiles, listsWhatCanBeChosenAndAllFilesOnRequest)
+{
+    for (const char *name : {"family.txt", "family_dl.txt", "page.pdf", "terms.ics", "NOTES.TXT"})
+        touch(m_root + QLatin1Char('/') + QLatin1String(name));
+    show();
+    m_finder->setNameFilters({QStringLiteral("*.txt")}, {QStringLiteral("*_dl.txt")});
+    EXPECT_EQ(texts(files), (QStringList{"family.txt", "top.txt"}));
+    auto *all = m_finder->findChild<QCheckBox *>(QStringLiteral("chkAllFiles"));
+    ASSERT_NE(all, nullptr);
+    EXPECT_TRUE(all->isVisible());
+    all->click();
+    EXPECT_EQ(texts(files).size(), 6);
+    const QColor greyed = m_finder->palette().color(QPalette::Disabled, QPalette::Text);
+    EXPECT_EQ(item(files, QStringLiteral("page.pdf"))->foreground().color(), greyed);
+    EXPECT_NE(item(files, QStringLiteral("family.txt"))->foreground().color(), greyed);
+    m_finder->setNameFilters({});
+    EXPECT_FALSE(all->isVisible());
+}
+
+TEST_F(FindFiles, cancelHidesAndHandsOverNothing)
+{
+    show();
+    QSignalSpy cancelled(m_finder.get(), &frmFindFiles::cancelled);
+    QSignalSpy selected(m_finder.get(), &frmFindFiles::selected);
+    QTest::mouseClick(m_finder->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+    EXPECT_FALSE(m_finder->isVisible());
+    EXPECT_EQ(cancelled.count(), 1);
+    EXPECT_EQ(selected.count(), 0);
+}
+
 TEST_F(FindFiles, showingAgainRefreshesTheLists)
 {
     show();
@@ -280,7 +313,9 @@ TEST_F(FindFiles, aFolderThatVanishedFallsBackToItsParent)
 
 TEST_F(FindFiles, everyControlIsNamedAndTabbedInOrder)
 {
-    const QList<QWidget *> order = {drive, folders, files, done};
+    m_finder->setNameFilters({QStringLiteral("*.txt")});
+    const QList<QWidget *> order = {drive, folders, files, m_finder->findChild<QCheckBox *>(QStringLiteral("chkAllFiles")), done,
+                                    m_finder->findChild<QPushButton *>(QStringLiteral("cmdCancel"))};
     for (QWidget *w : order)
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
     EXPECT_FALSE(info->accessibleName().isEmpty());

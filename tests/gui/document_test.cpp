@@ -384,3 +384,28 @@ TEST_F(Document, ASecondControlFileOpensOnItsOwnOrJoinsAsANewCalendar)
 }
 
 } // namespace
+
+namespace {
+
+// The finder opens centred on the window and lists only control files for a control file.
+TEST_F(Document, TheFinderOpensOnTheWindowListingWhatTheCommandTakes)
+{
+    for (const char *name : {"club.txt", "club_dl.txt", "club.pdf"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    window->findChild<QPushButton *>(QStringLiteral("cmdReadControls"))->click();
+    auto *finder = window->findChild<frmFindFiles *>(QStringLiteral("frmFindFiles"));
+    ASSERT_TRUE(finder && finder->isVisible());
+    const QPoint offset = finder->frameGeometry().center() - window->frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 8) << offset.x() << "," << offset.y();
+    finder->changeFolder(dir.path());
+    QStringList listed;
+    auto *files = finder->findChild<QListWidget *>(QStringLiteral("filFilename"));
+    for (int i = 0; i < files->count(); ++i)
+        listed << files->item(i)->text();
+    EXPECT_EQ(listed, QStringList{"club.txt"});
+    finder->close();
+}
+
+} // namespace
