@@ -542,10 +542,8 @@ void frmLunaria::drawPreview()
 
 QString frmLunaria::SelFontName(const QString &current, double points)
 {
-    if (!m_state.binSelPrt) {
-        m_services.messages->show(tr("Select a Printer First . . . "), applicationTitle());
-        return QString();
-    }
+    // A device is always chosen (the PDF file at least), and its fonts are the system's: the
+    // typeface can be picked without choosing a printer first.
     const std::optional<QString> chosen = m_services.fonts->chooseFont(this, current, points, tr("Font"));
     return chosen ? *chosen : QStringLiteral("Cancel");
 }

@@ -22,8 +22,8 @@ public:
                                               const QString &title) = 0;
 };
 
-// QFontDialog. The fonts a printer can use on this platform are the system's fonts, so the
-// dialog lists those.
+// A typeface chooser: the system's font families (the fonts a printer can use on this
+// platform) and a sample at the page's size; no size, weight or style, which the page sets.
 class QtFontChooser : public FontChooser
 {
 public:

@@ -413,6 +413,21 @@ Versuchen Sie es noch einmal . . .</translation>
     </message>
 </context>
 <context>
+    <name>FontChooser</name>
+    <message>
+        <source>Typeface</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>&amp;Typeface</source>
+        <translation>&amp;Schriftart</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Muster</translation>
+    </message>
+</context>
+<context>
     <name>Holidays</name>
     <message>
         <source>&apos;%1&apos; is not a year from %2 to %3</source>
@@ -1804,10 +1819,6 @@ Versuchen Sie es noch einmal . . .</translation>
 %1</source>
         <translation>Die Seite kann nicht gezeichnet werden:
 %1</translation>
-    </message>
-    <message>
-        <source>Select a Printer First . . . </source>
-        <translation>Wählen Sie zuerst einen Drucker . . . </translation>
     </message>
     <message>
         <source>Font</source>

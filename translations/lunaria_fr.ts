@@ -412,6 +412,21 @@ Réessayez . . .</translation>
     </message>
 </context>
 <context>
+    <name>FontChooser</name>
+    <message>
+        <source>Typeface</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>&amp;Typeface</source>
+        <translation>&amp;Police</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Exemple</translation>
+    </message>
+</context>
+<context>
     <name>Holidays</name>
     <message>
         <source>&apos;%1&apos; is not a year from %2 to %3</source>
@@ -1803,10 +1818,6 @@ Réessayez . . .</translation>
 %1</source>
         <translation>La page ne peut pas être dessinée&#xa0;:
 %1</translation>
-    </message>
-    <message>
-        <source>Select a Printer First . . . </source>
-        <translation>Choisissez d&apos;abord une imprimante . . . </translation>
     </message>
     <message>
         <source>Font</source>

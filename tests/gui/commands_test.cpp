@@ -110,7 +110,7 @@ TEST_F(Commands, PrintingWritesThePageAndTheDateList)
     window->refreshWidgets();
     click("cmdPrint");
     EXPECT_TRUE(messages.messages().isEmpty()) << messages.texts().join('|').toStdString();
-    EXPECT_FALSE(window->state().binSelPrt); // a printer must be chosen again before fonts
+    EXPECT_FALSE(window->state().binSelPrt); // the job clears the printer choice, as it always has
     ASSERT_TRUE(QFile::exists(pdfAnswer));
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {pdfAnswer, QStringLiteral("-")});

@@ -105,14 +105,14 @@ TEST_F(MainWindow, HelpShowsTheHelpTextTitledCalendarHelp)
         EXPECT_TRUE(m.text.contains(QLatin1String(part))) << part;
 }
 
-TEST_F(MainWindow, FontButtonsAskForAPrinterFirst)
+// The window names a device from the start (the PDF file at least): the typeface chooser
+// opens without a printer being chosen first.
+TEST_F(MainWindow, FontButtonsOpenTheTypefaceChooserAtOnce)
 {
     for (const char *button : {"cmdYrFont", "cmdHdrFont", "cmdAdrFont", "cmdMsgFont", "cmdCalendarFont"})
         click(button);
-    EXPECT_EQ(messages.texts(), QStringList(5, QStringLiteral("Select a Printer First . . . ")));
-    EXPECT_EQ(fonts.shown, 0);
-    EXPECT_EQ(window->state().strYearFont, "Arial");
-    EXPECT_EQ(window->state().strAddressFont, "Times");
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
+    EXPECT_EQ(fonts.shown, 5);
 }
 
 TEST_F(MainWindow, AChosenFontChangesItsRoleOnly)

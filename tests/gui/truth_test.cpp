@@ -7,6 +7,11 @@
 
 #include <QFile>
 #include <QFontDialog>
+#include <QDialog>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QSpinBox>
+#include <QFontComboBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,15 +95,24 @@ TEST_F(Truth, TheFontDialogOpensAtTheRolesFaceAndSizeAndKeepsTheFamilyAlone)
     // The real dialog, answered from outside: it must start at the face the page will use.
     QtFontChooser chooser;
     QFont seen;
+    // It offers the typeface only: no size, weight or style, which the page sets itself.
+    double sampleSize = 0;
+    bool onlyTheFace = false;
     QTimer::singleShot(0, [&] {
-        if (auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget())) {
-            seen = dialog->currentFont();
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            if (auto *faces = dialog->findChild<QFontComboBox *>(QStringLiteral("cboTypeface")))
+                seen = faces->currentFont();
+            if (auto *sample = dialog->findChild<QLabel *>(QStringLiteral("lblTypefaceSample")))
+                sampleSize = sample->font().pointSizeF();
+            onlyTheFace = dialog->findChildren<QSpinBox *>().isEmpty() && dialog->findChildren<QCheckBox *>().isEmpty()
+                          && dialog->findChildren<QComboBox *>().size() == 1;
             dialog->reject();
         }
     });
     EXPECT_FALSE(chooser.chooseFont(nullptr, QStringLiteral("Arial"), 18, QStringLiteral("Font")).has_value());
     EXPECT_EQ(seen.family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
-    EXPECT_EQ(seen.pointSizeF(), 18);
+    EXPECT_EQ(sampleSize, 18);
+    EXPECT_TRUE(onlyTheFace);
     EXPECT_EQ(familyWithoutFoundry(QStringLiteral("URW Gothic [UKWN]")), QStringLiteral("URW Gothic"));
     EXPECT_EQ(familyWithoutFoundry(QStringLiteral("Liberation Sans")), QStringLiteral("Liberation Sans"));
 }
