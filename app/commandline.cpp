@@ -1,6 +1,8 @@
 #include "app/commandline.h"
 
 #include "app/version.h"
+#include "calendar/holidays/holidays.h"
+#include "calendar/marksources.h"
 #include "calendar/moonphases.h"
 #include "control/controlfile.h"
 #include "devices/cupsqueue.h"
@@ -297,7 +299,10 @@ int runCommandLine(const QStringList &arguments, Printers &printers, const MarkS
                                             .arg(FirstMoonPhaseYear)
                                             .arg(LastMoonPhaseYear),
                                         CommandLine::tr("YEAR"));
-    parser.addOptions({print, to, printer, copies, paperOption, list, moonPhases});
+    const QCommandLineOption listRegions(QStringLiteral("list-regions"),
+                                         CommandLine::tr("List the countries and regions whose public holidays HOL lines can "
+                                                         "mark, one a line: the code, a tab, the name."));
+    parser.addOptions({print, to, printer, copies, paperOption, list, moonPhases, listRegions});
     parser.addPositionalArgument(CommandLine::tr("FILE.txt"), CommandLine::tr("Control files to print with --print."),
                                  CommandLine::tr("[FILE.txt...]"));
 
@@ -319,6 +324,13 @@ int runCommandLine(const QStringList &arguments, Printers &printers, const MarkS
     if (parser.isSet(list)) {
         for (const DeviceEntry &entry : deviceEntries(printers))
             out << entry.text << '\n';
+        return 0;
+    }
+
+    if (parser.isSet(listRegions)) {
+        // Tab-separated, so that a script (or grep) finds a region's code by its name.
+        for (const auto &[code, name] : sources.holidays.regions())
+            out << code << '\t' << name << '\n';
         return 0;
     }
 

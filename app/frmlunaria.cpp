@@ -533,11 +533,21 @@ void frmLunaria::drawPreview()
         picPreview->setPixmap(pixmap);
         picPreview->setToolTip(tr("Click a day to mark it"));
     } catch (const UserError &error) {
-        m_preview = QImage();
-        picPreview->setPixmap(QPixmap());
-        picPreview->setToolTip(QString());
-        picPreview->setText(tr("The page cannot be drawn:\n%1").arg(error.reason()));
+        showPreviewProblem(error.reason());
+    } catch (const std::exception &error) {
+        // A timer's slot must let nothing escape into the event loop: the window would go.
+        showPreviewProblem(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        showPreviewProblem(tr("an unexpected error"));
     }
+}
+
+void frmLunaria::showPreviewProblem(const QString &reason)
+{
+    m_preview = QImage();
+    picPreview->setPixmap(QPixmap());
+    picPreview->setToolTip(QString());
+    picPreview->setText(tr("The page cannot be drawn:\n%1").arg(reason));
 }
 
 QString frmLunaria::SelFontName(const QString &current, double points)

@@ -139,6 +139,7 @@ private:
     void finderCancelled();
     void schedulePreview();
     void drawPreview();
+    void showPreviewProblem(const QString &reason);
 
     LunariaServices m_services;
     CalendarState m_state;

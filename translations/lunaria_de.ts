@@ -157,6 +157,10 @@ So drucken Sie ohne Fenster: lunaria --print DATEI.txt --to kalender.pdf</transl
         <source>--moon-phases takes a year from %1 to %2, not &quot;%3&quot;</source>
         <translation>--moon-phases erwartet ein Jahr von %1 bis %2, nicht „%3“</translation>
     </message>
+    <message>
+        <source>List the countries and regions whose public holidays HOL lines can mark, one a line: the code, a tab, the name.</source>
+        <translation>Die Länder und Regionen auflisten, deren Feiertage HOL-Zeilen markieren können, eine pro Zeile: der Code, ein Tabulator, der Name.</translation>
+    </message>
 </context>
 <context>
     <name>ComposePage</name>
@@ -1985,6 +1989,10 @@ Es sollte eine .txt-Datei sein.</translation>
     <message>
         <source>The page is in %1; the marked days are listed in %2</source>
         <translation>Die Seite steht in %1; die markierten Tage stehen in %2</translation>
+    </message>
+    <message>
+        <source>an unexpected error</source>
+        <translation>ein unerwarteter Fehler</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,10 @@ Pour imprimer sans fenêtre&#xa0;: lunaria --print FICHIER.txt --to calendrier.p
         <source>--moon-phases takes a year from %1 to %2, not &quot;%3&quot;</source>
         <translation>--moon-phases attend une année de %1 à %2, pas «&#xa0;%3&#xa0;»</translation>
     </message>
+    <message>
+        <source>List the countries and regions whose public holidays HOL lines can mark, one a line: the code, a tab, the name.</source>
+        <translation>Lister les pays et régions dont les lignes HOL peuvent marquer les jours fériés, un par ligne&#xa0;: le code, une tabulation, le nom.</translation>
+    </message>
 </context>
 <context>
     <name>ComposePage</name>
@@ -1984,6 +1988,10 @@ Ce doit être un fichier .txt.</translation>
     <message>
         <source>The page is in %1; the marked days are listed in %2</source>
         <translation>La page est dans %1&#xa0;; les jours marqués sont listés dans %2</translation>
+    </message>
+    <message>
+        <source>an unexpected error</source>
+        <translation>une erreur inattendue</translation>
     </message>
 </context>
 <context>

@@ -405,3 +405,23 @@ TEST_F(CommandLine, MoonPhasesListTheYearInTheLocalZone)
 }
 
 } // namespace
+
+namespace {
+
+// Every region a HOL line can name, code and name apart by a tab, countries before their
+// regions: each listed code marks holidays, and Bavaria is found by its name.
+TEST_F(CommandLine, ListRegionsNamesEveryCodeAHolLineTakes)
+{
+    ASSERT_EQ(run({QStringLiteral("--list-regions")}), 0) << err.toStdString();
+    const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_GE(lines.size(), 150);
+    EXPECT_TRUE(lines.contains(QStringLiteral("DE-BY\tBavaria")));
+    EXPECT_LT(lines.indexOf(QStringLiteral("DE\tGermany")), lines.indexOf(QStringLiteral("DE-BY\tBavaria")));
+    for (const QString &line : lines) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        ASSERT_EQ(fields.size(), 2) << line.toStdString();
+        EXPECT_TRUE(sources().holidays.holidays(fields[0], 2027).ok()) << line.toStdString();
+    }
+}
+
+} // namespace
