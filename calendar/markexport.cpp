@@ -39,6 +39,7 @@ std::optional<IcsRecurrence> recurrenceOf(const MarkRule &rule, year calendar)
     case RuleKind::NthWeekday: return nthWeekdayOfEveryMonth(calendar, day[unsigned(rule.ordinal)]);
     case RuleKind::LastWeekday: return lastWeekdayOfEveryMonth(calendar, day);
     case RuleKind::EveryNWeeks: return everyNWeeksInYear(rule.from.in(calendar), rule.weeks);
+    case RuleKind::ContinuingWeeks: return std::nullopt;  // from its first day this year, below
     case RuleKind::Dates:
     case RuleKind::Range:
     case RuleKind::Holidays:
@@ -66,6 +67,13 @@ void addEventsOf(std::vector<IcsExportEvent> &events, const MarkRule &rule, cons
     const std::vector<MarkedDay> days = daysOfRule(rule, calendar, sources).days;
     if (days.empty())
         return;
+    if (rule.kind == RuleKind::ContinuingWeeks) {
+        // The series as far as the year goes, from the first of its days the year holds.
+        if (const std::optional<IcsRecurrence> weekly = everyNWeeksInYear(days.front().date, rule.weeks)) {
+            events.push_back({uidFor(identity, weekly->start), label, label, weekly->start, weekly->rrule});
+            return;
+        }
+    }
     if (rule.kind == RuleKind::Range) {
         // One event from the first to the last day the page shows: a fortnight away is one
         // entry in a phone, not fourteen.

@@ -76,6 +76,32 @@ RuleDays everyNWeeks(const MarkRule &rule, year calendar)
     return found;
 }
 
+// A series that goes on from its start into every later year: the days it reaches in this
+// one. Counted from the start, so that a fortnightly bin day begun in December keeps its
+// weeks in January.
+RuleDays continuingWeeks(const MarkRule &rule, year calendar)
+{
+    RuleDays found;
+    if (rule.weeks < 1) {
+        found.whyNoDay = RuleDayWords::tr("an interval of %1 weeks marks nothing").arg(rule.weeks);
+        return found;
+    }
+    const year_month_day startDate = rule.from.in(calendar);
+    if (!startDate.ok())
+        return found;
+    const sys_days start{startDate};
+    if (start > lastDay(calendar)) {
+        found.whyNoDay = RuleDayWords::tr("the series starts in %1").arg(int(startDate.year()));
+        return found;
+    }
+    const long long step = 7LL * rule.weeks;
+    const long long behind = std::max<long long>(0, (firstDay(calendar) - start).count());
+    const long long periods = (behind + step - 1) / step;
+    for (sys_days d = start + days{periods * step}; d <= lastDay(calendar); d += days{step})
+        found.days.push_back({year_month_day{d}, {}});
+    return found;
+}
+
 RuleDays dates(const MarkRule &rule, year calendar)
 {
     RuleDays found;
@@ -194,6 +220,7 @@ RuleDays daysOfRule(const MarkRule &rule, year calendar, const MarkSources &sour
     case RuleKind::NthWeekday: found = nthWeekdays(rule, calendar); break;
     case RuleKind::LastWeekday: found = lastWeekdays(rule, calendar); break;
     case RuleKind::EveryNWeeks: found = everyNWeeks(rule, calendar); break;
+    case RuleKind::ContinuingWeeks: found = continuingWeeks(rule, calendar); break;
     case RuleKind::Dates: found = dates(rule, calendar); break;
     case RuleKind::Range: found = range(rule, calendar); break;
     case RuleKind::Holidays: found = holidays(rule, calendar, sources); break;

@@ -130,6 +130,10 @@ QString describeRule(const MarkRule &rule, const HolidayCatalog &holidays)
         if (rule.weeks == 1)
             return MarkRuleWords::tr("Every week from %1").arg(dateText(rule.from));
         return MarkRuleWords::tr("Every %1 weeks from %2").arg(rule.weeks).arg(dateText(rule.from));
+    case RuleKind::ContinuingWeeks:
+        if (rule.weeks == 1)
+            return MarkRuleWords::tr("Every week since %1").arg(dateText(rule.from));
+        return MarkRuleWords::tr("Every %1 weeks since %2").arg(rule.weeks).arg(dateText(rule.from));
     case RuleKind::Dates:
         if (rule.dates.size() == 1)
             return rule.dates.front().isYearless() ? MarkRuleWords::tr("%1 every year").arg(dateText(rule.dates.front()))

@@ -81,7 +81,8 @@ std::optional<FieldError> fillKindFields(const RuleFields &fields, const Holiday
             return fieldError(Weekday, RuleFieldWords::tr("choose a day from Sunday to Saturday."));
         rule.weekday = fields.weekday;
         return std::nullopt;
-    case RuleKind::EveryNWeeks: {
+    case RuleKind::EveryNWeeks:
+    case RuleKind::ContinuingWeeks: {
         const auto start = dateField(StartDate, fields.startDate);
         if (const FieldError *error = std::get_if<FieldError>(&start))
             return *error;
@@ -185,6 +186,7 @@ RuleFields fieldsOfRule(const MarkRule &rule, const HolidayCatalog &holidays)
     fields.label = rule.label;
     switch (rule.kind) {
     case RuleKind::EveryNWeeks:
+    case RuleKind::ContinuingWeeks:
         fields.startDate = rule.from.isoText();
         break;
     case RuleKind::Dates: {

@@ -31,7 +31,7 @@ struct KeyOfKind
 constexpr KeyOfKind RuleKeys[] = {
     {RuleKind::NthWeekday, "DTM"}, {RuleKind::LastWeekday, "LST"}, {RuleKind::EveryNWeeks, "EFW"},
     {RuleKind::Dates, "DAY"},      {RuleKind::Range, "RNG"},       {RuleKind::Holidays, "HOL"},
-    {RuleKind::ICalendar, "ICS"},
+    {RuleKind::ICalendar, "ICS"},  {RuleKind::ContinuingWeeks, "EVR"},
 };
 
 // The text before the first blank, and what follows that blank (not trimmed).
@@ -110,7 +110,8 @@ RuleLine lastWeekday(QStringView value)
     return {rule, {}};
 }
 
-RuleLine everyNWeeks(QStringView value)
+// EFW and EVR: a date, a number of weeks, a label.
+RuleLine everyNWeeks(RuleKind kind, QStringView value)
 {
     const auto [dateText, afterDate] = splitAtBlank(value);
     if (dateText.isEmpty())
@@ -128,7 +129,7 @@ RuleLine everyNWeeks(QStringView value)
     if (!(rounded >= -32768 && rounded <= 32767))
         return {std::nullopt, RuleLineWords::tr("the number of weeks %1 is outside 1 to 32767").arg(weeksText)};
     MarkRule rule;
-    rule.kind = RuleKind::EveryNWeeks;
+    rule.kind = kind;
     rule.from = RuleDate::full(year{date->year()} / month{unsigned(date->month())} / day{unsigned(date->day())});
     rule.weeks = qint16(rounded);
     rule.label = trimBlanks(label).toString();
@@ -283,7 +284,8 @@ RuleLine ruleOfKind(RuleKind kind, QStringView value, const QString &folder)
     switch (kind) {
     case RuleKind::NthWeekday: return nthWeekday(value);
     case RuleKind::LastWeekday: return lastWeekday(value);
-    case RuleKind::EveryNWeeks: return everyNWeeks(value);
+    case RuleKind::EveryNWeeks:
+    case RuleKind::ContinuingWeeks: return everyNWeeks(kind, value);
     case RuleKind::Dates: return singleDates(value);
     case RuleKind::Range: return dateRange(value);
     case RuleKind::Holidays: return holidays(value);
@@ -318,6 +320,7 @@ QString ruleValue(const MarkRule &rule, const QString &folder)
         value = QString::number(rule.weekday);
         break;
     case RuleKind::EveryNWeeks:
+    case RuleKind::ContinuingWeeks:
         value = QStringLiteral("%1 %2").arg(rule.from.isoText()).arg(rule.weeks);
         break;
     case RuleKind::Dates: {

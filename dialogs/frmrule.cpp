@@ -41,6 +41,7 @@ constexpr KindChoice KindChoices[] = {
     {RuleKind::NthWeekday, QT_TRANSLATE_NOOP("frmRule", "Nth weekday of every month")},
     {RuleKind::LastWeekday, QT_TRANSLATE_NOOP("frmRule", "Last weekday of every month")},
     {RuleKind::EveryNWeeks, QT_TRANSLATE_NOOP("frmRule", "Every N weeks from a date")},
+    {RuleKind::ContinuingWeeks, QT_TRANSLATE_NOOP("frmRule", "Every N weeks, continued from an earlier year")},
     {RuleKind::Dates, QT_TRANSLATE_NOOP("frmRule", "Single dates")},
     {RuleKind::Range, QT_TRANSLATE_NOOP("frmRule", "Date range")},
     {RuleKind::Holidays, QT_TRANSLATE_NOOP("frmRule", "Public holidays")},
@@ -54,7 +55,8 @@ QStringList captionsOfKind(RuleKind kind)
     switch (kind) {
     case RuleKind::NthWeekday: return {fieldKey(RuleField::Ordinal), fieldKey(RuleField::Weekday)};
     case RuleKind::LastWeekday: return {fieldKey(RuleField::Weekday)};
-    case RuleKind::EveryNWeeks: return {fieldKey(RuleField::StartDate), fieldKey(RuleField::Weeks)};
+    case RuleKind::EveryNWeeks:
+    case RuleKind::ContinuingWeeks: return {fieldKey(RuleField::StartDate), fieldKey(RuleField::Weeks)};
     case RuleKind::Dates: return {fieldKey(RuleField::Dates)};
     case RuleKind::Range: return {fieldKey(RuleField::From), fieldKey(RuleField::To)};
     case RuleKind::Holidays: return {fieldKey(RuleField::Region)};

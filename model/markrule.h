@@ -38,6 +38,9 @@ enum class RuleKind {
     Range,        // RNG: every day from `from` to `to`, inclusive
     Holidays,     // HOL: the public holidays of a region
     ICalendar,    // ICS: the days an iCalendar file's events fall on
+    // EVR: a date and every `weeks` weeks after it, in whatever year it reaches. Last, so that
+    // the numbers of the others, which exported events' UIDs are made from, stay as they were.
+    ContinuingWeeks,
 };
 
 // The longest label a rule may have: a legend line has room for about 60 characters, and a

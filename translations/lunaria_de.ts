@@ -1067,6 +1067,14 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>it marks nothing: %1</source>
         <translation>sie markiert nichts: %1</translation>
     </message>
+    <message>
+        <source>Every week since %1</source>
+        <translation>Jede Woche seit %1</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks since %2</source>
+        <translation>Alle %1 Wochen seit %2</translation>
+    </message>
 </context>
 <context>
     <name>MarkedDaysGroup</name>
@@ -1339,6 +1347,10 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source> and %L1 more</source>
         <translation> und %L1 weitere</translation>
+    </message>
+    <message>
+        <source>the series starts in %1</source>
+        <translation>die Reihe beginnt %1</translation>
     </message>
 </context>
 <context>
@@ -2150,6 +2162,10 @@ Es sollte eine .txt-Datei sein.</translation>
         <source>Pick the last day from a calendar</source>
         <extracomment>The calendar button beside the last day of a date range (&quot;To&quot;).</extracomment>
         <translation>Den letzten Tag im Kalender wählen</translation>
+    </message>
+    <message>
+        <source>Every N weeks, continued from an earlier year</source>
+        <translation>Alle N Wochen, fortgesetzt aus einem früheren Jahr</translation>
     </message>
 </context>
 <context>

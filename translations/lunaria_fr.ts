@@ -1066,6 +1066,14 @@ Réessayez . . .</translation>
         <source>it marks nothing: %1</source>
         <translation>elle ne marque rien&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Every week since %1</source>
+        <translation>Chaque semaine depuis le %1</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks since %2</source>
+        <translation>Toutes les %1 semaines depuis le %2</translation>
+    </message>
 </context>
 <context>
     <name>MarkedDaysGroup</name>
@@ -1338,6 +1346,10 @@ Réessayez . . .</translation>
     <message>
         <source> and %L1 more</source>
         <translation> et %L1 autres</translation>
+    </message>
+    <message>
+        <source>the series starts in %1</source>
+        <translation>la série commence en %1</translation>
     </message>
 </context>
 <context>
@@ -2149,6 +2161,10 @@ Ce doit être un fichier .txt.</translation>
         <source>Pick the last day from a calendar</source>
         <extracomment>The calendar button beside the last day of a date range (&quot;To&quot;).</extracomment>
         <translation>Choisir le dernier jour dans un calendrier</translation>
+    </message>
+    <message>
+        <source>Every N weeks, continued from an earlier year</source>
+        <translation>Toutes les N semaines, poursuivi depuis une année antérieure</translation>
     </message>
 </context>
 <context>

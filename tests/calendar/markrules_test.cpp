@@ -265,12 +265,38 @@ TEST(RefreshMarks, ADayOfManyEventsListsTenNamesAndCountsTheRest)
     EXPECT_EQ(state.dayDetail(3, 1), expected.join(QStringLiteral(", ")) + QStringLiteral(" and ") + QLocale().toString(5990) + QStringLiteral(" more"));
 }
 
+// A continuing series marks the days it reaches in the year wherever it started: checked by
+// walking day by day from its start, for starts before, in and after the year.
+TEST(RefreshMarks, AContinuingSeriesMarksTheDaysItReachesInTheYear)
+{
+    for (const QDate start : {QDate(2020, 2, 29), QDate(2026, 12, 25), QDate(2027, 1, 1), QDate(2027, 6, 30), QDate(2028, 1, 3)})
+        for (const int weeks : {1, 2, 3, 5}) {
+            SCOPED_TRACE(start.toString(Qt::ISODate).toStdString() + " every " + std::to_string(weeks));
+            MarkRule series;
+            series.kind = RuleKind::ContinuingWeeks;
+            series.from = on(start.year(), unsigned(start.month()), unsigned(start.day()));
+            series.weeks = qint16(weeks);
+            series.label = QStringLiteral("Bins");
+            const CalendarState state = calendarOf(2027, {series});
+            QList<QDate> expected;
+            int sinceStart = 0;
+            for (QDate d = start; d.year() <= 2027; d = d.addDays(1), ++sinceStart)
+                if (d.year() == 2027 && sinceStart % (7 * weeks) == 0)
+                    expected << d;
+            EXPECT_EQ(daysIn(state, 2027, 0), expected);
+            EXPECT_EQ(state.ruleResults[0].status, expected.isEmpty() ? RuleResult::Status::NoDayThisYear : RuleResult::Status::Marked);
+        }
+}
+
 TEST(DescribeRule, SaysTheRuleInWords)
 {
     MarkRule fortnightly;
     fortnightly.kind = RuleKind::EveryNWeeks;
     fortnightly.from = on(2027, 1, 8);
     fortnightly.weeks = 2;
+    MarkRule continued = fortnightly;
+    continued.kind = RuleKind::ContinuingWeeks;
+    continued.from = on(2026, 12, 25);
     MarkRule last;
     last.kind = RuleKind::LastWeekday;
     last.weekday = 6;
@@ -283,6 +309,7 @@ TEST(DescribeRule, SaysTheRuleInWords)
         {nth(1, 1, ""), "1st Sunday of every month"},
         {last, "Last Friday of every month"},
         {fortnightly, "Every 2 weeks from 8 Jan 2027"},
+        {continued, "Every 2 weeks since 25 Dec 2026"},
         {dates({on(2027, 1, 1), every(3, 5), on(2027, 4, 1)}, ""), "3 dates"},
         {dates({every(3, 5)}, ""), "5 Mar every year"},
         {range(on(2027, 7, 12), on(2027, 7, 23), ""), "12 Jul 2027 - 23 Jul 2027"},

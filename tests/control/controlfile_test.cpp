@@ -1,4 +1,5 @@
 #include "control/controlfile.h"
+#include "control/rulelines.h"
 
 #include "tests/support/recordingmessages.h"
 #include "platform/textfile.h"
@@ -372,6 +373,22 @@ TEST_F(ControlFile, everyNWeeksOutsideTheYearUsesNoCategory)
     EXPECT_EQ(m_state.MarkCount, 1);
     EXPECT_EQ(markedDays(m_state, 0), 53);
     EXPECT_EQ(m_state.MarkLegend[0][1], QStringLiteral("weekly"));
+}
+
+// EVR goes on into the year where EFW, started last year, marks nothing; both read and write
+// the same fields.
+TEST_F(ControlFile, aContinuingSeriesCrossesNewYearWhereEveryNWeeksStops)
+{
+    readText("YER 2027\nEFW 2026-12-25 2 Paper\nEVR 2026-12-25 2 Bins\n");
+    ASSERT_EQ(m_state.rules.size(), 2u);
+    EXPECT_EQ(m_state.rules[1].kind, RuleKind::ContinuingWeeks);
+    EXPECT_EQ(m_state.ruleResults[0].status, RuleResult::Status::NoDayThisYear);
+    EXPECT_EQ(m_state.MarkLegend[0][1], QStringLiteral("Bins"));
+    EXPECT_EQ(m_state.dayMark(1, 8), 0);
+    EXPECT_EQ(m_state.dayMark(1, 22), 0);
+    EXPECT_EQ(m_state.dayMark(1, 1), NoMark);
+    EXPECT_EQ(ruleKey(RuleKind::ContinuingWeeks), QStringLiteral("EVR"));
+    EXPECT_EQ(ruleValue(m_state.rules[1], QString()), QStringLiteral("2026-12-25 2 Bins"));
 }
 
 TEST_F(ControlFile, weeksTextEndsAtItsFirstBlank)

@@ -66,11 +66,12 @@ TEST_F(RuleDialog, OffersTheKindsAndShowsOnlyTheFieldsOfEach)
     for (int i = 0; i < kinds->count(); ++i)
         items << kinds->itemText(i);
     EXPECT_EQ(items, (QStringList{"Nth weekday of every month", "Last weekday of every month", "Every N weeks from a date",
-                                  "Single dates", "Date range", "Public holidays", "iCalendar file"}));
+                                  "Every N weeks, continued from an earlier year", "Single dates", "Date range", "Public holidays", "iCalendar file"}));
     const std::pair<const char *, QStringList> rows[] = {
         {"Nth weekday of every month", {"Kind", "Ordinal", "Weekday", "Label"}},
         {"Last weekday of every month", {"Kind", "Weekday", "Label"}},
         {"Every N weeks from a date", {"Kind", "Start date", "Weeks", "Label"}},
+        {"Every N weeks, continued from an earlier year", {"Kind", "Start date", "Weeks", "Label"}},
         {"Single dates", {"Kind", "Dates", "Label"}},
         {"Date range", {"Kind", "From", "To", "Label"}},
         {"Public holidays", {"Kind", "Region", "Label"}},
