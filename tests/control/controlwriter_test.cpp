@@ -157,7 +157,7 @@ private:
             rule.weekday = pick(1, 7);
             break;
         case 2:
-            rule.kind = RuleKind::EveryNWeeks;
+            rule.kind = chance(2) ? RuleKind::ContinuingWeeks : RuleKind::EveryNWeeks;
             rule.from = RuleDate::full(date(calendarYear).in(year{calendarYear}));
             rule.weeks = qint16(pick(-1, 30));
             break;
