@@ -308,14 +308,16 @@ bool Scanner::take(std::string_view line, int lineNumber)
             m_hasSummary = true;
         } else if (name == "SEQUENCE") {
             const std::string_view digits = trimmed(value);
+            // Nine digits at most, so that the number never leaves an int; anything else counts
+            // as no SEQUENCE at all.
             int sequence = 0;
             bool read = !digits.empty() && digits.size() <= 9;
-            for (const char c : digits) {
-                if (c < '0' || c > '9') {
+            for (size_t i = 0; read && i < digits.size(); ++i) {
+                const char c = digits[i];
+                if (c < '0' || c > '9')
                     read = false;
-                    break;
-                }
-                sequence = sequence * 10 + (c - '0');
+                else
+                    sequence = sequence * 10 + (c - '0');
             }
             m_scannedEvent.sequence = read ? sequence : 0;
         } else if (name == "STATUS") {
