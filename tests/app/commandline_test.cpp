@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "devices/printers.h"
 #include "tests/support/testsources.h"
+#include "tests/support/scopedtimezone.h"
 
 #include <QDir>
 #include <QFile>
@@ -340,24 +341,10 @@ TEST_F(CommandLine, PaperChoosesTheSheet)
 
 TEST_F(CommandLine, MoonPhasesListTheYearInTheLocalZone)
 {
-    // TZ for the length of this test: the list is in QTimeZone::systemTimeZone(), which
-    // reads TZ on every call.
-    struct Zone
-    {
-        const QByteArray old = qgetenv("TZ");
-        const bool wasSet = qEnvironmentVariableIsSet("TZ");
-        void set(const char *zone) { qputenv("TZ", zone); }
-        ~Zone()
-        {
-            if (wasSet)
-                qputenv("TZ", old);
-            else
-                qunsetenv("TZ");
-        }
-    } zone;
+    // TZ for the length of this test: the list is in QTimeZone::systemTimeZone().
 
     static const QRegularExpression shape(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d (new moon|first quarter|full moon|last quarter)$)"));
-    zone.set("UTC");
+    const ScopedTimeZone inUtc("UTC");
     ASSERT_EQ(run({QStringLiteral("--moon-phases"), QStringLiteral("2020")}), 0) << err.toStdString();
     EXPECT_TRUE(err.isEmpty()) << err.toStdString();
     const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -382,10 +369,10 @@ TEST_F(CommandLine, MoonPhasesListTheYearInTheLocalZone)
                 return line.left(16);
         return QString();
     };
-    zone.set("America/New_York");
+    const ScopedTimeZone inNewYork("America/New_York");
     ASSERT_EQ(run({QStringLiteral("--moon-phases"), QStringLiteral("2020")}), 0);
     EXPECT_TRUE(lastQuarterOfOctober().startsWith(QLatin1String("2020-10-09 20:"))) << lastQuarterOfOctober().toStdString();
-    zone.set("Europe/Berlin");
+    const ScopedTimeZone inBerlin("Europe/Berlin");
     ASSERT_EQ(run({QStringLiteral("--moon-phases"), QStringLiteral("2020")}), 0);
     EXPECT_TRUE(lastQuarterOfOctober().startsWith(QLatin1String("2020-10-10 02:"))) << lastQuarterOfOctober().toStdString();
 

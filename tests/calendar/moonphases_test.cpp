@@ -1,4 +1,5 @@
 #include "calendar/moonphases.h"
+#include "tests/support/scopedtimezone.h"
 
 #include <QFile>
 #include <QMap>
@@ -65,26 +66,6 @@ QDateTime utc(const char *text)
     time.setTimeSpec(Qt::UTC);
     return time;
 }
-
-// Sets TZ for one test; QTimeZone::systemTimeZone() reads it on every call.
-class ScopedTimeZone
-{
-public:
-    explicit ScopedTimeZone(const char *zone) { set(zone); }
-    ~ScopedTimeZone() { set(m_old ? m_old->constData() : nullptr); }
-    Q_DISABLE_COPY_MOVE(ScopedTimeZone)
-
-private:
-    static void set(const char *zone)
-    {
-        if (zone)
-            qputenv("TZ", zone);
-        else
-            qunsetenv("TZ");
-        tzset();
-    }
-    const std::optional<QByteArray> m_old = qEnvironmentVariableIsSet("TZ") ? std::optional(qgetenv("TZ")) : std::nullopt;
-};
 
 TEST(MoonPhases, MeeusWorkedExamples)
 {

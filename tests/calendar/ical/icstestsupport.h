@@ -3,6 +3,7 @@
 // Shared by the iCalendar reader and writer tests.
 
 #include "calendar/ical/icalendar.h"
+#include "tests/support/scopedtimezone.h"
 
 #include <QFile>
 #include <QString>
@@ -15,26 +16,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-// Sets TZ for one test; QTimeZone::systemTimeZone() reads it on every call.
-class ScopedTimeZone
-{
-public:
-    explicit ScopedTimeZone(const char *zone) { set(zone); }
-    ~ScopedTimeZone() { set(m_old ? m_old->constData() : nullptr); }
-    Q_DISABLE_COPY_MOVE(ScopedTimeZone)
-
-private:
-    static void set(const char *zone)
-    {
-        if (zone)
-            qputenv("TZ", zone);
-        else
-            qunsetenv("TZ");
-        tzset();
-    }
-    const std::optional<QByteArray> m_old = qEnvironmentVariableIsSet("TZ") ? std::optional(qgetenv("TZ")) : std::nullopt;
-};
 
 // A calendar around `body`, its lines ended by CR LF as the standard has them.
 inline QByteArray calendar(const QByteArray &body)
