@@ -205,6 +205,29 @@ std::optional<QString> applyPalette(CalendarState &state, const QString &value)
     return std::nullopt;
 }
 
+// FRM 1..12: the month the page starts with.
+std::optional<QString> applyFirstMonth(CalendarState &state, const QString &value)
+{
+    bool ok = false;
+    const int month = value.toInt(&ok);
+    if (!ok || month < 1 || month > 12)
+        return ControlFileWords::tr("\"%1\" is not a month from 1 (January) to 12 (December)").arg(value);
+    state.page.firstMonth = month;
+    return std::nullopt;
+}
+
+// MOO 1 / MOO 0: moon phases in the day boxes.
+std::optional<QString> applyMoonPhases(CalendarState &state, const QString &value)
+{
+    if (value == QLatin1String("1"))
+        state.page.moonPhases = true;
+    else if (value == QLatin1String("0"))
+        state.page.moonPhases = false;
+    else
+        return ControlFileWords::tr("\"%1\" is neither 1 (moon phases) nor 0").arg(value);
+    return std::nullopt;
+}
+
 // The keys of the page settings, each with the function that applies its value.
 struct PageKey
 {
@@ -213,7 +236,8 @@ struct PageKey
 };
 const PageKey PageKeys[] = {
     {"LNG", applyLanguage}, {"WKS", applyWeekStart}, {"WKN", applyWeekNumbers},
-    {"PAP", applyPaper},    {"PAL", applyPalette},
+    {"PAP", applyPaper},    {"PAL", applyPalette},        {"FRM", applyFirstMonth},
+    {"MOO", applyMoonPhases},
 };
 
 // Whether a line starts with a key this format knows; the lines without one are passed over.

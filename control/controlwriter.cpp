@@ -60,6 +60,8 @@ QByteArray controlFileText(const CalendarState &state, const QString &controlPat
     addLine(text, "WKN", state.page.weekNumbers ? QStringLiteral("1") : QStringLiteral("0"));
     addLine(text, "PAP", paperKey(state.page.paper));
     addLine(text, "PAL", paletteKey(state.page.palette));
+    addLine(text, "FRM", QString::number(state.page.firstMonth));
+    addLine(text, "MOO", state.page.moonPhases ? QStringLiteral("1") : QStringLiteral("0"));
     for (const MarkRule &rule : state.rules)
         addLine(text, ruleKey(rule.kind).toLatin1().constData(), ruleValue(rule, folder));
     return text.toUtf8();

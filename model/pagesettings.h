@@ -27,6 +27,10 @@ struct PageSettings
     bool weekNumbers = false;   // ISO 8601 week numbers left of the week rows
     Paper paper = Paper::AsPrinter;
     Palette palette = Palette::Classic;
+    // The month the page starts with, 1..12: from it in the calendar's year to the month
+    // before it in the next (a school year August to July). 1 is the calendar year.
+    int firstMonth = 1;
+    bool moonPhases = false;    // new moon, quarters and full moon drawn in the day boxes
 
     bool operator==(const PageSettings &) const = default;
 };
