@@ -7,5 +7,5 @@ QString RuleDate::isoText() const
                              .arg(unsigned(monthDay.day()), 2, 10, QLatin1Char('0'));
     if (!year)
         return QStringLiteral("--") + text;
-    return QStringLiteral("%1-%2").arg(int(*year), 4, 10, QLatin1Char('0')).arg(text);
+    return QStringLiteral("%1-%2%3").arg(int(*year), 4, 10, QLatin1Char('0')).arg(text, yearly ? QStringLiteral("+") : QString());
 }

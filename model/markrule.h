@@ -7,24 +7,30 @@
 #include <optional>
 #include <vector>
 
-// A date as a rule holds it: a full date, or a month and day meaning that day in the
-// calendar's year (birthdays, anniversaries).
+// A date as a rule holds it: a full date, a month and day meaning that day in the
+// calendar's year, or a date that comes back every year from its own (a birthday, whose age
+// the date-list gives).
 struct RuleDate
 {
     std::optional<std::chrono::year> year;  // none: the calendar's year
     std::chrono::month_day monthDay{std::chrono::January / 1};
+    // With a year: that day of every year from `year` on, "1987-03-05+" in a control file.
+    bool yearly = false;
 
     static RuleDate full(std::chrono::year_month_day date) { return {date.year(), date.month() / date.day()}; }
     static RuleDate yearless(std::chrono::month_day md) { return {std::nullopt, md}; }
+    static RuleDate since(std::chrono::year_month_day date) { return {date.year(), date.month() / date.day(), true}; }
     bool isYearless() const { return !year.has_value(); }
-    // The ISO form, as control files and exported calendars write it: "2027-03-05", or
-    // "--03-05" without a year.
+    // A day of more than one year: yearless, or yearly from its year.
+    bool repeats() const { return !year.has_value() || yearly; }
+    // The ISO form, as control files and exported calendars write it: "2027-03-05",
+    // "--03-05" without a year, "1987-03-05+" every year since 1987.
     QString isoText() const;
-    // The date in `calendarYear` (its own year when it has one). Not ok() for 29 February
-    // of a yearless date in a common year.
+    // The date in `calendarYear` (its own year when it has one and is not yearly). Not ok()
+    // for 29 February of a repeating date in a common year.
     std::chrono::year_month_day in(std::chrono::year calendarYear) const
     {
-        return year.value_or(calendarYear) / monthDay;
+        return (yearly || !year ? calendarYear : *year) / monthDay;
     }
     bool operator==(const RuleDate &) const = default;
 };
