@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <limits>
 
 using namespace std::chrono;
 
@@ -70,6 +71,30 @@ qint16 calendarYear(const CalendarState &state)
     throw UserError(problem);
 }
 
+std::optional<CalendarSpan> calendarSpan(const CalendarState &state, QString *problem)
+{
+    const std::optional<qint16> year = yearFromText(state.txtYear, problem);
+    if (!year)
+        return std::nullopt;
+    const int first = state.page.firstMonth >= 1 && state.page.firstMonth <= 12 ? state.page.firstMonth : 1;
+    // A page across New Year needs the next year as well, and years end at 32767.
+    if (first != 1 && *year == std::numeric_limits<qint16>::max()) {
+        if (problem)
+            *problem = DayRuleWords::tr("the year %1 is the last there is; a page from month %2 runs into the next")
+                           .arg(*year)
+                           .arg(first);
+        return std::nullopt;
+    }
+    return CalendarSpan::of(std::chrono::year{*year}, first);
+}
+
+QString spanTitle(const CalendarSpan &span)
+{
+    if (!span.crossesNewYear())
+        return QString::number(int(span.firstYear));
+    return QStringLiteral("%1/%2").arg(int(span.firstYear)).arg(int(span.lastYear()));
+}
+
 namespace {
 
 // The old marking operations keep their ways: each takes the next category whether or not it
@@ -125,12 +150,14 @@ void ListMarkedDate(const CalendarState &state, DateListSink &sink, qint16 day, 
 {
     if (category < 0 || category >= MarkCategories)
         throw UserError(DayRuleWords::tr("Mark category %1 is outside 0 to 4").arg(category));
-    QString line = QStringLiteral("%1 %2  %3")
-                       .arg(monthName(month, state.page.language))
-                       .arg(day, 2, 10, QLatin1Char('0'))
-                       .arg(state.MarkLegend[category][1].trimmed());
+    QString line = QStringLiteral("%1 %2").arg(monthName(month, state.page.language)).arg(day, 2, 10, QLatin1Char('0'));
+    if (const std::optional<CalendarSpan> span = calendarSpan(state); span && span->crossesNewYear())
+        line += QStringLiteral(" %1").arg(int(span->yearOf(std::chrono::month{unsigned(month)})));
+    line += QStringLiteral("  ") + state.MarkLegend[category][1].trimmed();
     const QString &detail = state.dayDetail(month, day);
-    if (!detail.isEmpty())
+    if (detail.startsWith(QLatin1Char(' ')))
+        line += detail;
+    else if (!detail.isEmpty())
         line += QStringLiteral(" - ") + detail;
     sink.writeLine(line);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/calendarspan.h"
 #include "model/calendarstate.h"
 
 #include <QString>
@@ -29,6 +30,14 @@ std::optional<qint16> yearFromText(const QString &text, QString *problem = nullp
 // there is none ("The year 40000 is outside 1 to 32767").
 qint16 calendarYear(const CalendarState &state);
 
+// The months the page of `state` shows: from its first month (state.page.firstMonth) of its
+// year. Nothing, with `problem` as yearFromText says it, for a year that cannot be used.
+std::optional<CalendarSpan> calendarSpan(const CalendarState &state, QString *problem = nullptr);
+
+// The period a page shows as its title and its messages write it: "2027", or "2027/2028" for
+// twelve months across New Year.
+QString spanTitle(const CalendarSpan &span);
+
 // Marks the `ordinal`-th `weekday` (1 = Sunday .. 7 = Saturday) of every month of the
 // calendar year with the next mark category, labelled `label`. A month without such a day
 // gets no mark. Does nothing once five categories are given out.
@@ -43,6 +52,7 @@ void MarkEveryNWeeks(CalendarState &state, std::chrono::year_month_day start, qi
 void MarkLastWeekday(CalendarState &state, qint16 weekday, const QString &label);
 
 // Writes "Month dd  label" for a marked day to `sink`, followed by " - " and the day's
-// detail where it has one ("January 01  Public holidays (Bavaria) - New Year's Day").
-// Throws UserError for a category outside 0..4.
+// detail where it has one ("January 01  Public holidays (Bavaria) - New Year's Day"), or by
+// an age in brackets ("March 05  Anna (40)"). A page across New Year gives the year after
+// the day ("August 05 2027  ..."). Throws UserError for a category outside 0..4.
 void ListMarkedDate(const CalendarState &state, DateListSink &sink, qint16 day, qint16 month, qint16 category);

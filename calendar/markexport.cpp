@@ -32,13 +32,16 @@ QString ruleIdentity(const MarkRule &rule)
         .arg(rule.from.isoText(), rule.to.isoText(), dates.join(QLatin1Char(',')), rule.source, rule.label);
 }
 
-std::optional<IcsRecurrence> recurrenceOf(const MarkRule &rule, year calendar)
+std::optional<IcsRecurrence> recurrenceOf(const MarkRule &rule, const CalendarSpan &span)
 {
     const weekday day{unsigned(rule.weekday - 1)};
+    const year_month_day until{span.lastDay()};
     switch (rule.kind) {
-    case RuleKind::NthWeekday: return nthWeekdayOfEveryMonth(calendar, day[unsigned(rule.ordinal)]);
-    case RuleKind::LastWeekday: return lastWeekdayOfEveryMonth(calendar, day);
-    case RuleKind::EveryNWeeks: return everyNWeeksInYear(rule.from.in(calendar), rule.weeks);
+    case RuleKind::NthWeekday: return nthWeekdayOfEveryMonth(span.shown(0), day[unsigned(rule.ordinal)], until);
+    case RuleKind::LastWeekday: return lastWeekdayOfEveryMonth(span.shown(0), day, until);
+    case RuleKind::EveryNWeeks:
+        return everyNWeeksUntil(rule.from.isYearless() ? span.dayOf(rule.from.monthDay) : rule.from.in(span.firstYear),
+                                rule.weeks, until);
     case RuleKind::ContinuingWeeks: return std::nullopt;  // from its first day this year, below
     case RuleKind::Dates:
     case RuleKind::Range:
@@ -48,28 +51,33 @@ std::optional<IcsRecurrence> recurrenceOf(const MarkRule &rule, year calendar)
     return std::nullopt;
 }
 
-bool isYearlyDay(const MarkRule &rule, year_month_day day)
+// The date of a DAY rule that marks `day` every year: its first day when it is a birthday with
+// its year, else `day` itself; nothing for a date of one year.
+std::optional<year_month_day> yearlyFrom(const MarkRule &rule, year_month_day day)
 {
-    return std::any_of(rule.dates.begin(), rule.dates.end(), [&](const RuleDate &date) {
-        return date.isYearless() && date.monthDay == day.month() / day.day();
-    });
+    for (const RuleDate &date : rule.dates) {
+        if (!date.repeats() || date.monthDay != day.month() / day.day())
+            continue;
+        return date.yearly ? year_month_day{*date.year / date.monthDay} : day;
+    }
+    return std::nullopt;
 }
 
 // The events of one rule that marks days in `calendar`.
-void addEventsOf(std::vector<IcsExportEvent> &events, const MarkRule &rule, const QString &label, year calendar,
+void addEventsOf(std::vector<IcsExportEvent> &events, const MarkRule &rule, const QString &label, const CalendarSpan &span,
                  const MarkSources &sources)
 {
     const QString identity = ruleIdentity(rule);
-    if (const std::optional<IcsRecurrence> recurrence = recurrenceOf(rule, calendar)) {
+    if (const std::optional<IcsRecurrence> recurrence = recurrenceOf(rule, span)) {
         events.push_back({uidFor(identity, recurrence->start), label, label, recurrence->start, recurrence->rrule});
         return;
     }
-    const std::vector<MarkedDay> days = daysOfRule(rule, calendar, sources).days;
+    const std::vector<MarkedDay> days = daysOfRule(rule, span, sources).days;
     if (days.empty())
         return;
     if (rule.kind == RuleKind::ContinuingWeeks) {
-        // The series as far as the year goes, from the first of its days the year holds.
-        if (const std::optional<IcsRecurrence> weekly = everyNWeeksInYear(days.front().date, rule.weeks)) {
+        // The series as far as the page goes, from the first of its days the page holds.
+        if (const std::optional<IcsRecurrence> weekly = everyNWeeksUntil(days.front().date, rule.weeks, year_month_day{span.lastDay()})) {
             events.push_back({uidFor(identity, weekly->start), label, label, weekly->start, weekly->rrule});
             return;
         }
@@ -83,10 +91,12 @@ void addEventsOf(std::vector<IcsExportEvent> &events, const MarkRule &rule, cons
         return;
     }
     for (const MarkedDay &day : days) {
-        // A date without a year is a birthday or an anniversary: one event every year. Its UID
-        // leaves the year out, so the exports of two years update one event.
-        if (rule.kind == RuleKind::Dates && isYearlyDay(rule, day.date)) {
-            if (const std::optional<IcsRecurrence> yearly = everyYearFrom(day.date)) {
+        // A date without a year, or with the year it counts from, is a birthday or an
+        // anniversary: one event every year. Its UID leaves the year out, so the exports of two
+        // years update one event.
+        const std::optional<year_month_day> from = rule.kind == RuleKind::Dates ? yearlyFrom(rule, day.date) : std::nullopt;
+        if (from) {
+            if (const std::optional<IcsRecurrence> yearly = everyYearFrom(*from)) {
                 events.push_back({uidFor(identity, day.date.month() / day.date.day()), label, label, yearly->start, yearly->rrule});
                 continue;
             }
@@ -104,18 +114,19 @@ MarkedDaysIcs markedDaysAsIcs(const CalendarState &state, const MarkSources &sou
         return MarkedDaysIcs{{}, MarkExportWords::tr("The marked days cannot be exported: %1 . . .").arg(why)};
     };
     QString yearProblem;
-    const std::optional<qint16> yearNumber = yearFromText(state.txtYear, &yearProblem);
-    if (!yearNumber)
+    const std::optional<CalendarSpan> span = calendarSpan(state, &yearProblem);
+    if (!span)
         return refused(yearProblem);
-    if (*yearNumber > MaxIcsExportYear)
-        return refused(MarkExportWords::tr("an iCalendar file holds the years 1 to %1, not %2").arg(MaxIcsExportYear).arg(*yearNumber));
+    if (int(span->lastYear()) > MaxIcsExportYear)
+        return refused(MarkExportWords::tr("an iCalendar file holds the years 1 to %1, not %2")
+                           .arg(MaxIcsExportYear)
+                           .arg(int(span->lastYear())));
 
-    const year calendar{*yearNumber};
     std::vector<IcsExportEvent> events;
     for (size_t i = 0; i < state.rules.size() && i < state.ruleResults.size(); ++i) {
         const RuleResult &result = state.ruleResults[i];
         if (result.status == RuleResult::Status::Marked)
-            addEventsOf(events, state.rules[i], state.MarkLegend[size_t(result.category)][1].trimmed(), calendar, sources);
+            addEventsOf(events, state.rules[i], state.MarkLegend[size_t(result.category)][1].trimmed(), *span, sources);
     }
     const QString name = state.txtHeader.trimmed().isEmpty() ? QStringLiteral("Lunaria calendar") : state.txtHeader.trimmed();
     return {writeIcs(events, name, stamp), {}};

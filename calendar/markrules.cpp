@@ -35,21 +35,20 @@ void refreshMarks(CalendarState &state, const MarkSources &sources)
     state.ruleResults.assign(state.rules.size(), RuleResult{});
 
     QString yearProblem;
-    const std::optional<qint16> yearNumber = yearFromText(state.txtYear, &yearProblem);
-    if (!yearNumber) {
+    const std::optional<CalendarSpan> span = calendarSpan(state, &yearProblem);
+    if (!span) {
         yearProblem[0] = yearProblem[0].toUpper();
         for (RuleResult &result : state.ruleResults)
             result = {RuleResult::Status::Failed, -1, yearProblem, {}, {}};
         return;
     }
-    const year calendar{*yearNumber};
 
     // DAY and RNG rules of one label share a category.
     QHash<QString, int> sharedCategories;
     for (size_t i = 0; i < state.rules.size(); ++i) {
         const MarkRule &rule = state.rules[i];
         RuleResult &result = state.ruleResults[i];
-        RuleDays found = daysOfRule(rule, calendar, sources);
+        RuleDays found = daysOfRule(rule, *span, sources, state.page.language);
         result.warnings = std::move(found.warnings);
         result.note = std::move(found.note);
         if (!found.problem.isEmpty()) {
@@ -88,8 +87,9 @@ void refreshMarks(CalendarState &state, const MarkSources &sources)
     }
 }
 
-QStringList ruleResultMessages(const RuleResult &result, int calendar)
+QStringList ruleResultMessages(const RuleResult &result, const CalendarSpan &span)
 {
+    const QString calendar = spanTitle(span);
     QStringList messages;
     switch (result.status) {
     case RuleResult::Status::Marked:

@@ -17,6 +17,6 @@ void refreshMarks(CalendarState &state, const MarkSources &sources);
 
 // What a rule's result has to say to someone reading a control file's messages: why it marks
 // nothing or less than it should ("only five colours fit the legend", an .ics file's events
-// left out), or a note. Empty for a rule that marks its days without a word. `calendar` is
-// the calendar's year.
-QStringList ruleResultMessages(const RuleResult &result, int calendar);
+// left out), or a note. Empty for a rule that marks its days without a word. `span` is what
+// the page shows.
+QStringList ruleResultMessages(const RuleResult &result, const CalendarSpan &span);

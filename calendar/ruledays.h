@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/calendarspan.h"
 #include "model/markrule.h"
 
 #include <QString>
@@ -15,7 +16,7 @@ struct MarkSources;
 struct MarkedDay
 {
     std::chrono::year_month_day date;
-    QString detail;
+    QString detail;  // " (40)", an age, starts with a blank: it follows the label as it is
 };
 
 // What one rule comes to in a calendar year: every kind of rule answers in this one shape, so
@@ -30,8 +31,16 @@ struct RuleDays
     QString legend;               // its text in the legend
 };
 
-// The days `rule` marks in `calendar`, read from `sources` for holidays and .ics files.
-RuleDays daysOfRule(const MarkRule &rule, std::chrono::year calendar, const MarkSources &sources);
+// The days `rule` marks in the months `span` shows, read from `sources` for holidays and .ics
+// files. A yearly date's day carries its age, " (40)", or an anniversary's number, written as
+// `language` (a page language; empty: the desktop's) writes it: "(40th)", "(40.)".
+RuleDays daysOfRule(const MarkRule &rule, const CalendarSpan &span, const MarkSources &sources,
+                    const QString &language = {});
+// The days `rule` marks in the calendar year `calendar`.
+inline RuleDays daysOfRule(const MarkRule &rule, std::chrono::year calendar, const MarkSources &sources)
+{
+    return daysOfRule(rule, CalendarSpan::of(calendar), sources);
+}
 
 // Names listed for one day at most; the rest are counted ("and 11,990 more"), so that a file
 // of thousands of events on one day gives a date-list line that can still be read.

@@ -359,11 +359,11 @@ ControlFileResult applyControlLines(CalendarState &state, MessageService &messag
     refreshMarks(state, sources);
     // What the rules could not mark is said at their lines, the year they were worked out for
     // being the one that prints.
-    if (const std::optional<qint16> year = yearFromText(state.txtYear)) {
+    if (const std::optional<CalendarSpan> span = calendarSpan(state)) {
         for (const auto &[index, number] : ruleLines) {
             if (index >= state.ruleResults.size())
                 continue;
-            const QStringList said = ruleResultMessages(state.ruleResults[index], *year);
+            const QStringList said = ruleResultMessages(state.ruleResults[index], *span);
             if (state.ruleResults[index].status != RuleResult::Status::Marked || !state.ruleResults[index].warnings.isEmpty())
                 ++result.ruleProblems;
             for (const QString &text : said)

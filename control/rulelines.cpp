@@ -1,5 +1,7 @@
 #include "control/rulelines.h"
 
+#include "calendar/ical/icsreader.h"
+
 #include "platform/localedates.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
@@ -152,10 +154,17 @@ RuleLine singleDates(QStringView value)
     rule.kind = RuleKind::Dates;
     for (QStringView piece : datesText.split(QLatin1Char(','))) {
         piece = trimBlanks(piece);
-        const std::optional<RuleDate> date = parseRuleDate(piece);
+        // "1987-03-05+": that day every year since 1987, a birthday with its age.
+        const bool yearly = piece.endsWith(QLatin1Char('+'));
+        std::optional<RuleDate> date = parseRuleDate(yearly ? piece.chopped(1) : piece);
         if (!date)
             return {std::nullopt, piece.isEmpty() ? RuleLineWords::tr("a date is missing between commas")
                                                   : RuleLineWords::tr("\"%1\" is not a date").arg(piece)};
+        if (yearly && date->isYearless())
+            return {std::nullopt, RuleLineWords::tr("\"%1\" repeats every year without a \"+\"; a \"+\" follows a date with "
+                                                    "its first year, like 1987-03-05+")
+                                      .arg(piece)};
+        date->yearly = yearly;
         rule.dates.push_back(*date);
     }
     rule.label = trimBlanks(value.mid(end)).toString();
@@ -220,11 +229,15 @@ RuleLine icalendarFile(QStringView value, const QString &folder)
     if (pathText.isEmpty())
         return {std::nullopt, RuleLineWords::tr("the iCalendar file is missing")};
     QString path = pathText.toString();
-    if (QFileInfo(path).isRelative() && !folder.isEmpty())
-        path = QDir(folder).filePath(path);
-    // The file is read when the marks are worked out for the calendar's year, which reports
-    // at this line what it could not use.
-    path = QDir::cleanPath(path);
+    // An address (https://, webcal://, caldav+https:// ...) is kept as written: it is no path
+    // to resolve, and cleaning it would fold its "//".
+    if (!isCalendarAddress(path)) {
+        if (QFileInfo(path).isRelative() && !folder.isEmpty())
+            path = QDir(folder).filePath(path);
+        // The file is read when the marks are worked out for the calendar's year, which reports
+        // at this line what it could not use.
+        path = QDir::cleanPath(path);
+    }
     MarkRule rule;
     rule.kind = RuleKind::ICalendar;
     rule.source = path;

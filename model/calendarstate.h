@@ -68,7 +68,8 @@ struct CalendarState
     // MarkCount, dayDetails and ruleResults follow from them and the year (refreshMarks).
     std::vector<MarkRule> rules;
     // dayDetails[month - 1][day - 1]: what the rule that marked the day calls it (a holiday's
-    // own name), listed after the label in the date-list file; mostly empty.
+    // own name), listed after the label in the date-list file; mostly empty. An age, " (40)",
+    // starts with a blank.
     std::array<std::array<QString, 31>, 12> dayDetails;
     std::vector<RuleResult> ruleResults;
     // The control file this calendar was read from or last saved as; empty for a new one.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/calendarspan.h"
 #include "model/calendarstate.h"
 
 #include <QDate>
@@ -44,6 +45,8 @@ inline constexpr int LegendPitch = 2232;
 inline constexpr int SwatchWidth = 300;
 inline constexpr int SwatchHeight = 230;
 inline constexpr int SwatchTextGap = 50;
+// The line that explains the moon symbols, under the legend.
+inline constexpr int MoonLegendTop = 15190;
 // Font sizes in points.
 inline constexpr double HeaderStartPoints = 24;   // shrinks in 2-pt steps down to the minimum
 inline constexpr double HeaderMinimumPoints = 8;
@@ -52,6 +55,7 @@ inline constexpr double MessagePoints = 18;
 inline constexpr double MessageMinimumPoints = 8;  // shrinking to clear the picture stops here
 inline constexpr double YearPoints = 28;
 inline constexpr double LegendPoints = 8;
+inline constexpr double MoonLegendPoints = 7;
 // Top-left corner of month `month` (1..12) in the three-column, four-row grid.
 inline constexpr int monthLeft(int month) { return GridLeft + ColumnPitch * ((month - 1) % 3); }
 inline constexpr int monthTop(int month) { return GridTop + RowPitch * ((month - 1) / 3); }
@@ -62,6 +66,7 @@ inline constexpr int monthTop(int month) { return GridTop + RowPitch * ((month -
 struct PagePlan
 {
     qint16 year = 0;                // the leading number of txtYear
+    CalendarSpan span;              // the twelve months shown
     std::optional<QRectF> picture;  // where the picture goes, when one is drawn
 };
 
@@ -73,6 +78,10 @@ PagePlan planPage(const CalendarState &state);
 // "Picture Only At Top"), year title, picture, triple frame, legend and the twelve month
 // blocks, whose marked days go to `dateList`. Does not set copies or end the document.
 void drawPage(const CalendarState &state, const PagePlan &plan, PageSurface &surface, DateListSink &dateList);
+
+// The year as the page's title prints it: `yearText` as typed, its number replaced by both
+// years ("2027/2028") for a page across New Year.
+QString yearTitle(const QString &yearText, const CalendarSpan &span);
 
 // The day of the calendar year whose number on the page is at `twips` (from the
 // printable-area origin), for pointing at a day in the preview. Nothing elsewhere, or when

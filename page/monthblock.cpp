@@ -2,6 +2,7 @@
 
 #include "calendar/datelistsink.h"
 #include "calendar/dayrules.h"
+#include "calendar/moonphases.h"
 #include "page/markcolour.h"
 #include "platform/localedates.h"
 #include "platform/numbers.h"
@@ -32,14 +33,20 @@ constexpr int BoxLeftOfNumber = 25;
 constexpr int SingleDigitBoxShift = 72; // centres the box on a one-digit number
 constexpr int BoxWidth = 300;
 constexpr int BoxHeight = 230;
-// Week numbers end here, right-aligned: 28 twips short of the leftmost mark box (at 103), so
-// a two-digit number at 7 pt (about 160 twips) stays within the 220 twips between the first
-// column of blocks and the inner frame.
-constexpr int WeekNumberRight = 75;
-constexpr double WeekNumberPoints = 7;
-// The 7-pt number sits on the day numbers' baseline: the 10-pt and 7-pt ascents differ by
-// about 3 pt x 0.9 em.
-constexpr int WeekNumberDrop = 55;
+// Week numbers end here, right-aligned, 100 twips short of the first two-digit day (at 140):
+// closer, "3" beside "18" reads as 318 on a small preview. A two-digit number at 6 pt (about
+// 135 twips) stays within the 220 twips between the first column of blocks and the inner
+// frame. They print grey, so that they read as a column of their own.
+constexpr int WeekNumberRight = 40;
+constexpr double WeekNumberPoints = 6;
+constexpr QRgb WeekNumberGrey = 0xff6e6e6e;  // 5:1 on white, still plain on a greyscale print
+// The 6-pt number sits on the day numbers' baseline: the 10-pt and 6-pt ascents differ by
+// about 4 pt x 0.9 em.
+constexpr int WeekNumberDrop = 72;
+// A moon phase's symbol stands right of its day's box, in the gap before the next column.
+constexpr double MoonPoints = 6;
+constexpr int MoonRightOfBox = 20;
+constexpr int MoonDrop = 72;  // on the day numbers' baseline, as for the week numbers
 constexpr double NumberPoints = 10;
 
 // An origin sum as the 16-bit arithmetic of the page coordinates does it.
@@ -58,17 +65,64 @@ void printWeekNumbers(PageSurface &surface, const WeekGrid &grid, int year, int 
     const double numbersTop = add16(top, NumbersTop);
     surface.setFontSize(WeekNumberPoints);
     surface.setFontBold(false);
+    surface.setTextColour(WeekNumberGrey);
     for (int row = 0; row < rows; ++row) {
         const QString number = QString::number(weekNumberOfRow(first + days{7 * row - slotOfFirst}));
         surface.setCurrentX(double(left) + WeekNumberRight - surface.textWidth(number));
         surface.setCurrentY(numbersTop + double(RowPitch) * row + WeekNumberDrop);
         surface.printText(number, false);
     }
+    surface.setTextColour(qRgb(0, 0, 0));
     surface.setFontBold(true);
     surface.setFontSize(NumberPoints);
 }
 
+// The moon phases whose day is in the month, by day of the month.
+std::array<std::optional<MoonPhase>, 32> moonPhasesOf(int year, int month)
+{
+    std::array<std::optional<MoonPhase>, 32> phases{};
+    for (const LocalMoonPhase &phase : moonPhasesOfMonths(year, month, 1))
+        phases[size_t(phase.local.date().day())] = phase.phase;
+    return phases;
+}
+
+// The symbol of `phase` at `x` on the current row, the cursor left as it was.
+void printMoonSymbol(PageSurface &surface, MoonPhase phase, double x, const QString &fontName)
+{
+    const double oldX = surface.currentX();
+    const double oldY = surface.currentY();
+    surface.setFontName(moonSymbolFont());
+    surface.setFontSize(MoonPoints);
+    surface.setFontBold(false);
+    surface.setCurrentX(x);
+    surface.setCurrentY(oldY + MoonDrop);
+    surface.printText(moonSymbol(phase), false);
+    surface.setFontName(fontName);
+    surface.setFontSize(NumberPoints);
+    surface.setFontBold(true);
+    surface.setCurrentX(oldX);
+    surface.setCurrentY(oldY);
+}
+
 } // namespace
+
+QString moonSymbol(MoonPhase phase)
+{
+    // The dark part drawn black, as a new moon is: a first quarter is lit on its right.
+    switch (phase) {
+    case MoonPhase::NewMoon: return QStringLiteral("\u25CF");
+    case MoonPhase::FirstQuarter: return QStringLiteral("\u25D0");
+    case MoonPhase::FullMoon: return QStringLiteral("\u25CB");
+    case MoonPhase::LastQuarter: return QStringLiteral("\u25D1");
+    }
+    return {};
+}
+
+QString moonSymbolFont()
+{
+    // The calendar's own typeface may lack the half-black circles; this one has all four.
+    return QStringLiteral("DejaVu Sans");
+}
 
 WeekGrid weekGrid(const PageSettings &page)
 {
@@ -101,7 +155,10 @@ void PlaceMonth(const CalendarState &state, PageSurface &surface, DateListSink &
     surface.setRasterMode(RasterMode::CopyPen);
     surface.setLineStyle(0);
 
-    const QString heading = monthName(month, state.page.language);
+    // A page across New Year names the year where it begins and where it changes.
+    QString heading = monthName(month, state.page.language);
+    if (state.page.firstMonth != 1 && (month == 1 || month == state.page.firstMonth))
+        heading += QStringLiteral(" %1").arg(year);
     const double headingWidth = surface.textWidth(heading);
     surface.setCurrentX(add16(left, toInt16((HeadingBand - headingWidth) / 2)));
     surface.setCurrentY(top);
@@ -121,6 +178,9 @@ void PlaceMonth(const CalendarState &state, PageSurface &surface, DateListSink &
 
     if (state.page.weekNumbers)
         printWeekNumbers(surface, grid, year, month, frame, left, top);
+
+    const std::array<std::optional<MoonPhase>, 32> moon =
+        state.page.moonPhases ? moonPhasesOf(year, month) : std::array<std::optional<MoonPhase>, 32>{};
 
     int numberOffset = FirstColumnX;
     surface.setCurrentY(add16(top, NumbersTop));
@@ -164,6 +224,9 @@ void PlaceMonth(const CalendarState &state, PageSurface &surface, DateListSink &
             }
             ListMarkedDate(state, dateList, qint16(day), month, category);
         }
+
+        if (moon[size_t(day)])
+            printMoonSymbol(surface, *moon[size_t(day)], boxLeft + BoxWidth + MoonRightOfBox, fontName);
 
         if (day == 9)
             numberOffset = WideNumberX;

@@ -30,6 +30,15 @@ struct WeekGrid
     int weekdayIn(int column) const { return (columnOf(column) + firstWeekday) % 7; }
 };
 
+enum class MoonPhase;
+
+// The symbol a day box shows for a moon phase: a black circle for the new moon, a white one
+// for the full moon, half black for the quarters (the dark half, as the sky shows it from the
+// northern hemisphere).
+QString moonSymbol(MoonPhase phase);
+// The typeface the moon symbols are printed in.
+QString moonSymbolFont();
+
 // The grid `page` asks for: its week start (0: the language's own) and the language's
 // writing direction; the default settings give Sunday first, left to right.
 WeekGrid weekGrid(const PageSettings &page);

@@ -49,6 +49,8 @@ public:
     virtual void setFontSize(double points) = 0;
     virtual double fontSize() const = 0;                    // the size in use
     virtual void setFontBold(bool bold) = 0;
+    // The colour of the texts that follow; black until set.
+    virtual void setTextColour(QRgb colour) = 0;
     virtual double textWidth(const QString &text) const = 0; // twips, current font
 
     // Prints `text` with its top-left corner at the cursor. With `endLine` the cursor goes to

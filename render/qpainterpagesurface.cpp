@@ -210,6 +210,11 @@ void QPainterPageSurface::setFontSize(double points)
         m_font.setPointSizeF(points * m_scale);
 }
 
+void QPainterPageSurface::setTextColour(QRgb colour)
+{
+    m_textColour = QColor::fromRgb(colour & 0xffffffu);
+}
+
 void QPainterPageSurface::setFontBold(bool bold)
 {
     m_fontCache = nullptr;

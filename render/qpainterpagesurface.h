@@ -80,6 +80,7 @@ public:
     void setFontSize(double points) override;
     double fontSize() const override { return m_font.pointSizeF() / m_scale; }
     void setFontBold(bool bold) override;
+    void setTextColour(QRgb colour) override;
     double textWidth(const QString &text) const override;
     void printText(const QString &text, bool endLine) override;
     void setLineWidth(int pixels) override;

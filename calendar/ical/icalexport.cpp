@@ -25,9 +25,12 @@ bool isCalendarYear(year y)
     return y.ok() && int(y) >= 1 && int(y) <= MaxIcsExportYear;
 }
 
-QString untilEndOf(year y)
+QString untilDay(year_month_day day)
 {
-    return QStringLiteral("UNTIL=%1").arg(int(y), 4, 10, QLatin1Char('0')) + QStringLiteral("1231");
+    return QStringLiteral("UNTIL=%1%2%3")
+        .arg(int(day.year()), 4, 10, QLatin1Char('0'))
+        .arg(unsigned(day.month()), 2, 10, QLatin1Char('0'))
+        .arg(unsigned(day.day()), 2, 10, QLatin1Char('0'));
 }
 
 QString isoDate(year_month_day date)
@@ -185,35 +188,55 @@ QByteArray writeIcs(const std::vector<IcsExportEvent> &events, const QString &ca
     return out;
 }
 
-std::optional<IcsRecurrence> nthWeekdayOfEveryMonth(year y, weekday_indexed day)
+std::optional<IcsRecurrence> nthWeekdayOfEveryMonth(year_month from, weekday_indexed day, year_month_day until)
 {
-    if (!isCalendarYear(y) || !day.ok())
+    if (!isCalendarYear(from.year()) || !isCalendarYear(until.year()) || !day.ok() || !until.ok())
         return std::nullopt;
-    // Every weekday comes five times in at least four months of any year, so some month has it.
-    for (unsigned m = 1; m <= 12; ++m) {
-        const year_month_weekday first{y, month{m}, day};
-        if (first.ok())
+    // Every weekday comes five times in at least four months of any twelve, so some month has it.
+    for (year_month m = from; sys_days{m / 1} <= sys_days{until}; m += months{1}) {
+        const year_month_weekday first{m.year(), m.month(), day};
+        if (first.ok() && sys_days{first} <= sys_days{until})
             return IcsRecurrence{year_month_day{sys_days{first}},
                                  QStringLiteral("FREQ=MONTHLY;BYDAY=%1%2;").arg(day.index()).arg(QLatin1String(RuleWeekdays[day.weekday().c_encoding()]))
-                                     + untilEndOf(y)};
+                                     + untilDay(until)};
     }
     return std::nullopt;
 }
 
+std::optional<IcsRecurrence> nthWeekdayOfEveryMonth(year y, weekday_indexed day)
+{
+    return nthWeekdayOfEveryMonth(y / January, day, y / December / 31);
+}
+
+std::optional<IcsRecurrence> lastWeekdayOfEveryMonth(year_month from, weekday day, year_month_day until)
+{
+    if (!isCalendarYear(from.year()) || !isCalendarYear(until.year()) || !day.ok() || !until.ok())
+        return std::nullopt;
+    const year_month_weekday_last first{from.year(), from.month(), day[last]};
+    if (sys_days{first} > sys_days{until})
+        return std::nullopt;
+    return IcsRecurrence{year_month_day{sys_days{first}},
+                         QStringLiteral("FREQ=MONTHLY;BYDAY=-1%1;").arg(QLatin1String(RuleWeekdays[day.c_encoding()])) + untilDay(until)};
+}
+
 std::optional<IcsRecurrence> lastWeekdayOfEveryMonth(year y, weekday day)
 {
-    if (!isCalendarYear(y) || !day.ok())
+    return lastWeekdayOfEveryMonth(y / January, day, y / December / 31);
+}
+
+std::optional<IcsRecurrence> everyNWeeksUntil(year_month_day start, int weeks, year_month_day until)
+{
+    if (!start.ok() || !isCalendarYear(start.year()) || !until.ok() || !isCalendarYear(until.year()) || weeks < 1
+        || weeks > MaxInterval || sys_days{until} < sys_days{start})
         return std::nullopt;
-    const year_month_weekday_last first{y, January, day[last]};
-    return IcsRecurrence{year_month_day{sys_days{first}},
-                         QStringLiteral("FREQ=MONTHLY;BYDAY=-1%1;").arg(QLatin1String(RuleWeekdays[day.c_encoding()])) + untilEndOf(y)};
+    return IcsRecurrence{start, QStringLiteral("FREQ=WEEKLY;INTERVAL=%1;").arg(weeks) + untilDay(until)};
 }
 
 std::optional<IcsRecurrence> everyNWeeksInYear(year_month_day start, int weeks)
 {
-    if (!start.ok() || !isCalendarYear(start.year()) || weeks < 1 || weeks > MaxInterval)
+    if (!start.ok())
         return std::nullopt;
-    return IcsRecurrence{start, QStringLiteral("FREQ=WEEKLY;INTERVAL=%1;").arg(weeks) + untilEndOf(start.year())};
+    return everyNWeeksUntil(start, weeks, start.year() / December / 31);
 }
 
 std::optional<IcsRecurrence> everyYearFrom(year_month_day start)

@@ -48,12 +48,22 @@ struct IcsRecurrence
 // or a year outside 1..MaxIcsExportYear (for all four helpers).
 std::optional<IcsRecurrence> nthWeekdayOfEveryMonth(std::chrono::year year, std::chrono::weekday_indexed day);
 
+// The same from the month `from` to the day `until` (a page from August to July), its UNTIL
+// that day; nullopt also when no such weekday lies between them.
+std::optional<IcsRecurrence> nthWeekdayOfEveryMonth(std::chrono::year_month from, std::chrono::weekday_indexed day,
+                                                    std::chrono::year_month_day until);
+
 // The last `day` of every month of `year`: "FREQ=MONTHLY;BYDAY=-1FR;UNTIL=20241231".
 std::optional<IcsRecurrence> lastWeekdayOfEveryMonth(std::chrono::year year, std::chrono::weekday day);
+// The same from the month `from` to the day `until`.
+std::optional<IcsRecurrence> lastWeekdayOfEveryMonth(std::chrono::year_month from, std::chrono::weekday day,
+                                                     std::chrono::year_month_day until);
 
 // `start` and every `weeks`-th week after it to the end of start's year:
 // "FREQ=WEEKLY;INTERVAL=2;UNTIL=20241231". nullopt unless start.ok() and weeks is 1..32767.
 std::optional<IcsRecurrence> everyNWeeksInYear(std::chrono::year_month_day start, int weeks);
+// The same up to `until` (not before `start`).
+std::optional<IcsRecurrence> everyNWeeksUntil(std::chrono::year_month_day start, int weeks, std::chrono::year_month_day until);
 
 // `start` and the same day of every year after it, with no end: "FREQ=YEARLY". A 29 February
 // comes back in leap years only. nullopt unless start.ok().

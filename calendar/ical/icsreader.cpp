@@ -1,9 +1,34 @@
 #include "calendar/ical/icsreader.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+
+namespace {
+
+struct IcsReaderWords
+{
+    Q_DECLARE_TR_FUNCTIONS(IcsReader)
+};
+
+constexpr QLatin1StringView AddressSchemes[] = {QLatin1StringView("https://"), QLatin1StringView("webcal://"),
+                                                QLatin1StringView("http://"), QLatin1StringView("caldav+https://"),
+                                                QLatin1StringView("caldav+http://")};
+
+} // namespace
+
+bool isCalendarAddress(QStringView source)
+{
+    for (QLatin1StringView scheme : AddressSchemes) {
+        if (source.startsWith(scheme, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
 
 std::shared_ptr<const IcsReadResult> IcsReader::read(const QString &path, int year)
 {
+    if (isCalendarAddress(path))
+        return readAddress(path, year);
     const QFileInfo info(path);
     const QDateTime modified = info.lastModified();
     const qint64 size = info.size();
@@ -21,4 +46,50 @@ std::shared_ptr<const IcsReadResult> IcsReader::read(const QString &path, int ye
         m_cache.clear();
     m_cache[key] = {modified, size, result};
     return result;
+}
+
+// An address is fetched once a run for each year, not at every keystroke: a server is not asked
+// again until the user says so (forgetFetched).
+std::shared_ptr<const IcsReadResult> IcsReader::readAddress(const QString &address, int year)
+{
+    const auto key = std::pair{address, year};
+    {
+        const QMutexLocker lock(&m_mutex);
+        const auto found = m_fetched.find(key);
+        if (found != m_fetched.end())
+            return found->second;
+    }
+    IcsReadResult result;
+    if (!m_fetcher) {
+        result.error = IcsReaderWords::tr("%1: calendars on the network cannot be read here").arg(address);
+    } else if (year < 1 || year > 9999) {
+        result = parseIcsDays({}, address, year);  // the reader's own words for a year out of range
+    } else {
+        using namespace std::chrono;
+        // A day of the year in the local time zone may begin up to 14 hours before or after the
+        // same day in UTC, the time a CalDAV server compares with.
+        const sys_days from = sys_days{std::chrono::year{year} / January / 1} - days{1};
+        const sys_days to = sys_days{std::chrono::year{year} / December / 31} + days{1};
+        const FetchedCalendar fetched = m_fetcher->fetch(address, from, to);
+        if (!fetched.ok) {
+            result.error = fetched.error;
+        } else {
+            result = parseIcsDays(fetched.bytes, fetched.name.isEmpty() ? address : fetched.name, year);
+            QStringList warnings = fetched.warnings;
+            warnings += result.warnings;
+            result.warnings = warnings;
+        }
+    }
+    auto shared = std::make_shared<const IcsReadResult>(std::move(result));
+    const QMutexLocker lock(&m_mutex);
+    if (m_fetched.size() >= MaxEntries)
+        m_fetched.clear();
+    m_fetched[key] = shared;
+    return shared;
+}
+
+void IcsReader::forgetFetched()
+{
+    const QMutexLocker lock(&m_mutex);
+    m_fetched.clear();
 }

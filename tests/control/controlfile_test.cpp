@@ -347,6 +347,11 @@ const BadLine BadLines[] = {
     {"pap_b5", "PAP B5", "\"B5\" is not a paper (Letter, Legal, A4, A3, A5, or printer"},
     {"pap_missing", "PAP", "\"\" is not a paper"},
     {"pal_rainbow", "PAL rainbow", "\"rainbow\" is not a colour set (classic, safe or patterns)"},
+    {"frm_thirteen", "FRM 13", "\"13\" is not a month from 1 (January) to 12 (December)"},
+    {"frm_word", "FRM August", "\"August\" is not a month"},
+    {"moo_yes", "MOO yes", "\"yes\" is neither 1 (moon phases) nor 0"},
+    {"day_yearless_plus", "DAY --03-05+ Anna", "\"--03-05+\" repeats every year without"},
+    {"day_plus_not_a_date", "DAY 1987-02-30+ Anna", "\"1987-02-30+\" is not a date"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, ControlFileBadLine, ::testing::ValuesIn(BadLines),
@@ -682,8 +687,10 @@ TEST_F(ControlFile, pageKeysSetTheLanguageWeekPaperAndColours)
 {
     const PageSettings defaults;
     EXPECT_EQ(m_state.page, defaults);
-    readText("LNG ru_RU\nwks 2\nWKN 1\nPAP a4\nPal Patterns\n");
+    readText("LNG ru_RU\nwks 2\nWKN 1\nPAP a4\nPal Patterns\nFRM 8\nMOO 1\n");
     EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(m_state.page.firstMonth, 8);
+    EXPECT_TRUE(m_state.page.moonPhases);
     EXPECT_EQ(m_state.page.language, QStringLiteral("ru_RU"));
     EXPECT_EQ(m_state.page.weekStart, 2);
     EXPECT_TRUE(m_state.page.weekNumbers);
@@ -691,7 +698,7 @@ TEST_F(ControlFile, pageKeysSetTheLanguageWeekPaperAndColours)
     EXPECT_EQ(m_state.page.palette, Palette::Patterns);
 
     // Each back to its default; a lone LNG is the desktop's language again.
-    readText("LNG\nWKS 1\nWKN 0\nPAP printer\nPAL classic\n");
+    readText("LNG\nWKS 1\nWKN 0\nPAP printer\nPAL classic\nFRM 1\nMOO 0\n");
     EXPECT_TRUE(m_messages.messages().isEmpty()) << m_messages.texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(m_state.page, defaults);
 

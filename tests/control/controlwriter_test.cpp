@@ -113,6 +113,8 @@ public:
             state.page.weekNumbers = chance(2);
             state.page.paper = Paper(pick(int(Paper::AsPrinter), int(Paper::A5)));
             state.page.palette = Palette(pick(int(Palette::Classic), int(Palette::Patterns)));
+            state.page.firstMonth = chance(2) ? 1 : pick(1, 12);
+            state.page.moonPhases = chance(2);
         }
         const int rules = pick(0, 8);
         for (int i = 0; i < rules; ++i)
@@ -163,8 +165,12 @@ private:
             break;
         case 3:
             rule.kind = RuleKind::Dates;
-            for (int n = pick(1, 4); n > 0; --n)
+            for (int n = pick(1, 4); n > 0; --n) {
                 rule.dates.push_back(date(calendarYear));
+                // A birthday: every year from its own.
+                if (chance(5))
+                    rule.dates.back() = RuleDate::since(year{calendarYear - pick(0, 90)} / rule.dates.back().monthDay);
+            }
             break;
         case 4: {
             static const char *const regions[] = {"DE-BY", "US", "GB-SCT", "CH-GE", "JP"};

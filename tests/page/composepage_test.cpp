@@ -1,5 +1,6 @@
 #include "calendar/datelistsink.h"
 #include "calendar/dayrules.h"
+#include "calendar/moonphases.h"
 #include "page/monthblock.h"
 #include "render/picture.h"
 #include "platform/usererror.h"
@@ -444,63 +445,89 @@ TEST(DayAtPagePoint, FindsEveryDayWhereItsNumberIsPrinted)
 namespace {
 
 // The message beside a picture at (7700, 200) in its 3900 x 3500 frame; the width rule makes
-// every character 10 twips per point wide.
+// every character 10 twips per point wide. Left of the picture the message has 7200 twips,
+// from 300 to 200 short of the picture.
 struct MessageCase
 {
     const char *tag;
-    int characters;
+    QString message;
     QSize picture;                 // natural size, twips: decides the drawn rectangle
-    std::vector<double> sizes;     // message sizes set, the last one printed
-    double x;                      // the message's left edge
+    double size;                   // the size the lines print at
+    QStringList lines;
+    std::vector<double> xs;        // each line's left edge
 };
 
 class MessageBesidePicture : public testing::TestWithParam<MessageCase>
 {
 };
 
-TEST_P(MessageBesidePicture, ShrinksUntilItClearsThePictureThenMovesLeftOfIt)
+TEST_P(MessageBesidePicture, IsCentredLeftOfThePictureWrappedBeforeItShrinks)
 {
     const MessageCase c = GetParam();
     CalendarState state = calendar();
-    state.txtMessage[5] = QString(c.characters, QLatin1Char('m'));
+    state.txtMessage[5] = c.message;
     state.strMessageFont = QStringLiteral("Message Face");
     state.binSelPic = true;
     state.picTemp = std::make_shared<FixedPicture>(c.picture);
     const std::vector<Op> ops = compose(state);
-    const Op *message = textOp(ops, state.txtMessage[5]);
-    ASSERT_NE(message, nullptr);
-    EXPECT_EQ(message->args[0], c.x);
-    EXPECT_EQ(message->args[1], 2800);
-    std::vector<double> sizes;
-    bool inMessage = false;
-    for (const Op *op = ops.data(); op != message; ++op) {
-        inMessage |= op->kind == QLatin1String("fontName") && op->text == state.strMessageFont;
-        if (inMessage && op->kind == QLatin1String("fontSize"))
-            sizes.push_back(op->args[0]);
+    for (qsizetype i = 0; i < c.lines.size(); ++i) {
+        SCOPED_TRACE(c.lines[i].toStdString());
+        const Op *line = textOp(ops, c.lines[i]);
+        ASSERT_NE(line, nullptr);
+        EXPECT_EQ(line->args[0], c.xs[size_t(i)]);
+        EXPECT_EQ(line->args[1], 2800 + 20 * c.size * double(i));
+        EXPECT_EQ(line->args[2], c.size);
+        // Every line clears the picture and ends above the year.
+        const QRectF text(line->args[0], line->args[1], 10 * c.size * double(c.lines[i].size()), 20 * c.size);
+        const std::vector<Op> pictures = ofKind(ops, QStringLiteral("picture"));
+        ASSERT_EQ(pictures.size(), 1u);
+        EXPECT_FALSE(text.intersects(QRectF(pictures[0].args[0], pictures[0].args[1], pictures[0].args[2], pictures[0].args[3])));
+        EXPECT_LE(text.bottom(), 3450);
     }
-    EXPECT_EQ(sizes, c.sizes);
-    EXPECT_EQ(message->args[2], c.sizes.back());
     // Without the picture, the page is what it has always been but for the message.
-    if (c.sizes.size() == 1) {
+    if (c.lines == QStringList{c.message} && c.size == 18) {
         CalendarState without = state;
         without.binSelPic = false;
-        EXPECT_EQ(withoutKind(ops, "picture"), compose(without));
+        const std::vector<Op> plain = compose(without);
+        if (textOp(plain, c.message)->args[0] == c.xs[0]) {
+            EXPECT_EQ(withoutKind(ops, "picture"), plain);
+        }
     }
 }
+
+const QString Words10 = QStringLiteral("mmmm mmmm mmmm mmmm mmmm mmmm mmmm mmmm mmmm mmmm");  // 49 characters
 
 INSTANTIATE_TEST_SUITE_P(
     ComposePage, MessageBesidePicture,
     testing::Values(
-        // 900 wide at 18 pt, centred: 5430 to 6330, clear of the picture at 7700.
-        MessageCase{"short_stays_centred", 5, {3900, 3500}, {18}, 5430},
-        // 5400 at 18 pt reaches 8580; at 12 pt 3600 wide from 4080 to 7680 clears it.
-        MessageCase{"shrinks_to_12", 30, {3900, 3500}, {18, 16, 14, 12}, 4080},
-        // Even at 8 pt 4000 wide from 3880 to 7880: centred on the 7400 left of the picture.
-        MessageCase{"too_long_moves_left", 50, {3900, 3500}, {18, 16, 14, 12, 10, 8}, 300 + (7400 - 4000) / 2.0},
+        // 900 wide at 18 pt, centred on the band: 5430 to 6330, clear of the picture at 7700.
+        MessageCase{"short_stays_centred", QString(5, QLatin1Char('m')), {3900, 3500}, 18, {QString(5, QLatin1Char('m'))}, {5430}},
+        // 5400 at 18 pt would reach 8580: centred in the 7200 left of the picture instead.
+        MessageCase{"moves_left_at_full_size", QString(30, QLatin1Char('m')), {3900, 3500}, 18, {QString(30, QLatin1Char('m'))},
+                    {300 + (7200 - 5400) / 2.0}},
+        // One word of 50: 9000 at 18, 8000 at 16, 7000 at 14 fits on one line.
+        MessageCase{"one_long_word_shrinks", QString(50, QLatin1Char('m')), {3900, 3500}, 14, {QString(50, QLatin1Char('m'))},
+                    {300 + (7200 - 7000) / 2.0}},
+        // Ten words: one line at 18 pt is 8820; at 16 pt two lines fit above the year, the
+        // first as many words as 7200 holds (9 words, 7040), the rest on the second.
+        MessageCase{"words_wrap_at_16",
+                    Words10,
+                    {3900, 3500},
+                    16,
+                    {QStringLiteral("mmmm mmmm mmmm mmmm mmmm mmmm mmmm mmmm mmmm"), QStringLiteral("mmmm")},
+                    {300 + (7200 - 7040) / 2.0, 300 + (7200 - 640) / 2.0}},
+        // 200 characters without a blank do not fit even at 8 pt (16000): cut with an ellipsis.
+        MessageCase{"too_long_is_cut",
+                    QString(200, QLatin1Char('m')),
+                    {3900, 3500},
+                    8,
+                    {QString(89, QLatin1Char('m')) + QChar(0x2026)},
+                    {300 + (7200 - 7200) / 2.0}},
         // A narrow picture centred in its frame starts at 9300: 18 pt reaching 8580 clears it.
-        MessageCase{"narrow_picture_clear", 30, {700, 3500}, {18}, 3180},
+        MessageCase{"narrow_picture_clear", QString(30, QLatin1Char('m')), {700, 3500}, 18, {QString(30, QLatin1Char('m'))}, {3180}},
         // A flat picture ends at 2450, above the message line.
-        MessageCase{"flat_picture_above", 50, {3900, 1000}, {18}, 300 + (11160 - 9000) / 2.0}),
+        MessageCase{"flat_picture_above", QString(50, QLatin1Char('m')), {3900, 1000}, 18, {QString(50, QLatin1Char('m'))},
+                    {300 + (11160 - 9000) / 2.0}}),
     [](const testing::TestParamInfo<MessageCase> &info) { return std::string(info.param.tag); });
 
 TEST(ComposePage, PatternedLegendHatchesEachSwatchItsOwnWay)
@@ -518,6 +545,76 @@ TEST(ComposePage, PatternedLegendHatchesEachSwatchItsOwnWay)
     }
     EXPECT_EQ(patterns.size(), 5u);
     EXPECT_FALSE(patterns.contains(0));
+}
+
+} // namespace
+
+namespace {
+
+// The month headings in drawing order, which is the page's reading order.
+QStringList headings(const std::vector<Op> &ops)
+{
+    QStringList found;
+    for (size_t i = 0; i < ops.size(); ++i)
+        if (ops[i].kind == QLatin1String("text") && ops[i].args.size() > 2 && ops[i].args[2] == MonthHeadingPoints)
+            found << ops[i].text;
+    return found;
+}
+
+TEST(ComposePage, APageFromAugustRunsToJulyWithBothYearsNamed)
+{
+    CalendarState state = calendar();
+    state.page.firstMonth = 8;
+    const std::vector<Op> ops = compose(state);
+    ASSERT_NE(textOp(ops, QStringLiteral("2027/2028")), nullptr);
+    EXPECT_EQ(headings(ops), QStringList({"August 2027", "September", "October", "November", "December", "January 2028", "February",
+                                          "March", "April", "May", "June", "July"}));
+    // The first block is August's: its first day is a Sunday, in the first column.
+    EXPECT_EQ(dayAtPagePoint(state, QPointF(PageLayout::monthLeft(1) + 200, PageLayout::monthTop(1) + 800)), QDate(2027, 8, 1));
+    EXPECT_EQ(dayAtPagePoint(state, QPointF(PageLayout::monthLeft(6) + 200 + 460 * 6, PageLayout::monthTop(6) + 800)),
+              QDate(2028, 1, 1));
+    // Words after the year stay in the title.
+    state.txtYear = QStringLiteral("2027 school year");
+    EXPECT_NE(textOp(compose(state), QStringLiteral("2027/2028 school year")), nullptr);
+}
+
+TEST(ComposePage, MoonPhasesStandBesideTheirDaysAndAreExplainedUnderTheLegend)
+{
+    CalendarState state = calendar();
+    state.page.moonPhases = true;
+    const std::vector<Op> ops = compose(state);
+    const std::vector<LocalMoonPhase> phases = moonPhasesOfMonths(2027, 1, 12);
+    ASSERT_GE(phases.size(), 48u);
+    size_t next = 0;
+    const Op *dayNumber = nullptr;
+    for (const Op &op : ops) {
+        if (op.kind != QLatin1String("text"))
+            continue;
+        if (next < phases.size() && op.text == moonSymbol(phases[next].phase) && op.args[2] < 10) {
+            // Right after the number of its day, on its row, right of its box.
+            ASSERT_NE(dayNumber, nullptr);
+            EXPECT_EQ(dayNumber->text, QString::number(phases[next].local.date().day()));
+            EXPECT_GT(op.args[0], dayNumber->args[0] + 300 - 100);
+            EXPECT_EQ(op.args[1], dayNumber->args[1] + 72);
+            ++next;
+        }
+        dayNumber = &op;
+    }
+    EXPECT_EQ(next, phases.size());
+    for (const char *name : {"new moon", "first quarter", "full moon", "last quarter"})
+        EXPECT_NE(textOp(ops, QString::fromLatin1(name) + QStringLiteral("    ")), nullptr) << name;
+    // Off, the page is as it always was.
+    state.page.moonPhases = false;
+    for (const Op &op : compose(state))
+        EXPECT_NE(op.text, moonSymbol(MoonPhase::FullMoon));
+}
+
+TEST(ComposePage, MoonPhasesOutsideTheYearsWorkedOutAreSaidSo)
+{
+    CalendarState state = calendar();
+    state.page.moonPhases = true;
+    state.txtYear = QStringLiteral("2500");
+    EXPECT_NE(textOp(compose(state), QStringLiteral("Moon phases are worked out for the years 1600 to 2400 only.")), nullptr);
 }
 
 } // namespace

@@ -176,18 +176,25 @@ TEST_P(WeekNumbers, EachRowShowsTheIsoWeekMostOfItsDaysBelongTo)
             RecordingDateList list;
             PlaceMonth(state, surface, list, qint16(c.year), qint16(month), Left, Top, QStringLiteral("Arial"));
             std::vector<Op> numbers = surface.ops(QStringLiteral("text"));
-            std::erase_if(numbers, [](const Op &op) { return op.args[2] != 7; });
+            std::erase_if(numbers, [](const Op &op) { return op.args[2] != 6; });
             ASSERT_EQ(numbers.size(), size_t(expectedCells(c.year, month, firstQtDay, false).back().second + 1));
             const QDate first(c.year, month, 1);
             const QDate rowStart = first.addDays(-((first.dayOfWeek() - firstQtDay + 7) % 7));
             for (size_t row = 0; row < numbers.size(); ++row) {
                 EXPECT_EQ(numbers[row].text, QString::number(majorityWeek(rowStart.addDays(7 * qint64(row)))));
-                // Right-aligned 75 twips into the block, left of every box; on the row's baseline.
-                EXPECT_EQ(numbers[row].args[0] + 70 * numbers[row].text.size(), Left + 75);
-                EXPECT_EQ(numbers[row].args[1], Top + 770 + 280 * double(row) + 55);
+                // Right-aligned 40 twips into the block, a clear 100 twips left of the first
+                // two-digit day (at 140); on the row's baseline.
+                EXPECT_EQ(numbers[row].args[0] + 60 * numbers[row].text.size(), Left + 40);
+                EXPECT_EQ(numbers[row].args[1], Top + 770 + 280 * double(row) + 72);
             }
             EXPECT_EQ(surface.fontSize(), 10);
             EXPECT_TRUE(surface.bold());
+            // Grey numbers, then black again for the days.
+            const std::vector<Op> colours = surface.ops(QStringLiteral("textcolour"));
+            ASSERT_EQ(colours.size(), 2u);
+            EXPECT_LT(qGray(colours[0].colour), 128);
+            EXPECT_GT(qGray(colours[0].colour), 64);
+            EXPECT_EQ(colours[1].colour & 0xffffffu, 0u);
         }
     }
 }

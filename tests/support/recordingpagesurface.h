@@ -37,6 +37,7 @@ public:
     void setFontSize(double points) override;
     double fontSize() const override { return m_size; }
     void setFontBold(bool bold) override;
+    void setTextColour(QRgb colour) override { m_ops.push_back({QStringLiteral("textcolour"), {}, {}, colour}); }
     double textWidth(const QString &text) const override
     {
         return m_widthOverride ? m_widthOverride(text, m_size) : widthRule(text, m_size);
