@@ -43,10 +43,11 @@ constexpr QRgb WeekNumberGrey = 0xff6e6e6e;  // 5:1 on white, still plain on a g
 // The 6-pt number sits on the day numbers' baseline: the 10-pt and 6-pt ascents differ by
 // about 4 pt x 0.9 em.
 constexpr int WeekNumberDrop = 72;
-// A moon phase's symbol stands right of its day's box, in the gap before the next column.
+// A moon phase's symbol stands high after its day's number, like an exponent, so that it
+// reads as belonging to that day and never to the next column's.
 constexpr double MoonPoints = 6;
-constexpr int MoonRightOfBox = 20;
-constexpr int MoonDrop = 72;  // on the day numbers' baseline, as for the week numbers
+constexpr int MoonAfterNumber = 15;
+constexpr int MoonRise = 10;
 constexpr double NumberPoints = 10;
 
 // An origin sum as the 16-bit arithmetic of the page coordinates does it.
@@ -95,7 +96,7 @@ void printMoonSymbol(PageSurface &surface, MoonPhase phase, double x, const QStr
     surface.setFontSize(MoonPoints);
     surface.setFontBold(false);
     surface.setCurrentX(x);
-    surface.setCurrentY(oldY + MoonDrop);
+    surface.setCurrentY(oldY - MoonRise);
     surface.printText(moonSymbol(phase), false);
     surface.setFontName(fontName);
     surface.setFontSize(NumberPoints);
@@ -208,6 +209,10 @@ void PlaceMonth(const CalendarState &state, PageSurface &surface, DateListSink &
             surface.setCurrentX(numberX);
         }
         surface.printText(QString::number(day), false);
+        // Before a dark box is merged over the day, so that the symbol is reversed out of it
+        // with the number.
+        if (moon[size_t(day)])
+            printMoonSymbol(surface, *moon[size_t(day)], surface.currentX() + MoonAfterNumber, fontName);
 
         if (category != NoMark) {
             if (!numberOverMark) {
@@ -224,9 +229,6 @@ void PlaceMonth(const CalendarState &state, PageSurface &surface, DateListSink &
             }
             ListMarkedDate(state, dateList, qint16(day), month, category);
         }
-
-        if (moon[size_t(day)])
-            printMoonSymbol(surface, *moon[size_t(day)], boxLeft + BoxWidth + MoonRightOfBox, fontName);
 
         if (day == 9)
             numberOffset = WideNumberX;

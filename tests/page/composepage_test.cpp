@@ -591,11 +591,13 @@ TEST(ComposePage, MoonPhasesStandBesideTheirDaysAndAreExplainedUnderTheLegend)
         if (op.kind != QLatin1String("text"))
             continue;
         if (next < phases.size() && op.text == moonSymbol(phases[next].phase) && op.args[2] < 10) {
-            // Right after the number of its day, on its row, right of its box.
+            // Right after the number of its day, raised on its row, short of the next column.
             ASSERT_NE(dayNumber, nullptr);
             EXPECT_EQ(dayNumber->text, QString::number(phases[next].local.date().day()));
-            EXPECT_GT(op.args[0], dayNumber->args[0] + 300 - 100);
-            EXPECT_EQ(op.args[1], dayNumber->args[1] + 72);
+            const double numberEnd = dayNumber->args[0] + 10 * 10 * double(dayNumber->text.size());
+            EXPECT_GT(op.args[0], numberEnd);
+            EXPECT_LT(op.args[0] + 10 * op.args[2], dayNumber->args[0] + 400);
+            EXPECT_LE(op.args[1], dayNumber->args[1]);
             ++next;
         }
         dayNumber = &op;
