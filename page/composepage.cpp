@@ -240,7 +240,7 @@ PagePlan planPage(const CalendarState &state)
         }
     }
     if (state.binSelPic) {
-        plan.picture = state.chkFullPicture ? graphicRect(state, LeftMargin, PictureTop, 1)
+        plan.picture = state.chkFullPicture ? graphicRect(state, LeftMargin + 2 * FrameStep, PictureTop, 1)
                                             : graphicRect(state, HeaderRightLimit, PictureTop, 0);
     }
     return plan;

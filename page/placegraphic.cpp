@@ -14,7 +14,9 @@ struct Frame
 
 Frame frameFor(int PicSize)
 {
-    return PicSize == 0 ? Frame{3900, 3500} : Frame{11160, 3000};
+    // Across the top, the width inside the calendar's triple frame: a panorama as wide as the
+    // outer frame ran over the two inner lines.
+    return PicSize == 0 ? Frame{3900, 3500} : Frame{11000, 3000};
 }
 
 } // namespace

@@ -278,9 +278,10 @@ TEST(ComposePage, PictureOnlyAtTopDropsHeaderAddressAndMessage)
     state.textLines[0] = QStringLiteral("Address");
     const std::vector<Op> ops = compose(state);
 
+    // Within the innermost frame line, 380 to 11380, its shape kept, the corner in whole twips.
     const std::vector<Op> pictures = ofKind(ops, "picture");
     ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0].args, (std::vector<double>{300, 200, 11160, 3000}));
+    EXPECT_EQ(pictures[0].args, (std::vector<double>{380, 222, 11000, 11000 * 3000 / 11160.0}));
     EXPECT_EQ(textOp(ops, QStringLiteral("Header")), nullptr);
     EXPECT_EQ(textOp(ops, QStringLiteral("Address")), nullptr);
     EXPECT_EQ(textOp(ops, QStringLiteral("Hello")), nullptr);

@@ -21,10 +21,12 @@ struct PlacementCase
 const PlacementCase placementCases[] = {
     {"wide_in_header_frame", {200, 100}, 0, 7700, 200, {7700, 975, 3900, 1950}},
     {"tall_in_header_frame", {100, 200}, 0, 7700, 200, {8775, 200, 1750, 3500}},
-    {"wide_across_the_top", {4000, 2000}, 1, 300, 200, {2880, 200, 6000, 3000}},
+    {"wide_across_the_top", {4000, 2000}, 1, 380, 200, {2880, 200, 6000, 3000}},
     {"exact_aspect_header_frame", {390, 350}, 0, 7700, 200, {7700, 200, 3900, 3500}},
-    {"exact_aspect_top_frame", {11160, 3000}, 1, 300, 200, {300, 200, 11160, 3000}},
-    {"any_nonzero_picsize_is_the_top_frame", {4000, 2000}, -3, 300, 200, {2880, 200, 6000, 3000}},
+    {"exact_aspect_top_frame", {11000, 3000}, 1, 380, 200, {380, 200, 11000, 3000}},
+    // A panorama is as wide as the innermost frame line (380 to 11380), no wider.
+    {"panorama_within_the_inner_frame", {22000, 3000}, 1, 380, 200, {380, 950, 11000, 1500}},
+    {"any_nonzero_picsize_is_the_top_frame", {4000, 2000}, -3, 380, 200, {2880, 200, 6000, 3000}},
     // (3900 - 3899.5...) / 2: the centring rounds half to even.
     {"centre_rounds_half_to_even", {3895, 3500}, 0, 0, 0, {2, 0, 3895, 3500}},
     {"centre_rounds_half_to_even_up", {3893, 3500}, 0, 0, 0, {4, 0, 3893, 3500}},
