@@ -243,7 +243,11 @@ RuleDays events(const MarkRule &rule, const CalendarSpan &span, const MarkSource
     DayNames names;
     QString calendarName;
     for (year y = span.firstYear; y <= span.lastYear(); ++y) {
-        const std::shared_ptr<const IcsReadResult> read = sources.calendars.read(rule.source, int(y));
+        // Only the page's days of each year: a CalDAV server is asked for those alone.
+        const std::chrono::sys_days yearFirst{y / January / 1};
+        const std::chrono::sys_days yearLast{y / December / 31};
+        const std::shared_ptr<const IcsReadResult> read = sources.calendars.read(
+            rule.source, int(y), std::max(yearFirst, span.firstDay()), std::min(yearLast, span.lastDay()));
         if (!read->ok) {
             found.problem = read->error;
             found.days.clear();

@@ -282,7 +282,8 @@ RangeProblem rangeProblem(const RuleDate &from, const RuleDate &to)
 
 QString pathForFolder(const QString &path, const QString &folder)
 {
-    if (path.isEmpty() || folder.isEmpty())
+    // An address is no path: made relative, "caldav+https://x/a/" would lose a slash.
+    if (path.isEmpty() || folder.isEmpty() || isCalendarAddress(path))
         return path;
     const QString relative = QDir(folder).relativeFilePath(path);
     if (relative.startsWith(QLatin1String("..")) || QFileInfo(relative).isAbsolute())

@@ -25,10 +25,18 @@ bool isCalendarAddress(QStringView source)
     return false;
 }
 
+std::shared_ptr<const IcsReadResult> IcsReader::read(const QString &path, int year, std::chrono::sys_days shownFrom,
+                                                     std::chrono::sys_days shownTo)
+{
+    if (isCalendarAddress(path))
+        return readAddress(path, year, shownFrom, shownTo);
+    return read(path, year);
+}
+
 std::shared_ptr<const IcsReadResult> IcsReader::read(const QString &path, int year)
 {
     if (isCalendarAddress(path))
-        return readAddress(path, year);
+        return readAddress(path, year, std::chrono::sys_days::min(), std::chrono::sys_days::max());
     const QFileInfo info(path);
     const QDateTime modified = info.lastModified();
     const qint64 size = info.size();
@@ -50,9 +58,17 @@ std::shared_ptr<const IcsReadResult> IcsReader::read(const QString &path, int ye
 
 // An address is fetched once a run for each year, not at every keystroke: a server is not asked
 // again until the user says so (forgetFetched).
-std::shared_ptr<const IcsReadResult> IcsReader::readAddress(const QString &address, int year)
+std::shared_ptr<const IcsReadResult> IcsReader::readAddress(const QString &address, int year, std::chrono::sys_days from,
+                                                            std::chrono::sys_days to)
 {
-    const auto key = std::pair{address, year};
+    using namespace std::chrono;
+    if (year >= 1 && year <= 9999) {
+        from = std::max(from, sys_days{std::chrono::year{year} / January / 1});
+        to = std::min(to, sys_days{std::chrono::year{year} / December / 31});
+    } else {
+        from = to = sys_days{};  // refused below whatever the days
+    }
+    const auto key = std::tuple{address, year, int(from.time_since_epoch().count()), int(to.time_since_epoch().count())};
     {
         const QMutexLocker lock(&m_mutex);
         const auto found = m_fetched.find(key);
@@ -64,13 +80,12 @@ std::shared_ptr<const IcsReadResult> IcsReader::readAddress(const QString &addre
         result.error = IcsReaderWords::tr("%1: calendars on the network cannot be read here").arg(address);
     } else if (year < 1 || year > 9999) {
         result = parseIcsDays({}, address, year);  // the reader's own words for a year out of range
+    } else if (from > to) {
+        result.ok = true;  // none of the days shown is in this year
     } else {
-        using namespace std::chrono;
-        // A day of the year in the local time zone may begin up to 14 hours before or after the
-        // same day in UTC, the time a CalDAV server compares with.
-        const sys_days from = sys_days{std::chrono::year{year} / January / 1} - days{1};
-        const sys_days to = sys_days{std::chrono::year{year} / December / 31} + days{1};
-        const FetchedCalendar fetched = m_fetcher->fetch(address, from, to);
+        // A local day may begin up to 14 hours before or after the same day in UTC, the time a
+        // CalDAV server compares with.
+        const FetchedCalendar fetched = m_fetcher->fetch(address, from - days{1}, to + days{1});
         if (!fetched.ok) {
             result.error = fetched.error;
         } else {

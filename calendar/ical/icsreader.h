@@ -12,6 +12,7 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include <tuple>
 #include <utility>
 
 // Whether a rule's source names a calendar on the network rather than a file: it begins with
@@ -60,12 +61,18 @@ public:
     // (isCalendarAddress), fetched once a run for each year: what the fetcher had to say comes
     // first among the warnings. Shared, not copied: a file may mark up to a million days.
     std::shared_ptr<const IcsReadResult> read(const QString &path, int year);
+    // The same for a page that shows only the days from `shownFrom` to `shownTo` of `year`
+    // (August to December of a page from August to July): a CalDAV collection is asked for the
+    // events of those days only. A file is read whole, as read(path, year) reads it.
+    std::shared_ptr<const IcsReadResult> read(const QString &path, int year, std::chrono::sys_days shownFrom,
+                                              std::chrono::sys_days shownTo);
 
     // Makes the next read of every address fetch it again (the window's "refresh").
     void forgetFetched();
 
 private:
-    std::shared_ptr<const IcsReadResult> readAddress(const QString &address, int year);
+    std::shared_ptr<const IcsReadResult> readAddress(const QString &address, int year, std::chrono::sys_days from,
+                                                     std::chrono::sys_days to);
 
     struct Entry
     {
@@ -79,5 +86,6 @@ private:
     CalendarFetcher *m_fetcher = nullptr;
     QMutex m_mutex;
     std::map<std::pair<QString, int>, Entry> m_cache;
-    std::map<std::pair<QString, int>, std::shared_ptr<const IcsReadResult>> m_fetched;
+    // By address, year and the days asked for (as day numbers).
+    std::map<std::tuple<QString, int, int, int>, std::shared_ptr<const IcsReadResult>> m_fetched;
 };

@@ -265,3 +265,18 @@ TEST(SaveControlFile, TheNameMustEndInLowerCaseTxtAndTheOldFileSurvivesAFailure)
 }
 
 } // namespace
+
+TEST(SaveControlFile, ACalendarAddressIsWrittenAsTheUserGaveIt)
+{
+    for (const char *address : {"caldav+https://dav.example.org/calendars/anna/family/", "webcal://school.example.org/terms.ics",
+                                "http://192.168.1.5/club.ics"}) {
+        CalendarState state = loadDefaults(QDate(2026, 12, 8));
+        MarkRule rule;
+        rule.kind = RuleKind::ICalendar;
+        rule.source = QString::fromLatin1(address);
+        rule.label = QStringLiteral("Family");
+        state.rules = {rule};
+        const QByteArray text = controlFileText(state, QStringLiteral("/home/anna/calendar.txt"));
+        EXPECT_TRUE(text.contains(QByteArray("ICS ") + address + " Family\r\n")) << text.constData();
+    }
+}
