@@ -66,7 +66,10 @@ RuleDays everyNWeeks(const MarkRule &rule, const CalendarSpan &span)
     // The series runs within the page it starts on; one begun on last year's page marks
     // nothing now.
     if (!span.contains(start)) {
-        found.whyNoDay = RuleDayWords::tr("the series starts in %1 and marks days of that year only").arg(int(start.year()));
+        found.whyNoDay = span.crossesNewYear()
+            ? RuleDayWords::tr("the series starts on %1, outside the months shown, and marks days of the page it starts on only")
+                  .arg(RuleDate::full(start).isoText())
+            : RuleDayWords::tr("the series starts in %1 and marks days of that year only").arg(int(start.year()));
         return found;
     }
     for (sys_days d{start}; d <= span.lastDay(); d += days{7 * rule.weeks})
