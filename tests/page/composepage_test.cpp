@@ -127,29 +127,6 @@ TEST(ComposePage, ShrinkLoopEndsOnADeviceThatRoundsSizesUp)
     EXPECT_EQ(sizes.size(), 9u);
 }
 
-TEST(ComposePage, SixAddressLinesTheSixthEmpty)
-{
-    CalendarState state = calendar();
-    const QStringList lines = {"A1", "B2", "C3", "D4", "E5", ""};
-    for (int i = 0; i < 6; ++i)
-        state.textLines[i] = lines[i];
-    const std::vector<Op> ops = compose(state);
-
-    std::vector<Op> address;
-    for (const Op &op : ofKind(ops, "text"))
-        if (op.args[0] == 1000)
-            address.push_back(op);
-    ASSERT_EQ(address.size(), 6u);
-    // The 24-pt header line is 480 twips high, then 150 down, then 200 per 10-pt line.
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(address[i].text, lines[i]);
-        EXPECT_EQ(address[i].args[1], 500 + 480 + 150 + 200 * i);
-        EXPECT_EQ(address[i].args[2], 10);
-        EXPECT_EQ(address[i].args[3], 0);
-    }
-}
-
 TEST(ComposePage, AddressBlockStopsAtALineStartingWithABlank)
 {
     struct Case
@@ -257,16 +234,6 @@ TEST(ComposePage, AYearThePageCannotHoldFailsBeforeDrawingAndSaysWhy)
         EXPECT_TRUE(surface.ops().empty());
         EXPECT_TRUE(list.lines.isEmpty());
     }
-}
-
-TEST(ComposePage, PictureBesideTheHeader)
-{
-    CalendarState state = calendar();
-    state.binSelPic = true;
-    state.picTemp = std::make_shared<FixedPicture>(QSize(3900, 3500));
-    const std::vector<Op> pictures = ofKind(compose(state), "picture");
-    ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0].args, (std::vector<double>{7700, 200, 3900, 3500}));
 }
 
 TEST(ComposePage, PictureOnlyAtTopDropsHeaderAddressAndMessage)
