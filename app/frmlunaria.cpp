@@ -3,13 +3,14 @@
 #include "app/formwidgets.h"
 #include "app/markeddaysgroup.h"
 #include "app/pagesettingsgroup.h"
+#include "app/previewpane.h"
 #include "app/splashlogo.h"
 #include "control/controlfile.h"
-#include "control/controlwriter.h"
 #include "control/ruleedit.h"
 #include "dialogs/frmfindfiles.h"
 #include "dialogs/frmrule.h"
 #include "dialogs/frmselectprt.h"
+#include "calendar/calendarspan.h"
 #include "dialogs/elidedlabel.h"
 #include "dialogs/fontchooser.h"
 #include "calendar/dayrules.h"
@@ -26,15 +27,12 @@
 #include "page/monthblock.h"
 #include "page/composepage.h"
 #include "print/icsexport.h"
-#include "print/preview.h"
 #include "print/printjob.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QMouseEvent>
 #include <QPageLayout>
-#include <QPixmap>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
@@ -67,7 +65,8 @@ QString helpText()
                                        "     each rule takes one of the five colours of the legend. Click a day\n"
                                        "     in the preview to mark it or to edit the rule that marks it.\n"
                                        " 3. Page: the language of the month names, the first day of the week,\n"
-                                       "     week numbers, the paper and the colours.\n"
+                                       "     week numbers, the paper, the colours, the first month (August for a\n"
+                                       "     school year) and the moon phases.\n"
                                        " 4. Select a Picture; \"Picture Only At Top\" puts it across the top in\n"
                                        "     place of the header, notes and message.\n"
                                        " 5. Select a Printer (or the PDF file) and, if you like, the Fonts.\n"
@@ -114,26 +113,33 @@ MarkRule iCalendarRule(const QString &path, const HolidayCatalog &holidays)
     return std::get<MarkRule>(rule);
 }
 
+// The months the page shows, for a year that cannot be used those of today's year.
+CalendarSpan pageMonths(const CalendarState &state, QDate today)
+{
+    return calendarSpan(state).value_or(CalendarSpan::of(std::chrono::year{today.year()}, state.page.firstMonth));
+}
+
 // The day the calendar pop-ups of the rule dialog open at when their field holds no date:
-// today in a calendar of this year, else 1 January of the calendar's year.
+// today when the page shows it, else the first day the page shows.
 QDate dayInCalendarYear(const CalendarState &state, QDate today)
 {
-    const int year = yearFromText(state.txtYear).value_or(qint16(today.year()));
-    return year == today.year() ? today : QDate(year, 1, 1);
+    const CalendarSpan span = pageMonths(state, today);
+    const std::chrono::year_month_day first{span.firstDay()};
+    const QDate start(int(first.year()), int(unsigned(first.month())), 1);
+    const std::chrono::year_month_day now{std::chrono::year{today.year()}, std::chrono::month{unsigned(today.month())},
+                                          std::chrono::day{unsigned(today.day())}};
+    return span.contains(now) ? today : start;
 }
 }
 
 frmLunaria::frmLunaria(const LunariaServices &services, QWidget *parent)
-    : QMainWindow(parent), m_services(services)
+    : QMainWindow(parent), m_services(services), m_document(services.today)
 {
     Q_ASSERT(m_services.messages && m_services.fonts && m_services.marks);
     setObjectName(QStringLiteral("frmLunaria"));
     setWindowIcon(QIcon(drawLunariaLogo(QSize(64, 64))));
     buildControls();
     Form_Load();
-    m_saved.markSaved(m_state);
-    refreshWidgets();
-    connectEdits();
     placeOnScreen();
 }
 
@@ -157,7 +163,8 @@ void frmLunaria::placeOnScreen()
 
 void frmLunaria::Form_Load()
 {
-    m_state = loadDefaults(m_services.today);
+    m_document.newCalendar();
+    refreshWidgets();
 }
 
 void frmLunaria::buildControls()
@@ -166,26 +173,58 @@ void frmLunaria::buildControls()
     central->setObjectName(QStringLiteral("frmLunariaForm"));
     setCentralWidget(central);
 
-    txtYear = makeEdit(central, QStringLiteral("txtYear"), tr("Year (yyyy)"));
-    lblYear = makeLabel(central, "lblYear", tr("Year (yyyy)"), txtYear);
-    txtCopies = makeEdit(central, QStringLiteral("txtCopies"), tr("Copies"));
-    lblCopies = makeLabel(central, "lblCopies", tr("Copies"), txtCopies);
-    txtHeader = makeEdit(central, QStringLiteral("txtHeader"), tr("Header"));
-    lblHeader = makeLabel(central, "lblHeader", tr("Header"), txtHeader);
+    auto *column = new QVBoxLayout;
+    column->addLayout(createCalendarForm(central));
+    column->addWidget(createFontsGroupBox(central));
+    column->addLayout(createCommandButtons(central));
+    column->addWidget(createPageGroupBox(central));
+    column->addStretch();
+
+    auto *outer = new QHBoxLayout(central);
+    outer->addLayout(column, 0);
+    outer->addWidget(createMarkedDaysGroupBox(central), 0);
+    outer->addWidget(createPreviewPane(central), 1);
+
+    // Keyboard order follows the form top to bottom, then the buttons left to right, then
+    // the page settings and the marked days beside them.
+    QList<QWidget *> order = {txtYear, txtCopies, txtHeader, txtMessage[0], txtMessage[1], txtMessage[2], txtMessage[3],
+                              txtMessage[4], txtMessage[5], chkFullPicture, cmdYrFont, cmdHdrFont, cmdAdrFont, cmdMsgFont,
+                              cmdCalendarFont, cmdPickPic, cmdReadControls, cmdSelPrinter, cmdPrint, cmdExit};
+    order += grpPage->tabOrder();
+    order += m_markedDays->tabOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    buildMenus();
+}
+
+QGridLayout *frmLunaria::createCalendarForm(QWidget *parent)
+{
+    txtYear = makeEdit(parent, QStringLiteral("txtYear"), tr("Year (yyyy)"));
+    lblYear = makeLabel(parent, "lblYear", tr("Year (yyyy)"), txtYear);
+    txtCopies = makeEdit(parent, QStringLiteral("txtCopies"), tr("Copies"));
+    lblCopies = makeLabel(parent, "lblCopies", tr("Copies"), txtCopies);
+    txtHeader = makeEdit(parent, QStringLiteral("txtHeader"), tr("Header"));
+    lblHeader = makeLabel(parent, "lblHeader", tr("Header"), txtHeader);
     for (int i = 0; i < 6; ++i) {
         const QString name = i < 5 ? tr("Notes line %1").arg(i + 1) : tr("Mesasage");
-        txtMessage[i] = makeEdit(central, QStringLiteral("txtMessage_%1").arg(i), name);
+        txtMessage[i] = makeEdit(parent, QStringLiteral("txtMessage_%1").arg(i), name);
     }
-    lblAddress = makeLabel(central, "lblAddress", tr("Notes"), txtMessage[0]);
-    lblMessage = makeLabel(central, "lblMessage", tr("Mesasage"), txtMessage[5]);
-    chkFullPicture = new QCheckBox(tr("Picture Only At Top"), central);
+    lblAddress = makeLabel(parent, "lblAddress", tr("Notes"), txtMessage[0]);
+    lblMessage = makeLabel(parent, "lblMessage", tr("Mesasage"), txtMessage[5]);
+    chkFullPicture = new QCheckBox(tr("Picture Only At Top"), parent);
     chkFullPicture->setObjectName(QStringLiteral("chkFullPicture"));
     chkFullPicture->setAccessibleName(chkFullPicture->text());
+    // The picture across the top takes the place of the header block: say so while it does,
+    // since the fields still hold their texts.
+    lblTopOnly = new QLabel(tr("the header, notes and message are left off the page"), parent);
+    lblTopOnly->setObjectName(QStringLiteral("lblTopOnly"));
+    lblTopOnly->setEnabled(false);
+    lblTopOnly->setVisible(false);
 
-    lblDevice = new ElidedLabel(central);
+    lblDevice = new ElidedLabel(parent);
     lblDevice->setObjectName(QStringLiteral("lblDevice"));
-
-    lblPictureName = new ElidedLabel(central);
+    lblPictureName = new ElidedLabel(parent);
     lblPictureName->setObjectName(QStringLiteral("lblPictureName"));
     lblPictureName->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -207,12 +246,6 @@ void frmLunaria::buildControls()
         form->addWidget(txtMessage[i], 2 + i, 1);
     form->addWidget(lblMessage, 7, 0);
     form->addWidget(txtMessage[5], 7, 1);
-    // The picture across the top takes the place of the header block: say so while it does,
-    // since the fields still hold their texts.
-    lblTopOnly = new QLabel(tr("the header, notes and message are left off the page"), central);
-    lblTopOnly->setObjectName(QStringLiteral("lblTopOnly"));
-    lblTopOnly->setEnabled(false);
-    lblTopOnly->setVisible(false);
     auto *pictureRow = new QHBoxLayout;
     pictureRow->addWidget(chkFullPicture);
     pictureRow->addWidget(lblTopOnly, 1);
@@ -220,25 +253,54 @@ void frmLunaria::buildControls()
     form->addWidget(lblPictureName, 9, 1);
     form->addWidget(lblDevice, 10, 1);
 
-    auto *fonts = new QGroupBox(tr("Fonts"), central);
+    // Every edit goes straight into the calendar, which commands then read.
+    connect(txtYear, &QLineEdit::textChanged, this, &frmLunaria::yearEdited);
+    connect(txtHeader, &QLineEdit::textChanged, this, [this](const QString &t) { fieldEdited([&](CalendarState &s) { s.txtHeader = t; }); });
+    connect(txtCopies, &QLineEdit::textChanged, this, [this](const QString &t) { fieldEdited([&](CalendarState &s) { s.txtCopies = t; }); });
+    for (int i = 0; i < 6; ++i) {
+        connect(txtMessage[i], &QLineEdit::textChanged, this,
+                [this, i](const QString &t) { fieldEdited([&](CalendarState &s) { s.txtMessage[i] = t; }); });
+        if (i < 5)
+            txtMessage[i]->installEventFilter(this);
+    }
+    connect(chkFullPicture, &QCheckBox::toggled, this, [this](bool on) {
+        lblTopOnly->setVisible(on);
+        fieldEdited([&](CalendarState &s) { s.chkFullPicture = on; });
+    });
+    return form;
+}
+
+QGroupBox *frmLunaria::createFontsGroupBox(QWidget *parent)
+{
+    auto *fonts = new QGroupBox(tr("Fonts"), parent);
     fonts->setObjectName(QStringLiteral("grpFonts"));
     cmdYrFont = makeButton(fonts, "cmdYrFont", tr("Year Font"));
     cmdHdrFont = makeButton(fonts, "cmdHdrFont", tr("Header Font"));
     cmdAdrFont = makeButton(fonts, "cmdAdrFont", tr("Address Font"));
     cmdMsgFont = makeButton(fonts, "cmdMsgFont", tr("Messaage Font"));
     cmdCalendarFont = makeButton(fonts, "cmdCalendarFont", tr("Calendar Font"));
-    auto *fontGrid = new QGridLayout(fonts);
-    fontGrid->addWidget(cmdYrFont, 0, 0);
-    fontGrid->addWidget(cmdHdrFont, 0, 1);
-    fontGrid->addWidget(cmdAdrFont, 0, 2);
-    fontGrid->addWidget(cmdMsgFont, 1, 0);
-    fontGrid->addWidget(cmdCalendarFont, 1, 1);
+    auto *grid = new QGridLayout(fonts);
+    grid->addWidget(cmdYrFont, 0, 0);
+    grid->addWidget(cmdHdrFont, 0, 1);
+    grid->addWidget(cmdAdrFont, 0, 2);
+    grid->addWidget(cmdMsgFont, 1, 0);
+    grid->addWidget(cmdCalendarFont, 1, 1);
 
-    cmdPickPic = makeButton(central, "cmdPickPic", tr("Select Picture"));
-    cmdReadControls = makeButton(central, "cmdReadControls", tr("Select Control File"));
-    cmdSelPrinter = makeButton(central, "cmdSelPrinter", tr("Select Printer"));
-    cmdPrint = makeButton(central, "cmdPrint", tr("Print Calendar(s)"));
-    cmdExit = makeButton(central, "cmdExit", tr("Done"));
+    connect(cmdYrFont, &QPushButton::clicked, this, &frmLunaria::cmdYrFont_Click);
+    connect(cmdHdrFont, &QPushButton::clicked, this, &frmLunaria::cmdHdrFont_Click);
+    connect(cmdAdrFont, &QPushButton::clicked, this, &frmLunaria::cmdAdrFont_Click);
+    connect(cmdMsgFont, &QPushButton::clicked, this, &frmLunaria::cmdMsgFont_Click);
+    connect(cmdCalendarFont, &QPushButton::clicked, this, &frmLunaria::cmdCalendarFont_Click);
+    return fonts;
+}
+
+QGridLayout *frmLunaria::createCommandButtons(QWidget *parent)
+{
+    cmdPickPic = makeButton(parent, "cmdPickPic", tr("Select Picture"));
+    cmdReadControls = makeButton(parent, "cmdReadControls", tr("Select Control File"));
+    cmdSelPrinter = makeButton(parent, "cmdSelPrinter", tr("Select Printer"));
+    cmdPrint = makeButton(parent, "cmdPrint", tr("Print Calendar(s)"));
+    cmdExit = makeButton(parent, "cmdExit", tr("Done"));
     auto *commands = new QGridLayout;
     commands->addWidget(cmdPickPic, 0, 0);
     commands->addWidget(cmdReadControls, 0, 1);
@@ -246,62 +308,36 @@ void frmLunaria::buildControls()
     commands->addWidget(cmdPrint, 1, 0, 1, 2);
     commands->addWidget(cmdExit, 1, 2);
 
-    auto *column = new QVBoxLayout;
-    column->addLayout(form);
-    column->addWidget(fonts);
-    column->addLayout(commands);
-    grpPage = new PageSettingsGroup(m_state, central);
-    column->addWidget(grpPage);
-    column->addStretch();
-
-    // The page as it will print, redrawn shortly after every change.
-    picPreview = new QLabel(central);
-    picPreview->setObjectName(QStringLiteral("picPreview"));
-    picPreview->setAccessibleName(tr("Page preview"));
-    picPreview->setAlignment(Qt::AlignCenter);
-    picPreview->setMinimumSize(340, 440);
-    // The page image must not decide the label's size: a window made smaller would cut it off.
-    picPreview->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    picPreview->setStyleSheet(QStringLiteral("QLabel#picPreview { background: #8a8f99; }"));
-    m_previewTimer = new QTimer(this);
-    m_previewTimer->setSingleShot(true);
-    m_previewTimer->setInterval(150);
-    connect(m_previewTimer, &QTimer::timeout, this, &frmLunaria::drawPreview);
-
-    picPreview->installEventFilter(this);
-
-    m_markedDays = new MarkedDaysGroup(central);
-
-    auto *outer = new QHBoxLayout(central);
-    outer->addLayout(column, 0);
-    outer->addWidget(m_markedDays, 0);
-    outer->addWidget(picPreview, 1);
-
-    // Keyboard order follows the form top to bottom, then the buttons left to right, then
-    // the marked days beside them.
-    QList<QWidget *> order = {txtYear, txtCopies, txtHeader, txtMessage[0], txtMessage[1], txtMessage[2], txtMessage[3],
-                              txtMessage[4], txtMessage[5], chkFullPicture, cmdYrFont, cmdHdrFont, cmdAdrFont, cmdMsgFont,
-                              cmdCalendarFont, cmdPickPic, cmdReadControls, cmdSelPrinter, cmdPrint, cmdExit};
-    order += m_markedDays->tabOrder();
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-
-    buildMenus();
-
-    connect(cmdYrFont, &QPushButton::clicked, this, &frmLunaria::cmdYrFont_Click);
-    connect(cmdHdrFont, &QPushButton::clicked, this, &frmLunaria::cmdHdrFont_Click);
-    connect(cmdAdrFont, &QPushButton::clicked, this, &frmLunaria::cmdAdrFont_Click);
-    connect(cmdMsgFont, &QPushButton::clicked, this, &frmLunaria::cmdMsgFont_Click);
-    connect(cmdCalendarFont, &QPushButton::clicked, this, &frmLunaria::cmdCalendarFont_Click);
     connect(cmdPickPic, &QPushButton::clicked, this, &frmLunaria::cmdPickPic_Click);
     connect(cmdReadControls, &QPushButton::clicked, this, &frmLunaria::cmdReadControls_Click);
     connect(cmdSelPrinter, &QPushButton::clicked, this, &frmLunaria::cmdSelPrinter_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmLunaria::cmdPrint_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmLunaria::cmdExit_Click);
+    return commands;
+}
+
+PageSettingsGroup *frmLunaria::createPageGroupBox(QWidget *parent)
+{
+    grpPage = new PageSettingsGroup(parent);
+    connect(grpPage, &PageSettingsGroup::pageChanged, this, &frmLunaria::pageEdited);
+    return grpPage;
+}
+
+MarkedDaysGroup *frmLunaria::createMarkedDaysGroupBox(QWidget *parent)
+{
+    m_markedDays = new MarkedDaysGroup(parent);
     connect(m_markedDays, &MarkedDaysGroup::addRequested, this, &frmLunaria::cmdAddRule_Click);
     connect(m_markedDays, &MarkedDaysGroup::editRequested, this, &frmLunaria::cmdEditRule_Click);
     connect(m_markedDays, &MarkedDaysGroup::removeRequested, this, &frmLunaria::cmdRemoveRule_Click);
     connect(m_markedDays, &MarkedDaysGroup::moveRequested, this, &frmLunaria::cmdMoveRule_Click);
+    return m_markedDays;
+}
+
+PreviewPane *frmLunaria::createPreviewPane(QWidget *parent)
+{
+    picPreview = new PreviewPane(m_document.state(), parent);
+    connect(picPreview, &PreviewPane::dayClicked, this, &frmLunaria::offerRuleForDay);
+    return picPreview;
 }
 
 void frmLunaria::buildMenus()
@@ -336,75 +372,70 @@ void frmLunaria::buildMenus()
     connect(mnuHelp, &QAction::triggered, this, &frmLunaria::mnuHelp_Click);
 }
 
-void frmLunaria::connectEdits()
+void frmLunaria::fieldEdited(const std::function<void(CalendarState &)> &write)
 {
-    for (int i = 0; i < 5; ++i)
-        txtMessage[i]->installEventFilter(this);
-    // The widgets write every edit straight into the state, which commands then read.
-    connect(txtYear, &QLineEdit::textChanged, this, &frmLunaria::yearEdited);
-    connect(txtHeader, &QLineEdit::textChanged, this, [this](const QString &t) { m_state.txtHeader = t; });
-    connect(txtCopies, &QLineEdit::textChanged, this, [this](const QString &t) { m_state.txtCopies = t; });
-    for (int i = 0; i < 6; ++i)
-        connect(txtMessage[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_state.txtMessage[i] = t; });
-    connect(chkFullPicture, &QCheckBox::toggled, this, [this](bool on) {
-        m_state.chkFullPicture = on;
-        lblTopOnly->setVisible(on);
-    });
-    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
-        connect(edit, &QLineEdit::textChanged, this, &frmLunaria::schedulePreview);
-        connect(edit, &QLineEdit::textChanged, this, &frmLunaria::updateTitle);
-    }
-    connect(chkFullPicture, &QCheckBox::toggled, this, &frmLunaria::schedulePreview);
-    connect(chkFullPicture, &QCheckBox::toggled, this, &frmLunaria::updateTitle);
-    connect(grpPage, &PageSettingsGroup::changed, this, &frmLunaria::schedulePreview);
-    // The list's colour squares are the page's colours.
-    connect(grpPage, &PageSettingsGroup::changed, this, [this] { m_markedDays->showRules(m_state, m_services.marks->holidays); });
-    connect(grpPage, &PageSettingsGroup::changed, this, &frmLunaria::updateTitle);
+    write(state());
+    updateTitle();
+    picPreview->schedule();
 }
 
 void frmLunaria::yearEdited(const QString &text)
 {
     // The marks follow the year: the same rules fall on other days in another year.
-    m_state.txtYear = text;
-    refreshMarks(m_state, *m_services.marks);
-    m_markedDays->showRules(m_state, m_services.marks->holidays);
+    state().txtYear = text;
+    refreshMarks(state(), *m_services.marks);
+    m_markedDays->showRules(state(), m_services.marks->holidays);
+    updateTitle();
+    picPreview->schedule();
+}
+
+void frmLunaria::pageEdited(const PageSettings &page)
+{
+    // The first month moves the marks to other years; the list's colour squares are the
+    // page's colours. A choice in a list is not typing: the page shows it at once.
+    state().page = page;
+    refreshMarks(state(), *m_services.marks);
+    m_markedDays->showRules(state(), m_services.marks->holidays);
+    updateTitle();
+    picPreview->drawNow();
 }
 
 void frmLunaria::updateTitle()
 {
-    setWindowTitle(documentWindowTitle(m_state, isModified()));
+    setWindowTitle(m_document.windowTitle());
 }
 
 void frmLunaria::refreshWidgets()
 {
-    showText(txtYear, m_state.txtYear);
-    showText(txtHeader, m_state.txtHeader);
-    showText(txtCopies, m_state.txtCopies);
+    const CalendarState &s = state();
+    showText(txtYear, s.txtYear);
+    showText(txtHeader, s.txtHeader);
+    showText(txtCopies, s.txtCopies);
     for (int i = 0; i < 6; ++i)
-        showText(txtMessage[i], m_state.txtMessage[i]);
-    chkFullPicture->setChecked(m_state.chkFullPicture);
-    lblTopOnly->setVisible(m_state.chkFullPicture);
-    grpPage->refresh();
-    if (m_state.picTemp.get() != m_namedPicture) {
-        m_namedPicture = m_state.picTemp.get();
-        m_pictureName = QFileInfo(m_state.strSelectedFile).fileName();
+        showText(txtMessage[i], s.txtMessage[i]);
+    chkFullPicture->setChecked(s.chkFullPicture);
+    lblTopOnly->setVisible(s.chkFullPicture);
+    grpPage->showSettings(s.page);
+    if (s.picTemp.get() != m_namedPicture) {
+        m_namedPicture = s.picTemp.get();
+        m_pictureName = QFileInfo(s.strSelectedFile).fileName();
     }
-    lblPictureName->setFullText(m_state.binSelPic ? tr("Picture: %1").arg(m_pictureName) : tr("No picture"));
-    if (m_state.binSelPic)
-        lblPictureName->setToolTip(QDir::toNativeSeparators(m_state.picturePath));
+    lblPictureName->setFullText(s.binSelPic ? tr("Picture: %1").arg(m_pictureName) : tr("No picture"));
+    if (s.binSelPic)
+        lblPictureName->setToolTip(QDir::toNativeSeparators(s.picturePath));
     // The built-in device keeps its English name as a name (--printer "PDF file"), but the
     // window says it in the window's language.
     const QString device = m_services.devices ? m_services.devices->currentName() : QString();
     lblDevice->setFullText(tr("Printer: %1").arg(device == PdfDeviceName ? tr("PDF file") : device));
     const QString fontTip = tr("Now: %1");
-    cmdYrFont->setToolTip(fontTip.arg(m_state.strYearFont));
-    cmdHdrFont->setToolTip(fontTip.arg(m_state.strHeaderFont));
-    cmdAdrFont->setToolTip(fontTip.arg(m_state.strAddressFont));
-    cmdMsgFont->setToolTip(fontTip.arg(m_state.strMessageFont));
-    cmdCalendarFont->setToolTip(fontTip.arg(m_state.strCalendarFont));
-    m_markedDays->showRules(m_state, m_services.marks->holidays);
+    cmdYrFont->setToolTip(fontTip.arg(s.strYearFont));
+    cmdHdrFont->setToolTip(fontTip.arg(s.strHeaderFont));
+    cmdAdrFont->setToolTip(fontTip.arg(s.strAddressFont));
+    cmdMsgFont->setToolTip(fontTip.arg(s.strMessageFont));
+    cmdCalendarFont->setToolTip(fontTip.arg(s.strCalendarFont));
+    m_markedDays->showRules(s, m_services.marks->holidays);
     updateTitle();
-    schedulePreview();
+    picPreview->schedule();
     update();
 }
 
@@ -413,24 +444,11 @@ bool frmLunaria::runCommand(const QString &name, const std::function<void()> &co
     // A message box closing inside the command activates the window again; that activation
     // must not hand anything over in the middle of the command.
     const QScopedValueRollback<bool> inCommand(m_inCommand, true);
-    const CalendarState before = m_state;
-    QString reason;
-    try {
-        command();
-        refreshWidgets();
-        return true;
-    } catch (const UserError &error) {
-        reason = tr("%1 could not be completed:\n%2").arg(name, error.reason());
-    } catch (const std::exception &error) {
-        // Only a UserError carries words for the user; anything else is a fault of the
-        // program, said plainly here and in detail on standard error.
-        qWarning("Internal error in %s: %s", qUtf8Printable(name), error.what());
-        reason = tr("Internal error in %1; your settings are unchanged.").arg(name);
-    }
-    m_state = before;
+    const std::optional<QString> failure = m_document.apply(name, command);
     refreshWidgets();
-    m_services.messages->show(reason, applicationTitle(), MessageService::Icon::Warning);
-    return false;
+    if (failure)
+        m_services.messages->show(*failure, applicationTitle(), MessageService::Icon::Warning);
+    return !failure;
 }
 
 bool frmLunaria::event(QEvent *event)
@@ -467,7 +485,7 @@ void frmLunaria::showFinder(const QString &instruction, PendingDialog code)
         frame.moveCenter(frameGeometry().center());
         files.move(frame.topLeft());
     }
-    m_state.intPendingDialog = code;
+    state().intPendingDialog = code;
     m_finderChoiceWaiting = false;
     files.show();
     files.raise();
@@ -487,67 +505,29 @@ void frmLunaria::finderSelected()
 void frmLunaria::finderCancelled()
 {
     m_finderChoiceWaiting = false;
-    if (m_state.intPendingDialog == PendingPicture || m_state.intPendingDialog == PendingControlFile)
-        m_state.intPendingDialog = PendingNone;
+    if (state().intPendingDialog == PendingPicture || state().intPendingDialog == PendingControlFile)
+        state().intPendingDialog = PendingNone;
 }
 
 void frmLunaria::Form_Activate()
 {
     if (m_inCommand)
         return;
-    m_state.strSelectedFile = finder().strFileName.trimmed();
+    state().strSelectedFile = finder().strFileName.trimmed();
     // A file is handed over once per use of the finder: coming back to the window from
     // another program must not read a control file again (it would use up mark categories)
     // or reload the picture.
     if (m_finderChoiceWaiting) {
         m_finderChoiceWaiting = false;
-        const int pending = m_state.intPendingDialog;
+        const int pending = state().intPendingDialog;
         if (pending == PendingPicture || pending == PendingControlFile)
-            m_state.intPendingDialog = PendingNone;
+            state().intPendingDialog = PendingNone;
         if (pending == PendingPicture)
-            runCommand(tr("Select Picture"), [this] { AcceptPicture(m_state, *m_services.messages); });
+            runCommand(tr("Select Picture"), [this] { AcceptPicture(state(), *m_services.messages); });
         else if (pending == PendingControlFile)
             readControlFile();
     }
     refreshWidgets();
-}
-
-void frmLunaria::schedulePreview()
-{
-    m_previewTimer->start();
-}
-
-void frmLunaria::drawPreview()
-{
-    const QSize room = picPreview->contentsRect().size() - QSize(16, 16);
-    if (room.width() < 50 || room.height() < 50)
-        return;
-    try {
-        // Draw at the resolution the label shows it at, so the preview stays sharp.
-        const QSizeF page = previewPaperInches(m_state);
-        const double dpi = std::min(room.width() / page.width(), room.height() / page.height());
-        m_previewDpi = dpi * devicePixelRatioF();
-        m_preview = renderPreview(pageAsPrinted(m_state), m_previewDpi);
-        QPixmap pixmap = QPixmap::fromImage(m_preview);
-        pixmap.setDevicePixelRatio(devicePixelRatioF());
-        picPreview->setPixmap(pixmap);
-        picPreview->setToolTip(tr("Click a day to mark it"));
-    } catch (const UserError &error) {
-        showPreviewProblem(error.reason());
-    } catch (const std::exception &error) {
-        // A timer's slot must let nothing escape into the event loop: the window would go.
-        showPreviewProblem(QString::fromLocal8Bit(error.what()));
-    } catch (...) {
-        showPreviewProblem(tr("an unexpected error"));
-    }
-}
-
-void frmLunaria::showPreviewProblem(const QString &reason)
-{
-    m_preview = QImage();
-    picPreview->setPixmap(QPixmap());
-    picPreview->setToolTip(QString());
-    picPreview->setText(tr("The page cannot be drawn:\n%1").arg(reason));
 }
 
 QString frmLunaria::SelFontName(const QString &current, double points)
@@ -560,10 +540,10 @@ QString frmLunaria::SelFontName(const QString &current, double points)
 
 void frmLunaria::chooseFontFor(QString CalendarState::*field, double points)
 {
-    const QString name = SelFontName(m_state.*field, points);
+    const QString name = SelFontName(state().*field, points);
     if (name.contains(QLatin1String("Cancel")) || name.isEmpty())
         return;
-    m_state.*field = name;
+    state().*field = name;
 }
 
 void frmLunaria::cmdYrFont_Click()
@@ -616,8 +596,8 @@ void frmLunaria::cmdSelPrinter_Click()
     m_printerChooser->show();
     m_printerChooser->raise();
     m_printerChooser->activateWindow();
-    m_state.intPendingDialog = PendingPrinter;
-    m_state.binSelPrt = true;
+    state().intPendingDialog = PendingPrinter;
+    state().binSelPrt = true;
 }
 
 void frmLunaria::cmdPrint_Click()
@@ -625,12 +605,12 @@ void frmLunaria::cmdPrint_Click()
     PrintOutcome outcome = PrintOutcome::Cancelled;
     QString pageFile;
     if (!runCommand(tr("Print Calendar(s)"),
-                    [&] { outcome = runPrintJob(m_state, *m_services.devices, m_services.messages, &pageFile); }))
+                    [&] { outcome = runPrintJob(state(), *m_services.devices, m_services.messages, &pageFile); }))
         return;
     if (outcome != PrintOutcome::Printed)
         return;
     // Where the page and its list went: the file, or the printer that took the job.
-    const QString list = QDir::toNativeSeparators(QFileInfo(m_state.strListFile).absoluteFilePath());
+    const QString list = QDir::toNativeSeparators(QFileInfo(state().strListFile).absoluteFilePath());
     statusBar()->showMessage(pageFile.isEmpty()
                                  ? tr("The printer %1 accepted the job; the marked days are listed in %2")
                                        .arg(m_services.devices->currentName(), list)
@@ -669,16 +649,13 @@ void frmLunaria::closeEvent(QCloseEvent *event)
 
 void frmLunaria::mnuNewCalendar_Click()
 {
-    if (!offerToSave())
-        return;
-    Form_Load();
-    m_saved.markSaved(m_state);
-    refreshWidgets();
+    if (offerToSave())
+        Form_Load();
 }
 
 void frmLunaria::mnuSaveControlFile_Click()
 {
-    saveDocument(m_state.documentFile);
+    saveDocument(state().documentFile);
 }
 
 void frmLunaria::mnuSaveControlFileAs_Click()
@@ -696,7 +673,7 @@ void frmLunaria::mnuImportICalendar_Click()
         return;
     // The legend's text is asked for at once, starting from the calendar's own name (or the
     // file's), so that the list and the legend say the same from the start.
-    const int year = yearFromText(m_state.txtYear).value_or(qint16(m_services.today.year()));
+    const int year = yearFromText(state().txtYear).value_or(qint16(m_services.today.year()));
     const QString name = m_services.marks->calendars.read(rule.source, year)->calendarName.simplified();
     rule.label = name.isEmpty() ? QFileInfo(rule.source).completeBaseName() : name;
     openRuleDialog(-1, rule);
@@ -704,10 +681,10 @@ void frmLunaria::mnuImportICalendar_Click()
 
 void frmLunaria::mnuExportMarkedDays_Click()
 {
-    const QString suggested = QFileInfo(m_state.documentFile.isEmpty() ? QStringLiteral("calendar.txt") : m_state.documentFile)
-                                  .completeBaseName() + QStringLiteral(".ics");
+    const QString &file = state().documentFile;
+    const QString suggested = QFileInfo(file.isEmpty() ? QStringLiteral("calendar.txt") : file).completeBaseName() + QStringLiteral(".ics");
     const QString path = m_services.askExportFile ? m_services.askExportFile(QDir::current().filePath(suggested)) : QString();
-    if (!path.isEmpty() && runCommand(tr("Export Marked Days"), [&] { writeMarkedDaysFile(m_state, *m_services.marks, path); }))
+    if (!path.isEmpty() && runCommand(tr("Export Marked Days"), [&] { writeMarkedDaysFile(state(), *m_services.marks, path); }))
         statusBar()->showMessage(tr("The marked days are in %1").arg(QDir::toNativeSeparators(path)), 10000);
 }
 
@@ -716,70 +693,50 @@ void frmLunaria::readControlFile()
     // A calendar that holds rules already is asked about: the file opens as a calendar of its
     // own (the usual), or its rules join these, which makes a new calendar of both, to be
     // saved under a name of its own rather than over either file.
-    const QString file = m_state.strSelectedFile;
-    bool merge = false;
-    if (!m_state.rules.empty() && isControlFileName(file)) {
+    const QString file = state().strSelectedFile;
+    CalendarDocument::OpenMode mode = CalendarDocument::OpenMode::Replace;
+    if (!state().rules.empty() && isControlFileName(file)) {
         enum Choice { OpenNew, AddRules, Cancel };
         const int choice = m_services.messages->ask(
-            tr("Open %1 as a new calendar, or add its rules to %2?").arg(QFileInfo(file).fileName(), documentName(m_state)),
+            tr("Open %1 as a new calendar, or add its rules to %2?").arg(QFileInfo(file).fileName(), m_document.name()),
             applicationTitle(), {tr("Open as New Calendar"), tr("Add Its Rules"), tr("Cancel")});
         if (choice == Cancel)
             return;
-        merge = choice == AddRules;
+        if (choice == AddRules)
+            mode = CalendarDocument::OpenMode::AddRules;
     }
-    // Read into a copy: a file that cannot be read leaves the calendar as it was.
-    CalendarState read = merge ? m_state : loadDefaults(m_services.today);
-    read.strSelectedFile = file;
-    ControlFileResult result;
-    runCommand(tr("Select Control File"), [&] { result = ReadControlFile(read, *m_services.messages, *m_services.marks); });
-    m_state.binFileOK = read.binFileOK;
-    if (!result.read) {
-        updateTitle();
-        return;
-    }
-    m_state = std::move(read);
-    if (merge) {
-        // Neither file holds the result; printing lists its days where a new calendar's go.
-        m_state.documentFile.clear();
-        m_state.strListFile = loadDefaults(m_services.today).strListFile;
-    } else {
-        m_saved.markSaved(m_state);
-    }
-    refreshWidgets();
-    updateTitle();
+    runCommand(tr("Select Control File"),
+               [&] { m_document.open(file, mode, *m_services.messages, *m_services.marks); });
 }
 
 bool frmLunaria::saveDocument(const QString &path)
 {
     QString target = path;
     if (target.isEmpty()) {
-        const QString suggested = m_state.documentFile.isEmpty() ? QDir::current().filePath(QStringLiteral("calendar.txt"))
-                                                                  : m_state.documentFile;
+        const QString &file = state().documentFile;
+        const QString suggested = file.isEmpty() ? QDir::current().filePath(QStringLiteral("calendar.txt")) : file;
         target = m_services.askControlFilePath ? m_services.askControlFilePath(suggested) : QString();
         if (target.isEmpty())
             return false;
     }
-    if (!runCommand(tr("Save Control File"), [&] { SaveControlFile(m_state, target); }))
+    if (!runCommand(tr("Save Control File"), [&] { m_document.save(target); }))
         return false;
-    m_saved.markSaved(m_state);
-    updateTitle();
     statusBar()->showMessage(tr("Saved as %1; printing lists the marked days in %2")
-                                 .arg(QDir::toNativeSeparators(m_state.documentFile),
-                                      QDir::toNativeSeparators(m_state.strListFile)),
+                                 .arg(QDir::toNativeSeparators(state().documentFile),
+                                      QDir::toNativeSeparators(state().strListFile)),
                              10000);
     return true;
 }
 
 bool frmLunaria::offerToSave()
 {
-    if (!isModified())
+    if (!m_document.isModified())
         return true;
     enum Choice { Save, DontSave, Cancel };
-    const int choice = m_services.messages->ask(tr("Save changes to %1?").arg(documentName(m_state)),
-                                                applicationTitle(),
+    const int choice = m_services.messages->ask(tr("Save changes to %1?").arg(m_document.name()), applicationTitle(),
                                                 {tr("Save"), tr("Don't Save"), tr("Cancel")});
     if (choice == Save)
-        return saveDocument(m_state.documentFile);
+        return saveDocument(state().documentFile);
     return choice == DontSave;
 }
 
@@ -788,13 +745,12 @@ void frmLunaria::changeRules(const QString &name, const std::function<int()> &ch
     int row = -1;
     if (!runCommand(name, [&] {
             row = change();
-            refreshMarks(m_state, *m_services.marks);
+            refreshMarks(state(), *m_services.marks);
         }))
         return;
     m_markedDays->setCurrentRule(row);
     // A rule's marks show at once; the delay of the preview is for typing.
-    m_previewTimer->stop();
-    drawPreview();
+    picPreview->drawNow();
 }
 
 void frmLunaria::cmdAddRule_Click()
@@ -804,34 +760,36 @@ void frmLunaria::cmdAddRule_Click()
 
 void frmLunaria::cmdEditRule_Click(int row)
 {
-    if (row >= 0 && size_t(row) < m_state.rules.size())
-        openRuleDialog(row, m_state.rules[size_t(row)]);
+    if (row >= 0 && size_t(row) < state().rules.size())
+        openRuleDialog(row, state().rules[size_t(row)]);
 }
 
 void frmLunaria::cmdRemoveRule_Click(int row)
 {
     changeRules(tr("Remove Rule"), [&] {
-        if (row < 0 || size_t(row) >= m_state.rules.size())
+        std::vector<MarkRule> &rules = state().rules;
+        if (row < 0 || size_t(row) >= rules.size())
             throw std::out_of_range("no rule in that row");
-        m_state.rules.erase(m_state.rules.begin() + row);
-        return std::min(row, int(m_state.rules.size()) - 1);
+        rules.erase(rules.begin() + row);
+        return std::min(row, int(rules.size()) - 1);
     });
 }
 
 void frmLunaria::cmdMoveRule_Click(int row, int to)
 {
     changeRules(tr("Move Rule"), [&] {
-        std::swap(m_state.rules.at(size_t(row)), m_state.rules.at(size_t(to)));
+        std::swap(state().rules.at(size_t(row)), state().rules.at(size_t(to)));
         return to;
     });
 }
 
 void frmLunaria::openRuleDialog(int index, const MarkRule &rule)
 {
-    auto *dialog = new frmRule(*m_services.messages, m_services.marks->holidays, this);
+    auto *dialog = new frmRule(*m_services.messages, *m_services.marks, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setPageMonths(pageMonths(state(), m_services.today));
     dialog->setRule(rule);
-    dialog->setDefaultDate(dayInCalendarYear(m_state, m_services.today));
+    dialog->setDefaultDate(dayInCalendarYear(state(), m_services.today));
     if (m_services.askICalendarFile)
         dialog->setFileChooser(m_services.askICalendarFile);
     connect(dialog, &QDialog::accepted, this, [this, dialog, index] { ruleAccepted(index, dialog->rule()); });
@@ -842,12 +800,12 @@ void frmLunaria::ruleAccepted(int index, const MarkRule &rule)
 {
     if (index < 0)
         changeRules(tr("Add Rule"), [&] {
-            m_state.rules.push_back(rule);
-            return int(m_state.rules.size()) - 1;
+            state().rules.push_back(rule);
+            return int(state().rules.size()) - 1;
         });
     else
         changeRules(tr("Edit Rule"), [&] {
-            m_state.rules.at(size_t(index)) = rule;
+            state().rules.at(size_t(index)) = rule;
             return index;
         });
 }
@@ -869,39 +827,18 @@ bool frmLunaria::eventFilter(QObject *watched, QEvent *event)
             });
         }
     }
-    // The page is drawn again for the space it is given.
-    if (watched == picPreview && event->type() == QEvent::Resize)
-        schedulePreview();
-    if (watched == picPreview && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton)
-            if (const std::optional<QDate> day = previewDayAt(mouse->position().toPoint()))
-                offerRuleForDay(*day);
-    }
     return QMainWindow::eventFilter(watched, event);
-}
-
-std::optional<QDate> frmLunaria::previewDayAt(QPoint position) const
-{
-    if (m_preview.isNull() || m_previewDpi <= 0)
-        return std::nullopt;
-    // The label centres the image, shown at its device pixel ratio; the image is the sheet.
-    const qreal ratio = devicePixelRatioF();
-    const QSize shown = (QSizeF(m_preview.size()) / ratio).toSize();
-    const QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, shown, picPreview->contentsRect());
-    const QPointF pixel = QPointF(position - placed.topLeft()) * ratio;
-    return dayAtPagePoint(m_state, previewPixelToPageTwips(m_state, m_previewDpi, pixel));
 }
 
 void frmLunaria::offerRuleForDay(QDate day)
 {
-    if (const std::optional<size_t> marking = ruleMarkingDay(m_state, day, *m_services.marks)) {
+    if (const std::optional<size_t> marking = ruleMarkingDay(state(), day, *m_services.marks)) {
         enum Choice { Edit, AddNew, Cancel };
         const int choice = m_services.messages->ask(
             tr("Edit the rule that marks %1 %2?").arg(day.day()).arg(monthName(day.month())), applicationTitle(),
             {tr("Edit"), tr("Add New"), tr("Cancel")});
         if (choice == Edit)
-            openRuleDialog(int(*marking), m_state.rules[*marking]);
+            openRuleDialog(int(*marking), state().rules[*marking]);
         if (choice != AddNew)
             return;
     }

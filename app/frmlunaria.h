@@ -3,13 +3,11 @@
 #include "app/calendardocument.h"
 #include "model/calendarstate.h"
 
-#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
 #include <functional>
-#include <optional>
 
 class ElidedLabel;
 class FontChooser;
@@ -19,10 +17,12 @@ class MessageService;
 struct MarkSources;
 class OutputDevices;
 class PageSettingsGroup;
+class PreviewPane;
 class frmFindFiles;
 class frmSelectPrt;
-class QTimer;
 class QCheckBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -50,6 +50,8 @@ struct LunariaServices
 };
 
 // The main window: shows the calendar's state, lets the user edit it, and runs every command.
+// Each part of it is built by one function, its signals connected beside its widgets; the
+// calendar itself is the document's.
 class frmLunaria : public QMainWindow
 {
     Q_OBJECT
@@ -57,25 +59,8 @@ public:
     explicit frmLunaria(const LunariaServices &services, QWidget *parent = nullptr);
     ~frmLunaria() override;
 
-    const CalendarState &state() const { return m_state; }
-    // For commands and tests that change the calendar directly; call refreshWidgets after.
-    CalendarState &state() { return m_state; }
-    void refreshWidgets();
-
-    // Runs one command. A UserError (or any other exception) part-way puts the state back as
-    // it was, shows a message naming the command and the reason, and returns false.
-    bool runCommand(const QString &name, const std::function<void()> &command);
-
-    // Hands a file just chosen in the file finder to its consumer, once per use of the finder.
-    void Form_Activate();
-    // The file finder, created hidden on first use.
-    frmFindFiles &finder();
-    // The page preview beside the form, as last drawn.
-    QImage previewImage() const { return m_preview; }
-    // The calendar has changes its control file does not hold (the title shows a "*").
-    bool isModified() const { return m_saved.isModified(m_state); }
-
 protected:
+    // A WindowActivate hands over the file just chosen in the finder (Form_Activate).
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Offers to save a modified calendar first; "Cancel" keeps the window open.
@@ -105,15 +90,31 @@ private Q_SLOTS:
 
 private:
     void Form_Load();
+    // Hands a file just chosen in the file finder to its consumer, once per use of the finder.
+    void Form_Activate();
     // The size and place the user last gave the window, or else most of the screen's height,
     // so that the page in the preview is large enough to read.
     void placeOnScreen();
     void buildControls();
+    // The year, header, notes, message, copies and picture fields, with what they say.
+    QGridLayout *createCalendarForm(QWidget *parent);
+    QGroupBox *createFontsGroupBox(QWidget *parent);
+    QGridLayout *createCommandButtons(QWidget *parent);
+    PageSettingsGroup *createPageGroupBox(QWidget *parent);
+    MarkedDaysGroup *createMarkedDaysGroupBox(QWidget *parent);
+    PreviewPane *createPreviewPane(QWidget *parent);
     void buildMenus();
-    void connectEdits();
+    // Shows the calendar in every widget again, after a command or a file.
+    void refreshWidgets();
+    // Runs one command. A UserError (or any other exception) part-way puts the calendar back
+    // as it was, shows a message naming the command and the reason, and returns false.
+    bool runCommand(const QString &name, const std::function<void()> &command);
+    // A field's edit, written into the calendar; the title and the preview follow.
+    void fieldEdited(const std::function<void(CalendarState &)> &write);
     void yearEdited(const QString &text);
+    void pageEdited(const PageSettings &page);
     void updateTitle();
-    // The calendar's document: reading, saving, and setting it aside for another.
+    // Reads the control file the finder handed over: alone, or its rules added to these.
     void readControlFile();
     // Saves to `path`, or asks where when it is empty. False when cancelled or failed.
     bool saveDocument(const QString &path);
@@ -126,7 +127,6 @@ private:
     // for -1, adds the rule at the end.
     void openRuleDialog(int index, const MarkRule &rule);
     void ruleAccepted(int index, const MarkRule &rule);
-    std::optional<QDate> previewDayAt(QPoint position) const;
     // A day clicked in the preview: a new rule for that date, or the rule that marks it.
     void offerRuleForDay(QDate day);
     // The face name chosen in the font dialog; "Cancel" when cancelled, empty (after a
@@ -134,15 +134,17 @@ private:
     QString SelFontName(const QString &current = QString(), double points = 24);
     // Lets the user choose the face of one text role, the dialog showing it at `points`.
     void chooseFontFor(QString CalendarState::*field, double points);
+    // The file finder, created hidden on first use.
+    frmFindFiles &finder();
     void showFinder(const QString &instruction, PendingDialog code);
     void finderSelected();
     void finderCancelled();
-    void schedulePreview();
-    void drawPreview();
-    void showPreviewProblem(const QString &reason);
+
+    CalendarState &state() { return m_document.state(); }
+    const CalendarState &state() const { return m_document.state(); }
 
     LunariaServices m_services;
-    CalendarState m_state;
+    CalendarDocument m_document;
 
     QLabel *lblYear = nullptr;
     QLineEdit *txtYear = nullptr;
@@ -175,12 +177,8 @@ private:
     QAction *mnuExportMarkedDays = nullptr;
     QAction *mnuDone = nullptr;
     MarkedDaysGroup *m_markedDays = nullptr;
-    SavedText m_saved;
     ElidedLabel *lblPictureName = nullptr;
-    QLabel *picPreview = nullptr;
-    QTimer *m_previewTimer = nullptr;
-    QImage m_preview;
-    double m_previewDpi = 0;   // device pixels per inch of m_preview
+    PreviewPane *picPreview = nullptr;
     QPointer<frmFindFiles> m_finder;
     QPointer<frmSelectPrt> m_printerChooser;
     ElidedLabel *lblDevice = nullptr;

@@ -6,6 +6,8 @@
 #include "calendar/ical/icsreader.h"
 #include "calendar/marksources.h"
 #include "devices/printers.h"
+#include "sources/credentials.h"
+#include "sources/networkfetcher.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -46,7 +48,11 @@ int main(int argc, char **argv)
         QTextStream err(stderr);
         Printers printers;
         const HolidayCatalog holidays;
-        IcsReader calendars;
+        // Calendar addresses are fetched with the credentials of ~/.netrc or the environment,
+        // and kept in the user's cache folder.
+        CommandLineCredentials credentials = CommandLineCredentials::fromEnvironment();
+        NetworkFetcher fetcher(NetworkOptions::fromEnvironment(), &credentials);
+        IcsReader calendars(&fetcher);
         return runCommandLine(arguments, printers, MarkSources{holidays, calendars}, out, err);
     }
 

@@ -39,15 +39,24 @@ std::array<QIcon, MarkCategories + 1> swatches(const CalendarState &state)
     return icons;
 }
 
+// The months the page shows as the list names them: "2027", or "2027/2028" for a page that
+// starts later than January; a year that cannot be used as its number, 0.
+QString shownYears(const CalendarState &state)
+{
+    if (const std::optional<CalendarSpan> span = calendarSpan(state))
+        return spanTitle(*span);
+    return QString::number(yearFromText(state.txtYear).value_or(0));
+}
+
 // Why a rule marks no day, as its row says it: "only five colours fit the legend", "no day in
 // 2027", or the rule's problem. Empty for a rule that marks days.
-QString unmarkedReason(const RuleResult &result, const QString &yearText)
+QString unmarkedReason(const RuleResult &result, const CalendarState &state)
 {
     switch (result.status) {
     case RuleResult::Status::Marked: return {};
     case RuleResult::Status::NoColourLeft: return MarkedDaysGroup::tr("only five colours fit the legend");
     case RuleResult::Status::NoDayThisYear: {
-        const QString none = MarkedDaysGroup::tr("no day in %1").arg(yearFromText(yearText).value_or(0));
+        const QString none = MarkedDaysGroup::tr("no day in %1").arg(shownYears(state));
         return result.problem.isEmpty() ? none : QStringLiteral("%1: %2").arg(none, result.problem);
     }
     case RuleResult::Status::Failed: return result.problem;
@@ -121,7 +130,7 @@ void MarkedDaysGroup::showRules(const CalendarState &state, const HolidayCatalog
         const RuleResult result = i < state.ruleResults.size() ? state.ruleResults[i] : RuleResult{};
         const QString words = describeRule(rule, holidays);
         QString text = rule.label.isEmpty() ? words : QStringLiteral("%1: %2").arg(rule.label, words);
-        const QString reason = unmarkedReason(result, state.txtYear);
+        const QString reason = unmarkedReason(result, state);
         const bool marked = result.status == RuleResult::Status::Marked;
         auto *item = new QListWidgetItem(icons[size_t(marked ? result.category : MarkCategories)], QString(), lstMarkedDays);
         QString tip = reason.isEmpty() ? text : tr("Marks nothing: %1").arg(reason);

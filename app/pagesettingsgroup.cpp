@@ -77,8 +77,7 @@ void selectData(QComboBox *combo, const QVariant &value, const QString &shownIfM
 
 } // namespace
 
-PageSettingsGroup::PageSettingsGroup(CalendarState &state, QWidget *parent)
-    : QGroupBox(tr("Page"), parent), m_state(state)
+PageSettingsGroup::PageSettingsGroup(QWidget *parent) : QGroupBox(tr("Page"), parent)
 {
     setObjectName(QStringLiteral("grpPage"));
 
@@ -111,23 +110,47 @@ PageSettingsGroup::PageSettingsGroup(CalendarState &state, QWidget *parent)
     cboColours->addItem(tr("Patterns"), int(Palette::Patterns));
     lblColours = makeBuddyLabel(this, "lblColours", tr("&Colours"), cboColours);
 
+    // Month names as the desktop writes them; the page's own language may differ.
+    cboFirstMonth = makeCombo(this, "cboFirstMonth");
+    const QLocale desktop;
+    for (int month = 1; month <= 12; ++month)
+        cboFirstMonth->addItem(desktop.standaloneMonthName(month, QLocale::LongFormat), month);
+    //: The month the page starts with: August for a school year August to July.
+    lblFirstMonth = makeBuddyLabel(this, "lblFirstMonth", tr("F&irst month"), cboFirstMonth);
+
+    chkMoonPhases = new QCheckBox(tr("M&oon phases"), this);
+    chkMoonPhases->setObjectName(QStringLiteral("chkMoonPhases"));
+    chkMoonPhases->setAccessibleName(tr("Moon phases"));
+
     auto *form = new QFormLayout(this);
     form->addRow(lblLanguage, cboLanguage);
     form->addRow(lblWeekStart, cboWeekStart);
     form->addRow(QString(), chkWeekNumbers);
     form->addRow(lblPaper, cboPaper);
     form->addRow(lblColours, cboColours);
+    form->addRow(lblFirstMonth, cboFirstMonth);
+    form->addRow(QString(), chkMoonPhases);
 
-    refresh();
-    for (QComboBox *combo : {cboLanguage, cboWeekStart, cboPaper, cboColours})
+    const QList<QWidget *> order = tabOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    showSettings(m_page);
+    for (QComboBox *combo : {cboLanguage, cboWeekStart, cboPaper, cboColours, cboFirstMonth})
         connect(combo, &QComboBox::currentIndexChanged, this, &PageSettingsGroup::controlChanged);
-    connect(chkWeekNumbers, &QCheckBox::toggled, this, &PageSettingsGroup::controlChanged);
+    for (QCheckBox *check : {chkWeekNumbers, chkMoonPhases})
+        connect(check, &QCheckBox::toggled, this, &PageSettingsGroup::controlChanged);
 }
 
-void PageSettingsGroup::refresh()
+QList<QWidget *> PageSettingsGroup::tabOrder() const
+{
+    return {cboLanguage, cboWeekStart, chkWeekNumbers, cboPaper, cboColours, cboFirstMonth, chkMoonPhases};
+}
+
+void PageSettingsGroup::showSettings(const PageSettings &page)
 {
     const QScopedValueRollback<bool> refreshing(m_refreshing, true);
-    const PageSettings &page = m_state.page;
+    m_page = page;
     // A file may name a language more loosely than the list does ("ru" for "ru_RU").
     const bool listed = cboLanguage->findData(page.language) >= 0;
     const QString entry = listed || page.language.isEmpty() ? page.language : QLocale(page.language).name();
@@ -136,17 +159,22 @@ void PageSettingsGroup::refresh()
     chkWeekNumbers->setChecked(page.weekNumbers);
     selectData(cboPaper, int(page.paper), paperKey(page.paper));
     selectData(cboColours, int(page.palette), paletteKey(page.palette));
+    selectData(cboFirstMonth, page.firstMonth, QString::number(page.firstMonth));
+    chkMoonPhases->setChecked(page.moonPhases);
 }
 
 void PageSettingsGroup::controlChanged()
 {
     if (m_refreshing)
         return;
-    PageSettings &page = m_state.page;
+    PageSettings page = m_page;
     page.language = cboLanguage->currentData().toString();
     page.weekStart = cboWeekStart->currentData().toInt();
     page.weekNumbers = chkWeekNumbers->isChecked();
     page.paper = Paper(cboPaper->currentData().toInt());
     page.palette = Palette(cboColours->currentData().toInt());
-    Q_EMIT changed();
+    page.firstMonth = cboFirstMonth->currentData().toInt();
+    page.moonPhases = chkMoonPhases->isChecked();
+    m_page = page;
+    Q_EMIT pageChanged(page);
 }

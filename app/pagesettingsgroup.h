@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/calendarstate.h"
+#include "model/pagesettings.h"
 
 #include <QGroupBox>
 
@@ -8,27 +8,30 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 
-// The "Page" group of the main window: language, first day of the week, week numbers, paper
-// and colours of the page. It edits state.page of the calendar it is given as the user
-// changes a control, and says so with changed().
+// The "Page" group of the main window: language, first day of the week, week numbers, paper,
+// colours, the month the page starts with and the moon phases. It shows page settings and
+// says what the user made of them through pageChanged(); the window keeps them.
 class PageSettingsGroup : public QGroupBox
 {
     Q_OBJECT
 public:
-    // Edits `state`, which must outlive the group.
-    explicit PageSettingsGroup(CalendarState &state, QWidget *parent = nullptr);
+    explicit PageSettingsGroup(QWidget *parent = nullptr);
 
-    // Shows state.page again (after a control file was read) without emitting changed().
-    void refresh();
+    // Shows `page` (after a control file was read, or a new calendar) without emitting
+    // pageChanged().
+    void showSettings(const PageSettings &page);
+    // The controls in keyboard order.
+    QList<QWidget *> tabOrder() const;
 
 Q_SIGNALS:
-    // The user changed state.page.
-    void changed();
+    // The user changed a control: the settings as the group shows them now.
+    void pageChanged(const PageSettings &page);
 
 private:
     void controlChanged();
 
-    CalendarState &m_state;
+    // The settings last shown, so that what the group does not show goes back unchanged.
+    PageSettings m_page;
     bool m_refreshing = false;
     QLabel *lblLanguage = nullptr;
     QComboBox *cboLanguage = nullptr;
@@ -39,4 +42,7 @@ private:
     QComboBox *cboPaper = nullptr;
     QLabel *lblColours = nullptr;
     QComboBox *cboColours = nullptr;
+    QLabel *lblFirstMonth = nullptr;
+    QComboBox *cboFirstMonth = nullptr;
+    QCheckBox *chkMoonPhases = nullptr;
 };

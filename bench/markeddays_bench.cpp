@@ -135,7 +135,7 @@ void AddRuleAsTheWindowShowsIt(benchmark::State &bench)
         const CalendarState before = state;
         addBirthday(state);
         refreshMarks(state, sources());
-        list.showRules(state);
+        list.showRules(state, sources().holidays);
         benchmark::DoNotOptimize(saved.isModified(state));
         const QImage preview = renderPreview(state, dpi);
         benchmark::DoNotOptimize(preview.constBits());

@@ -5,13 +5,19 @@
 #include "control/rulelines.h"
 #include "calendar/holidays/holidays.h"
 #include "calendar/markrules.h"
+#include "calendar/marksources.h"
+#include "calendar/dayrules.h"
+#include "calendar/ruledays.h"
 #include "calendar/rulewords.h"
 
 #include <QCoreApplication>
+
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
 
 using namespace std::chrono;
 
@@ -97,13 +103,25 @@ std::optional<FieldError> fillKindFields(const RuleFields &fields, const Holiday
     }
     case RuleKind::Dates:
         for (const QString &piece : fields.dates.split(QLatin1Char(','))) {
+            QString text = piece.trimmed();
             // Blank pieces ("5/3, , 6/3" or a comma at the end) are passed over.
-            if (piece.trimmed().isEmpty())
+            if (text.isEmpty())
                 continue;
-            const auto date = dateField(Dates, piece);
+            // "1987-03-05+" as a control file writes a date of every year since its own.
+            const bool plus = text.endsWith(QLatin1Char('+'));
+            if (plus)
+                text.chop(1);
+            const auto date = dateField(Dates, text);
             if (const FieldError *error = std::get_if<FieldError>(&date))
                 return *error;
-            rule.dates.push_back(std::get<RuleDate>(date));
+            RuleDate day = std::get<RuleDate>(date);
+            if ((plus || fields.yearly) && day.isYearless())
+                //: %1 is a date without a year as typed, such as --03-05.
+                return fieldError(Dates, RuleFieldWords::tr("\"%1\" has no year to count the years from: give the year "
+                                                            "it began, as in 1987-03-05.")
+                                             .arg(text));
+            day.yearly = plus || fields.yearly;
+            rule.dates.push_back(day);
         }
         if (rule.dates.empty())
             return fieldError(Dates, RuleFieldWords::tr("type at least one date, or pick it from the calendar."));
@@ -190,9 +208,16 @@ RuleFields fieldsOfRule(const MarkRule &rule, const HolidayCatalog &holidays)
         fields.startDate = rule.from.isoText();
         break;
     case RuleKind::Dates: {
+        // Dates all of every year since their own are shown with the box ticked; a rule of
+        // both kinds keeps the "+" of each yearly date in the text.
+        fields.yearly = std::all_of(rule.dates.begin(), rule.dates.end(), [](const RuleDate &d) { return d.yearly; })
+                        && !rule.dates.empty();
         QStringList dates;
-        for (const RuleDate &date : rule.dates)
+        for (RuleDate date : rule.dates) {
+            if (fields.yearly)
+                date.yearly = false;
             dates << date.isoText();
+        }
         fields.dates = dates.join(QStringLiteral(", "));
         break;
     }
@@ -212,6 +237,37 @@ RuleFields fieldsOfRule(const MarkRule &rule, const HolidayCatalog &holidays)
         break;
     }
     return fields;
+}
+
+SeriesAdvice seriesAdvice(const QString &startDate, int weeks, const CalendarSpan &span, const MarkSources &sources)
+{
+    const auto start = dateField(StartDate, startDate);
+    const RuleDate *from = std::get_if<RuleDate>(&start);
+    if (!from || from->isYearless() || from->yearly || weeks < 1 || weeks > 32767)
+        return {};
+    MarkRule withinYear;
+    withinYear.kind = RuleKind::EveryNWeeks;
+    withinYear.from = *from;
+    withinYear.weeks = qint16(weeks);
+    MarkRule continuing = withinYear;
+    continuing.kind = RuleKind::ContinuingWeeks;
+    const QString series = describeRule(withinYear, sources.holidays);  // "Every 2 weeks from 25 Dec 2026"
+    const QString shown = spanTitle(span);  // "2027", "2027/2028"
+    const year_month_day first = *from->year / from->monthDay;
+    if (!first.ok())
+        return {};
+    if (sys_days{first} > span.lastDay())
+        return {false, RuleFieldWords::tr("%1 starts after the months the page shows: it marks nothing in %2").arg(series, shown)};
+    const size_t marked = daysOfRule(withinYear, span, sources).days.size();
+    if (daysOfRule(continuing, span, sources).days.size() <= marked)
+        return {};
+    if (marked == 0)
+        return {true, RuleFieldWords::tr("%1 would mark nothing in %2: that kind stops at the end of its first year")
+                          .arg(series, shown)};
+    return {true, RuleFieldWords::tr("%1 would mark only %2 days in %3: that kind stops at the end of its first year")
+                      .arg(series)
+                      .arg(marked)
+                      .arg(shown)};
 }
 
 QString regionChoiceText(const QString &code, const QString &name)
@@ -236,6 +292,8 @@ std::optional<size_t> ruleMarkingDay(const CalendarState &state, QDate day, cons
             continue;
         CalendarState alone;
         alone.txtYear = state.txtYear;
+        // The months the page shows decide the year of each month's days.
+        alone.page = state.page;
         alone.rules = {state.rules[i]};
         refreshMarks(alone, sources);
         if (alone.dayMark(day.month(), day.day()) != NoMark)

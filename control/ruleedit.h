@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/calendarspan.h"
 #include "model/calendarstate.h"
 
 #include <QDate>
@@ -21,7 +22,9 @@ struct RuleFields
     int weekday = 1;       // NthWeekday, LastWeekday: 1 Sunday .. 7 Saturday
     QString startDate;     // EveryNWeeks: a full date
     int weeks = 1;         // EveryNWeeks: 1..32767
-    QString dates;         // Dates: comma-separated, each with or without a year
+    QString dates;         // Dates: comma-separated, each with or without a year; "1987-03-05+"
+                           // comes back every year from 1987
+    bool yearly = false;   // Dates: every date comes back every year from its own (birthdays)
     QString from;          // Range: first and last day, both with a year or neither
     QString to;
     QString region;        // Holidays: "DE-BY", or as the region list shows it, "Bavaria (DE-BY)"
@@ -38,6 +41,7 @@ inline constexpr char Weekday[] = QT_TRANSLATE_NOOP("RuleFields", "Weekday");
 inline constexpr char StartDate[] = QT_TRANSLATE_NOOP("RuleFields", "Start date");
 inline constexpr char Weeks[] = QT_TRANSLATE_NOOP("RuleFields", "Weeks");
 inline constexpr char Dates[] = QT_TRANSLATE_NOOP("RuleFields", "Dates");
+inline constexpr char Yearly[] = QT_TRANSLATE_NOOP("RuleFields", "Every year since");
 inline constexpr char From[] = QT_TRANSLATE_NOOP("RuleFields", "From");
 inline constexpr char To[] = QT_TRANSLATE_NOOP("RuleFields", "To");
 inline constexpr char Region[] = QT_TRANSLATE_NOOP("RuleFields", "Region");
@@ -63,6 +67,21 @@ std::variant<MarkRule, FieldError> ruleFromFields(const RuleFields &fields, cons
 
 // The fields that give `rule` back through ruleFromFields; dates are written as ISO dates.
 RuleFields fieldsOfRule(const MarkRule &rule, const HolidayCatalog &holidays);
+
+// What the rule dialog says under the start date of a series of weeks, and which kind it
+// offers: where the kind that stops at the end of its first year (EveryNWeeks) would mark
+// fewer of the days the page shows (`span`) than the continuing kind, the continuing kind is
+// offered and the line says what the other would do ("Every 2 weeks from 25 Dec 2026 would
+// mark nothing in 2027: that kind stops at the end of its first year"). A start after the
+// page's last day is said too. Nothing for a start that is no full date.
+struct SeriesAdvice
+{
+    bool offerContinuing = false;
+    QString note;  // one line; empty when there is nothing to say
+
+    bool operator==(const SeriesAdvice &) const = default;
+};
+SeriesAdvice seriesAdvice(const QString &startDate, int weeks, const CalendarSpan &span, const MarkSources &sources);
 
 // A region as the rule dialog lists it: "Bavaria (DE-BY)".
 QString regionChoiceText(const QString &code, const QString &name);

@@ -3,10 +3,12 @@
 #include "control/ruleedit.h"
 #include "control/rulelines.h"
 #include "calendar/holidays/holidays.h"
+#include "calendar/marksources.h"
 #include "calendar/rulewords.h"
 #include "platform/messages.h"
 
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
@@ -17,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QWidgetAction>
@@ -57,7 +60,7 @@ QStringList captionsOfKind(RuleKind kind)
     case RuleKind::LastWeekday: return {fieldKey(RuleField::Weekday)};
     case RuleKind::EveryNWeeks:
     case RuleKind::ContinuingWeeks: return {fieldKey(RuleField::StartDate), fieldKey(RuleField::Weeks)};
-    case RuleKind::Dates: return {fieldKey(RuleField::Dates)};
+    case RuleKind::Dates: return {fieldKey(RuleField::Dates), fieldKey(RuleField::Yearly)};
     case RuleKind::Range: return {fieldKey(RuleField::From), fieldKey(RuleField::To)};
     case RuleKind::Holidays: return {fieldKey(RuleField::Region)};
     case RuleKind::ICalendar: return {fieldKey(RuleField::File)};
@@ -77,6 +80,7 @@ QString withMnemonic(const QString &key)
         {fieldKey(RuleField::StartDate), QT_TRANSLATE_NOOP("frmRule", "&Start date")},
         {fieldKey(RuleField::Weeks), QT_TRANSLATE_NOOP("frmRule", "W&eeks")},
         {fieldKey(RuleField::Dates), QT_TRANSLATE_NOOP("frmRule", "&Dates")},
+        {fieldKey(RuleField::Yearly), QT_TRANSLATE_NOOP("frmRule", "Every &year since its year (birthdays, anniversaries)")},
         {fieldKey(RuleField::From), QT_TRANSLATE_NOOP("frmRule", "&From")},
         {fieldKey(RuleField::To), QT_TRANSLATE_NOOP("frmRule", "&To")},
         {fieldKey(RuleField::Region), QT_TRANSLATE_NOOP("frmRule", "Re&gion")},
@@ -112,8 +116,8 @@ QLineEdit *makeEdit(QWidget *parent, const char *name, const QString &accessible
 
 } // namespace
 
-frmRule::frmRule(MessageService &messages, const HolidayCatalog &holidays, QWidget *parent)
-    : QDialog(parent), m_messages(messages), m_holidays(holidays)
+frmRule::frmRule(MessageService &messages, const MarkSources &sources, QWidget *parent)
+    : QDialog(parent), m_messages(messages), m_sources(sources), m_holidays(sources.holidays)
 {
     setObjectName(QStringLiteral("frmRule"));
     setWindowTitle(tr("Marked Day Rule"));
@@ -155,8 +159,22 @@ void frmRule::buildControls()
     spnWeeks->setRange(1, 32767);
     addRow("lblWeeks", fieldKey(RuleField::Weeks), spnWeeks, spnWeeks);
 
+    // What the kind that stops at the end of its year would make of the start date.
+    noteStartDate = new QLabel(this);
+    noteStartDate->setObjectName(QStringLiteral("noteStartDate"));
+    noteStartDate->setTextFormat(Qt::PlainText);
+    noteStartDate->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_form->addRow(noteStartDate);
+    noteStartDate->hide();
+
     txtDates = makeEdit(this, "txtDates", spoken(fieldKey(RuleField::Dates)), tr("2027-03-05, --07-14 (every year)"));
     addRow("lblDates", fieldKey(RuleField::Dates), dateField(txtDates, tr("Pick the dates from a calendar"), true), txtDates);
+    chkYearly = new QCheckBox(withMnemonic(fieldKey(RuleField::Yearly)), this);
+    chkYearly->setObjectName(QStringLiteral("chkYearly"));
+    chkYearly->setAccessibleName(spoken(fieldKey(RuleField::Yearly)));
+    m_fieldWidgets.insert(fieldKey(RuleField::Yearly), chkYearly);
+    m_rows.insert(fieldKey(RuleField::Yearly), m_form->rowCount());
+    m_form->addRow(QString(), chkYearly);
 
     txtFrom = makeEdit(this, "txtFrom", spoken(fieldKey(RuleField::From)), datePlaceholder);
     //: The calendar button beside the first day of a date range ("From").
@@ -197,6 +215,8 @@ void frmRule::buildControls()
     m_form->addRow(buttons);
 
     connect(cboKind, &QComboBox::currentIndexChanged, this, &frmRule::cboKind_Change);
+    connect(txtStartDate, &QLineEdit::textChanged, this, [this] { updateSeriesNote(true); });
+    connect(spnWeeks, &QSpinBox::valueChanged, this, [this] { updateSeriesNote(true); });
     connect(cmdBrowse, &QPushButton::clicked, this, &frmRule::cmdBrowse_Click);
     connect(buttons, &QDialogButtonBox::accepted, this, &frmRule::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &frmRule::reject);
@@ -276,7 +296,29 @@ void frmRule::cboKind_Change()
         if (it.key() != QLatin1String("Kind") && it.key() != QLatin1String("Label"))
             m_form->setRowVisible(it.value(), shown.contains(it.key()));
     }
+    updateSeriesNote(false);
     adjustSize();
+}
+
+void frmRule::setPageMonths(const CalendarSpan &span)
+{
+    m_span = span;
+    updateSeriesNote(false);
+}
+
+void frmRule::updateSeriesNote(bool offer)
+{
+    const RuleKind kind = RuleKind(cboKind->currentData().toInt());
+    const bool series = kind == RuleKind::EveryNWeeks || kind == RuleKind::ContinuingWeeks;
+    const SeriesAdvice advice = seriesAdvice(txtStartDate->text(), spnWeeks->value(), m_span, m_sources);
+    // Offered once, when the date comes to need it: a user who then chooses the kind that
+    // stops at the end of its year keeps it, and a saved rule is shown as it was saved.
+    if (offer && !m_showingRule && advice.offerContinuing && !m_offeredContinuing && kind == RuleKind::EveryNWeeks)
+        cboKind->setCurrentIndex(cboKind->findData(int(RuleKind::ContinuingWeeks)));
+    m_offeredContinuing = advice.offerContinuing;
+    noteStartDate->setText(advice.note);
+    noteStartDate->setAccessibleName(advice.note);
+    noteStartDate->setVisible(series && !advice.note.isEmpty());
 }
 
 void frmRule::cmdBrowse_Click()
@@ -295,6 +337,7 @@ RuleFields frmRule::fields() const
     fields.startDate = txtStartDate->text();
     fields.weeks = spnWeeks->value();
     fields.dates = txtDates->text();
+    fields.yearly = chkYearly->isChecked();
     fields.from = txtFrom->text();
     fields.to = txtTo->text();
     // A region picked from the list is taken by its code; a typed one is read from its text.
@@ -307,6 +350,7 @@ RuleFields frmRule::fields() const
 
 void frmRule::setRule(const MarkRule &rule)
 {
+    const QScopedValueRollback<bool> showing(m_showingRule, true);
     const RuleFields fields = fieldsOfRule(rule, m_holidays);
     cboKind->setCurrentIndex(cboKind->findData(int(fields.kind)));
     cboOrdinal->setCurrentIndex(std::clamp(fields.ordinal, 1, 4) - 1);
@@ -314,6 +358,7 @@ void frmRule::setRule(const MarkRule &rule)
     txtStartDate->setText(fields.startDate);
     spnWeeks->setValue(fields.weeks);
     txtDates->setText(fields.dates);
+    chkYearly->setChecked(fields.yearly);
     txtFrom->setText(fields.from);
     txtTo->setText(fields.to);
     cboRegion->setCurrentIndex(cboRegion->findData(rule.kind == RuleKind::Holidays ? rule.source : QString()));

@@ -55,6 +55,12 @@ const Accepted AcceptedRows[] = {
      {.kind = Kind::EveryNWeeks, .label = Days, .weeks = 32767, .from = full(2027, 1, 8)}},
     {"dates_full_and_yearless", {.kind = Kind::Dates, .dates = QStringLiteral("2027-03-05, --07-14,12/24"), .label = Days},
      {.kind = Kind::Dates, .label = Days, .dates = {full(2027, 3, 5), yearless(7, 14), yearless(12, 24)}}},
+    {"dates_every_year_since_a_birth", {.kind = Kind::Dates, .dates = QStringLiteral("1987-03-05"), .yearly = true, .label = Days},
+     {.kind = Kind::Dates, .label = Days, .dates = {RuleDate::since(year{1987} / March / 5)}}},
+    {"dates_one_yearly_by_its_plus", {.kind = Kind::Dates, .dates = QStringLiteral("1987-03-05+, 6/1/2027"), .label = Days},
+     {.kind = Kind::Dates, .label = Days, .dates = {RuleDate::since(year{1987} / March / 5), full(2027, 6, 1)}}},
+    {"continuing_from_last_december", {.kind = Kind::ContinuingWeeks, .startDate = QStringLiteral("2026-12-25"), .weeks = 2, .label = Days},
+     {.kind = Kind::ContinuingWeeks, .label = Days, .weeks = 2, .from = full(2026, 12, 25)}},
     {"dates_leap_day_comma_at_the_end", {.kind = Kind::Dates, .dates = QStringLiteral("2/29, "), .label = Days},
      {.kind = Kind::Dates, .label = Days, .dates = {yearless(2, 29)}}},
     {"range_over_summer", {.kind = Kind::Range, .from = QStringLiteral("2027-07-12"), .to = QStringLiteral("7/23/2027"), .label = Days},
@@ -122,6 +128,12 @@ const Refused RefusedRows[] = {
     {"dates_only_commas", {.kind = Kind::Dates, .dates = QStringLiteral(" , ,"), .label = Days}, "Dates", "at least one date"},
     {"dates_31_april", {.kind = Kind::Dates, .dates = QStringLiteral("2027-03-05, 4/31"), .label = Days}, "Dates",
      "\"4/31\" is not a date"},
+    {"every_year_since_no_year", {.kind = Kind::Dates, .dates = QStringLiteral("1987-03-05, --03-06"), .yearly = true, .label = Days},
+     "Dates", "\"--03-06\" has no year to count the years from"},
+    {"plus_on_a_date_without_a_year", {.kind = Kind::Dates, .dates = QStringLiteral("--03-05+"), .label = Days}, "Dates",
+     "no year to count the years from"},
+    {"plus_on_a_start_date", {.kind = Kind::EveryNWeeks, .startDate = QStringLiteral("2026-12-25+"), .label = Days}, "Start date",
+     "is not a date"},
     {"dates_without_a_comma", {.kind = Kind::Dates, .dates = QStringLiteral("2027-03-05 2027-03-06"), .label = Days}, "Dates",
      "is not a date"},
     {"range_from_missing", {.kind = Kind::Range, .to = Date, .label = Days}, "From", "the date is missing"},
@@ -218,5 +230,72 @@ TEST(RuleFields, TakeBackEveryDateAsTheListShowsIt)
         }
     }
 }
+
+} // namespace
+
+namespace {
+
+// What the dialog says of a series of weeks, against days counted by hand from the start
+// date: the kind within its year marks only a page that shows its start, the continuing kind
+// goes on into later pages.
+struct Advice
+{
+    const char *name;
+    int firstYear;
+    int firstMonth;
+    const char *start;
+    int weeks;
+    bool offer;
+    const char *note;
+};
+
+const Advice AdviceRows[] = {
+    {"started_last_christmas", 2027, 1, "2026-12-25", 2, true,
+     "Every 2 weeks from 25 Dec 2026 would mark nothing in 2027: that kind stops at the end of its first year"},
+    {"started_on_new_years_eve", 2027, 1, "2026-12-31", 1, true,
+     "Every week from 31 Dec 2026 would mark nothing in 2027: that kind stops at the end of its first year"},
+    {"started_this_year", 2027, 1, "2027-01-08", 2, false, ""},
+    {"started_on_the_first_day", 2027, 1, "2027-01-01", 52, false, ""},
+    // 2026-12-25 plus 32767 weeks is centuries away: neither kind marks a day in 2027.
+    {"next_day_centuries_away", 2027, 1, "2026-12-25", 32767, false, ""},
+    {"starts_after_the_page", 2027, 1, "2028-01-01", 2, false,
+     "Every 2 weeks from 1 Jan 2028 starts after the months the page shows: it marks nothing in 2027"},
+    // A school year August 2027 to July 2028: a series begun in it runs to its end.
+    {"school_year_from_september", 2027, 8, "2027-09-03", 2, false, ""},
+    {"school_year_from_march", 2027, 8, "2027-03-05", 1, true,
+     "Every week from 5 Mar 2027 would mark nothing in 2027/2028: that kind stops at the end of its first year"},
+    {"school_year_from_february_2028", 2027, 8, "2028-02-04", 2, false, ""},
+    {"school_year_after_its_end", 2027, 8, "2028-08-01", 2, false,
+     "Every 2 weeks from 1 Aug 2028 starts after the months the page shows: it marks nothing in 2027/2028"},
+    {"no_year", 2027, 1, "--03-05", 2, false, ""},
+    {"no_date", 2027, 1, "next Friday", 2, false, ""},
+};
+
+class SeriesAdviceRows : public ::testing::TestWithParam<Advice>
+{
+};
+
+TEST_P(SeriesAdviceRows, sayWhatTheKindWithinItsYearWouldDo)
+{
+    const Advice &row = GetParam();
+    const CalendarSpan span = CalendarSpan::of(year{row.firstYear}, row.firstMonth);
+    const SeriesAdvice advice = seriesAdvice(QLatin1String(row.start), row.weeks, span, sources());
+    EXPECT_EQ(advice.offerContinuing, row.offer);
+    EXPECT_EQ(advice.note, QLatin1String(row.note));
+    // The oracle, walking the series by QDate from its start: the continuing kind is offered
+    // exactly where it marks a day the page shows and the series began before the page.
+    const QDate start = QDate::fromString(QLatin1String(row.start), Qt::ISODate);
+    if (!start.isValid())
+        return;
+    const QDate first(row.firstYear, row.firstMonth, 1);
+    const QDate last = first.addMonths(12).addDays(-1);
+    bool continuingMarks = false;
+    for (QDate d = start; d.isValid() && d <= last; d = d.addDays(7 * row.weeks))
+        continuingMarks = continuingMarks || d >= first;
+    EXPECT_EQ(advice.offerContinuing, continuingMarks && start < first);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SeriesAdviceRows, ::testing::ValuesIn(AdviceRows),
+                         [](const ::testing::TestParamInfo<Advice> &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "dialogs/frmfindfiles.h"
 #include "dialogs/frmrule.h"
 #include "devices/pdfdevice.h"
-#include "calendar/markrules.h"
+#include "page/markcolour.h"
 #include "page/composepage.h"
 #include "tests/gui/windowfixture.h"
 #include "tests/support/testsources.h"
@@ -28,13 +28,6 @@
 using namespace std::chrono;
 
 namespace {
-
-// The holiday catalog and .ics reader these tests mark with.
-const MarkSources &sources()
-{
-    static const TestSources testSources;
-    return testSources;
-}
 
 const QString Caption = QStringLiteral("Print Yearly Calenader");
 
@@ -83,7 +76,6 @@ TEST_F(Document, TheTitleNamesTheFileAndMarksUnsavedChanges)
     QLineEdit *header = child<QLineEdit>("txtHeader");
     QTest::keyClicks(header, "Club");
     EXPECT_EQ(title(), "Untitled* - " + Caption);
-    EXPECT_TRUE(window->isModified());
     header->clear(); // typed back to what it was
     EXPECT_EQ(title(), Caption);
     QTest::keyClicks(child<QLineEdit>("txtCopies"), "2"); // copies are not part of the calendar
@@ -95,8 +87,8 @@ TEST_F(Document, TheTitleNamesTheFileAndMarksUnsavedChanges)
     EXPECT_EQ(controlFileSuggestions, QStringList{dir.filePath(QStringLiteral("calendar.txt"))});
     EXPECT_EQ(title(), "club.txt - " + Caption);
     EXPECT_TRUE(fileText(QStringLiteral("club.txt")).contains(QLatin1String("HDR Club\r\n")));
-    EXPECT_EQ(window->state().strListFile, dir.filePath(QStringLiteral("club_dl.txt")));
     EXPECT_TRUE(window->statusBar()->currentMessage().contains(dir.filePath(QStringLiteral("club.txt"))));
+    EXPECT_TRUE(window->statusBar()->currentMessage().endsWith(dir.filePath(QStringLiteral("club_dl.txt"))));
 
     QTest::keyClicks(header, "s");
     EXPECT_EQ(title(), "club.txt* - " + Caption);
@@ -180,14 +172,15 @@ TEST_F(Document, ARuleMadeWithTheKeyboardIsSavedAndReadBack)
     // Down from "Single dates" to "Date range"; the Tab after the first date passes its calendar button.
     keys({Qt::Key_Down, Qt::Key_Tab, "7/12/2027", Qt::Key_Tab, Qt::Key_Tab, "2027-07-23", Qt::Key_Tab, Qt::Key_Tab,
           "Holidays away", Qt::Key_Return});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->state().rules.size() == 1; }, 2000));
+    auto *rules = child<QListWidget>("lstMarkedDays");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rules->count() == 1; }, 2000));
     EXPECT_EQ(title(), "Untitled* - " + Caption);
     returnToWindow();
 
     keys({Qt::CTRL | Qt::Key_S});
     EXPECT_EQ(title(), "family.txt - " + Caption);
     keys({Qt::CTRL | Qt::Key_N});
-    EXPECT_TRUE(window->state().rules.empty());
+    EXPECT_EQ(rules->count(), 0);
     EXPECT_EQ(title(), Caption);
 
     keys({Qt::CTRL | Qt::Key_O});
@@ -203,70 +196,41 @@ TEST_F(Document, ARuleMadeWithTheKeyboardIsSavedAndReadBack)
     QTest::qWait(20); // the hand-over is queued
     returnToWindow();
 
-    ASSERT_EQ(window->state().rules.size(), 1);
-    MarkRule expected;
-    expected.kind = RuleKind::Range;
-    expected.from = RuleDate::full(year{2027} / July / 12);
-    expected.to = RuleDate::full(year{2027} / July / 23);
-    expected.label = QStringLiteral("Holidays away");
-    EXPECT_EQ(window->state().rules.front(), expected);
-    EXPECT_EQ(window->state().dayMark(7, 12), 0);
+    ASSERT_EQ(rules->count(), 1);
+    EXPECT_EQ(rules->item(0)->text(), "Holidays away: 12 Jul 2027 - 23 Jul 2027");
+    // It marks its days in the first colour.
+    EXPECT_EQ(rules->item(0)->icon().pixmap(14, 14).toImage().pixel(7, 7), markColour(loadDefaults(QDate(2026, 12, 8)), 0));
+    EXPECT_TRUE(fileText(QStringLiteral("family.txt")).contains(QLatin1String("RNG 2027-07-12 2027-07-23 Holidays away\r\n")));
     EXPECT_EQ(title(), "family.txt - " + Caption);
     EXPECT_TRUE(messages.questions().isEmpty());
     EXPECT_TRUE(messages.messages().isEmpty()) << messages.texts().join('|').toStdString();
 }
 
-// Where a day's number is on the preview label, worked out from the page alone: the twips
-// of the day's box, and the image's scale from its width and the printable width.
-QPoint previewPointOf(const frmLunaria &window, QDate day)
-{
-    double sumX = 0, sumY = 0;
-    int hits = 0;
-    for (int y = 4000; y < 15000; y += 20)
-        for (int x = 0; x < 12000; x += 20)
-            if (dayAtPagePoint(window.state(), QPointF(x, y)) == day) {
-                sumX += x;
-                sumY += y;
-                ++hits;
-            }
-    if (hits == 0)
-        return {};
-    const QImage image = window.previewImage();
-    const double inches = pdfPageLayout().paintRect(QPageLayout::Inch).width();
-    const double pixelsPerTwip = image.width() / (inches * 1440) / window.devicePixelRatioF();
-    const auto *label = window.findChild<QLabel *>(QStringLiteral("picPreview"));
-    const QSizeF shown = QSizeF(image.size()) / window.devicePixelRatioF();
-    const QPointF corner = QRectF(label->contentsRect()).center() - QPointF(shown.width() / 2, shown.height() / 2);
-    return (corner + QPointF(sumX / hits, sumY / hits) * pixelsPerTwip).toPoint();
-}
-
 TEST_F(Document, ADayClickedInThePreviewGetsARuleOrItsOwnRule)
 {
     window->resize(1300, 900);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->previewImage().isNull(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !previewImage().isNull(); }, 5000));
     const QDate march5(2027, 3, 5);
-    const QPoint point = previewPointOf(*window, march5);
+    const QPoint point = previewPointOf(*preview(), loadDefaults(QDate(2026, 12, 8)), march5);
     ASSERT_FALSE(point.isNull());
-    auto *preview = child<QLabel>("picPreview");
-    EXPECT_EQ(preview->toolTip(), "Click a day to mark it");
+    EXPECT_EQ(preview()->toolTip(), "Click a day to mark it");
 
-    QTest::mouseClick(preview, Qt::LeftButton, {}, point);
+    QTest::mouseClick(preview(), Qt::LeftButton, {}, point);
     frmRule *dialog = openRuleDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->findChild<QComboBox *>(QStringLiteral("cboKind"))->currentText(), "Single dates");
-    EXPECT_EQ(dialog->findChild<QLineEdit *>(QStringLiteral("txtDates"))->text(), "2027-03-05");
+    auto *dates = dialog->findChild<QLineEdit *>(QStringLiteral("txtDates"));
+    EXPECT_EQ(dates->text(), "2027-03-05");
     EXPECT_TRUE(messages.questions().isEmpty());
-    dialog->reject();
+    // Made a birthday of every year.
+    dates->setText(QStringLiteral("--03-05"));
+    dialog->findChild<QLineEdit *>(QStringLiteral("txtLabel"))->setText(QStringLiteral("Ann's birthday"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(child<QListWidget>("lstMarkedDays")->count(), 1);
 
-    MarkRule birthday;
-    birthday.kind = RuleKind::Dates;
-    birthday.dates = {RuleDate::yearless(March / 5)};
-    birthday.label = QStringLiteral("Ann's birthday");
-    window->state().rules = {birthday};
-    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state(), sources()); });
     messages.answers << QStringLiteral("Edit");
-    QTest::mouseClick(preview, Qt::LeftButton, {}, point);
+    QTest::mouseClick(preview(), Qt::LeftButton, {}, point);
     ASSERT_EQ(messages.questions().size(), 1);
     EXPECT_EQ(messages.questions().first().text, "Edit the rule that marks 5 March?");
     EXPECT_EQ(messages.questions().first().buttons, (QStringList{"Edit", "Add New", "Cancel"}));
@@ -334,31 +298,18 @@ namespace {
 // Save writes over either file.
 TEST_F(Document, ASecondControlFileOpensOnItsOwnOrJoinsAsANewCalendar)
 {
-    const auto write = [&](const QString &name, const QByteArray &text) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        return file.fileName();
-    };
-    const QString family = write(QStringLiteral("family.txt"), "YER 2027\nHDR The Smiths\nDTM 2 3 Club\n");
-    const QString many = write(QStringLiteral("many.txt"), "YER 2027\nHDR Many\nLST 6 Payday\nLST 2 Bins\n");
+    const QString family = writeFile(QStringLiteral("family.txt"), "YER 2027\nHDR The Smiths\nDTM 2 3 Club\n");
+    const QString many = writeFile(QStringLiteral("many.txt"), "YER 2027\nHDR Many\nLST 6 Payday\nLST 2 Bins\n");
     // "Select Control File", the file clicked in the finder, "Select".
     const auto open = [&](const QString &path, const QStringList &answers) {
         messages.answers = answers;
-        window->findChild<QPushButton *>(QStringLiteral("cmdReadControls"))->click();
-        frmFindFiles *finder = window->findChild<frmFindFiles *>(QStringLiteral("frmFindFiles"));
-        ASSERT_TRUE(finder && finder->isVisible());
-        finder->changeFolder(dir.path());
-        auto *files = finder->findChild<QListWidget *>(QStringLiteral("filFilename"));
-        const QList<QListWidgetItem *> items = files->findItems(QFileInfo(path).fileName(), Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1);
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(items.first()).center());
-        QTest::mouseClick(finder->findChild<QPushButton *>(QStringLiteral("cmdDone")), Qt::LeftButton);
-        QTest::qWait(20);  // the hand-over is queued
+        click("cmdReadControls");
+        pick(dir.path(), QFileInfo(path).fileName());
     };
+    auto *rules = child<QListWidget>("lstMarkedDays");
 
     open(family, {});
-    ASSERT_EQ(window->state().rules.size(), 1u);
+    ASSERT_EQ(rules->count(), 1);
     EXPECT_EQ(window->windowTitle(), "family.txt - Print Yearly Calenader");
 
     // A change of its own, then the other file: "Save changes?" first, then "Open as New".
@@ -367,20 +318,22 @@ TEST_F(Document, ASecondControlFileOpensOnItsOwnOrJoinsAsANewCalendar)
     ASSERT_GE(messages.questions().size(), 2);
     EXPECT_TRUE(messages.questions()[0].text.startsWith(QLatin1String("Save changes to family.txt?")));
     EXPECT_TRUE(messages.questions()[1].text.startsWith(QLatin1String("Open many.txt as a new calendar")));
-    EXPECT_EQ(window->state().rules.size(), 2u);
-    EXPECT_EQ(window->state().txtHeader, "Many");
+    EXPECT_EQ(rules->count(), 2);
+    EXPECT_EQ(child<QLineEdit>("txtHeader")->text(), "Many");
     EXPECT_EQ(window->windowTitle(), "many.txt - Print Yearly Calenader");
 
     // "Add Its Rules": both files' rules in a calendar of no file, with unsaved changes.
     open(family, {QStringLiteral("Add Its Rules")});
-    EXPECT_EQ(window->state().rules.size(), 3u);
-    EXPECT_TRUE(window->state().documentFile.isEmpty());
-    EXPECT_TRUE(window->isModified());
+    EXPECT_EQ(rules->count(), 3);
     EXPECT_EQ(window->windowTitle(), "Untitled* - Print Yearly Calenader");
+    // Save asks for a name of its own rather than writing over either file.
+    controlFileAnswer.clear();
+    child<QAction>("mnuSaveControlFile")->trigger();
+    EXPECT_EQ(controlFileSuggestions, QStringList{dir.filePath(QStringLiteral("calendar.txt"))});
 
     // Cancel keeps the calendar as it is.
     open(many, {QStringLiteral("Don't Save"), QStringLiteral("Cancel")});
-    EXPECT_EQ(window->state().rules.size(), 3u);
+    EXPECT_EQ(rules->count(), 3);
 }
 
 } // namespace
@@ -395,7 +348,7 @@ TEST_F(Document, TheFinderOpensOnTheWindowListingWhatTheCommandTakes)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     window->findChild<QPushButton *>(QStringLiteral("cmdReadControls"))->click();
-    auto *finder = window->findChild<frmFindFiles *>(QStringLiteral("frmFindFiles"));
+    auto *finder = this->finder();
     ASSERT_TRUE(finder && finder->isVisible());
     const QPoint offset = finder->frameGeometry().center() - window->frameGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 8) << offset.x() << "," << offset.y();

@@ -21,3 +21,22 @@ public:
         return answer;
     }
 };
+
+#include "tests/support/recordingmessages.h"
+
+#include <functional>
+
+// The recorder, with something to do while a message is up: a real message box closing
+// activates the window under it again.
+class HookedMessageService : public RecordingMessageService
+{
+public:
+    std::function<void()> whileShown;
+
+    void show(const QString &text, const QString &title, Icon icon = Icon::None) override
+    {
+        RecordingMessageService::show(text, title, icon);
+        if (whileShown)
+            whileShown();
+    }
+};

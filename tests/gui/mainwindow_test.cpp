@@ -1,8 +1,10 @@
-#include "platform/usererror.h"
 #include "tests/gui/windowfixture.h"
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QListWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -44,9 +46,8 @@ TEST_F(MainWindow, ShowsTheDefaults)
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(window->findChild<QLineEdit *>(QStringLiteral("txtMessage_%1").arg(i))->text(), " ");
     EXPECT_EQ(child<QLineEdit>("txtMessage_5")->text(), "");
-    EXPECT_EQ(window->state().MarkColors[3][0], 165);
-    EXPECT_EQ(window->state().MarkColors[3][1], 42);
-    EXPECT_EQ(window->state().MarkColors[3][2], 42);
+    EXPECT_EQ(child<QComboBox>("cboFirstMonth")->currentText(), "January");
+    EXPECT_FALSE(child<QCheckBox>("chkMoonPhases")->isChecked());
 }
 
 TEST_F(MainWindow, EveryControlHasAnAccessibleNameFromItsCaptionOrLabel)
@@ -79,14 +80,15 @@ TEST_F(MainWindow, TabOrderRunsDownTheFormThenAlongTheButtons)
     EXPECT_LT(order.indexOf("cmdPrint"), order.indexOf("cmdExit"));
 }
 
-TEST_F(MainWindow, EditsReachTheState)
+TEST_F(MainWindow, EditsReachTheCalendar)
 {
     QLineEdit *year = child<QLineEdit>("txtYear");
     year->selectAll();
     QTest::keyClicks(year, "2031");
-    EXPECT_EQ(window->state().txtYear, "2031");
     QTest::mouseClick(child<QCheckBox>("chkFullPicture"), Qt::LeftButton);
-    EXPECT_TRUE(window->state().chkFullPicture);
+    const QString saved = savedAs(QStringLiteral("edits.txt"));
+    EXPECT_TRUE(saved.contains(QLatin1String("YER 2031\r\n"))) << saved.toStdString();
+    EXPECT_TRUE(saved.contains(QLatin1String("TOP 1\r\n"))) << saved.toStdString();
 }
 
 TEST_F(MainWindow, HelpShowsTheHelpTextTitledCalendarHelp)
@@ -115,78 +117,56 @@ TEST_F(MainWindow, FontButtonsOpenTheTypefaceChooserAtOnce)
     EXPECT_EQ(fonts.shown, 5);
 }
 
+// Each font button says the face it gives its text as its tool tip.
+QString faceOf(frmLunaria &window, const char *button)
+{
+    return window.findChild<QPushButton *>(QLatin1String(button))->toolTip().remove(QStringLiteral("Now: "));
+}
+
 TEST_F(MainWindow, AChosenFontChangesItsRoleOnly)
 {
-    window->state().binSelPrt = true;
     fonts.answer = QStringLiteral("Liberation Serif");
     click("cmdHdrFont");
     EXPECT_EQ(fonts.lastCurrent, "Arial");
-    const CalendarState &s = window->state();
-    EXPECT_EQ(s.strHeaderFont, "Liberation Serif");
-    EXPECT_EQ(s.strYearFont, "Arial");
-    EXPECT_EQ(s.strAddressFont, "Times");
-    EXPECT_EQ(s.strMessageFont, "Arial");
-    EXPECT_EQ(s.strCalendarFont, "Arial");
+    const std::pair<const char *, const char *> faces[] = {{"cmdHdrFont", "Liberation Serif"}, {"cmdYrFont", "Arial"},
+                                                           {"cmdAdrFont", "Times"},           {"cmdMsgFont", "Arial"},
+                                                           {"cmdCalendarFont", "Arial"}};
+    for (const auto &[button, face] : faces)
+        EXPECT_EQ(faceOf(*window, button), face) << button;
+    EXPECT_TRUE(savedAs(QStringLiteral("fonts.txt")).contains(QLatin1String("Liberation Serif")));
     EXPECT_TRUE(messages.messages().isEmpty());
 }
 
 TEST_F(MainWindow, CancelAndFacesNamedCancelLeaveTheFont)
 {
-    window->state().binSelPrt = true;
     fonts.answer = std::nullopt;
     click("cmdCalendarFont");
-    EXPECT_EQ(window->state().strCalendarFont, "Arial");
+    EXPECT_EQ(faceOf(*window, "cmdCalendarFont"), "Arial");
     fonts.answer = QStringLiteral("Cancel Sans");
     click("cmdCalendarFont");
-    EXPECT_EQ(window->state().strCalendarFont, "Arial");
+    EXPECT_EQ(faceOf(*window, "cmdCalendarFont"), "Arial");
     fonts.answer = QStringLiteral("cancel sans"); // the check is case-sensitive
     click("cmdCalendarFont");
-    EXPECT_EQ(window->state().strCalendarFont, "cancel sans");
+    EXPECT_EQ(faceOf(*window, "cmdCalendarFont"), "cancel sans");
     EXPECT_EQ(fonts.shown, 3);
 }
 
-TEST_F(MainWindow, AFailingCommandRestoresTheStateAndNamesTheReason)
+// A command that fails says which and why, and the window shows the calendar as it was.
+TEST_F(MainWindow, AFailingCommandKeepsTheCalendarAndNamesTheReason)
 {
-    window->state().txtHeader = QStringLiteral("Before");
-    window->refreshWidgets();
-    const bool ok = window->runCommand(QStringLiteral("Print Calendar(s)"), [&] {
-        window->state().txtHeader = QStringLiteral("Half way");
-        window->state().binSelPrt = true;
-        window->state().setDayMark(3, 5, 2);
-        throw UserError(QStringLiteral("Overflow"));
-    });
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(window->state().txtHeader, "Before");
-    EXPECT_FALSE(window->state().binSelPrt);
-    EXPECT_EQ(window->state().dayMark(3, 5), NoMark);
-    EXPECT_EQ(child<QLineEdit>("txtHeader")->text(), "Before");
+    QTest::keyClicks(child<QLineEdit>("txtHeader"), "Before");
+    controlFileAnswer = dir.filePath(QStringLiteral("calendar.TXT"));
+    child<QAction>("mnuSaveControlFileAs")->trigger();
     ASSERT_EQ(messages.texts().size(), 1);
-    EXPECT_TRUE(messages.texts().first().contains("Print Calendar(s)"));
-    EXPECT_TRUE(messages.texts().first().contains("Overflow"));
+    EXPECT_TRUE(messages.texts().first().startsWith(QLatin1String("Save Control File could not be completed:\n")))
+        << messages.texts().first().toStdString();
+    EXPECT_TRUE(messages.texts().first().contains(QLatin1String("calendar.TXT")));
+    EXPECT_EQ(child<QLineEdit>("txtHeader")->text(), "Before");
+    EXPECT_EQ(window->windowTitle(), "Untitled* - Print Yearly Calenader");
+    EXPECT_FALSE(QFile::exists(controlFileAnswer));
     // The window goes on working.
     window->findChild<QAction *>("mnuHelp")->trigger();
     EXPECT_EQ(messages.texts().size(), 2);
-}
-
-TEST_F(MainWindow, AProgramFaultIsReportedAsAnInternalErrorNotInItsOwnWords)
-{
-    window->state().txtHeader = QStringLiteral("Before");
-    const bool ok = window->runCommand(QStringLiteral("Select Picture"), [&] {
-        window->state().txtHeader = QStringLiteral("Half way");
-        (void)std::vector<int>().at(3);
-    });
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(window->state().txtHeader, "Before");
-    ASSERT_EQ(messages.texts().size(), 1);
-    EXPECT_EQ(messages.texts().first(), "Internal error in Select Picture; your settings are unchanged.");
-}
-
-TEST_F(MainWindow, ASucceedingCommandKeepsItsChangesAndShowsThem)
-{
-    const bool ok = window->runCommand(QStringLiteral("Test"), [&] { window->state().txtHeader = QStringLiteral("After"); });
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(child<QLineEdit>("txtHeader")->text(), "After");
-    EXPECT_TRUE(messages.messages().isEmpty());
 }
 
 TEST_F(MainWindow, DoneEndsTheProgram)
@@ -202,26 +182,33 @@ TEST_F(MainWindow, DoneEndsTheProgram)
 
 namespace {
 
+// A message box closing inside a command activates the window again; the file the finder
+// handed over is read once all the same.
 TEST_F(MainWindow, AnActivationDuringACommandHandsNothingOver)
 {
-    // A message box closing inside a command activates the window again.
-    window->runCommand(QStringLiteral("Select Control File"), [this] {
-        window->state().strSelectedFile = QStringLiteral("/pictures/house.bmp");
-        window->Form_Activate();
-        EXPECT_EQ(window->state().strSelectedFile, "/pictures/house.bmp");
-    });
-    EXPECT_EQ(window->state().strSelectedFile, "/pictures/house.bmp");
-    window->Form_Activate(); // afterwards activations work again
-    EXPECT_EQ(window->state().strSelectedFile, "");
+    int activations = 0;
+    messages.whileShown = [&] {
+        ++activations;
+        activate();
+    };
+    // Seven notes: the seventh is reported while the file is being read.
+    openControlFile(QStringLiteral("notes.txt"), "HDR Notes\nNOT 1\nNOT 2\nNOT 3\nNOT 4\nNOT 5\nNOT 6\nNOT 7\nLST 2 Bins\n");
+    EXPECT_EQ(activations, 1);
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts().first().startsWith(QLatin1String("Only 6 notes allowed.")));
+    EXPECT_EQ(child<QListWidget>("lstMarkedDays")->count(), 1);
+    EXPECT_EQ(window->windowTitle(), "notes.txt - Print Yearly Calenader");
+    activate(); // afterwards activations hand nothing over again
+    EXPECT_EQ(child<QListWidget>("lstMarkedDays")->count(), 1);
+    EXPECT_EQ(messages.texts().size(), 1);
 }
 
 TEST_F(MainWindow, ALongYearTextIsKeptWhole)
 {
     const QString year = QStringLiteral("2027 - the year of the great family reunion at the lake");
-    window->state().txtYear = year;
-    window->refreshWidgets();
+    openControlFile(QStringLiteral("reunion.txt"), "YER " + year.toUtf8() + "\n");
     EXPECT_EQ(child<QLineEdit>("txtYear")->text(), year);
-    EXPECT_EQ(window->state().txtYear, year);
+    EXPECT_TRUE(savedAs(QStringLiteral("again.txt")).contains("YER " + year + "\r\n"));
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 #include "dialogs/frmrule.h"
 #include "page/markcolour.h"
-#include "calendar/markrules.h"
 #include "tests/gui/windowfixture.h"
-#include "tests/support/testsources.h"
 
 #include <QFile>
 #include <QDialogButtonBox>
@@ -13,15 +11,15 @@
 #include <QApplication>
 #include <QListWidget>
 
-using namespace std::chrono;
 
 namespace {
 
-// The holiday catalog and .ics reader these tests mark with.
-const MarkSources &sources()
+// The colour of `category` on a page of `palette`, worked out apart from the window.
+QRgb categoryColour(int category, Palette palette = Palette::Classic)
 {
-    static const TestSources testSources;
-    return testSources;
+    CalendarState page = loadDefaults(QDate(2026, 12, 8));
+    page.page.palette = palette;
+    return markColour(page, category);
 }
 
 class MarkedDays : public WindowTest
@@ -47,20 +45,10 @@ protected:
 // take the five colours; in 2030 the reunion takes the first and the fifth monthly rule none.
 TEST_F(MarkedDays, ShowEachRuleWithItsColourOrWhyItMarksNothingAndFollowTheYear)
 {
-    MarkRule reunion;
-    reunion.kind = RuleKind::Dates;
-    reunion.dates = {RuleDate::full(year{2030} / August / 3)};
-    reunion.label = QStringLiteral("Reunion");
-    window->state().rules.push_back(reunion);
-    for (int weekday = 2; weekday <= 6; ++weekday) {
-        MarkRule monthly;
-        monthly.kind = RuleKind::NthWeekday;
-        monthly.ordinal = 1;
-        monthly.weekday = weekday;
-        monthly.label = QStringLiteral("Rule %1").arg(weekday);
-        window->state().rules.push_back(monthly);
-    }
-    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state(), sources()); });
+    openControlFile(QStringLiteral("six.txt"), "YER 2027\nDAY 2030-08-03 Reunion\nDTM 1 2 Rule 2\nDTM 1 3 Rule 3\n"
+                                               "DTM 1 4 Rule 4\nDTM 1 5 Rule 5\nDTM 1 6 Rule 6\n",
+                    {});
+    messages.clear(); // the file's report of the reunion
 
     ASSERT_EQ(list()->accessibleName(), "Marked Days");
     ASSERT_EQ(list()->count(), 6);
@@ -69,15 +57,14 @@ TEST_F(MarkedDays, ShowEachRuleWithItsColourOrWhyItMarksNothingAndFollowTheYear)
     EXPECT_TRUE(greyed(0));
     EXPECT_EQ(list()->item(0)->toolTip(), "Marks nothing: no day in 2027");
     for (int row = 1; row <= 5; ++row)
-        EXPECT_EQ(swatchColour(row), markColour(window->state(), row - 1)) << row;
+        EXPECT_EQ(swatchColour(row), categoryColour(row - 1)) << row;
 
     QLineEdit *year = child<QLineEdit>("txtYear");
     year->selectAll();
     QTest::keyClicks(year, "2030");
-    EXPECT_EQ(window->state().dayMark(8, 3), 0);
     EXPECT_EQ(rows()[0], "Reunion: 3 Aug 2030");
     EXPECT_FALSE(greyed(0));
-    EXPECT_EQ(swatchColour(0), markColour(window->state(), 0));
+    EXPECT_EQ(swatchColour(0), categoryColour(0));
     EXPECT_EQ(rows()[5], "Rule 6: 1st Friday of every month (only five colours fit the legend)");
     EXPECT_TRUE(greyed(5));
 
@@ -92,13 +79,7 @@ TEST_F(MarkedDays, ShowEachRuleWithItsColourOrWhyItMarksNothingAndFollowTheYear)
 
 TEST_F(MarkedDays, ButtonsActOnTheChosenRuleWhereTheyCan)
 {
-    for (const char *label : {"First", "Second", "Third"}) {
-        MarkRule rule;
-        rule.kind = RuleKind::LastWeekday;
-        rule.label = QLatin1String(label);
-        window->state().rules.push_back(rule);
-    }
-    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state(), sources()); });
+    openControlFile(QStringLiteral("three.txt"), "LST 1 First\nLST 1 Second\nLST 1 Third\n");
     EXPECT_TRUE(enabled("cmdAddRule"));
     EXPECT_FALSE(enabled("cmdEditRule"));
     EXPECT_FALSE(enabled("cmdRemoveRule"));
@@ -107,18 +88,18 @@ TEST_F(MarkedDays, ButtonsActOnTheChosenRuleWhereTheyCan)
     EXPECT_FALSE(enabled("cmdMoveUp"));
     EXPECT_TRUE(enabled("cmdMoveDown"));
     click("cmdMoveDown");
-    EXPECT_EQ(window->state().rules[1].label, "First");
-    EXPECT_EQ(window->state().MarkLegend[1][1], "First"); // the order decides the colours
+    EXPECT_TRUE(rows()[1].startsWith(QLatin1String("First:")));
+    EXPECT_EQ(swatchColour(1), categoryColour(1)); // the order decides the colours
     EXPECT_EQ(list()->currentRow(), 1);
 
     list()->setCurrentRow(2);
     EXPECT_FALSE(enabled("cmdMoveDown"));
     click("cmdRemoveRule");
-    ASSERT_EQ(window->state().rules.size(), 2u);
-    EXPECT_EQ(window->state().MarkCount, 2);
+    EXPECT_EQ(swatchColour(0), categoryColour(0));
+    EXPECT_EQ(swatchColour(1), categoryColour(1));
     EXPECT_EQ(rows(), (QStringList{"Second: Last Sunday of every month", "First: Last Sunday of every month"}));
     EXPECT_EQ(list()->currentRow(), 1);
-    EXPECT_EQ(window->windowTitle(), "Untitled* - Print Yearly Calenader");
+    EXPECT_EQ(window->windowTitle(), "three.txt* - Print Yearly Calenader");
 }
 
 // Remove, Move Up and Move Down pressed from the keyboard leave the focus on the list, on the
@@ -133,14 +114,9 @@ TEST_F(MarkedDays, TheFocusStaysOnTheListAfterEachListButton)
     } rows[] = {{"cmdMoveUp", 1, 0}, {"cmdMoveDown", 1, 2}, {"cmdRemoveRule", 2, 1}};
     for (const auto &row : rows) {
         SCOPED_TRACE(row.button);
-        window->state().rules.clear();
-        for (const char *label : {"First", "Second", "Third"}) {
-            MarkRule rule;
-            rule.kind = RuleKind::LastWeekday;
-            rule.label = QLatin1String(label);
-            window->state().rules.push_back(rule);
-        }
-        window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state(), sources()); });
+        openControlFile(QStringLiteral("three.txt"), "LST 1 First\nLST 1 Second\nLST 1 Third\n",
+                        {QStringLiteral("Don't Save"), QStringLiteral("Open as New Calendar")});
+        ASSERT_EQ(list()->count(), 3);
         list()->setCurrentRow(row.from);
         QPushButton *button = child<QPushButton>(row.button);
         button->setFocus();
@@ -153,19 +129,15 @@ TEST_F(MarkedDays, TheFocusStaysOnTheListAfterEachListButton)
 // The colour squares of the list are the page's colours, whichever set the Page group chose.
 TEST_F(MarkedDays, TheColourSquaresFollowThePalette)
 {
-    for (int weekday = 1; weekday <= 5; ++weekday) {
-        MarkRule rule;
-        rule.kind = RuleKind::LastWeekday;
-        rule.weekday = weekday;
-        window->state().rules.push_back(rule);
-    }
-    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state(), sources()); });
+    openControlFile(QStringLiteral("five.txt"), "LST 1 A\nLST 2 B\nLST 3 C\nLST 4 D\nLST 5 E\n");
+    // The classic fourth colour, as it has always been.
+    EXPECT_EQ(swatchColour(3), qRgb(165, 42, 42));
     QComboBox *colours = child<QComboBox>("cboColours");
     for (int choice = 0; choice < colours->count(); ++choice) {
         SCOPED_TRACE(choice);
         colours->setCurrentIndex(choice);
         for (int row = 0; row < 5; ++row)
-            EXPECT_EQ(swatchColour(row), markColour(window->state(), row)) << row;
+            EXPECT_EQ(swatchColour(row), categoryColour(row, Palette(colours->itemData(choice).toInt()))) << row;
     }
 }
 
@@ -179,14 +151,10 @@ TEST_F(MarkedDays, ARuleThatMarksLessThanItShouldSaysWhy)
               "BEGIN:VEVENT\r\nUID:2\r\nDTSTART;VALUE=DATE:20270230\r\nSUMMARY:Never\r\nEND:VEVENT\r\n"
               "END:VCALENDAR\r\n");
     ics.close();
-    MarkRule school;
-    school.kind = RuleKind::ICalendar;
-    school.source = ics.fileName();
-    school.label = QStringLiteral("School");
-    window->state().rules.push_back(school);
-    window->runCommand(QStringLiteral("Test"), [&] { refreshMarks(window->state(), sources()); });
-    ASSERT_EQ(window->state().ruleResults[0].status, RuleResult::Status::Marked);
-    EXPECT_EQ(window->state().dayMark(3, 1), 0);
+    openControlFile(QStringLiteral("school.txt"), "ICS school.ics School\n");
+    messages.clear(); // the file's report of the event it left out
+    ASSERT_EQ(list()->count(), 1);
+    EXPECT_EQ(swatchColour(0), categoryColour(0));
     EXPECT_FALSE(greyed(0));
     EXPECT_TRUE(rows()[0].contains(QLatin1String("line 11: the DTSTART 2027-02-30"))) << rows()[0].toStdString();
     list()->setCurrentRow(0);
@@ -200,7 +168,7 @@ TEST_F(MarkedDays, ImportICalendarAddsARuleForTheChosenFileAndExportWritesTheMar
 {
     iCalendarAnswer = QStringLiteral(LUNARIA_SOURCE_DIR "/examples/club.txt"); // no calendar
     child<QAction>("mnuImportICalendar")->trigger();
-    EXPECT_TRUE(window->state().rules.empty());
+    EXPECT_EQ(list()->count(), 0);
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts().first().contains(QLatin1String("club.txt"))) << messages.texts().first().toStdString();
 
@@ -214,17 +182,17 @@ TEST_F(MarkedDays, ImportICalendarAddsARuleForTheChosenFileAndExportWritesTheMar
     EXPECT_EQ(label->text(), "Lunaria 2024");  // its X-WR-CALNAME
     label->setText(QStringLiteral("Board"));
     dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttons"))->button(QDialogButtonBox::Ok)->click();
-    ASSERT_EQ(window->state().rules.size(), 1u);
-    EXPECT_EQ(window->state().rules.front().label, "Board");
-    EXPECT_EQ(window->state().rules.front().kind, RuleKind::ICalendar);
-    EXPECT_EQ(window->state().rules.front().source, iCalendarAnswer);
+    ASSERT_EQ(list()->count(), 1);
+    EXPECT_TRUE(rows()[0].startsWith(QLatin1String("Board: "))) << rows()[0].toStdString();
     EXPECT_EQ(list()->currentRow(), 0);
+    EXPECT_TRUE(savedAs(QStringLiteral("board.txt")).contains(QStringLiteral("ICS %1 Board\r\n").arg(iCalendarAnswer)));
     iCalendarAnswer.clear(); // cancelled
     child<QAction>("mnuImportICalendar")->trigger();
-    EXPECT_EQ(window->state().rules.size(), 1u);
+    EXPECT_EQ(list()->count(), 1);
 
-    window->state().txtYear = QStringLiteral("2024");
-    window->refreshWidgets();
+    QLineEdit *year = child<QLineEdit>("txtYear");
+    year->selectAll();
+    QTest::keyClicks(year, "2024");
     exportAnswer = dir.filePath(QStringLiteral("marked.ics"));
     child<QAction>("mnuExportMarkedDays")->trigger();
     QFile exported(exportAnswer);

@@ -38,8 +38,8 @@ TEST_F(Startup, SplashFirstWithTheMainWindowLoadedButHidden)
     EXPECT_TRUE(program->splash()->isVisible());
     EXPECT_FALSE(program->mainWindow().isVisible());
     // Loaded: the defaults are in place before the window is shown.
-    EXPECT_EQ(program->mainWindow().state().txtYear, "2024");
-    EXPECT_EQ(program->mainWindow().state().strListFile, "MY_dl.txt");
+    EXPECT_EQ(program->mainWindow().findChild<QLineEdit *>(QStringLiteral("txtYear"))->text(), "2024");
+    EXPECT_EQ(program->mainWindow().findChild<QLineEdit *>(QStringLiteral("txtCopies"))->text(), "1");
     EXPECT_TRUE(program->splash()->windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 

@@ -91,7 +91,7 @@ TEST_P(InUserLanguage, WindowMenusAndMessagesAreTranslated)
     const QString qtTranslation = QLibraryInfo::path(QLibraryInfo::TranslationsPath)
                                   + QStringLiteral("/qtbase_%1.qm").arg(QLocale(row.language).name().left(2));
     if (QFileInfo::exists(qtTranslation)) {
-        frmRule dialog(messages, sources().holidays);
+        frmRule dialog(messages, sources());
         const auto *buttons = dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttons"));
         ASSERT_NE(buttons, nullptr);
         EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8(row.cancel));

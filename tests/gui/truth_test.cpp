@@ -1,7 +1,6 @@
 #include "app/frmlunariasplash.h"
 #include "dialogs/elidedlabel.h"
 #include "dialogs/fontchooser.h"
-#include "pictures/pictureacceptance.h"
 #include "tests/gui/windowfixture.h"
 #include "tests/support/testsources.h"
 
@@ -28,16 +27,16 @@ class Truth : public WindowTest
 protected:
     QImage previewAfter(const std::function<void()> &change)
     {
-        const QImage before = window->previewImage();
+        const QImage before = previewImage();
         change();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window->previewImage() != before; }, 5000));
-        return window->previewImage();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return previewImage() != before; }, 5000));
+        return previewImage();
     }
 };
 
 TEST_F(Truth, ThePreviewShowsTypedNotesBeforeAnyPrint)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->previewImage().isNull(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !previewImage().isNull(); }, 5000));
     QLineEdit *note = child<QLineEdit>("txtMessage_0");
     QTest::mouseClick(note, Qt::LeftButton, {}, note->rect().center());
     ASSERT_TRUE(QTest::qWaitFor([&] { return note->selectedText() == " "; }, 2000));
@@ -63,10 +62,9 @@ TEST_F(Truth, ALongPictureNameDoesNotWidenTheWindowAndIsReadInFull)
     const QString name = QString(90, QLatin1Char('x')) + QStringLiteral("house.bmp");
     const QString path = dir.filePath(name);
     ASSERT_TRUE(QFile::copy(QStringLiteral(LUNARIA_SOURCE_DIR "/examples/pictures/house.bmp"), path));
-    window->state().strSelectedFile = path;
-    RecordingMessageService quiet;
-    AcceptPicture(window->state(), quiet);
-    window->refreshWidgets();
+    click("cmdPickPic");
+    pick(dir.path(), name);
+    ASSERT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
     auto *line = child<ElidedLabel>("lblPictureName");
     EXPECT_EQ(window->minimumSizeHint().width(), before);
     EXPECT_EQ(line->accessibleName(), QStringLiteral("Picture: ") + name);
@@ -163,11 +161,11 @@ TEST_F(Truth, ThePreviewFillsItsSpaceAfterAResizeWithoutBeingCutOff)
 {
     for (const QSize size : {QSize(1000, 800), QSize(1100, 900), QSize(1400, 1000)}) {
         SCOPED_TRACE(size.width());
-        const QImage before = window->previewImage();
+        const QImage before = previewImage();
         window->resize(size);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window->previewImage() != before; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return previewImage() != before; }, 5000));
         auto *label = child<QLabel>("picPreview");
-        const QSizeF shown = QSizeF(window->previewImage().size()) / window->devicePixelRatioF();
+        const QSizeF shown = QSizeF(previewImage().size()) / window->devicePixelRatioF();
         // The whole sheet shows, as large as the label allows in one direction at least.
         EXPECT_LE(shown.width(), label->contentsRect().width());
         EXPECT_LE(shown.height(), label->contentsRect().height());
