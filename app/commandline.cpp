@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QSet>
 #include <QTextStream>
 #include <QThread>
@@ -301,7 +302,8 @@ int runCommandLine(const QStringList &arguments, Printers &printers, const MarkS
                                         CommandLine::tr("YEAR"));
     const QCommandLineOption listRegions(QStringLiteral("list-regions"),
                                          CommandLine::tr("List the countries and regions whose public holidays HOL lines can "
-                                                         "mark, one a line: the code, a tab, the name."));
+                                                         "mark, one a line: the code, a tab, the name in this computer's "
+                                                         "language."));
     parser.addOptions({print, to, printer, copies, paperOption, list, moonPhases, listRegions});
     parser.addPositionalArgument(CommandLine::tr("FILE.txt"), CommandLine::tr("Control files to print with --print."),
                                  CommandLine::tr("[FILE.txt...]"));
@@ -328,8 +330,9 @@ int runCommandLine(const QStringList &arguments, Printers &printers, const MarkS
     }
 
     if (parser.isSet(listRegions)) {
-        // Tab-separated, so that a script (or grep) finds a region's code by its name.
-        for (const auto &[code, name] : sources.holidays.regions())
+        // Tab-separated, so that a script (or grep) finds a region's code by its name; named in
+        // the language of the user's environment (LANG), as the rest of the program speaks.
+        for (const auto &[code, name] : sources.holidays.regions(QLocale::system().name()))
             out << code << '\t' << name << '\n';
         return 0;
     }

@@ -78,4 +78,31 @@ void ParseTheSwissFile(benchmark::State &bench)
 }
 BENCHMARK(ParseTheSwissFile)->Unit(benchmark::kMicrosecond);
 
+// The first year asked of a file with days of the Chinese, Korean and Islamic calendars: the
+// file parsed afresh, so that no date ICU worked out before is kept. What a page for one year
+// of HOL KR costs the first time.
+void FirstYearOfALunarCalendarCountry(benchmark::State &bench, const char *country)
+{
+    QFile file(QStringLiteral(LUNARIA_SOURCE_DIR "/data/holidays/") + QLatin1String(country) + QStringLiteral(".txt"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        bench.SkipWithError("the country's file not found");
+        return;
+    }
+    const QString text = QString::fromUtf8(file.readAll());
+    const QString code = QString::fromLatin1(country);
+    size_t days = 0;
+    for (auto _ : bench) {
+        const HolidayLoadResult loaded = parseHolidayFile(text, code + QStringLiteral(".txt"));
+        if (!loaded.country) {
+            bench.SkipWithError("the country's file is refused");
+            return;
+        }
+        days += loaded.country->holidays(code, 2025).value_or(std::vector<HolidayDay>{}).size();
+    }
+    benchmark::DoNotOptimize(days);
+}
+BENCHMARK_CAPTURE(FirstYearOfALunarCalendarCountry, SouthKorea, "KR")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FirstYearOfALunarCalendarCountry, China, "CN")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FirstYearOfALunarCalendarCountry, SaudiArabia, "SA")->Unit(benchmark::kMillisecond);
+
 } // namespace

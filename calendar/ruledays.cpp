@@ -213,11 +213,11 @@ private:
 
 // The public holidays of the rule's region in the months shown: two holidays on one day are
 // named together.
-RuleDays holidays(const MarkRule &rule, const CalendarSpan &span, const MarkSources &sources)
+RuleDays holidays(const MarkRule &rule, const CalendarSpan &span, const MarkSources &sources, const QString &language)
 {
     RuleDays found;
     for (year y = span.firstYear; y <= span.lastYear(); ++y) {
-        const HolidayList list = sources.holidays.holidays(rule.source, int(y));
+        const HolidayList list = sources.holidays.holidays(rule.source, int(y), language);
         if (found.note.isEmpty())
             found.note = list.note;
         if (!list.ok()) {
@@ -234,7 +234,7 @@ RuleDays holidays(const MarkRule &rule, const CalendarSpan &span, const MarkSour
                 found.days.push_back({holiday.date, holiday.name});
         }
     }
-    found.legend = defaultHolidayLabel(sources.holidays.regionName(rule.source).value_or(rule.source));
+    found.legend = defaultHolidayLabel(sources.holidays.regionName(rule.source, language).value_or(rule.source), language);
     return found;
 }
 
@@ -293,7 +293,7 @@ RuleDays daysOfRule(const MarkRule &rule, const CalendarSpan &span, const MarkSo
     case RuleKind::ContinuingWeeks: found = continuingWeeks(rule, span); break;
     case RuleKind::Dates: found = dates(rule, span, language); break;
     case RuleKind::Range: found = range(rule, span); break;
-    case RuleKind::Holidays: found = holidays(rule, span, sources); break;
+    case RuleKind::Holidays: found = holidays(rule, span, sources, language); break;
     case RuleKind::ICalendar: found = events(rule, span, sources); break;
     }
     // The rule's own label wins; holidays and calendars are named by their source without one.

@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QMutexLocker>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <set>
 
 #include <cerrno>
@@ -41,6 +43,42 @@ QString countryOfRegion(const QString &code)
     static const QRegularExpression regionCode(QStringLiteral("^([A-Z]{2})(-[A-Z0-9]{1,3})?$"));
     const QRegularExpressionMatch match = regionCode.match(code);
     return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// `text` as the region search compares it: case folded, without accents, with the letters
+// that have no decomposition spelled as a reader without them would type them ("ł" as "l").
+QString foldedForSearch(const QString &text)
+{
+    QString folded;
+    folded.reserve(text.size());
+    for (const QChar c : text.normalized(QString::NormalizationForm_KD)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        const QChar lower = c.toCaseFolded();
+        switch (lower.unicode()) {
+        case u'ß': folded += QLatin1String("ss"); break;
+        case u'æ': folded += QLatin1String("ae"); break;
+        case u'œ': folded += QLatin1String("oe"); break;
+        case u'ø': folded += QLatin1Char('o'); break;
+        case u'ł': folded += QLatin1Char('l'); break;
+        case u'đ': folded += QLatin1Char('d'); break;
+        default: folded += lower;
+        }
+    }
+    return folded;
+}
+
+// Whether a word of `name` (both folded) begins with `query`; in scripts written without
+// spaces between words, whether `name` holds it anywhere.
+bool wordStartsWith(const QString &name, const QString &query)
+{
+    const bool unspaced = std::any_of(query.begin(), query.end(), [](QChar c) { return c.unicode() >= 0x2E80; });
+    if (unspaced)
+        return name.contains(query);
+    for (qsizetype at = name.indexOf(query); at >= 0; at = name.indexOf(query, at + 1))
+        if (at == 0 || !name.at(at - 1).isLetterOrNumber())
+            return true;
+    return false;
 }
 
 } // namespace
@@ -117,7 +155,7 @@ HolidayLoadResult HolidayCatalog::load(const QString &path) const
     return result;
 }
 
-std::vector<std::pair<QString, QString>> HolidayCatalog::regions() const
+std::vector<std::shared_ptr<const HolidayCountry>> HolidayCatalog::countries() const
 {
     static const QRegularExpression countryFile(QStringLiteral("^[A-Z]{2}\\.txt$"));
     std::set<QString> names;
@@ -129,33 +167,60 @@ std::vector<std::pair<QString, QString>> HolidayCatalog::regions() const
             if (countryFile.match(entry).hasMatch())
                 names.insert(entry);
     }
-    std::vector<std::pair<QString, QString>> list;
-    for (const QString &name : names) {
-        const HolidayLoadResult loaded = load(findFile(name));
-        if (loaded.country) {
-            const auto regions = loaded.country->regions();
-            list.insert(list.end(), regions.begin(), regions.end());
-        }
-    }
+    std::vector<std::shared_ptr<const HolidayCountry>> list;
+    for (const QString &name : names)
+        if (HolidayLoadResult loaded = load(findFile(name)); loaded.country)
+            list.push_back(std::move(loaded.country));
     return list;
 }
 
-std::optional<QString> HolidayCatalog::regionName(const QString &code) const
+std::vector<std::pair<QString, QString>> HolidayCatalog::regions(const QString &language) const
 {
-    const QString region = code.trimmed().toUpper();
-    const QString country = countryOfRegion(region);
-    if (country.isEmpty())
-        return std::nullopt;
-    const QString path = findFile(country + QStringLiteral(".txt"));
-    if (path.isEmpty())
-        return std::nullopt;
-    const HolidayLoadResult loaded = load(path);
-    if (!loaded.country)
-        return std::nullopt;
-    return loaded.country->regionName(region);
+    std::vector<std::pair<QString, QString>> list;
+    for (const auto &country : countries())
+        for (const auto &[code, english] : country->regions())
+            list.emplace_back(code, country->localName(english, language));
+    return list;
 }
 
-HolidayList HolidayCatalog::holidays(const QString &code, int year) const
+std::vector<std::pair<QString, QString>> HolidayCatalog::findRegions(const QString &query, const QString &language) const
+{
+    const QString wanted = foldedForSearch(query.simplified());
+    std::vector<std::pair<QString, QString>> found;
+    for (const auto &country : countries()) {
+        for (const auto &[code, english] : country->regions()) {
+            QStringList names = country->regionNames(code);
+            names.prepend(code);
+            const bool matches = wanted.isEmpty() || std::any_of(names.begin(), names.end(), [&](const QString &name) {
+                return wordStartsWith(foldedForSearch(name), wanted);
+            });
+            if (matches)
+                found.emplace_back(code, country->localName(english, language));
+        }
+    }
+    return found;
+}
+
+std::shared_ptr<const HolidayCountry> HolidayCatalog::countryOf(const QString &code) const
+{
+    const QString country = countryOfRegion(code.trimmed().toUpper());
+    if (country.isEmpty())
+        return nullptr;
+    const QString path = findFile(country + QStringLiteral(".txt"));
+    if (path.isEmpty())
+        return nullptr;
+    return load(path).country;
+}
+
+std::optional<QString> HolidayCatalog::regionName(const QString &code, const QString &language) const
+{
+    const std::shared_ptr<const HolidayCountry> country = countryOf(code);
+    if (!country)
+        return std::nullopt;
+    return country->regionName(code.trimmed().toUpper(), language);
+}
+
+HolidayList HolidayCatalog::holidays(const QString &code, int year, const QString &language) const
 {
     const auto failed = [](QString error) { return HolidayList{{}, std::move(error), {}}; };
     if (year < FirstHolidayYear || year > LastHolidayYear)
@@ -176,13 +241,29 @@ HolidayList HolidayCatalog::holidays(const QString &code, int year) const
     const HolidayLoadResult loaded = load(path);
     if (!loaded.country)
         return failed(loaded.error);
-    std::optional<std::vector<HolidayDay>> days = loaded.country->holidays(region, year);
+    std::optional<std::vector<HolidayDay>> days = loaded.country->holidays(region, year, language);
     if (!days)
         return failed(HolidayWords::tr("%1 defines no region %2: see its region lines for the codes.").arg(QDir::toNativeSeparators(path), region));
     return {std::move(*days), {}, userFileNote(path, fileName)};
 }
 
-QString defaultHolidayLabel(const QString &regionName)
+QString defaultHolidayLabel(const QString &regionName, const QString &language)
 {
-    return QStringLiteral("Public holidays (%1)").arg(regionName);
+    // The languages the holiday files translate into; any other reads English.
+    static const struct
+    {
+        const char *language;
+        const char16_t *label;
+    } labels[] = {
+        {"en", u"Public holidays (%1)"}, {"de", u"Feiertage (%1)"},        {"fr", u"Jours fériés (%1)"},
+        {"it", u"Giorni festivi (%1)"},  {"es", u"Días festivos (%1)"},    {"pt", u"Feriados (%1)"},
+        {"nl", u"Feestdagen (%1)"},      {"da", u"Helligdage (%1)"},       {"sv", u"Helgdagar (%1)"},
+        {"nb", u"Helligdager (%1)"},     {"fi", u"Pyhäpäivät (%1)"},       {"pl", u"Dni wolne od pracy (%1)"},
+        {"cs", u"Svátky (%1)"},          {"ja", u"祝日（%1）"},
+    };
+    const QString asked = holidayLanguage(language.isEmpty() ? QLocale().name() : language);
+    for (const auto &row : labels)
+        if (asked == QLatin1String(row.language))
+            return QString::fromUtf16(row.label).arg(regionName);
+    return QString::fromUtf16(labels[0].label).arg(regionName);
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -40,15 +41,22 @@ public:
     // in for the shipped one (HolidayList::note). An empty first entry means there is none.
     explicit HolidayCatalog(QStringList searchPath = holidaySearchPath());
 
+    // `language` below is a locale name or ISO 639-1 code ("de_DE", "fr"), the desktop's when
+    // empty. A name the files do not give in it is in the country's main language, else English.
+
     // Every region the files on the search path define, countries with their regions after
-    // them, by country code: code and English name.
-    std::vector<std::pair<QString, QString>> regions() const;
-    // The English name of a country or region; nullopt when no file defines it.
-    std::optional<QString> regionName(const QString &code) const;
-    // The holidays of `region` in `year` (1..9999), sorted by date; or the reason there are
-    // none: an unknown region, a year out of range, an unreadable or broken file. The note
-    // names the user's own file when one is used.
-    HolidayList holidays(const QString &region, int year) const;
+    // them, by country code: code and name in `language`.
+    std::vector<std::pair<QString, QString>> regions(const QString &language = QString()) const;
+    // The regions whose code, or any word of any of their names in any language, begins with
+    // `query`, in the order of regions(), named in `language`. Case and accents do not count
+    // ("bavi", "Bay", "de-by" find DE-BY); an empty query finds every region.
+    std::vector<std::pair<QString, QString>> findRegions(const QString &query, const QString &language = QString()) const;
+    // The name of a country or region in `language`; nullopt when no file defines it.
+    std::optional<QString> regionName(const QString &code, const QString &language = QString()) const;
+    // The holidays of `region` in `year` (1..9999), sorted by date and named in `language`; or
+    // the reason there are none: an unknown region, a year out of range, an unreadable or
+    // broken file. The note names the user's own file when one is used.
+    HolidayList holidays(const QString &region, int year, const QString &language = QString()) const;
 
 private:
     struct CachedFile
@@ -66,11 +74,17 @@ private:
     // "using your own holiday list ..." when `path` is in the user's folder; else empty.
     QString userFileNote(const QString &path, const QString &fileName) const;
     HolidayLoadResult load(const QString &path) const;
+    // The readable country files on the search path, by country code; broken ones left out.
+    std::vector<std::shared_ptr<const HolidayCountry>> countries() const;
+    // The country file that defines `code`'s country, or null.
+    std::shared_ptr<const HolidayCountry> countryOf(const QString &code) const;
 
     QStringList m_searchPath;
     mutable QMutex m_mutex;
     mutable std::map<QString, CachedFile> m_cache;  // by path
 };
 
-// The label a HOL rule gets when it names none: "Public holidays (Bavaria)".
-QString defaultHolidayLabel(const QString &regionName);
+// The label a HOL rule gets when it names none, in `language` (the desktop's when empty):
+// "Public holidays (Bavaria)", "Feiertage (Bayern)". The words come from a table here rather
+// than from the user's translation, so that a German page says them in German on any desktop.
+QString defaultHolidayLabel(const QString &regionName, const QString &language = QString());

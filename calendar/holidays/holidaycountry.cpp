@@ -5,6 +5,8 @@
 
 #include "calendar/holidays/holidayrule.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <set>
 
@@ -35,8 +37,22 @@ struct WindowDay
 
 } // namespace
 
-HolidayCountry::HolidayCountry(std::vector<Region> regions, std::vector<HolidayRule> rules)
-    : m_regions(std::move(regions)), m_rules(std::move(rules))
+QString holidayLanguage(const QString &localeName)
+{
+    const QString lower = localeName.trimmed().toLower();
+    qsizetype end = 0;
+    while (end < lower.size() && !QStringView(u"_.@-").contains(lower[end]))
+        ++end;
+    const QString language = lower.left(end);
+    if (language == QLatin1String("c") || language == QLatin1String("posix"))
+        return {};
+    if (language == QLatin1String("no"))
+        return QStringLiteral("nb");
+    return language;
+}
+
+HolidayCountry::HolidayCountry(std::vector<Region> regions, std::vector<HolidayRule> rules, HolidayNames names)
+    : m_regions(std::move(regions)), m_rules(std::move(rules)), m_names(std::move(names))
 {
     Q_ASSERT(!m_regions.empty());
 }
@@ -77,6 +93,73 @@ std::optional<QString> HolidayCountry::regionName(const QString &code) const
     return std::nullopt;
 }
 
+std::optional<QString> HolidayCountry::regionName(const QString &code, const QString &language) const
+{
+    if (const Region *region = findRegion(code))
+        return localName(region->name, language);
+    return std::nullopt;
+}
+
+QStringList HolidayCountry::regionNames(const QString &code) const
+{
+    const Region *region = findRegion(code);
+    if (!region)
+        return {};
+    QStringList names{region->name};
+    for (const auto &[language, translations] : m_names.byLanguage) {
+        const auto found = translations.find(region->name);
+        if (found != translations.end() && !names.contains(found->second))
+            names.append(found->second);
+    }
+    return names;
+}
+
+const QStringList &HolidayCountry::languages() const
+{
+    return m_names.languages;
+}
+
+QString HolidayCountry::localName(const QString &english, const QString &language) const
+{
+    return localNameIn(english, askedLanguage(language));
+}
+
+QString HolidayCountry::askedLanguage(const QString &language)
+{
+    const QString asked = holidayLanguage(language.isEmpty() ? QLocale().name() : language);
+    return asked.isEmpty() ? QStringLiteral("en") : asked;
+}
+
+QString HolidayCountry::localNameIn(const QString &english, const QString &asked) const
+{
+    // The name in one language, or empty: a day off named by the suffix is named there only
+    // when both its holiday and the suffix are, so that no name mixes two languages.
+    const auto nameIn = [&](const QString &lang) -> QString {
+        const auto names = m_names.byLanguage.find(lang);
+        if (names == m_names.byLanguage.end())
+            return {};
+        const auto translate = [&](const QString &name) -> QString {
+            const auto found = names->second.find(name);
+            return found == names->second.end() ? QString() : found->second;
+        };
+        if (QString name = translate(english); !name.isEmpty())
+            return name;
+        const auto parts = m_names.composed.find(english);
+        if (parts == m_names.composed.end())
+            return {};
+        const QString holiday = translate(parts->second.first);
+        const QString suffix = translate(parts->second.second);
+        return holiday.isEmpty() || suffix.isEmpty() ? QString() : holiday + QLatin1Char(' ') + suffix;
+    };
+    if (QString name = nameIn(asked); !name.isEmpty())
+        return name;
+    // English readers read the keys themselves rather than the country's language.
+    if (asked != QLatin1String("en") && !m_names.languages.isEmpty())
+        if (QString name = nameIn(m_names.languages.front()); !name.isEmpty())
+            return name;
+    return english;
+}
+
 QStringList HolidayCountry::sources(const QString &code) const
 {
     const Region *region = findRegion(code);
@@ -113,6 +196,11 @@ std::optional<std::vector<HolidayDay>> HolidayCountry::holidays(const QString &c
             if (!rule.keptIn(y))
                 continue;
             if (const std::optional<sys_days> date = rule.dateIn(y)) {
+                found.push_back({*date, &rule.name});
+                owners.push_back(&rule);
+            }
+            // An Islamic day can fall twice in one Gregorian year.
+            if (const std::optional<sys_days> date = rule.laterDateIn(y)) {
                 found.push_back({*date, &rule.name});
                 owners.push_back(&rule);
             }
@@ -215,4 +303,15 @@ std::optional<std::vector<HolidayDay>> HolidayCountry::holidays(const QString &c
         if (yearOf(day.date) == year)
             result.push_back({year_month_day{day.date}, *day.name});
     return result;
+}
+
+std::optional<std::vector<HolidayDay>> HolidayCountry::holidays(const QString &code, int year, const QString &language) const
+{
+    std::optional<std::vector<HolidayDay>> days = holidays(code, year);
+    const QString asked = askedLanguage(language);
+    // English, the names as written, is what most readers of most files are asked for.
+    if (days && (asked != QLatin1String("en") || m_names.byLanguage.count(asked) != 0))
+        for (HolidayDay &day : *days)
+            day.name = localNameIn(day.name, asked);
+    return days;
 }

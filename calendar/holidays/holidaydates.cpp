@@ -2,8 +2,13 @@
 
 #include "calendar/calendarmath.h"
 
+#include <unicode/calendar.h>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
+
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 using namespace std::chrono;
 
@@ -81,4 +86,84 @@ unsigned japaneseMarchEquinoxDay(int year)
 unsigned japaneseSeptemberEquinoxDay(int year)
 {
     return equinoxDay(year, 23.2588, 23.2488, 24.2488, 21);
+}
+
+unsigned qingmingDay(int year)
+{
+    // The century's own year, 1..100, so that 2000 counts with the 1900s as the rule has it.
+    const long long y = floorMod(year - 1, 100) + 1;
+    const double base = year <= 2000 ? 5.59 : 4.81;
+    const long long dayNumber = (long long)std::floor(0.2422 * double(y) + base) - floorDiv(y, 4);
+    return unsigned(std::clamp(dayNumber, 4LL, 6LL));
+}
+
+namespace {
+
+constexpr double MillisPerDay = 86400000.0;
+
+const char *icuLocale(LunarCalendar calendar)
+{
+    switch (calendar) {
+    case LunarCalendar::IslamicCivil: return "@calendar=islamic-civil";
+    case LunarCalendar::IslamicUmmAlQura: return "@calendar=islamic-umalqura";
+    case LunarCalendar::Hebrew: return "@calendar=hebrew";
+    case LunarCalendar::Chinese: return "@calendar=chinese";
+    case LunarCalendar::Korean: return "@calendar=dangi";
+    }
+    return "@calendar=islamic-civil";
+}
+
+// ICU's month field for a month as the holiday files number it; -1 for none.
+int icuMonth(LunarCalendar calendar, unsigned month)
+{
+    if (calendar != LunarCalendar::Hebrew)
+        return month >= 1 && month <= 12 ? int(month) - 1 : -1;
+    // ICU counts from Tishri (0) and keeps a slot for Adar I (5) in every year.
+    constexpr int FromNisan[13] = {7, 8, 9, 10, 11, 12, 0, 1, 2, 3, 4, 6, 5};
+    return month >= 1 && month <= 13 ? FromNisan[month - 1] : -1;
+}
+
+} // namespace
+
+std::vector<sys_days> lunarDatesIn(LunarCalendar calendar, unsigned month, unsigned day, int year)
+{
+    const int wantedMonth = icuMonth(calendar, month);
+    if (wantedMonth < 0 || day < 1 || day > 30)
+        return {};
+    UErrorCode status = U_ZERO_ERROR;
+    // Reckoned in UTC, so that a day of the calendar is a whole Gregorian day; the Chinese and
+    // Korean calendars take their country's time for the new moons themselves.
+    std::unique_ptr<icu::Calendar> cal(
+        icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(), icu::Locale(icuLocale(calendar)), status));
+    if (U_FAILURE(status) || !cal)
+        return {};
+    const sys_days first = sys_days{std::chrono::year{year} / January / 1};
+    const sys_days last = sys_days{std::chrono::year{year} / December / 31};
+    const auto extendedYearOn = [&](sys_days date) {
+        cal->setTime(double(date.time_since_epoch().count()) * MillisPerDay + MillisPerDay / 2, status);
+        return cal->get(UCAL_EXTENDED_YEAR, status);
+    };
+    const int firstYear = extendedYearOn(first);
+    const int lastYear = extendedYearOn(last);
+    std::vector<sys_days> dates;
+    for (int lunarYear = firstYear; lunarYear <= lastYear && U_SUCCESS(status); ++lunarYear) {
+        cal->clear();
+        cal->set(UCAL_EXTENDED_YEAR, lunarYear);
+        cal->set(UCAL_MONTH, wantedMonth);
+        const bool leapMonths = calendar == LunarCalendar::Chinese || calendar == LunarCalendar::Korean;
+        if (leapMonths)
+            cal->set(UCAL_IS_LEAP_MONTH, 0);
+        cal->set(UCAL_DATE, int(day));
+        const UDate millis = cal->getTime(status);
+        if (U_FAILURE(status))
+            break;
+        // A lenient calendar carries the 30th of a 29-day month, or Adar I of a common year,
+        // into the next month: read the fields back to see that the day exists.
+        const bool exists = cal->get(UCAL_MONTH, status) == wantedMonth && cal->get(UCAL_DATE, status) == int(day)
+                            && (!leapMonths || cal->get(UCAL_IS_LEAP_MONTH, status) == 0);
+        const sys_days date{days{(long long)std::floor(millis / MillisPerDay)}};
+        if (U_SUCCESS(status) && exists && date >= first && date <= last)
+            dates.push_back(date);
+    }
+    return dates;
 }

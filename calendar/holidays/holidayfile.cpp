@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cstring>
+#include <set>
 
 using namespace std::chrono;
 
@@ -125,6 +127,41 @@ void parseDateRule(const QString &text, HolidayRule &rule)
     static const QRegularExpression easter(QStringLiteral("^(orthodox\\s+)?easter$"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression equinox(QStringLiteral("^(march|september)\\s+equinox$"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression between(QStringLiteral("^between\\s+holidays$"), QRegularExpression::CaseInsensitiveOption);
+    // "Islamic umalqura 10-01 +1": read whole, since its month-day would pass for an offset.
+    static const QRegularExpression lunar(
+        QStringLiteral("^(islamic\\s+civil|islamic\\s+umalqura|hebrew|chinese|korean)\\s+(\\d{1,2})-(\\d{1,2})(?:\\s*([+-])\\s*(\\d+))?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression lunarWord(QStringLiteral("^(islamic|hebrew|chinese|korean)\\b"), QRegularExpression::CaseInsensitiveOption);
+
+    if (const QRegularExpressionMatch m = lunar.match(text); m.hasMatch()) {
+        const QString name = m.captured(1).simplified().toLower();
+        rule.kind = HolidayDateKind::Lunar;
+        rule.calendar = name == QLatin1String("islamic civil")      ? LunarCalendar::IslamicCivil
+                        : name == QLatin1String("islamic umalqura") ? LunarCalendar::IslamicUmmAlQura
+                        : name == QLatin1String("hebrew")           ? LunarCalendar::Hebrew
+                        : name == QLatin1String("chinese")          ? LunarCalendar::Chinese
+                                                                    : LunarCalendar::Korean;
+        const unsigned months = rule.calendar == LunarCalendar::Hebrew ? 13 : 12;
+        rule.month = m.captured(2).toUInt();
+        rule.day = m.captured(3).toUInt();
+        if (rule.month < 1 || rule.month > months)
+            throw LineError{HolidayFileWords::tr("'%1' has no month %2 (1 .. %3)").arg(m.captured(1)).arg(m.captured(2)).arg(months)};
+        if (rule.day < 1 || rule.day > 30)
+            throw LineError{HolidayFileWords::tr("'%1' has no day %2 in a month (1 .. 30)").arg(m.captured(1), m.captured(3))};
+        rule.lunarMemo = std::make_shared<HolidayRule::LunarMemo>();
+        if (!m.captured(4).isEmpty()) {
+            bool ok = false;
+            const int magnitude = m.captured(5).toInt(&ok);
+            if (!ok || magnitude > MaxOffsetDays)
+                throw LineError{HolidayFileWords::tr("the offset %1%2 is more than %3 days").arg(m.captured(4), m.captured(5)).arg(MaxOffsetDays)};
+            rule.offsetDays = m.captured(4) == QLatin1String("-") ? -magnitude : magnitude;
+        }
+        return;
+    }
+    if (lunarWord.match(text).hasMatch())
+        throw LineError{HolidayFileWords::tr("'%1' is no date of another calendar this file format knows: write e.g. "
+                                             "'Islamic umalqura 10-01', 'Islamic civil 12-10', 'Hebrew 07-01', 'Chinese 01-01' or 'Korean 08-15'")
+                            .arg(text)};
 
     QString date = text;
     if (const QRegularExpressionMatch m = offsetAtEnd.match(date); m.hasMatch()) {
@@ -177,6 +214,10 @@ void parseDateRule(const QString &text, HolidayRule &rule)
     if (const QRegularExpressionMatch m = equinox.match(date); m.hasMatch()) {
         rule.kind = m.captured(1).toLower() == QLatin1String("march") ? HolidayDateKind::MarchEquinox
                                                                       : HolidayDateKind::SeptemberEquinox;
+        return;
+    }
+    if (date.compare(QLatin1String("qingming"), Qt::CaseInsensitive) == 0) {
+        rule.kind = HolidayDateKind::Qingming;
         return;
     }
     if (between.match(date).hasMatch()) {
@@ -264,7 +305,9 @@ std::optional<weekday> fixedWeekday(const HolidayRule &rule)
     case HolidayDateKind::OneOff:
     case HolidayDateKind::MarchEquinox:
     case HolidayDateKind::SeptemberEquinox:
-    case HolidayDateKind::BetweenHolidays: break;
+    case HolidayDateKind::BetweenHolidays:
+    case HolidayDateKind::Qingming:
+    case HolidayDateKind::Lunar: break;
     }
     return std::nullopt;
 }
@@ -348,6 +391,43 @@ int parseSignedDays(const QString &word, const QString &clause)
 
 // "moved +7 if Easter -7 .. -1", "moved +1 if Easter +1": the days are counted from Easter
 // Sunday in the holiday's own year.
+// "announced 2025 Mar 30, 2026 Mar 20": the dates a government set for a day of another
+// calendar. Each must be within a few days of the day computed, or it was meant for another.
+std::vector<sys_days> parseAnnounced(const HolidayRule &rule, const QString &clause)
+{
+    if (rule.kind != HolidayDateKind::Lunar)
+        throw LineError{HolidayFileWords::tr("'announced' is for days of the Islamic, Hebrew, Chinese or Korean calendar, whose "
+                                             "date a government may set; write a one-off line for another day")};
+    const QStringList items = clause.mid(qsizetype(std::strlen("announced"))).split(QLatin1Char(','));
+    if (items.size() > MaxListItems)
+        throw LineError{HolidayFileWords::tr("'announced' lists more than %1 dates").arg(MaxListItems)};
+    std::vector<sys_days> dates;
+    for (const QString &item : items) {
+        const QStringList words = item.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.size() != 3)
+            throw LineError{HolidayFileWords::tr("write 'announced YEAR MONTH DAY, ...', e.g. 'announced 2025 Mar 30, "
+                                                 "2026 Mar 20', not '%1'")
+                                .arg(clause)};
+        const int y = parseYear(words[0]);
+        const unsigned m = parseMonth(words[1]);
+        const sys_days date{std::chrono::year{y} / month{m} / day{parseDay(words[2], m, std::chrono::year{y}.is_leap())}};
+        bool near = false;
+        for (int around = std::max(y - 1, FirstHolidayYear); around <= std::min(y + 1, LastHolidayYear) && !near; ++around)
+            for (const sys_days computed : lunarDatesIn(rule.calendar, rule.month, rule.day, around))
+                near = near || std::chrono::abs(computed - date) <= days{HolidayRule::AnnouncedSlackDays};
+        if (!near)
+            throw LineError{HolidayFileWords::tr("the announced %1 is more than %2 days from the day the calendar gives: "
+                                                 "give the date of the calendar's day itself, before the line's offset")
+                                .arg(item.trimmed())
+                                .arg(HolidayRule::AnnouncedSlackDays)};
+        if (std::find(dates.begin(), dates.end(), date) != dates.end())
+            throw LineError{HolidayFileWords::tr("the announced %1 is given twice").arg(item.trimmed())};
+        dates.push_back(date);
+    }
+    std::sort(dates.begin(), dates.end());
+    return dates;
+}
+
 HolidayRule::EasterMove parseEasterMove(const QStringList &words, const QString &clause)
 {
     const bool shaped = (words.size() == 3 || words.size() == 4 || words.size() == 6) && words[1].toLower() == QLatin1String("if")
@@ -373,7 +453,7 @@ HolidayRule parseHolidayLine(const QString &line, const QString &suffix, bool na
     *usesSuffix = false;
     const qsizetype equals = line.indexOf(QLatin1Char('='));
     if (equals < 0)
-        throw LineError{HolidayFileWords::tr("'%1' is neither a directive (country, region, source, observed-suffix) "
+        throw LineError{HolidayFileWords::tr("'%1' is neither a directive (country, language, region, source, observed-suffix, names) "
                                              "nor a holiday (DATE = NAME)")
                             .arg(line)};
     HolidayRule rule;
@@ -398,7 +478,7 @@ HolidayRule parseHolidayLine(const QString &line, const QString &suffix, bool na
         }
         static const QStringList known{QStringLiteral("from"), QStringLiteral("until"), QStringLiteral("skip"), QStringLiteral("in"),
                                        QStringLiteral("not in"), QStringLiteral("every"), QStringLiteral("observed"),
-                                       QStringLiteral("moved")};
+                                       QStringLiteral("moved"), QStringLiteral("announced")};
         if (known.contains(keyword)) {
             if (given.contains(keyword))
                 throw LineError{HolidayFileWords::tr("'%1' is given twice on this line: give it once").arg(keyword)};
@@ -446,6 +526,8 @@ HolidayRule parseHolidayLine(const QString &line, const QString &suffix, bool na
             *usesSuffix = parseObserved(clause, suffix, rule);
         } else if (keyword == QLatin1String("moved")) {
             rule.easterMove = parseEasterMove(words, clause);
+        } else if (keyword == QLatin1String("announced")) {
+            rule.announced = parseAnnounced(rule, clause);
         } else {
             throw LineError{HolidayFileWords::tr("'%1' is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, "
                                                  "in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, "
@@ -459,6 +541,10 @@ HolidayRule parseHolidayLine(const QString &line, const QString &suffix, bool na
         throw LineError{HolidayFileWords::tr("it is kept from %1 but only until %2").arg(rule.firstYear).arg(rule.lastYear)};
     if (rule.kind == HolidayDateKind::BetweenHolidays && (rule.observed != ObservedPolicy::None || rule.easterMove))
         throw LineError{HolidayFileWords::tr("a day between holidays is never moved")};
+    // Its distance from Easter changes from year to year, but no law moves such a day for Easter.
+    if (rule.kind == HolidayDateKind::Lunar && rule.easterMove)
+        throw LineError{HolidayFileWords::tr("'moved' is for days of the Gregorian calendar; give a day of another "
+                                             "calendar its announced date instead")};
     refuseWhatWouldBeIgnored(rule);
     return rule;
 }
@@ -469,7 +555,8 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
 {
     static const QRegularExpression countryLine(QStringLiteral("^country\\s+([A-Z]{2})\\s+(\\S.*)$"));
     static const QRegularExpression regionLine(QStringLiteral("^region\\s+([A-Z]{2})-([A-Z0-9]{1,3})\\s+(\\S.*)$"));
-    static const QRegularExpression keywordLine(QStringLiteral("^(country|region|source|observed-suffix)(?:\\s+(.*))?$"));
+    static const QRegularExpression keywordLine(QStringLiteral("^(country|region|source|observed-suffix|language|names)(?:\\s+(.*))?$"));
+    static const QRegularExpression languageCode(QStringLiteral("^[a-z]{2}$"));
 
     if (text.size() > MaxHolidayTextChars)
         return {nullptr, HolidayFileWords::tr("%1: it is larger than 1 MiB, too large for a holiday file").arg(fileName)};
@@ -481,6 +568,18 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
     int suffixLine = 0;       // of the observed-suffix in force, while no holiday has used it
     int countryLineNumber = 0;
     int lineNumber = 0;
+    // The names blocks end the file: each translates the English names written above it.
+    HolidayNames names;
+    bool languagesGiven = false;
+    int firstNamesLine = 0;     // 0 before the first 'names' line
+    QString namesLanguage;      // of the block being read; empty between blocks
+    struct Translation
+    {
+        QString english;
+        int line;
+    };
+    std::vector<Translation> translations;  // checked against the file's names at its end
+    std::set<QString> usedSuffixes;
     const auto failAt = [&](int line, const QString &reason) {
         return HolidayLoadResult{nullptr, HolidayFileWords::tr("%1, line %2: %3").arg(fileName).arg(qMax(line, 1)).arg(reason)};
     };
@@ -506,6 +605,9 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
             ++lineNumber;
             if (lineNumber == 1 && line.startsWith(QChar(0xFEFF)))
                 line.remove(0, 1);
+            // A blank line ends a names block; a line holding only a comment does not.
+            if (line.trimmed().isEmpty())
+                namesLanguage.clear();
             if (const qsizetype hash = line.indexOf(QLatin1Char('#')); hash >= 0)
                 line.truncate(hash);
             line = line.trimmed();
@@ -516,7 +618,52 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
             const QString directive = keyword.hasMatch() ? keyword.captured(1) : QString();
             if (regions.empty() && directive != QLatin1String("country"))
                 throw LineError{HolidayFileWords::tr("the file must begin with 'country CODE Name', e.g. 'country DE Germany'")};
-            if (directive == QLatin1String("country")) {
+            if (firstNamesLine != 0 && directive != QLatin1String("names")) {
+                if (namesLanguage.isEmpty() || !directive.isEmpty())
+                    throw LineError{HolidayFileWords::tr("the 'names' blocks end the file: move this line above the first of "
+                                                         "them, line %1")
+                                        .arg(firstNamesLine)};
+                const qsizetype equals = line.indexOf(QLatin1Char('='));
+                const QString english = line.left(qMax(equals, qsizetype(0))).trimmed();
+                const QString translated = line.mid(equals + 1).trimmed();
+                if (equals < 0 || english.isEmpty() || translated.isEmpty())
+                    throw LineError{HolidayFileWords::tr("write 'English name = name in %1', e.g. \"New Year's Day = Neujahr\"")
+                                        .arg(namesLanguage)};
+                refuseLongName(translated);
+                std::map<QString, QString> &block = names.byLanguage[namesLanguage];
+                if (!block.emplace(english, translated).second)
+                    throw LineError{HolidayFileWords::tr("'%1' is translated into '%2' twice").arg(english, namesLanguage)};
+                translations.push_back({english, lineNumber});
+                continue;
+            }
+            if (directive == QLatin1String("language")) {
+                const QStringList codes = keyword.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                if (languagesGiven)
+                    throw LineError{HolidayFileWords::tr("a file names its languages once; this is its second 'language' line")};
+                if (regions.size() > 1 || !rules.empty())
+                    throw LineError{HolidayFileWords::tr("the 'language' line belongs right below the country line")};
+                if (codes.isEmpty() || codes.size() > MaxListItems)
+                    throw LineError{HolidayFileWords::tr("write 'language CODE...' with the country's own languages, the main "
+                                                         "one first, as ISO 639-1 codes, e.g. 'language de'")};
+                for (const QString &code : codes) {
+                    if (!languageCode.match(code).hasMatch())
+                        throw LineError{HolidayFileWords::tr("'%1' is no ISO 639-1 language code: two small letters, e.g. de")
+                                            .arg(code)};
+                    if (names.languages.contains(code))
+                        throw LineError{HolidayFileWords::tr("the language %1 is named twice").arg(code)};
+                    names.languages.append(code);
+                }
+                languagesGiven = true;
+            } else if (directive == QLatin1String("names")) {
+                const QString code = keyword.captured(2).trimmed();
+                if (!languageCode.match(code).hasMatch())
+                    throw LineError{HolidayFileWords::tr("write 'names CODE' with an ISO 639-1 language code of two small "
+                                                         "letters, e.g. 'names de', not '%1'")
+                                        .arg(line)};
+                if (firstNamesLine == 0)
+                    firstNamesLine = lineNumber;
+                namesLanguage = code;
+            } else if (directive == QLatin1String("country")) {
                 const QRegularExpressionMatch m = countryLine.match(line);
                 if (!m.hasMatch())
                     throw LineError{HolidayFileWords::tr("write 'country CODE Name' with a two-letter code in capitals, e.g. 'country DE Germany'")};
@@ -561,8 +708,11 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
                 bool usesSuffix = false;
                 HolidayRule rule = parseHolidayLine(line, suffix, national, &usesSuffix);
                 rule.line = lineNumber;
-                if (usesSuffix)
+                if (usesSuffix) {
                     suffixLine = 0;
+                    usedSuffixes.insert(suffix);
+                    names.composed[rule.observedName] = {rule.name, suffix};
+                }
                 const int index = int(rules.size());
                 rules.push_back(std::move(rule));
                 nationalRules.push_back(national);
@@ -573,6 +723,21 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
         if (regions.empty())
             throw LineError{HolidayFileWords::tr("the file ends before its 'country CODE Name' line, e.g. 'country DE Germany'")};
         refuseUnusedSuffix();
+        // A translation of a name the file does not use would never be shown: a typo.
+        std::set<QString> known(usedSuffixes);
+        for (const HolidayCountry::Region &region : regions)
+            known.insert(region.name);
+        for (const HolidayRule &rule : rules) {
+            known.insert(rule.name);
+            if (!rule.observedName.isEmpty())
+                known.insert(rule.observedName);
+        }
+        for (const Translation &translation : translations)
+            if (known.count(translation.english) == 0)
+                throw LineError{HolidayFileWords::tr("'%1' is no name of a holiday, a region or the country in this file: "
+                                                     "the left side is the English name as written above")
+                                    .arg(translation.english),
+                                translation.line};
     } catch (const LineError &error) {
         return failAt(error.line != 0 ? error.line : lineNumber, error.reason);
     }
@@ -606,5 +771,5 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
         std::sort(indexes.begin(), indexes.end());
         region->ruleIndexes = std::move(indexes);
     }
-    return {std::make_shared<const HolidayCountry>(std::move(regions), std::move(rules)), QString()};
+    return {std::make_shared<const HolidayCountry>(std::move(regions), std::move(rules), std::move(names)), QString()};
 }

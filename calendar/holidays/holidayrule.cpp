@@ -70,8 +70,17 @@ std::optional<sys_days> HolidayRule::dateIn(int y) const
     case HolidayDateKind::SeptemberEquinox:
         date = sys_days{calendarYear / September / std::chrono::day{japaneseSeptemberEquinoxDay(y)}};
         break;
+    case HolidayDateKind::Qingming:
+        date = sys_days{calendarYear / April / std::chrono::day{qingmingDay(y)}};
+        break;
     case HolidayDateKind::BetweenHolidays:
         return std::nullopt;
+    case HolidayDateKind::Lunar: {
+        const std::vector<sys_days> dates = lunarDatesIn(y);
+        if (dates.empty())
+            return std::nullopt;
+        return dates.front();
+    }
     }
     date += days{offsetDays};
     if (easterMove) {
@@ -80,4 +89,39 @@ std::optional<sys_days> HolidayRule::dateIn(int y) const
             date += days{easterMove->byDays};
     }
     return date;
+}
+
+std::vector<sys_days> HolidayRule::lunarDatesIn(int y) const
+{
+    std::vector<sys_days> dates;
+    if (lunarMemo) {
+        const std::lock_guard<std::mutex> lock(lunarMemo->mutex);
+        const auto known = lunarMemo->byYear.find(y);
+        if (known != lunarMemo->byYear.end())
+            dates = known->second;
+        else
+            dates = lunarMemo->byYear[y] = ::lunarDatesIn(calendar, month, day, y);
+    } else {
+        dates = ::lunarDatesIn(calendar, month, day, y);
+    }
+    for (sys_days &date : dates) {
+        for (const sys_days given : announced) {
+            if (std::chrono::abs(given - date) <= days{AnnouncedSlackDays}) {
+                date = given;
+                break;
+            }
+        }
+        date += days{offsetDays};
+    }
+    return dates;
+}
+
+std::optional<sys_days> HolidayRule::laterDateIn(int y) const
+{
+    if (kind != HolidayDateKind::Lunar)
+        return std::nullopt;
+    const std::vector<sys_days> dates = lunarDatesIn(y);
+    if (dates.size() < 2)
+        return std::nullopt;
+    return dates[1];
 }

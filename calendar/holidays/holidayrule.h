@@ -1,10 +1,15 @@
 #pragma once
 
+#include "calendar/holidays/holidaydates.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <chrono>
 #include <climits>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -21,6 +26,8 @@ enum class HolidayDateKind {
     MarchEquinox,      // the March equinox day in Japan
     SeptemberEquinox,  // the September equinox day in Japan
     BetweenHolidays,   // a day that is no holiday between two holidays (Japan's citizens' holiday)
+    Qingming,          // the Qingming solar term in China, 4..6 April
+    Lunar,             // month/day of an Islamic, Hebrew or Chinese calendar: none, one or two a year
 };
 
 // Where a holiday that falls on a weekend gives its day off.
@@ -43,6 +50,20 @@ struct HolidayRule
     std::chrono::weekday weekday;           // the weekday kinds only
     unsigned nth = 1;                       // NthWeekday: 1..5
     int offsetDays = 0;                     // added to the date found, -366..366
+    LunarCalendar calendar = LunarCalendar::IslamicCivil;  // Lunar only
+    // Lunar only: dates a government announced for the calendar's day, each replacing the
+    // computed one within AnnouncedSlackDays of it (moon-sighting countries fix the day late).
+    std::vector<std::chrono::sys_days> announced;
+    static constexpr int AnnouncedSlackDays = 3;
+    // Lunar only: ICU's dates by Gregorian year, kept once computed, since its Chinese calendar
+    // takes a few hundred microseconds a date. Shared by the rule's copies; at most one entry
+    // a year, 1..9999. Null: computed each time.
+    struct LunarMemo
+    {
+        std::mutex mutex;
+        std::map<int, std::vector<std::chrono::sys_days>> byYear;
+    };
+    std::shared_ptr<LunarMemo> lunarMemo;
     QString name;
     int firstYear = INT_MIN;                // kept from this year on
     int lastYear = INT_MAX;                 // kept up to and including this year
@@ -78,5 +99,11 @@ struct HolidayRule
     // Whether the holiday is kept in `year` at all.
     bool keptIn(int year) const;
     // Its date in `year`, nullopt when it has none that year. BetweenHolidays has none here.
+    // A Lunar day falling twice in a Gregorian year gives the first here, ...
     std::optional<std::chrono::sys_days> dateIn(int year) const;
+    // ... and the second here; nullopt for all other kinds.
+    std::optional<std::chrono::sys_days> laterDateIn(int year) const;
+    // A Lunar rule's days in `year` (by the calendar's day, before the offset), announced
+    // dates in place of the computed ones, each with the offset added.
+    std::vector<std::chrono::sys_days> lunarDatesIn(int year) const;
 };

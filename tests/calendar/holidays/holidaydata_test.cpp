@@ -11,6 +11,9 @@
 
 using namespace std::chrono;
 
+// The countries checked in holidayworld_test.cpp.
+bool worldCountryHasAPublishedYear(const QString &country);
+
 namespace {
 
 const QString ShippedFolder = QStringLiteral(LUNARIA_SOURCE_DIR "/data/holidays");
@@ -331,8 +334,9 @@ TEST(ShippedFiles, EveryCountryHasAFileAndATestedYear)
     EXPECT_GE(files.size(), 20);
     for (const QString &file : files) {
         const QString country = file.left(2);
-        const bool tested = std::any_of(std::begin(PublishedYears), std::end(PublishedYears),
-                                        [&](const PublishedYear &row) { return QString::fromLatin1(row.region).startsWith(country); });
+        const bool tested = worldCountryHasAPublishedYear(country)
+                            || std::any_of(std::begin(PublishedYears), std::end(PublishedYears),
+                                           [&](const PublishedYear &row) { return QString::fromLatin1(row.region).startsWith(country); });
         EXPECT_TRUE(tested) << qPrintable(file);
     }
 }

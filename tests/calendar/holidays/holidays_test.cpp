@@ -130,6 +130,7 @@ TEST_P(HolidayFile, GivesTheHolidaysOrNamesTheLineAtFault)
 const auto caseName = [](const testing::TestParamInfo<HolidayCase> &info) { return info.param.name; };
 INSTANTIATE_TEST_SUITE_P(Years, HolidayFile, testing::ValuesIn(holidayCases("years.txt")), caseName);
 INSTANTIATE_TEST_SUITE_P(Broken, HolidayFile, testing::ValuesIn(holidayCases("broken.txt")), caseName);
+INSTANTIATE_TEST_SUITE_P(Calendars, HolidayFile, testing::ValuesIn(holidayCases("calendars.txt")), caseName);
 
 TEST(HolidayDates, WesternEasterMatchesGaussFrom1900To2200)
 {
