@@ -355,6 +355,7 @@ void frmLunaria::buildMenus()
     add(mnuSaveControlFileAs, "mnuSaveControlFileAs", tr("Save Control File &As..."),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     add(mnuImportICalendar, "mnuImportICalendar", tr("&Import iCalendar..."), QKeySequence());
+    add(mnuSubscribeCalendar, "mnuSubscribeCalendar", tr("Su&bscribe to Calendar..."), QKeySequence());
     add(mnuExportMarkedDays, "mnuExportMarkedDays", tr("&Export Marked Days..."), QKeySequence());
     mnuFile->addSeparator();
     add(mnuDone, "mnuDone", tr("&Done"), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -367,6 +368,7 @@ void frmLunaria::buildMenus()
     connect(mnuSaveControlFile, &QAction::triggered, this, &frmLunaria::mnuSaveControlFile_Click);
     connect(mnuSaveControlFileAs, &QAction::triggered, this, &frmLunaria::mnuSaveControlFileAs_Click);
     connect(mnuImportICalendar, &QAction::triggered, this, &frmLunaria::mnuImportICalendar_Click);
+    connect(mnuSubscribeCalendar, &QAction::triggered, this, &frmLunaria::mnuSubscribeCalendar_Click);
     connect(mnuExportMarkedDays, &QAction::triggered, this, &frmLunaria::mnuExportMarkedDays_Click);
     connect(mnuDone, &QAction::triggered, this, &frmLunaria::cmdExit_Click);
     connect(mnuHelp, &QAction::triggered, this, &frmLunaria::mnuHelp_Click);
@@ -677,6 +679,28 @@ void frmLunaria::mnuImportICalendar_Click()
     const QString name = m_services.marks->calendars.read(rule.source, year)->calendarName.simplified();
     rule.label = name.isEmpty() ? QFileInfo(rule.source).completeBaseName() : name;
     openRuleDialog(-1, rule);
+}
+
+void frmLunaria::mnuSubscribeCalendar_Click()
+{
+    // The address is fetched for the page's first year as the marks will ask for it, so that
+    // the new rule's marks come from this one fetch.
+    const auto probe = [this](const QString &address) {
+        const CalendarSpan span = pageMonths(state(), m_services.today);
+        const std::chrono::year first = span.firstYear;
+        IcsReader &calendars = m_services.marks->calendars;
+        const std::shared_ptr<const IcsReadResult> read =
+            calendars.read(address, int(first), std::max(std::chrono::sys_days{first / std::chrono::January / 1}, span.firstDay()),
+                           std::min(std::chrono::sys_days{first / std::chrono::December / 31}, span.lastDay()));
+        // A failure is kept for the run like an answer; the user's next try asks again.
+        if (!read->ok)
+            calendars.forgetFetched();
+        return SubscribeProbe{read->ok, read->calendarName.simplified(), read->error};
+    };
+    auto *dialog = new SubscribeDialog(*m_services.messages, probe, m_services.discoverCalendars, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { ruleAccepted(-1, dialog->rule()); });
+    dialog->open();
 }
 
 void frmLunaria::mnuExportMarkedDays_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/calendardocument.h"
+#include "dialogs/subscribedialog.h"
 #include "model/calendarstate.h"
 
 #include <QMainWindow>
@@ -47,6 +48,9 @@ struct LunariaServices
     QSettings *settings = nullptr;
     // Where "Export Marked Days..." writes; empty cancels.
     std::function<QString(const QString &suggested)> askExportFile;
+    // The calendars the CalDAV server of a caldav+ address offers ("Subscribe to Calendar...");
+    // unset: none are offered.
+    SubscribeDialog::Discover discoverCalendars;
 };
 
 // The main window: shows the calendar's state, lets the user edit it, and runs every command.
@@ -82,6 +86,7 @@ private Q_SLOTS:
     void mnuSaveControlFile_Click();
     void mnuSaveControlFileAs_Click();
     void mnuImportICalendar_Click();
+    void mnuSubscribeCalendar_Click();
     void mnuExportMarkedDays_Click();
     void cmdAddRule_Click();
     void cmdEditRule_Click(int row);
@@ -174,6 +179,7 @@ private:
     QAction *mnuSaveControlFile = nullptr;
     QAction *mnuSaveControlFileAs = nullptr;
     QAction *mnuImportICalendar = nullptr;
+    QAction *mnuSubscribeCalendar = nullptr;
     QAction *mnuExportMarkedDays = nullptr;
     QAction *mnuDone = nullptr;
     MarkedDaysGroup *m_markedDays = nullptr;

@@ -4,9 +4,12 @@
 #include "calendar/holidays/holidays.h"
 #include "calendar/ical/icsreader.h"
 #include "calendar/marksources.h"
+#include "dialogs/credentialsdialog.h"
 #include "dialogs/fontchooser.h"
+#include "dialogs/subscribedialog.h"
 #include "devices/printers.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
@@ -33,6 +36,16 @@ QString askICalendarFile(QWidget *parent, const QString &suggested)
 
 } // namespace
 
+std::optional<TypedLogin> askLogin(QWidget *parent, const QString &server, const QString &note)
+{
+    // Over whatever is modal just now (the fetch's progress), so that it can be answered.
+    QWidget *over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent;
+    CredentialsDialog dialog(server, note, over);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return TypedLogin{Credentials{dialog.user(), dialog.password(), {}}, dialog.remember()};
+}
+
 modLunaria::modLunaria(LunariaServices services, int splashMs)
 {
     m_splash = new frmLunariaSplash(splashMs);
@@ -51,13 +64,6 @@ modLunaria::modLunaria(LunariaServices services, int splashMs)
     });
     m_splash->show();
 
-    if (!services.marks) {
-        // One holiday catalog and .ics reader for the run, on the user's search path.
-        m_holidays = std::make_unique<HolidayCatalog>();
-        m_calendars = std::make_unique<IcsReader>();
-        m_marks = std::make_unique<MarkSources>(MarkSources{*m_holidays, *m_calendars});
-        services.marks = m_marks.get();
-    }
     if (!services.messages) {
         // The real program, not a test: real message boxes, and the window's place kept in
         // the user's settings (~/.config/Lunaria/Lunaria.conf).
@@ -67,6 +73,22 @@ modLunaria::modLunaria(LunariaServices services, int splashMs)
             m_settings = std::make_unique<QSettings>(QStringLiteral("Lunaria"), QStringLiteral("Lunaria"));
             services.settings = m_settings.get();
         }
+    }
+    if (!services.marks) {
+        // One holiday catalog and .ics reader for the run, on the user's search path; calendar
+        // addresses are fetched with the logins of the secret store, or those the user types.
+        m_holidays = std::make_unique<HolidayCatalog>();
+        MessageService *messages = services.messages;
+        m_credentials = std::make_unique<WindowCredentials>(
+            [this](const QString &server, const QString &note) { return askLogin(m_main.get(), server, note); },
+            [messages](const QString &problem) { messages->show(problem, applicationTitle(), MessageService::Icon::Warning); });
+        m_network = std::make_unique<WindowNetwork>(NetworkOptions::fromEnvironment(), *m_credentials,
+                                                    [this]() -> QWidget * { return m_main.get(); });
+        m_calendars = std::make_unique<IcsReader>(m_network.get());
+        m_marks = std::make_unique<MarkSources>(MarkSources{*m_holidays, *m_calendars});
+        services.marks = m_marks.get();
+        if (!services.discoverCalendars)
+            services.discoverCalendars = [this](const QString &address) { return m_network->discover(address); };
     }
     if (!services.fonts) {
         m_fonts = std::make_unique<QtFontChooser>();

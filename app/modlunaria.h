@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frmlunaria.h"
+#include "app/windowfetcher.h"
 #include "platform/messages.h"
 
 #include <memory>
@@ -31,6 +32,8 @@ private:
 
     std::unique_ptr<QtMessageService> m_messages;
     std::unique_ptr<HolidayCatalog> m_holidays;
+    std::unique_ptr<WindowCredentials> m_credentials;
+    std::unique_ptr<WindowNetwork> m_network;
     std::unique_ptr<IcsReader> m_calendars;
     std::unique_ptr<MarkSources> m_marks;
     std::unique_ptr<FontChooser> m_fonts;
@@ -41,6 +44,10 @@ private:
     int m_shows = 0;
     bool m_splashGone = false;
 };
+
+// Asks for the login a server wants in the "Log In" dialog, modal over `parent` or whatever
+// is modal just now; none when cancelled.
+std::optional<TypedLogin> askLogin(QWidget *parent, const QString &server, const QString &note);
 
 // Whether a window system is reachable; the desktop program needs one.
 bool haveDisplay();

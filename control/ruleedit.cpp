@@ -1,6 +1,7 @@
 #include "control/ruleedit.h"
 
 #include "calendar/ical/icalendar.h"
+#include "calendar/ical/icsreader.h"
 
 #include "control/rulelines.h"
 #include "calendar/holidays/holidays.h"
@@ -159,6 +160,12 @@ std::optional<FieldError> fillKindFields(const RuleFields &fields, const Holiday
         const QString path = fields.file.trimmed();
         if (path.isEmpty())
             return fieldError(File, RuleFieldWords::tr("choose the iCalendar file (.ics)."));
+        // A subscribed calendar keeps its address; it was fetched when it was subscribed to, and
+        // the marks say what its server answers now.
+        if (isCalendarAddress(path)) {
+            rule.source = path;
+            return std::nullopt;
+        }
         // stat() only: nothing is opened here, so a FIFO cannot block the dialog.
         const QFileInfo info(path);
         if (!info.isFile())

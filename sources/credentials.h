@@ -25,6 +25,10 @@ public:
     // The credentials for `asked`, a server reached from the address `written` (redirects may
     // lead elsewhere), or none.
     virtual std::optional<Credentials> credentialsFor(const QUrl &asked, const QUrl &written) = 0;
+    // The server `asked` refused the credentials credentialsFor gave for it (401 again).
+    virtual void refused(const QUrl &asked) { Q_UNUSED(asked) }
+    // Where credentials were looked for, for the message when there were none.
+    virtual QString lookedIn() const { return QStringLiteral("~/.netrc or LUNARIA_CALENDAR_PASSWORD"); }
 };
 
 // The entry of a .netrc file (curl's format: machine, login, password, default; macdef skipped)

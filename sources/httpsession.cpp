@@ -74,13 +74,15 @@ HttpAnswer HttpSession::send(const QUrl &url, const QUrl &written, const QByteAr
     QNetworkAccessManager manager;
     int credentialRequests = 0;
     std::optional<Credentials> given;
+    QUrl askedBy;
     QObject::connect(&manager, &QNetworkAccessManager::authenticationRequired, &manager,
                      [&](QNetworkReply *reply, QAuthenticator *authenticator) {
                          // Asked again means the ones given were refused: leave it unanswered,
                          // so the 401 comes through.
                          if (++credentialRequests > 1 || !m_credentials)
                              return;
-                         given = m_credentials->credentialsFor(reply->url(), written);
+                         askedBy = reply->url();
+                         given = m_credentials->credentialsFor(askedBy, written);
                          if (given) {
                              authenticator->setUser(given->user);
                              authenticator->setPassword(given->password);
@@ -135,10 +137,12 @@ HttpAnswer HttpSession::send(const QUrl &url, const QUrl &written, const QByteAr
                              .arg(answer.body.size());
     } else if (answer.status == 401) {
         answer.reachedServer = true;
+        if (given)
+            m_credentials->refused(askedBy);
         answer.failure = given ? SessionWords::tr("the server refused the user name and password from %1 (401)").arg(given->origin)
                                : SessionWords::tr("the server asks for a user name and password, and none were found for %1 "
-                                                  "in ~/.netrc or LUNARIA_CALENDAR_PASSWORD (401)")
-                                     .arg(url.host());
+                                                  "in %2 (401)")
+                                     .arg(url.host(), m_credentials ? m_credentials->lookedIn() : QStringLiteral("~/.netrc or LUNARIA_CALENDAR_PASSWORD"));
     } else if (answer.status >= 400) {
         answer.reachedServer = true;
         const QString phrase = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();

@@ -77,6 +77,9 @@ const Accepted AcceptedRows[] = {
      {.kind = Kind::Holidays, .source = QStringLiteral("DE-BY")}},
     {"icalendar_file_no_label", {.kind = Kind::ICalendar, .file = ExistingFile},
      {.kind = Kind::ICalendar, .source = QDir::cleanPath(ExistingFile)}},
+    // A subscription is edited with its address as it stands, never taken for a path.
+    {"icalendar_address_kept", {.kind = Kind::ICalendar, .file = QStringLiteral(" caldav+https://dav.example.org/anna/family/ ")},
+     {.kind = Kind::ICalendar, .source = QStringLiteral("caldav+https://dav.example.org/anna/family/")}},
 };
 
 class RuleFieldsAccepted : public ::testing::TestWithParam<Accepted>
