@@ -1,5 +1,7 @@
 #include "sources/credentials.h"
 
+#include <QCoreApplication>
+
 #include "platform/regularfile.h"
 
 #include <QDir>
@@ -86,4 +88,9 @@ std::optional<Credentials> CommandLineCredentials::credentialsFor(const QUrl &as
     if (file.problem != RegularFileBytes::Problem::None)
         return std::nullopt;
     return netrcCredentials(file.bytes, asked.host(), sameServer ? written.userName() : QString());
+}
+
+QString CredentialSource::lookedIn() const
+{
+    return QCoreApplication::translate("NetworkFetcher", "~/.netrc or LUNARIA_CALENDAR_PASSWORD");
 }

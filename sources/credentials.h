@@ -28,7 +28,7 @@ public:
     // The server `asked` refused the credentials credentialsFor gave for it (401 again).
     virtual void refused(const QUrl &asked) { Q_UNUSED(asked) }
     // Where credentials were looked for, for the message when there were none.
-    virtual QString lookedIn() const { return QStringLiteral("~/.netrc or LUNARIA_CALENDAR_PASSWORD"); }
+    virtual QString lookedIn() const;
 };
 
 // The entry of a .netrc file (curl's format: machine, login, password, default; macdef skipped)

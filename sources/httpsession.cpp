@@ -142,7 +142,7 @@ HttpAnswer HttpSession::send(const QUrl &url, const QUrl &written, const QByteAr
         answer.failure = given ? SessionWords::tr("the server refused the user name and password from %1 (401)").arg(given->origin)
                                : SessionWords::tr("the server asks for a user name and password, and none were found for %1 "
                                                   "in %2 (401)")
-                                     .arg(url.host(), m_credentials ? m_credentials->lookedIn() : QStringLiteral("~/.netrc or LUNARIA_CALENDAR_PASSWORD"));
+                                     .arg(url.host(), m_credentials ? m_credentials->lookedIn() : QCoreApplication::translate("NetworkFetcher", "~/.netrc or LUNARIA_CALENDAR_PASSWORD"));
     } else if (answer.status >= 400) {
         answer.reachedServer = true;
         const QString phrase = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();

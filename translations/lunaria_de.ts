@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CalDav</name>
+    <message>
+        <source>the answer is empty</source>
+        <translation>die Antwort ist leer</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>the answer is not a WebDAV multistatus</source>
+        <translation>die Antwort ist kein WebDAV-Multistatus</translation>
+    </message>
+    <message>
+        <source>%1: the server&apos;s answer cannot be read: %2</source>
+        <translation>%1: die Antwort des Servers kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: the server names no principal for the user; is it a CalDAV server?</source>
+        <translation>%1: der Server nennt kein Principal für den Benutzer; ist es ein CalDAV-Server?</translation>
+    </message>
+    <message>
+        <source>%1: the user&apos;s principal names no calendar home</source>
+        <translation>%1: das Principal des Benutzers nennt kein Kalender-Home</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarAddress</name>
+    <message>
+        <source>%1: not a calendar address (https://, webcal://, http://, caldav+https:// or caldav+http://)</source>
+        <translation>%1: keine Kalenderadresse (https://, webcal://, http://, caldav+https:// oder caldav+http://)</translation>
+    </message>
+    <message>
+        <source>%1: not a valid address</source>
+        <translation>%1: keine gültige Adresse</translation>
+    </message>
+    <message>
+        <source>%1: the address holds a password; keep it in ~/.netrc or the secret store instead</source>
+        <translation>%1: die Adresse enthält ein Passwort; bewahren Sie es stattdessen in ~/.netrc oder im Schlüsselbund auf</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;lunaria --help&apos; for more information.</source>
@@ -158,8 +200,8 @@ So drucken Sie ohne Fenster: lunaria --print DATEI.txt --to kalender.pdf</transl
         <translation>--moon-phases erwartet ein Jahr von %1 bis %2, nicht „%3“</translation>
     </message>
     <message>
-        <source>List the countries and regions whose public holidays HOL lines can mark, one a line: the code, a tab, the name.</source>
-        <translation>Die Länder und Regionen auflisten, deren Feiertage HOL-Zeilen markieren können, eine pro Zeile: der Code, ein Tabulator, der Name.</translation>
+        <source>List the countries and regions whose public holidays HOL lines can mark, one a line: the code, a tab, the name in this computer&apos;s language.</source>
+        <translation>Die Länder und Regionen auflisten, deren Feiertage HOL-Zeilen markieren können, eine pro Zeile: der Code, ein Tabulator, der Name in der Sprache dieses Computers.</translation>
     </message>
 </context>
 <context>
@@ -167,6 +209,26 @@ So drucken Sie ohne Fenster: lunaria --print DATEI.txt --to kalender.pdf</transl
     <message>
         <source>Mark category %1 is outside 0 to 4</source>
         <translation>Die Markierungsart %1 liegt außerhalb von 0 bis 4</translation>
+    </message>
+    <message>
+        <source>Moon phases are worked out for the years %1 to %2 only.</source>
+        <translation>Mondphasen werden nur für die Jahre %1 bis %2 berechnet.</translation>
+    </message>
+    <message>
+        <source>new moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>first quarter</source>
+        <translation>erstes Viertel</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>last quarter</source>
+        <translation>letztes Viertel</translation>
     </message>
 </context>
 <context>
@@ -259,6 +321,14 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>%1 is not a control file: none of its lines starts with a key such as YER, HDR or DTM. Nothing was read . . .</source>
         <translation>%1 ist keine Steuerdatei: Keine ihrer Zeilen beginnt mit einem Schlüssel wie YER, HDR oder DTM. Nichts wurde gelesen . . .</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a month from 1 (January) to 12 (December)</source>
+        <translation>„%1“ ist kein Monat von 1 (Januar) bis 12 (Dezember)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither 1 (moon phases) nor 0</source>
+        <translation>„%1“ ist weder 1 (Mondphasen) noch 0</translation>
+    </message>
 </context>
 <context>
     <name>ControlWriter</name>
@@ -269,6 +339,37 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>The control file &quot;%1&quot; cannot be saved (%2) . . .</source>
         <translation>Die Steuerdatei „%1“ kann nicht gespeichert werden (%2) . . .</translation>
+    </message>
+</context>
+<context>
+    <name>CredentialsDialog</name>
+    <message>
+        <source>Log In</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>The server %1 asks for a user name and password.</source>
+        <translation>Der Server %1 verlangt Benutzername und Passwort.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Remember in the secret store</source>
+        <translation>Im Schlüsselbund speichern</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
     </message>
 </context>
 <context>
@@ -303,6 +404,10 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>the year &quot;%1&quot; is not a whole number</source>
         <translation>das Jahr „%1“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the year %1 is the last there is; a page from month %2 runs into the next</source>
+        <translation>das Jahr %1 ist das letzte; ein Blatt ab Monat %2 reicht ins nächste</translation>
     </message>
 </context>
 <context>
@@ -417,6 +522,13 @@ Versuchen Sie es noch einmal . . .</translation>
     </message>
 </context>
 <context>
+    <name>FetchCache</name>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>FontChooser</name>
     <message>
         <source>Typeface</source>
@@ -488,10 +600,6 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>the name of the day off is longer than %1 characters</source>
         <translation>der Name des freien Tages ist länger als %1 Zeichen</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is neither a directive (country, region, source, observed-suffix) nor a holiday (DATE = NAME)</source>
-        <translation>&apos;%1&apos; ist weder eine Anweisung (country, region, source, observed-suffix) noch ein Feiertag (DATUM = NAME)</translation>
     </message>
     <message>
         <source>the holiday has no name after &apos;=&apos;</source>
@@ -717,6 +825,86 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>it leads through too many symbolic links</source>
         <translation>sie führt über zu viele symbolische Verknüpfungen</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; has no month %2 (1 .. %3)</source>
+        <translation>&apos;%1&apos; hat keinen Monat %2 (1 .. %3)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has no day %2 in a month (1 .. 30)</source>
+        <translation>&apos;%1&apos; hat keinen Tag %2 in einem Monat (1 .. 30)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no date of another calendar this file format knows: write e.g. &apos;Islamic umalqura 10-01&apos;, &apos;Islamic civil 12-10&apos;, &apos;Hebrew 07-01&apos;, &apos;Chinese 01-01&apos; or &apos;Korean 08-15&apos;</source>
+        <translation>&apos;%1&apos; ist kein Datum eines anderen Kalenders, das dieses Dateiformat kennt: Schreiben Sie z. B. &apos;Islamic umalqura 10-01&apos;, &apos;Islamic civil 12-10&apos;, &apos;Hebrew 07-01&apos;, &apos;Chinese 01-01&apos; oder &apos;Korean 08-15&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;announced&apos; is for days of the Islamic, Hebrew, Chinese or Korean calendar, whose date a government may set; write a one-off line for another day</source>
+        <translation>&apos;announced&apos; gilt für Tage des islamischen, hebräischen, chinesischen oder koreanischen Kalenders, deren Datum eine Regierung festlegen kann; schreiben Sie für einen anderen Tag eine einmalige Zeile</translation>
+    </message>
+    <message>
+        <source>&apos;announced&apos; lists more than %1 dates</source>
+        <translation>&apos;announced&apos; nennt mehr als %1 Daten</translation>
+    </message>
+    <message>
+        <source>write &apos;announced YEAR MONTH DAY, ...&apos;, e.g. &apos;announced 2025 Mar 30, 2026 Mar 20&apos;, not &apos;%1&apos;</source>
+        <translation>Schreiben Sie &apos;announced JAHR MONAT TAG, ...&apos;, z. B. &apos;announced 2025 Mar 30, 2026 Mar 20&apos;, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the announced %1 is more than %2 days from the day the calendar gives: give the date of the calendar&apos;s day itself, before the line&apos;s offset</source>
+        <translation>das angekündigte Datum %1 liegt mehr als %2 Tage von dem Tag entfernt, den der Kalender ergibt: Geben Sie das Datum des Kalendertags selbst an, vor dem Versatz der Zeile</translation>
+    </message>
+    <message>
+        <source>the announced %1 is given twice</source>
+        <translation>das angekündigte Datum %1 steht zweimal da</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither a directive (country, language, region, source, observed-suffix, names) nor a holiday (DATE = NAME)</source>
+        <translation>&apos;%1&apos; ist weder eine Anweisung (country, language, region, source, observed-suffix, names) noch ein Feiertag (DATUM = NAME)</translation>
+    </message>
+    <message>
+        <source>&apos;moved&apos; is for days of the Gregorian calendar; give a day of another calendar its announced date instead</source>
+        <translation>&apos;moved&apos; gilt für Tage des gregorianischen Kalenders; geben Sie einem Tag eines anderen Kalenders stattdessen sein angekündigtes Datum</translation>
+    </message>
+    <message>
+        <source>the &apos;names&apos; blocks end the file: move this line above the first of them, line %1</source>
+        <translation>die &apos;names&apos;-Blöcke stehen am Ende der Datei: Verschieben Sie diese Zeile über den ersten davon, Zeile %1</translation>
+    </message>
+    <message>
+        <source>write &apos;English name = name in %1&apos;, e.g. &quot;New Year&apos;s Day = Neujahr&quot;</source>
+        <translation>schreiben Sie &apos;Englischer Name = Name auf %1&apos;, z. B. &quot;New Year&apos;s Day = Neujahr&quot;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is translated into &apos;%2&apos; twice</source>
+        <translation>&apos;%1&apos; ist für &apos;%2&apos; zweimal übersetzt</translation>
+    </message>
+    <message>
+        <source>a file names its languages once; this is its second &apos;language&apos; line</source>
+        <translation>eine Datei nennt ihre Sprachen einmal; dies ist ihre zweite &apos;language&apos;-Zeile</translation>
+    </message>
+    <message>
+        <source>the &apos;language&apos; line belongs right below the country line</source>
+        <translation>die &apos;language&apos;-Zeile gehört direkt unter die country-Zeile</translation>
+    </message>
+    <message>
+        <source>write &apos;language CODE...&apos; with the country&apos;s own languages, the main one first, as ISO 639-1 codes, e.g. &apos;language de&apos;</source>
+        <translation>schreiben Sie &apos;language CODE...&apos; mit den eigenen Sprachen des Landes, die Hauptsprache zuerst, als ISO-639-1-Codes, z. B. &apos;language de&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no ISO 639-1 language code: two small letters, e.g. de</source>
+        <translation>&apos;%1&apos; ist kein ISO-639-1-Sprachcode: zwei Kleinbuchstaben, z. B. de</translation>
+    </message>
+    <message>
+        <source>the language %1 is named twice</source>
+        <translation>die Sprache %1 ist zweimal genannt</translation>
+    </message>
+    <message>
+        <source>write &apos;names CODE&apos; with an ISO 639-1 language code of two small letters, e.g. &apos;names de&apos;, not &apos;%1&apos;</source>
+        <translation>schreiben Sie &apos;names CODE&apos; mit einem ISO-639-1-Sprachcode aus zwei Kleinbuchstaben, z. B. &apos;names de&apos;, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no name of a holiday, a region or the country in this file: the left side is the English name as written above</source>
+        <translation>&apos;%1&apos; ist kein Name eines Feiertags, einer Region oder des Landes in dieser Datei: links steht der englische Name, wie er weiter oben geschrieben ist</translation>
+    </message>
 </context>
 <context>
     <name>ICalendar</name>
@@ -898,6 +1086,20 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>The iCalendar file &quot;%1&quot; cannot be written (%2) . . .</source>
         <translation>Die iCalendar-Datei „%1“ kann nicht geschrieben werden (%2) . . .</translation>
+    </message>
+</context>
+<context>
+    <name>IcsReader</name>
+    <message>
+        <source>%1: calendars on the network cannot be read here</source>
+        <translation>%1: Kalender aus dem Netz können hier nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>Keychain</name>
+    <message>
+        <source>the secret store</source>
+        <translation>dem Schlüsselbund</translation>
     </message>
 </context>
 <context>
@@ -1128,6 +1330,92 @@ Versuchen Sie es noch einmal . . .</translation>
     </message>
 </context>
 <context>
+    <name>NetworkFetcher</name>
+    <message>
+        <source>LUNARIA_CA_FILE names %1, which holds no PEM certificate that can be read</source>
+        <translation>LUNARIA_CA_FILE nennt %1, das kein lesbares PEM-Zertifikat enthält</translation>
+    </message>
+    <message>
+        <source>the answer is larger than %1 MiB, too large for an iCalendar file</source>
+        <translation>die Antwort ist größer als %1 MiB, zu groß für eine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>the whole answer did not come within %1 s (%L2 bytes came)</source>
+        <translation>die Antwort kam nicht vollständig innerhalb von %1 s an (%L2 Bytes kamen)</translation>
+    </message>
+    <message>
+        <source>the server refused the user name and password from %1 (401)</source>
+        <translation>der Server lehnte Benutzername und Passwort aus %1 ab (401)</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>der Server antwortete %1 %2</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted: %1. For a server with a certificate of its own, name a file holding it in LUNARIA_CA_FILE</source>
+        <translation>dem Zertifikat des Servers wird nicht vertraut: %1. Für einen Server mit eigenem Zertifikat nennen Sie eine Datei, die es enthält, in LUNARIA_CA_FILE</translation>
+    </message>
+    <message>
+        <source>the server redirected more than %1 times</source>
+        <translation>der Server leitete mehr als %1-mal weiter</translation>
+    </message>
+    <message>
+        <source>the server redirected to an http:// address; an https:// address is only redirected to another https:// one</source>
+        <translation>der Server leitete auf eine http://-Adresse weiter; eine https://-Adresse wird nur auf eine andere https://-Adresse weitergeleitet</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>keine Antwort seit %1 s</translation>
+    </message>
+    <message>
+        <source>the server closed the connection after %L1 bytes, before the whole answer came</source>
+        <translation>der Server schloss die Verbindung nach %L1 Bytes, bevor die ganze Antwort kam</translation>
+    </message>
+    <message>
+        <source>server unreachable: %1</source>
+        <translation>Server nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>%1: the copy from %2 is used; %3</source>
+        <translation>%1: die Kopie vom %2 wird verwendet; %3</translation>
+    </message>
+    <message>
+        <source>%1: the copy could not be kept for use without network: %2</source>
+        <translation>%1: die Kopie für die Nutzung ohne Netz konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>no type</source>
+        <translation>kein Typ</translation>
+    </message>
+    <message>
+        <source>the answer is not an iCalendar file (%1; it begins &quot;%2&quot;)</source>
+        <translation>die Antwort ist keine iCalendar-Datei (%1; sie beginnt mit „%2“)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer cannot be read: %1</source>
+        <translation>die Antwort des Servers kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>this is not a CalDAV calendar collection</source>
+        <translation>dies ist keine CalDAV-Kalendersammlung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entries of the collection hold no VCALENDAR and were left out</source>
+        <translation>
+            <numerusform>%1: %n Einträge der Sammlung enthalten kein VCALENDAR und wurden ausgelassen</numerusform>
+            <numerusform>%1: %n Einträge der Sammlung enthalten kein VCALENDAR und wurden ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server asks for a user name and password, and none were found for %1 in %2 (401)</source>
+        <translation>der Server verlangt Benutzername und Passwort, und für %1 wurden in %2 keine gefunden (401)</translation>
+    </message>
+    <message>
+        <source>~/.netrc or LUNARIA_CALENDAR_PASSWORD</source>
+        <translation>~/.netrc oder LUNARIA_CALENDAR_PASSWORD</translation>
+    </message>
+</context>
+<context>
     <name>Numbers</name>
     <message>
         <source>Overflow</source>
@@ -1194,6 +1482,19 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>&amp;Colours</source>
         <translation>&amp;Farben</translation>
+    </message>
+    <message>
+        <source>F&amp;irst month</source>
+        <extracomment>The month the page starts with: August for a school year August to July.</extracomment>
+        <translation>E&amp;rster Monat</translation>
+    </message>
+    <message>
+        <source>M&amp;oon phases</source>
+        <translation>Mondph&amp;asen</translation>
+    </message>
+    <message>
+        <source>Moon phases</source>
+        <translation>Mondphasen</translation>
     </message>
 </context>
 <context>
@@ -1324,6 +1625,27 @@ Versuchen Sie es noch einmal . . .</translation>
     </message>
 </context>
 <context>
+    <name>PreviewPane</name>
+    <message>
+        <source>Page preview</source>
+        <translation>Seitenvorschau</translation>
+    </message>
+    <message>
+        <source>Click a day to mark it</source>
+        <translation>Klicken Sie auf einen Tag, um ihn zu markieren</translation>
+    </message>
+    <message>
+        <source>an unexpected error</source>
+        <translation>ein unerwarteter Fehler</translation>
+    </message>
+    <message>
+        <source>The page cannot be drawn:
+%1</source>
+        <translation>Die Seite kann nicht gezeichnet werden:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>PrintJob</name>
     <message>
         <source>The number of copies must be at least 1 . . .</source>
@@ -1351,6 +1673,10 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>the series starts in %1</source>
         <translation>die Reihe beginnt %1</translation>
+    </message>
+    <message>
+        <source>the series starts on %1, outside the months shown, and marks days of the page it starts on only</source>
+        <translation>die Reihe beginnt am %1, außerhalb der gezeigten Monate, und markiert nur Tage des Blatts, auf dem sie beginnt</translation>
     </message>
 </context>
 <context>
@@ -1469,6 +1795,27 @@ Versuchen Sie es noch einmal . . .</translation>
         <extracomment>%2 is 5 March 2027 as the user&apos;s locale writes short dates, such as 3/5/27.</extracomment>
         <translation>„%1“ ist kein Datum. Geben Sie es als 2027-03-05 ein, wie Ihr Gebietsschema Daten schreibt (%2), wie die Liste sie zeigt (5. Mär 2027), oder wählen Sie es im Kalender.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; has no year to count the years from: give the year it began, as in 1987-03-05.</source>
+        <extracomment>%1 is a date without a year as typed, such as --03-05.</extracomment>
+        <translation>„%1“ hat kein Jahr, von dem an die Jahre gezählt werden: Geben Sie das Jahr an, in dem es begann, etwa 1987-03-05.</translation>
+    </message>
+    <message>
+        <source>%1 starts after the months the page shows: it marks nothing in %2</source>
+        <translation>%1 beginnt nach den Monaten, die die Seite zeigt: Sie markiert in %2 nichts</translation>
+    </message>
+    <message>
+        <source>%1 would mark nothing in %2: that kind stops at the end of its first year</source>
+        <translation>%1 würde in %2 nichts markieren: Diese Art endet mit ihrem ersten Jahr</translation>
+    </message>
+    <message>
+        <source>%1 would mark only %2 days in %3: that kind stops at the end of its first year</source>
+        <translation>%1 würde in %3 nur %2 Tage markieren: Diese Art endet mit ihrem ersten Jahr</translation>
+    </message>
+    <message>
+        <source>Every year since</source>
+        <translation>Jedes Jahr seit</translation>
+    </message>
 </context>
 <context>
     <name>RuleLines</name>
@@ -1548,6 +1895,10 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>the label is %L1 characters long; a legend holds at most %2</source>
         <translation>die Beschriftung ist %L1 Zeichen lang; eine Legende fasst höchstens %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; repeats every year without a &quot;+&quot;; a &quot;+&quot; follows a date with its first year, like 1987-03-05+</source>
+        <translation>„%1“ wiederholt sich ohne „+“ jedes Jahr; ein „+“ folgt einem Datum mit seinem ersten Jahr, etwa 1987-03-05+</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -1589,6 +1940,72 @@ Versuchen Sie es noch einmal . . .</translation>
     </message>
 </context>
 <context>
+    <name>SubscribeDialog</name>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A field of the Subscribe to Calendar dialog, then why its value is refused.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>type the calendar&apos;s address (https://, webcal://, caldav+https://).</source>
+        <translation>geben Sie die Adresse des Kalenders ein (https://, webcal://, caldav+https://).</translation>
+    </message>
+    <message>
+        <source>an address holds no blanks; write a blank as %20.</source>
+        <translation>eine Adresse enthält keine Leerzeichen; schreiben Sie ein Leerzeichen als %20.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a calendar address: it begins with https://, webcal://, http://, caldav+https:// or caldav+http://.</source>
+        <translation>„%1“ ist keine Kalenderadresse: sie beginnt mit https://, webcal://, http://, caldav+https:// oder caldav+http://.</translation>
+    </message>
+    <message>
+        <source>the label must be one line.</source>
+        <translation>die Beschriftung muss eine Zeile sein.</translation>
+    </message>
+    <message>
+        <source>the label has %1 characters; at most %2 fit the legend.</source>
+        <translation>die Beschriftung hat %1 Zeichen; höchstens %2 passen in die Legende.</translation>
+    </message>
+    <message>
+        <source>Subscribe to Calendar</source>
+        <translation>Kalender abonnieren</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s own name</source>
+        <translation>der eigene Name des Kalenders</translation>
+    </message>
+    <message>
+        <source>Calendars on the server</source>
+        <translation>Kalender auf dem Server</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars on the server:</source>
+        <translation>&amp;Kalender auf dem Server:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Label:</source>
+        <translation>&amp;Beschriftung:</translation>
+    </message>
+    <message>
+        <source>%1
+Choose one of the calendars the server offers and press OK.</source>
+        <translation>%1
+Wählen Sie einen der Kalender, die der Server anbietet, und drücken Sie OK.</translation>
+    </message>
+</context>
+<context>
     <name>TextFile</name>
     <message>
         <source>it is larger than %1 MiB, too large for a text file</source>
@@ -1613,6 +2030,37 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>it leads through too many symbolic links</source>
         <translation>sie führt über zu viele symbolische Verknüpfungen</translation>
+    </message>
+</context>
+<context>
+    <name>WindowNetwork</name>
+    <message>
+        <source>The secret store could not be read: %1</source>
+        <translation>Der Schlüsselbund konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The server refused the user name and password it was given.</source>
+        <translation>Der Server lehnte den angegebenen Benutzernamen und das Passwort ab.</translation>
+    </message>
+    <message>
+        <source>the Log In dialog</source>
+        <translation>dem Anmeldedialog</translation>
+    </message>
+    <message>
+        <source>The login for %1 could not be kept in the secret store: %2</source>
+        <translation>Die Anmeldung für %1 konnte nicht im Schlüsselbund gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Fetching</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Fetching %1...</source>
+        <translation>%1 wird abgerufen...</translation>
+    </message>
+    <message>
+        <source>the secret store or the Log In dialog</source>
+        <translation>dem Schlüsselbund oder dem Anmeldedialog</translation>
     </message>
 </context>
 <context>
@@ -1761,14 +2209,6 @@ Versuchen Sie es noch einmal . . .</translation>
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>Page preview</source>
-        <translation>Seitenvorschau</translation>
-    </message>
-    <message>
-        <source>Click a day to mark it</source>
-        <translation>Klicken Sie auf einen Tag, um ihn zu markieren</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1829,12 +2269,6 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>Internal error in %1; your settings are unchanged.</source>
         <translation>Interner Fehler in „%1“; Ihre Einstellungen sind unverändert.</translation>
-    </message>
-    <message>
-        <source>The page cannot be drawn:
-%1</source>
-        <translation>Die Seite kann nicht gezeichnet werden:
-%1</translation>
     </message>
     <message>
         <source>Font</source>
@@ -1945,40 +2379,6 @@ Es sollte eine .txt-Datei sein.</translation>
         <translation>PDF-Datei</translation>
     </message>
     <message>
-        <source> 1. Enter the Year, the Header, up to five Notes lines and the Message.
-     The page preview on the right follows every change.
- 2. Marked Days: &quot;Add Rule...&quot; colours days of the year (the 2nd Tuesday
-     of every month, dates, ranges, public holidays, an iCalendar file);
-     each rule takes one of the five colours of the legend. Click a day
-     in the preview to mark it or to edit the rule that marks it.
- 3. Page: the language of the month names, the first day of the week,
-     week numbers, the paper and the colours.
- 4. Select a Picture; &quot;Picture Only At Top&quot; puts it across the top in
-     place of the header, notes and message.
- 5. Select a Printer (or the PDF file) and, if you like, the Fonts.
- 6. Set the number of copies and press &quot;Print Calendar(s)&quot;. The marked
-     days are listed in the date-list file beside the control file.
- 7. File: save the calendar as a control file and open it again;
-     &quot;Import iCalendar...&quot; adds the events of an .ics file, and
-     &quot;Export Marked Days...&quot; writes the marked days as an .ics file.</source>
-        <translation> 1. Geben Sie das Jahr, die Überschrift, bis zu fünf Notizzeilen und die Nachricht ein.
-     Die Seitenvorschau rechts folgt jeder Änderung.
- 2. Markierte Tage: „Regel hinzufügen...“ färbt Tage des Jahres (den 2. Dienstag
-     jedes Monats, Daten, Zeiträume, Feiertage, eine iCalendar-Datei);
-     jede Regel nimmt eine der fünf Farben der Legende. Ein Klick auf einen Tag
-     der Vorschau markiert ihn oder bearbeitet die Regel, die ihn markiert.
- 3. Seite: die Sprache der Monatsnamen, der erste Wochentag,
-     Wochennummern, das Papier und die Farben.
- 4. Wählen Sie ein Bild; „Bild nur oben“ setzt es oben quer über die Seite,
-     anstelle von Überschrift, Notizen und Nachricht.
- 5. Wählen Sie einen Drucker (oder die PDF-Datei) und, wenn Sie möchten, die Schriften.
- 6. Stellen Sie die Anzahl der Exemplare ein und drücken Sie „Kalender drucken“. Die
-     markierten Tage stehen in der Datumslistendatei neben der Steuerdatei.
- 7. Datei: Speichern Sie den Kalender als Steuerdatei und öffnen Sie ihn wieder;
-     „iCalendar importieren...“ fügt die Termine einer .ics-Datei hinzu, und
-     „Markierte Tage exportieren...“ schreibt die markierten Tage als .ics-Datei.</translation>
-    </message>
-    <message>
         <source>the header, notes and message are left off the page</source>
         <translation>Überschrift, Notizen und Nachricht entfallen auf der Seite</translation>
     </message>
@@ -2003,8 +2403,44 @@ Es sollte eine .txt-Datei sein.</translation>
         <translation>Die Seite steht in %1; die markierten Tage stehen in %2</translation>
     </message>
     <message>
-        <source>an unexpected error</source>
-        <translation>ein unerwarteter Fehler</translation>
+        <source> 1. Enter the Year, the Header, up to five Notes lines and the Message.
+     The page preview on the right follows every change.
+ 2. Marked Days: &quot;Add Rule...&quot; colours days of the year (the 2nd Tuesday
+     of every month, dates, ranges, public holidays, an iCalendar file);
+     each rule takes one of the five colours of the legend. Click a day
+     in the preview to mark it or to edit the rule that marks it.
+ 3. Page: the language of the month names, the first day of the week,
+     week numbers, the paper, the colours, the first month (August for a
+     school year) and the moon phases.
+ 4. Select a Picture; &quot;Picture Only At Top&quot; puts it across the top in
+     place of the header, notes and message.
+ 5. Select a Printer (or the PDF file) and, if you like, the Fonts.
+ 6. Set the number of copies and press &quot;Print Calendar(s)&quot;. The marked
+     days are listed in the date-list file beside the control file.
+ 7. File: save the calendar as a control file and open it again;
+     &quot;Import iCalendar...&quot; adds the events of an .ics file, and
+     &quot;Export Marked Days...&quot; writes the marked days as an .ics file.</source>
+        <translation> 1. Geben Sie das Jahr, die Überschrift, bis zu fünf Notizzeilen und die Nachricht ein.
+     Die Seitenvorschau rechts folgt jeder Änderung.
+ 2. Markierte Tage: „Regel hinzufügen...“ färbt Tage des Jahres (den 2. Dienstag
+     jedes Monats, Daten, Zeiträume, Feiertage, eine iCalendar-Datei);
+     jede Regel nimmt eine der fünf Farben der Legende. Ein Klick auf einen Tag
+     der Vorschau markiert ihn oder bearbeitet die Regel, die ihn markiert.
+ 3. Seite: die Sprache der Monatsnamen, der erste Wochentag,
+     Wochennummern, das Papier, die Farben, der erste Monat (August für ein
+     Schuljahr) und die Mondphasen.
+ 4. Wählen Sie ein Bild; „Bild nur oben“ setzt es oben quer über die Seite,
+     anstelle von Überschrift, Notizen und Nachricht.
+ 5. Wählen Sie einen Drucker (oder die PDF-Datei) und, wenn Sie möchten, die Schriften.
+ 6. Stellen Sie die Anzahl der Exemplare ein und drücken Sie „Kalender drucken“. Die
+     markierten Tage stehen in der Datumslistendatei neben der Steuerdatei.
+ 7. Datei: Speichern Sie den Kalender als Steuerdatei und öffnen Sie ihn wieder;
+     „iCalendar importieren...“ fügt die Termine einer .ics-Datei hinzu, und
+     „Markierte Tage exportieren...“ schreibt die markierten Tage als .ics-Datei.</translation>
+    </message>
+    <message>
+        <source>Su&amp;bscribe to Calendar...</source>
+        <translation>Kalender a&amp;bonnieren...</translation>
     </message>
 </context>
 <context>
@@ -2166,6 +2602,10 @@ Es sollte eine .txt-Datei sein.</translation>
     <message>
         <source>Every N weeks, continued from an earlier year</source>
         <translation>Alle N Wochen, fortgesetzt aus einem früheren Jahr</translation>
+    </message>
+    <message>
+        <source>Every &amp;year since its year (birthdays, anniversaries)</source>
+        <translation>&amp;Jedes Jahr seit seinem Jahr (Geburtstage, Jahrestage)</translation>
     </message>
 </context>
 <context>

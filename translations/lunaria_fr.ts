@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CalDav</name>
+    <message>
+        <source>the answer is empty</source>
+        <translation>la réponse est vide</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>the answer is not a WebDAV multistatus</source>
+        <translation>la réponse n’est pas un multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>%1: the server&apos;s answer cannot be read: %2</source>
+        <translation>%1 : la réponse du serveur est illisible : %2</translation>
+    </message>
+    <message>
+        <source>%1: the server names no principal for the user; is it a CalDAV server?</source>
+        <translation>%1 : le serveur n’indique aucun principal pour l’utilisateur ; est-ce un serveur CalDAV ?</translation>
+    </message>
+    <message>
+        <source>%1: the user&apos;s principal names no calendar home</source>
+        <translation>%1 : le principal de l’utilisateur n’indique aucun dossier de calendriers</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarAddress</name>
+    <message>
+        <source>%1: not a calendar address (https://, webcal://, http://, caldav+https:// or caldav+http://)</source>
+        <translation>%1 : ce n’est pas une adresse de calendrier (https://, webcal://, http://, caldav+https:// ou caldav+http://)</translation>
+    </message>
+    <message>
+        <source>%1: not a valid address</source>
+        <translation>%1 : adresse non valide</translation>
+    </message>
+    <message>
+        <source>%1: the address holds a password; keep it in ~/.netrc or the secret store instead</source>
+        <translation>%1 : l’adresse contient un mot de passe ; gardez-le plutôt dans ~/.netrc ou dans le trousseau</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;lunaria --help&apos; for more information.</source>
@@ -157,8 +199,8 @@ Pour imprimer sans fenêtre&#xa0;: lunaria --print FICHIER.txt --to calendrier.p
         <translation>--moon-phases attend une année de %1 à %2, pas «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
-        <source>List the countries and regions whose public holidays HOL lines can mark, one a line: the code, a tab, the name.</source>
-        <translation>Lister les pays et régions dont les lignes HOL peuvent marquer les jours fériés, un par ligne&#xa0;: le code, une tabulation, le nom.</translation>
+        <source>List the countries and regions whose public holidays HOL lines can mark, one a line: the code, a tab, the name in this computer&apos;s language.</source>
+        <translation>Lister les pays et régions dont les lignes HOL peuvent marquer les jours fériés, un par ligne : le code, une tabulation, le nom dans la langue de cet ordinateur.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +208,26 @@ Pour imprimer sans fenêtre&#xa0;: lunaria --print FICHIER.txt --to calendrier.p
     <message>
         <source>Mark category %1 is outside 0 to 4</source>
         <translation>La catégorie de marque %1 n&apos;est pas comprise entre 0 et 4</translation>
+    </message>
+    <message>
+        <source>Moon phases are worked out for the years %1 to %2 only.</source>
+        <translation>Les phases de la Lune ne sont calculées que pour les années %1 à %2.</translation>
+    </message>
+    <message>
+        <source>new moon</source>
+        <translation>nouvelle lune</translation>
+    </message>
+    <message>
+        <source>first quarter</source>
+        <translation>premier quartier</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>pleine lune</translation>
+    </message>
+    <message>
+        <source>last quarter</source>
+        <translation>dernier quartier</translation>
     </message>
 </context>
 <context>
@@ -258,6 +320,14 @@ Réessayez . . .</translation>
         <source>%1 is not a control file: none of its lines starts with a key such as YER, HDR or DTM. Nothing was read . . .</source>
         <translation>%1 n’est pas un fichier de contrôle&#xa0;: aucune de ses lignes ne commence par une clé comme YER, HDR ou DTM. Rien n’a été lu . . .</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a month from 1 (January) to 12 (December)</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un mois de 1 (janvier) à 12 (décembre)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither 1 (moon phases) nor 0</source>
+        <translation>«&#xa0;%1&#xa0;» n’est ni 1 (phases de la Lune) ni 0</translation>
+    </message>
 </context>
 <context>
     <name>ControlWriter</name>
@@ -268,6 +338,37 @@ Réessayez . . .</translation>
     <message>
         <source>The control file &quot;%1&quot; cannot be saved (%2) . . .</source>
         <translation>Le fichier de contrôle «&#xa0;%1&#xa0;» ne peut pas être enregistré (%2) . . .</translation>
+    </message>
+</context>
+<context>
+    <name>CredentialsDialog</name>
+    <message>
+        <source>Log In</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>The server %1 asks for a user name and password.</source>
+        <translation>Le serveur %1 demande un nom d’utilisateur et un mot de passe.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nom d’utilisateur</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Remember in the secret store</source>
+        <translation>Retenir dans le trousseau</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Nom d’utilisateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe :</translation>
     </message>
 </context>
 <context>
@@ -302,6 +403,10 @@ Réessayez . . .</translation>
     <message>
         <source>the year &quot;%1&quot; is not a whole number</source>
         <translation>l’année «&#xa0;%1&#xa0;» n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>the year %1 is the last there is; a page from month %2 runs into the next</source>
+        <translation>l’année %1 est la dernière ; une page commençant au mois %2 déborde sur la suivante</translation>
     </message>
 </context>
 <context>
@@ -416,6 +521,13 @@ Réessayez . . .</translation>
     </message>
 </context>
 <context>
+    <name>FetchCache</name>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+</context>
+<context>
     <name>FontChooser</name>
     <message>
         <source>Typeface</source>
@@ -487,10 +599,6 @@ Réessayez . . .</translation>
     <message>
         <source>the name of the day off is longer than %1 characters</source>
         <translation>le nom du jour chômé dépasse %1 caractères</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is neither a directive (country, region, source, observed-suffix) nor a holiday (DATE = NAME)</source>
-        <translation>&apos;%1&apos; n&apos;est ni une directive (country, region, source, observed-suffix) ni un jour férié (DATE = NOM)</translation>
     </message>
     <message>
         <source>the holiday has no name after &apos;=&apos;</source>
@@ -716,6 +824,86 @@ Réessayez . . .</translation>
         <source>it leads through too many symbolic links</source>
         <translation>il passe par trop de liens symboliques</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; has no month %2 (1 .. %3)</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas de mois %2 (1 .. %3)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has no day %2 in a month (1 .. 30)</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas de jour %2 dans un mois (1 .. 30)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no date of another calendar this file format knows: write e.g. &apos;Islamic umalqura 10-01&apos;, &apos;Islamic civil 12-10&apos;, &apos;Hebrew 07-01&apos;, &apos;Chinese 01-01&apos; or &apos;Korean 08-15&apos;</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date d’un autre calendrier que ce format connaît : écrivez par exemple &apos;Islamic umalqura 10-01&apos;, &apos;Islamic civil 12-10&apos;, &apos;Hebrew 07-01&apos;, &apos;Chinese 01-01&apos; ou &apos;Korean 08-15&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;announced&apos; is for days of the Islamic, Hebrew, Chinese or Korean calendar, whose date a government may set; write a one-off line for another day</source>
+        <translation>&apos;announced&apos; vaut pour les jours du calendrier islamique, hébreu, chinois ou coréen, dont un gouvernement peut fixer la date ; pour un autre jour, écrivez une ligne ponctuelle</translation>
+    </message>
+    <message>
+        <source>&apos;announced&apos; lists more than %1 dates</source>
+        <translation>&apos;announced&apos; donne plus de %1 dates</translation>
+    </message>
+    <message>
+        <source>write &apos;announced YEAR MONTH DAY, ...&apos;, e.g. &apos;announced 2025 Mar 30, 2026 Mar 20&apos;, not &apos;%1&apos;</source>
+        <translation>écrivez &apos;announced ANNÉE MOIS JOUR, ...&apos;, par exemple &apos;announced 2025 Mar 30, 2026 Mar 20&apos;, et non «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the announced %1 is more than %2 days from the day the calendar gives: give the date of the calendar&apos;s day itself, before the line&apos;s offset</source>
+        <translation>la date annoncée %1 est à plus de %2 jours du jour que donne le calendrier : donnez la date du jour du calendrier lui-même, avant le décalage de la ligne</translation>
+    </message>
+    <message>
+        <source>the announced %1 is given twice</source>
+        <translation>la date annoncée %1 est donnée deux fois</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither a directive (country, language, region, source, observed-suffix, names) nor a holiday (DATE = NAME)</source>
+        <translation>&apos;%1&apos; n&apos;est ni une directive (country, language, region, source, observed-suffix, names) ni un jour férié (DATE = NOM)</translation>
+    </message>
+    <message>
+        <source>&apos;moved&apos; is for days of the Gregorian calendar; give a day of another calendar its announced date instead</source>
+        <translation>&apos;moved&apos; vaut pour les jours du calendrier grégorien ; donnez plutôt à un jour d’un autre calendrier sa date annoncée</translation>
+    </message>
+    <message>
+        <source>the &apos;names&apos; blocks end the file: move this line above the first of them, line %1</source>
+        <translation>les blocs &apos;names&apos; terminent le fichier : déplacez cette ligne au-dessus du premier d&apos;entre eux, ligne %1</translation>
+    </message>
+    <message>
+        <source>write &apos;English name = name in %1&apos;, e.g. &quot;New Year&apos;s Day = Neujahr&quot;</source>
+        <translation>écrivez &apos;nom anglais = nom en %1&apos;, par ex. &quot;New Year&apos;s Day = Neujahr&quot;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is translated into &apos;%2&apos; twice</source>
+        <translation>&apos;%1&apos; est traduit deux fois en &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>a file names its languages once; this is its second &apos;language&apos; line</source>
+        <translation>un fichier nomme ses langues une seule fois ; ceci est sa deuxième ligne &apos;language&apos;</translation>
+    </message>
+    <message>
+        <source>the &apos;language&apos; line belongs right below the country line</source>
+        <translation>la ligne &apos;language&apos; se place juste sous la ligne country</translation>
+    </message>
+    <message>
+        <source>write &apos;language CODE...&apos; with the country&apos;s own languages, the main one first, as ISO 639-1 codes, e.g. &apos;language de&apos;</source>
+        <translation>écrivez &apos;language CODE...&apos; avec les langues propres du pays, la principale d&apos;abord, en codes ISO 639-1, par ex. &apos;language de&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no ISO 639-1 language code: two small letters, e.g. de</source>
+        <translation>&apos;%1&apos; n&apos;est pas un code de langue ISO 639-1 : deux lettres minuscules, par ex. de</translation>
+    </message>
+    <message>
+        <source>the language %1 is named twice</source>
+        <translation>la langue %1 est nommée deux fois</translation>
+    </message>
+    <message>
+        <source>write &apos;names CODE&apos; with an ISO 639-1 language code of two small letters, e.g. &apos;names de&apos;, not &apos;%1&apos;</source>
+        <translation>écrivez &apos;names CODE&apos; avec un code de langue ISO 639-1 de deux lettres minuscules, par ex. &apos;names de&apos;, et non &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no name of a holiday, a region or the country in this file: the left side is the English name as written above</source>
+        <translation>&apos;%1&apos; n&apos;est le nom d&apos;aucun jour férié, d&apos;aucune région ni du pays dans ce fichier : à gauche se trouve le nom anglais tel qu&apos;il est écrit plus haut</translation>
+    </message>
 </context>
 <context>
     <name>ICalendar</name>
@@ -897,6 +1085,20 @@ Réessayez . . .</translation>
     <message>
         <source>The iCalendar file &quot;%1&quot; cannot be written (%2) . . .</source>
         <translation>Le fichier iCalendar «&#xa0;%1&#xa0;» ne peut pas être écrit (%2) . . .</translation>
+    </message>
+</context>
+<context>
+    <name>IcsReader</name>
+    <message>
+        <source>%1: calendars on the network cannot be read here</source>
+        <translation>%1 : les calendriers du réseau ne peuvent pas être lus ici</translation>
+    </message>
+</context>
+<context>
+    <name>Keychain</name>
+    <message>
+        <source>the secret store</source>
+        <translation>le trousseau</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +1329,92 @@ Réessayez . . .</translation>
     </message>
 </context>
 <context>
+    <name>NetworkFetcher</name>
+    <message>
+        <source>LUNARIA_CA_FILE names %1, which holds no PEM certificate that can be read</source>
+        <translation>LUNARIA_CA_FILE désigne %1, qui ne contient aucun certificat PEM lisible</translation>
+    </message>
+    <message>
+        <source>the answer is larger than %1 MiB, too large for an iCalendar file</source>
+        <translation>la réponse dépasse %1 Mio, trop pour un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>the whole answer did not come within %1 s (%L2 bytes came)</source>
+        <translation>la réponse n’est pas arrivée en entier en %1 s (%L2 octets reçus)</translation>
+    </message>
+    <message>
+        <source>the server refused the user name and password from %1 (401)</source>
+        <translation>le serveur a refusé le nom d’utilisateur et le mot de passe de %1 (401)</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>le serveur a répondu %1 %2</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted: %1. For a server with a certificate of its own, name a file holding it in LUNARIA_CA_FILE</source>
+        <translation>le certificat du serveur n’est pas de confiance : %1. Pour un serveur à certificat propre, indiquez un fichier qui le contient dans LUNARIA_CA_FILE</translation>
+    </message>
+    <message>
+        <source>the server redirected more than %1 times</source>
+        <translation>le serveur a redirigé plus de %1 fois</translation>
+    </message>
+    <message>
+        <source>the server redirected to an http:// address; an https:// address is only redirected to another https:// one</source>
+        <translation>le serveur a redirigé vers une adresse http:// ; une adresse https:// n’est redirigée que vers une autre adresse https://</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>aucune réponse depuis %1 s</translation>
+    </message>
+    <message>
+        <source>the server closed the connection after %L1 bytes, before the whole answer came</source>
+        <translation>le serveur a fermé la connexion après %L1 octets, avant la fin de la réponse</translation>
+    </message>
+    <message>
+        <source>server unreachable: %1</source>
+        <translation>serveur injoignable : %1</translation>
+    </message>
+    <message>
+        <source>%1: the copy from %2 is used; %3</source>
+        <translation>%1 : la copie du %2 est utilisée ; %3</translation>
+    </message>
+    <message>
+        <source>%1: the copy could not be kept for use without network: %2</source>
+        <translation>%1 : la copie pour l’usage hors réseau n’a pas pu être gardée : %2</translation>
+    </message>
+    <message>
+        <source>no type</source>
+        <translation>aucun type</translation>
+    </message>
+    <message>
+        <source>the answer is not an iCalendar file (%1; it begins &quot;%2&quot;)</source>
+        <translation>la réponse n’est pas un fichier iCalendar (%1 ; elle commence par «&#xa0;%2&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer cannot be read: %1</source>
+        <translation>la réponse du serveur est illisible : %1</translation>
+    </message>
+    <message>
+        <source>this is not a CalDAV calendar collection</source>
+        <translation>ce n’est pas une collection de calendrier CalDAV</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entries of the collection hold no VCALENDAR and were left out</source>
+        <translation>
+            <numerusform>%1 : %n entrées de la collection ne contiennent aucun VCALENDAR et ont été omises</numerusform>
+            <numerusform>%1 : %n entrées de la collection ne contiennent aucun VCALENDAR et ont été omises</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server asks for a user name and password, and none were found for %1 in %2 (401)</source>
+        <translation>le serveur demande un nom d’utilisateur et un mot de passe, et aucun n’a été trouvé pour %1 dans %2 (401)</translation>
+    </message>
+    <message>
+        <source>~/.netrc or LUNARIA_CALENDAR_PASSWORD</source>
+        <translation>~/.netrc ou LUNARIA_CALENDAR_PASSWORD</translation>
+    </message>
+</context>
+<context>
     <name>Numbers</name>
     <message>
         <source>Overflow</source>
@@ -1193,6 +1481,19 @@ Réessayez . . .</translation>
     <message>
         <source>&amp;Colours</source>
         <translation>&amp;Couleurs</translation>
+    </message>
+    <message>
+        <source>F&amp;irst month</source>
+        <extracomment>The month the page starts with: August for a school year August to July.</extracomment>
+        <translation>P&amp;remier mois</translation>
+    </message>
+    <message>
+        <source>M&amp;oon phases</source>
+        <translation>P&amp;hases de la lune</translation>
+    </message>
+    <message>
+        <source>Moon phases</source>
+        <translation>Phases de la lune</translation>
     </message>
 </context>
 <context>
@@ -1323,6 +1624,27 @@ Réessayez . . .</translation>
     </message>
 </context>
 <context>
+    <name>PreviewPane</name>
+    <message>
+        <source>Page preview</source>
+        <translation>Aperçu de la page</translation>
+    </message>
+    <message>
+        <source>Click a day to mark it</source>
+        <translation>Cliquez sur un jour pour le marquer</translation>
+    </message>
+    <message>
+        <source>an unexpected error</source>
+        <translation>une erreur inattendue</translation>
+    </message>
+    <message>
+        <source>The page cannot be drawn:
+%1</source>
+        <translation>La page ne peut pas être dessinée&#xa0;:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>PrintJob</name>
     <message>
         <source>The number of copies must be at least 1 . . .</source>
@@ -1350,6 +1672,10 @@ Réessayez . . .</translation>
     <message>
         <source>the series starts in %1</source>
         <translation>la série commence en %1</translation>
+    </message>
+    <message>
+        <source>the series starts on %1, outside the months shown, and marks days of the page it starts on only</source>
+        <translation>la série commence le %1, hors des mois affichés, et ne marque que des jours de la page où elle commence</translation>
     </message>
 </context>
 <context>
@@ -1468,6 +1794,27 @@ Réessayez . . .</translation>
         <extracomment>%2 is 5 March 2027 as the user&apos;s locale writes short dates, such as 3/5/27.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’est pas une date. Tapez-la sous la forme 2027-03-05, comme votre langue écrit les dates (%2), comme la liste les montre (5 mars 2027), ou choisissez-la dans le calendrier.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; has no year to count the years from: give the year it began, as in 1987-03-05.</source>
+        <extracomment>%1 is a date without a year as typed, such as --03-05.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’a pas d’année à partir de laquelle compter les années&#xa0;: indiquez l’année où tout a commencé, par exemple 1987-03-05.</translation>
+    </message>
+    <message>
+        <source>%1 starts after the months the page shows: it marks nothing in %2</source>
+        <translation>%1 commence après les mois que montre la page&#xa0;: elle ne marque rien en %2</translation>
+    </message>
+    <message>
+        <source>%1 would mark nothing in %2: that kind stops at the end of its first year</source>
+        <translation>%1 ne marquerait rien en %2&#xa0;: ce type s’arrête à la fin de sa première année</translation>
+    </message>
+    <message>
+        <source>%1 would mark only %2 days in %3: that kind stops at the end of its first year</source>
+        <translation>%1 ne marquerait que %2 jours en %3&#xa0;: ce type s’arrête à la fin de sa première année</translation>
+    </message>
+    <message>
+        <source>Every year since</source>
+        <translation>Chaque année depuis</translation>
+    </message>
 </context>
 <context>
     <name>RuleLines</name>
@@ -1547,6 +1894,10 @@ Réessayez . . .</translation>
         <source>the label is %L1 characters long; a legend holds at most %2</source>
         <translation>le libellé compte %L1 caractères&#xa0;; une légende en contient au plus %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; repeats every year without a &quot;+&quot;; a &quot;+&quot; follows a date with its first year, like 1987-03-05+</source>
+        <translation>«&#xa0;%1&#xa0;» se répète chaque année sans «&#xa0;+&#xa0;» ; un «&#xa0;+&#xa0;» suit une date avec sa première année, comme 1987-03-05+</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -1588,6 +1939,72 @@ Réessayez . . .</translation>
     </message>
 </context>
 <context>
+    <name>SubscribeDialog</name>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A field of the Subscribe to Calendar dialog, then why its value is refused.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>type the calendar&apos;s address (https://, webcal://, caldav+https://).</source>
+        <translation>saisissez l’adresse du calendrier (https://, webcal://, caldav+https://).</translation>
+    </message>
+    <message>
+        <source>an address holds no blanks; write a blank as %20.</source>
+        <translation>une adresse ne contient pas d’espace ; écrivez une espace %20.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a calendar address: it begins with https://, webcal://, http://, caldav+https:// or caldav+http://.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une adresse de calendrier : elle commence par https://, webcal://, http://, caldav+https:// ou caldav+http://.</translation>
+    </message>
+    <message>
+        <source>the label must be one line.</source>
+        <translation>le libellé doit tenir sur une ligne.</translation>
+    </message>
+    <message>
+        <source>the label has %1 characters; at most %2 fit the legend.</source>
+        <translation>le libellé compte %1 caractères ; la légende en prend au plus %2.</translation>
+    </message>
+    <message>
+        <source>Subscribe to Calendar</source>
+        <translation>S’abonner à un calendrier</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s own name</source>
+        <translation>le nom propre du calendrier</translation>
+    </message>
+    <message>
+        <source>Calendars on the server</source>
+        <translation>Calendriers du serveur</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars on the server:</source>
+        <translation>&amp;Calendriers du serveur :</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>&amp;Label:</source>
+        <translation>&amp;Libellé :</translation>
+    </message>
+    <message>
+        <source>%1
+Choose one of the calendars the server offers and press OK.</source>
+        <translation>%1
+Choisissez l’un des calendriers que propose le serveur et appuyez sur OK.</translation>
+    </message>
+</context>
+<context>
     <name>TextFile</name>
     <message>
         <source>it is larger than %1 MiB, too large for a text file</source>
@@ -1612,6 +2029,37 @@ Réessayez . . .</translation>
     <message>
         <source>it leads through too many symbolic links</source>
         <translation>il passe par trop de liens symboliques</translation>
+    </message>
+</context>
+<context>
+    <name>WindowNetwork</name>
+    <message>
+        <source>The secret store could not be read: %1</source>
+        <translation>Le trousseau n’a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>The server refused the user name and password it was given.</source>
+        <translation>Le serveur a refusé le nom d’utilisateur et le mot de passe donnés.</translation>
+    </message>
+    <message>
+        <source>the Log In dialog</source>
+        <translation>la fenêtre de connexion</translation>
+    </message>
+    <message>
+        <source>The login for %1 could not be kept in the secret store: %2</source>
+        <translation>L’identifiant pour %1 n’a pas pu être gardé dans le trousseau : %2</translation>
+    </message>
+    <message>
+        <source>Fetching</source>
+        <translation>Récupération</translation>
+    </message>
+    <message>
+        <source>Fetching %1...</source>
+        <translation>Récupération de %1...</translation>
+    </message>
+    <message>
+        <source>the secret store or the Log In dialog</source>
+        <translation>le trousseau ou la fenêtre de connexion</translation>
     </message>
 </context>
 <context>
@@ -1760,14 +2208,6 @@ Réessayez . . .</translation>
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>Page preview</source>
-        <translation>Aperçu de la page</translation>
-    </message>
-    <message>
-        <source>Click a day to mark it</source>
-        <translation>Cliquez sur un jour pour le marquer</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1828,12 +2268,6 @@ Réessayez . . .</translation>
     <message>
         <source>Internal error in %1; your settings are unchanged.</source>
         <translation>Erreur interne dans «&#xa0;%1&#xa0;»&#xa0;; vos réglages sont inchangés.</translation>
-    </message>
-    <message>
-        <source>The page cannot be drawn:
-%1</source>
-        <translation>La page ne peut pas être dessinée&#xa0;:
-%1</translation>
     </message>
     <message>
         <source>Font</source>
@@ -1944,40 +2378,6 @@ Ce doit être un fichier .txt.</translation>
         <translation>fichier PDF</translation>
     </message>
     <message>
-        <source> 1. Enter the Year, the Header, up to five Notes lines and the Message.
-     The page preview on the right follows every change.
- 2. Marked Days: &quot;Add Rule...&quot; colours days of the year (the 2nd Tuesday
-     of every month, dates, ranges, public holidays, an iCalendar file);
-     each rule takes one of the five colours of the legend. Click a day
-     in the preview to mark it or to edit the rule that marks it.
- 3. Page: the language of the month names, the first day of the week,
-     week numbers, the paper and the colours.
- 4. Select a Picture; &quot;Picture Only At Top&quot; puts it across the top in
-     place of the header, notes and message.
- 5. Select a Printer (or the PDF file) and, if you like, the Fonts.
- 6. Set the number of copies and press &quot;Print Calendar(s)&quot;. The marked
-     days are listed in the date-list file beside the control file.
- 7. File: save the calendar as a control file and open it again;
-     &quot;Import iCalendar...&quot; adds the events of an .ics file, and
-     &quot;Export Marked Days...&quot; writes the marked days as an .ics file.</source>
-        <translation> 1. Saisissez l’année, l’en-tête, jusqu’à cinq lignes de notes et le message.
-     L’aperçu de la page, à droite, suit chaque modification.
- 2. Jours marqués&#xa0;: «&#xa0;Ajouter une règle...&#xa0;» colore des jours de l’année (le 2e mardi
-     de chaque mois, des dates, des périodes, les jours fériés, un fichier iCalendar)&#xa0;;
-     chaque règle prend l’une des cinq couleurs de la légende. Un clic sur un jour
-     de l’aperçu le marque ou ouvre la règle qui le marque.
- 3. Page&#xa0;: la langue des noms de mois, le premier jour de la semaine,
-     les numéros de semaine, le papier et les couleurs.
- 4. Choisissez une image&#xa0;; «&#xa0;Image seulement en haut&#xa0;» la place en travers du haut
-     de la page, à la place de l’en-tête, des notes et du message.
- 5. Choisissez une imprimante (ou le fichier PDF) et, si vous le souhaitez, les polices.
- 6. Indiquez le nombre d’exemplaires et appuyez sur «&#xa0;Imprimer le(s) calendrier(s)&#xa0;». Les jours
-     marqués sont listés dans le fichier de liste des dates, à côté du fichier de contrôle.
- 7. Fichier&#xa0;: enregistrez le calendrier comme fichier de contrôle et rouvrez-le&#xa0;;
-     «&#xa0;Importer un iCalendar...&#xa0;» ajoute les événements d’un fichier .ics, et
-     «&#xa0;Exporter les jours marqués...&#xa0;» écrit les jours marqués dans un fichier .ics.</translation>
-    </message>
-    <message>
         <source>the header, notes and message are left off the page</source>
         <translation>l’en-tête, les notes et le message ne sont pas imprimés</translation>
     </message>
@@ -2002,8 +2402,44 @@ Ce doit être un fichier .txt.</translation>
         <translation>La page est dans %1&#xa0;; les jours marqués sont listés dans %2</translation>
     </message>
     <message>
-        <source>an unexpected error</source>
-        <translation>une erreur inattendue</translation>
+        <source> 1. Enter the Year, the Header, up to five Notes lines and the Message.
+     The page preview on the right follows every change.
+ 2. Marked Days: &quot;Add Rule...&quot; colours days of the year (the 2nd Tuesday
+     of every month, dates, ranges, public holidays, an iCalendar file);
+     each rule takes one of the five colours of the legend. Click a day
+     in the preview to mark it or to edit the rule that marks it.
+ 3. Page: the language of the month names, the first day of the week,
+     week numbers, the paper, the colours, the first month (August for a
+     school year) and the moon phases.
+ 4. Select a Picture; &quot;Picture Only At Top&quot; puts it across the top in
+     place of the header, notes and message.
+ 5. Select a Printer (or the PDF file) and, if you like, the Fonts.
+ 6. Set the number of copies and press &quot;Print Calendar(s)&quot;. The marked
+     days are listed in the date-list file beside the control file.
+ 7. File: save the calendar as a control file and open it again;
+     &quot;Import iCalendar...&quot; adds the events of an .ics file, and
+     &quot;Export Marked Days...&quot; writes the marked days as an .ics file.</source>
+        <translation> 1. Saisissez l’année, l’en-tête, jusqu’à cinq lignes de notes et le message.
+     L’aperçu de la page, à droite, suit chaque modification.
+ 2. Jours marqués&#xa0;: «&#xa0;Ajouter une règle...&#xa0;» colore des jours de l’année (le 2e mardi
+     de chaque mois, des dates, des périodes, les jours fériés, un fichier iCalendar)&#xa0;;
+     chaque règle prend l’une des cinq couleurs de la légende. Un clic sur un jour
+     de l’aperçu le marque ou ouvre la règle qui le marque.
+ 3. Page&#xa0;: la langue des noms de mois, le premier jour de la semaine,
+     les numéros de semaine, le papier, les couleurs, le premier mois (août pour
+     une année scolaire) et les phases de la lune.
+ 4. Choisissez une image&#xa0;; «&#xa0;Image seulement en haut&#xa0;» la place en travers du haut
+     de la page, à la place de l’en-tête, des notes et du message.
+ 5. Choisissez une imprimante (ou le fichier PDF) et, si vous le souhaitez, les polices.
+ 6. Indiquez le nombre d’exemplaires et appuyez sur «&#xa0;Imprimer le(s) calendrier(s)&#xa0;». Les jours
+     marqués sont listés dans le fichier de liste des dates, à côté du fichier de contrôle.
+ 7. Fichier&#xa0;: enregistrez le calendrier comme fichier de contrôle et rouvrez-le&#xa0;;
+     «&#xa0;Importer un iCalendar...&#xa0;» ajoute les événements d’un fichier .ics, et
+     «&#xa0;Exporter les jours marqués...&#xa0;» écrit les jours marqués dans un fichier .ics.</translation>
+    </message>
+    <message>
+        <source>Su&amp;bscribe to Calendar...</source>
+        <translation>S’a&amp;bonner à un calendrier...</translation>
     </message>
 </context>
 <context>
@@ -2165,6 +2601,10 @@ Ce doit être un fichier .txt.</translation>
     <message>
         <source>Every N weeks, continued from an earlier year</source>
         <translation>Toutes les N semaines, poursuivi depuis une année antérieure</translation>
+    </message>
+    <message>
+        <source>Every &amp;year since its year (birthdays, anniversaries)</source>
+        <translation>&amp;Chaque année depuis la sienne (anniversaires)</translation>
     </message>
 </context>
 <context>
