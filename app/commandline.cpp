@@ -261,9 +261,19 @@ void runInOrder(int count, int workers, const std::function<Outcome(int)> &work,
 
 } // namespace
 
+QString iCalendarToOpen(const QStringList &arguments)
+{
+    // The desktop's "Open With" hands over one file; an option or a control file is the
+    // command line's.
+    if (arguments.size() != 1 || arguments.front().startsWith(QLatin1Char('-'))
+        || !arguments.front().endsWith(QLatin1String(".ics"), Qt::CaseInsensitive))
+        return {};
+    return QFileInfo(arguments.front()).absoluteFilePath();
+}
+
 bool wantsCommandLine(const QStringList &arguments)
 {
-    return !arguments.isEmpty();
+    return !arguments.isEmpty() && iCalendarToOpen(arguments).isEmpty();
 }
 
 int runCommandLine(const QStringList &arguments, Printers &printers, const MarkSources &sources, QTextStream &out,

@@ -11,8 +11,12 @@ class Printers;
 struct MarkSources;
 
 // Whether these arguments (without the program name) ask for the command line rather than
-// the calendar window: any argument at all does.
+// the calendar window: any argument does, but a lone .ics file, which the window opens.
 bool wantsCommandLine(const QStringList &arguments);
+
+// The .ics file the window is to open as a new calendar, when the arguments are that one file
+// (the desktop's "Open With", `lunaria school.ics`): its absolute path; else empty.
+QString iCalendarToOpen(const QStringList &arguments);
 
 // Runs the command line: --print (with --to, --printer, --copies, --paper), --list-printers,
 // --help, --version. Returns the exit status: 0 when everything printed, 1 when any control

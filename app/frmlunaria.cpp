@@ -40,6 +40,8 @@
 #include <QSettings>
 #include <QScreen>
 #include <QTimer>
+
+#include <utility>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -457,6 +459,12 @@ bool frmLunaria::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
+    // A file the desktop opened the program with is imported once the window is there to
+    // show the rule dialog over.
+    if (event->type() == QEvent::Show && !m_services.importAtStart.isEmpty()) {
+        const QString path = std::exchange(m_services.importAtStart, QString());
+        QTimer::singleShot(0, this, [this, path] { importICalendar(path); });
+    }
     return QMainWindow::event(event);
 }
 
@@ -667,7 +675,11 @@ void frmLunaria::mnuSaveControlFileAs_Click()
 
 void frmLunaria::mnuImportICalendar_Click()
 {
-    const QString path = m_services.askICalendarFile ? m_services.askICalendarFile(QString()) : QString();
+    importICalendar(m_services.askICalendarFile ? m_services.askICalendarFile(QString()) : QString());
+}
+
+void frmLunaria::importICalendar(const QString &path)
+{
     if (path.isEmpty())
         return;
     MarkRule rule;

@@ -51,6 +51,9 @@ struct LunariaServices
     // The calendars the CalDAV server of a caldav+ address offers ("Subscribe to Calendar...");
     // unset: none are offered.
     SubscribeDialog::Discover discoverCalendars;
+    // An .ics file the window imports into its new calendar as soon as it shows, as the
+    // desktop's "Open With" asks; empty: none.
+    QString importAtStart;
 };
 
 // The main window: shows the calendar's state, lets the user edit it, and runs every command.
@@ -95,6 +98,9 @@ private Q_SLOTS:
 
 private:
     void Form_Load();
+    // Adds a rule for the .ics file at `path` through the rule dialog, its label the calendar's
+    // own name; nothing for an empty path.
+    void importICalendar(const QString &path);
     // Hands a file just chosen in the file finder to its consumer, once per use of the finder.
     void Form_Activate();
     // The size and place the user last gave the window, or else most of the screen's height,

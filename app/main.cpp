@@ -72,6 +72,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Lunaria"));
     QApplication::setApplicationVersion(QStringLiteral(LUNARIA_VERSION));
     const Translators translations = installTranslations(app);
-    modLunaria program;
+    LunariaServices services;
+    services.importAtStart = iCalendarToOpen(arguments);
+    modLunaria program(services);
     return app.exec();
 }

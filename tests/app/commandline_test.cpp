@@ -412,3 +412,33 @@ TEST_F(CommandLine, ListRegionsNamesEveryCodeAHolLineTakes)
 }
 
 } // namespace
+
+namespace {
+
+// A lone .ics file is the desktop's "Open With": the window opens it. Anything else given is
+// the command line's.
+TEST(OpenWith, OnlyALoneIcsFileOpensTheWindow)
+{
+    struct Case
+    {
+        QStringList arguments;
+        bool window;
+    };
+    const Case cases[] = {
+        {{}, true},
+        {{QStringLiteral("school.ics")}, true},
+        {{QStringLiteral("/home/anna/Terms.ICS")}, true},
+        {{QStringLiteral("family.txt")}, false},
+        {{QStringLiteral("--print"), QStringLiteral("school.ics")}, false},
+        {{QStringLiteral("school.ics"), QStringLiteral("club.ics")}, false},
+        {{QStringLiteral("--to=x.ics")}, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        EXPECT_EQ(!wantsCommandLine(c.arguments), c.window);
+        EXPECT_EQ(!iCalendarToOpen(c.arguments).isEmpty(), c.window && !c.arguments.isEmpty());
+    }
+    EXPECT_EQ(iCalendarToOpen({QStringLiteral("school.ics")}), QDir::current().absoluteFilePath(QStringLiteral("school.ics")));
+}
+
+} // namespace

@@ -38,6 +38,7 @@ protected:
     QStringList controlFileSuggestions; // what it was asked with, one entry a use
     QString iCalendarAnswer;  // what the iCalendar file dialog answers
     QString exportAnswer;     // where "Export Marked Days..." writes
+    QString importAtStart;    // the .ics file the window is opened with, as "Open With" does
     std::unique_ptr<frmLunaria> window;
 
     void SetUp() override
@@ -62,6 +63,7 @@ protected:
         };
         services.askICalendarFile = [this](const QString &) { return iCalendarAnswer; };
         services.askExportFile = [this](const QString &) { return exportAnswer; };
+        services.importAtStart = importAtStart;
         window = std::make_unique<frmLunaria>(services);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
