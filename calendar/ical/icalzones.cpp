@@ -193,15 +193,22 @@ qint64 IcsZones::instantOf(WallTime time, const Frame &frame)
     case Frame::Kind::Utc:
         return secondsOf(time);
     case Frame::Kind::FileZone: {
-        icaltimetype converted = icalTimeOf(time, false, nullptr);
-        icaltimezone_convert_time(&converted, frame.fileZone, icaltimezone_get_utc_timezone());
-        // Converted fields may lie just outside the years 1..9999; chrono counts them all the same.
-        // A VTIMEZONE with absurd offsets could leave them invalid: then the time counts as UTC.
-        const year_month_day date{year{converted.year}, month{unsigned(converted.month)},
-                                  std::chrono::day{unsigned(std::clamp(converted.day, 0, 255))}};
-        if (!date.ok() || converted.year < -30000 || converted.year > 30000)
-            return secondsOf(time);
-        return secondsOf({sys_days{date}, converted.hour * 3600 + converted.minute * 60 + converted.second});
+        // A day's two ends with one offset have it all day; a day with a change is worked
+        // out time by time.
+        const QPair<const Frame *, qint64> key{&frame, qint64(time.day.time_since_epoch().count())};
+        auto cached = m_dayOffsets.constFind(key);
+        if (cached == m_dayOffsets.cend()) {
+            if (m_dayOffsets.size() >= MaxCachedDays)
+                m_dayOffsets.clear();
+            const WallTime first{time.day, 0};
+            const WallTime last{time.day, 86399};
+            const qint64 atFirst = fileZoneInstant(first, frame) - secondsOf(first);
+            const qint64 atLast = fileZoneInstant(last, frame) - secondsOf(last);
+            cached = m_dayOffsets.insert(key, atFirst == atLast ? std::optional<qint64>(atFirst) : std::nullopt);
+        }
+        if (*cached)
+            return secondsOf(time) + **cached;
+        return fileZoneInstant(time, frame);
     }
     case Frame::Kind::SystemZone:
         return qtDateTime(time, frame.systemZone).toSecsSinceEpoch();
@@ -210,6 +217,43 @@ qint64 IcsZones::instantOf(WallTime time, const Frame &frame)
         break;
     }
     return qtDateTime(time, m_clock.zone()).toSecsSinceEpoch();
+}
+
+namespace {
+
+// libical expands a zone's rules up to 2035 and keeps them; for a later year it expands them
+// again at every conversion, milliseconds each. A later year's local time is therefore taken
+// in the year of 2008-2035 with the same first weekday and the same length, whose yearly
+// rules fall on the same days.
+constexpr int LastExpandedYear = 2035;
+
+year sameLayoutYear(year later)
+{
+    const auto layout = [](year y) { return std::pair{weekday{sys_days{y / January / 1}}.c_encoding(), y.is_leap()}; };
+    for (year candidate{LastExpandedYear}; candidate > year{LastExpandedYear - 28}; --candidate)
+        if (layout(candidate) == layout(later))
+            return candidate;
+    return year{LastExpandedYear};
+}
+
+} // namespace
+
+qint64 IcsZones::fileZoneInstant(WallTime time, const Frame &frame)
+{
+    const year_month_day local{time.day};
+    if (int(local.year()) > LastExpandedYear) {
+        const WallTime stand{sys_days{sameLayoutYear(local.year()) / local.month() / local.day()}, time.seconds};
+        return secondsOf(time) + (fileZoneInstant(stand, frame) - secondsOf(stand));
+    }
+    icaltimetype converted = icalTimeOf(time, false, nullptr);
+    icaltimezone_convert_time(&converted, frame.fileZone, icaltimezone_get_utc_timezone());
+    // Converted fields may lie just outside the years 1..9999; chrono counts them all the same.
+    // A VTIMEZONE with absurd offsets could leave them invalid: then the time counts as UTC.
+    const year_month_day date{year{converted.year}, month{unsigned(converted.month)},
+                              std::chrono::day{unsigned(std::clamp(converted.day, 0, 255))}};
+    if (!date.ok() || converted.year < -30000 || converted.year > 30000)
+        return secondsOf(time);
+    return secondsOf({sys_days{date}, converted.hour * 3600 + converted.minute * 60 + converted.second});
 }
 
 qint64 IcsZones::localSeconds(WallTime time, const Frame &frame, qint64 elapsed)

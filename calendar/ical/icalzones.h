@@ -96,6 +96,9 @@ public:
 
 private:
     const Frame *zoneFrame(const QByteArray &tzid);
+    // A file zone's conversion through libical, which expands the zone's rules again at every
+    // call for a year after its expansion limit (2035): thousands of times a second at most.
+    qint64 fileZoneInstant(WallTime time, const Frame &frame);
 
     LocalClock m_clock;
     Frame m_dateFrame, m_utcFrame, m_floatingFrame;
@@ -104,4 +107,8 @@ private:
     QHash<QByteArray, const Frame *> m_framesByTzid;  // of the calendar being read
     QByteArray m_lastTzid;                            // the TZID last asked for ...
     const Frame *m_lastFrame = nullptr;               // ... and its frame
+    // For a file zone and a day: UTC minus wall-clock seconds, the same all day; none on a day
+    // the offset changes. Bounded: cleared when full.
+    static constexpr qsizetype MaxCachedDays = 8192;
+    QHash<QPair<const Frame *, qint64>, std::optional<qint64>> m_dayOffsets;
 };

@@ -100,6 +100,33 @@ TEST(IcsRead, EachCalendarOfAFileHasItsOwnZonesAndUids)
               "2024-03-09 2024-03-10");
 }
 
+// libical keeps a file zone's changes up to 2035 only; later years take them from a year of
+// the same layout. The oracle is the system's own America/New_York, whose rules the file's
+// zone copies: 19:30 is on its day in summer (23:30 UTC) and on the next in winter.
+TEST(IcsRead, AFilesOwnZoneKeepsItsRulesAfter2035)
+{
+    const QByteArray eastern = "BEGIN:VTIMEZONE\nTZID:Office\n"
+                               "BEGIN:DAYLIGHT\nTZOFFSETFROM:-0500\nTZOFFSETTO:-0400\nDTSTART:20070311T020000\n"
+                               "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\nEND:DAYLIGHT\n"
+                               "BEGIN:STANDARD\nTZOFFSETFROM:-0400\nTZOFFSETTO:-0500\nDTSTART:20071104T020000\n"
+                               "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\nEND:STANDARD\nEND:VTIMEZONE\n";
+    const ScopedTimeZone zone("UTC");
+    const QTimeZone newYork("America/New_York");
+    for (const int year : {2030, 2040, 2100, 2400, 4321, 9999}) {
+        for (const QDate local : {QDate(year, 1, 15), QDate(year, 3, 1), QDate(year, 7, 1), QDate(year, 11, 20)}) {
+            SCOPED_TRACE(local.toString(Qt::ISODate).toStdString());
+            const QByteArray start = local.toString(QStringLiteral("yyyyMMdd")).toLatin1() + "T193000";
+            const QDate expected = QDateTime(local, QTime(19, 30), newYork).toUTC().date();
+            const IcsReadResult read =
+                parseIcsDays(calendar(eastern + event("DTSTART;TZID=Office:" + start)), QStringLiteral("test.ics"), year);
+            ASSERT_EQ(read.days.size(), expected.year() == year ? 1u : 0u);
+            if (!read.days.empty()) {
+                EXPECT_EQ(daysOf(read), expected.toString(Qt::ISODate).toStdString());
+            }
+        }
+    }
+}
+
 TEST(IcsRead, AZoneNameThatLeavesZoneinfoIsNotOpened)
 {
     // QTimeZone would open zoneinfo/<TZID> and wait on a FIFO for ever; the zone counts as local.
