@@ -1,4 +1,5 @@
 #include "tests/e2e/cupsserver.h"
+#include "tests/support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,10 +44,7 @@ ProcessRun runLunaria(const QStringList &arguments, const QString &folder, const
 
 QString writeFamily(const QString &folder)
 {
-    QFile f(QDir(folder).filePath(QStringLiteral("family.txt")));
-    f.open(QIODevice::WriteOnly);
-    f.write("YER 2027\r\nHDR The Smith Family\r\nDTM 2 3 Club meeting\r\n");
-    return f.fileName();
+    return writeTestFile(folder, QStringLiteral("family.txt"), "YER 2027\r\nHDR The Smith Family\r\nDTM 2 3 Club meeting\r\n");
 }
 
 TEST(LunariaProcess, TheWindowWithoutADisplaySaysItNeedsADesktop)

@@ -5,6 +5,7 @@
 #include "render/pagesurface.h"
 #include "platform/usererror.h"
 #include "print/printjob.h"
+#include "tests/support/testfiles.h"
 
 #include <QDate>
 #include <QDir>
@@ -22,14 +23,6 @@ namespace {
 
 const QString Queue = QStringLiteral("Lunaria_Test");
 
-QString pdfText(const QString &pdf, const QStringList &options = {})
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), QStringList(options) << pdf << QStringLiteral("-"));
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 int pdfPages(const QString &pdf)
 {
     QProcess process;
@@ -39,12 +32,6 @@ int pdfPages(const QString &pdf)
         if (line.startsWith(QLatin1String("Pages:")))
             return line.mid(6).trimmed().toInt();
     return -1;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class Cups : public CupsSuite
@@ -132,10 +119,10 @@ TEST_F(Cups, PrintsOnePageWithThreeCopiesAsOneJob)
     const QStringList jobs = s_server->waitForJobs(m_jobsBefore + 1, 30);
     ASSERT_EQ(jobs.size(), m_jobsBefore + 1);
     const QString job = s_server->captureDir() + QLatin1Char('/') + jobs.last();
-    EXPECT_EQ(readAll(job + QStringLiteral(".copies")).trimmed(), QByteArray("3"));
+    EXPECT_EQ(readTestFile(job + QStringLiteral(".copies")).trimmed(), QByteArray("3"));
 
     const QString data = job + QStringLiteral(".data");
-    EXPECT_TRUE(readAll(data).startsWith("%PDF"));
+    EXPECT_TRUE(readTestFile(data).startsWith("%PDF"));
     EXPECT_EQ(pdfPages(data), 1);
     const QString text = pdfText(data);
     for (const char *expected : {"Smith Family Calendar", "Happy New Year", "2027", "January", "December"})
@@ -294,12 +281,7 @@ const char *DuplexPpd = R"ppd(*PPD-Adobe: "4.3"
 TEST_F(Cups, HpLaserPrinterGetsLongEdgeDuplexOnTheJob)
 {
     QTemporaryDir ppdDir;
-    const QString ppd = ppdDir.filePath(QStringLiteral("duplex.ppd"));
-    {
-        QFile file(ppd);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(DuplexPpd);
-    }
+    const QString ppd = writeTestFile(ppdDir.path(), QStringLiteral("duplex.ppd"), DuplexPpd);
     struct Case
     {
         const char *queue;
@@ -327,7 +309,7 @@ TEST_F(Cups, HpLaserPrinterGetsLongEdgeDuplexOnTheJob)
         removeQueue(queue);
         ASSERT_EQ(jobs.size(), before + 1);
         const QString options =
-            QString::fromUtf8(readAll(s_server->captureDir() + QLatin1Char('/') + jobs.last() + QStringLiteral(".options")));
+            QString::fromUtf8(readTestFile(s_server->captureDir() + QLatin1Char('/') + jobs.last() + QStringLiteral(".options")));
         EXPECT_TRUE(options.split(QLatin1Char(' ')).contains(QLatin1String(c.sides))) << options.toStdString();
     }
 }

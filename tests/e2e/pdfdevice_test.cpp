@@ -6,14 +6,13 @@
 #include "page/composepage.h"
 #include "print/printjob.h"
 #include "tests/support/recordingmessages.h"
+#include "tests/support/testfiles.h"
 #include "tests/support/testsources.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -38,10 +37,7 @@ struct Word
 // The words of page 1 with their boxes, as poppler's pdftotext -bbox reports them.
 std::vector<Word> pdfWords(const QString &pdf)
 {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    const QString html = pdfText(pdf, {QStringLiteral("-bbox")});
     static const char *pattern =
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re";
     static const QRegularExpression word(QString::fromLatin1(pattern));
@@ -63,7 +59,7 @@ class PdfDevice : public testing::Test
 protected:
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        if (!havePdfToText())
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         ASSERT_TRUE(m_dir.isValid());
         m_previousFolder = QDir::currentPath();
@@ -180,21 +176,14 @@ TEST_F(PdfDevice, AnUnwritablePathIsAClearFailure)
 
 TEST_F(PdfDevice, AFailedJobKeepsTheEarlierPdf)
 {
-    const QString pdf = path(QStringLiteral("calendar.pdf"));
-    {
-        QFile earlier(pdf);
-        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier");
-    }
+    const QString pdf = writeTestFile(path(QStringLiteral("calendar.pdf")), "earlier");
     printers.setPdfPath(pdf);
     std::unique_ptr<OutputJob> job = printers.openJob();
     ASSERT_NE(job, nullptr);
     job->page().setFontSize(12);
     job->page().printText(QStringLiteral("half a page"), true);
     job.reset();   // dropped before the page was sent
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("earlier"));
+    EXPECT_EQ(readTestFile(pdf), QByteArray("earlier"));
 }
 
 TEST_F(PdfDevice, WithoutAPathOrAskerTheJobSaysSo)
@@ -272,8 +261,11 @@ TEST_F(PdfDevice, TheClubMessageClearsTheEmblem)
     const Placed members = placed(path(QStringLiteral("club.pdf")), QStringLiteral("Members"));
     const Placed hall = placed(path(QStringLiteral("club.pdf")), QStringLiteral("hall"));
     ASSERT_GT(hall.width, 0);
-    EXPECT_NEAR(hall.y, members.y, 1);
+    // Too long for one line left of the emblem at full size, it wraps: the last words on a
+    // second line below the first, every word clear of the emblem and inside the margin.
+    EXPECT_GT(hall.y, members.y + 10);
     EXPECT_LT(hall.x + hall.width / 2, toPoints(emblem->left()));
+    EXPECT_LT(members.x + members.width / 2, toPoints(emblem->left()));
     EXPECT_GT(members.x - members.width / 2, toPoints(300) - 1);
 }
 

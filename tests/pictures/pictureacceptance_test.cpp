@@ -6,6 +6,7 @@
 #include "platform/usererror.h"
 #include "tests/support/recordingpagesurface.h"
 #include "tests/support/samples.h"
+#include "tests/support/testfiles.h"
 #include "tests/support/fixedpicture.h"
 
 #include <QDir>
@@ -24,17 +25,12 @@ const QString wrongType = QStringLiteral("Select a .gif, .bmp, .wmf OR .jpg file
 class AcceptPictureTest : public testing::Test
 {
 protected:
-    void SetUp() override
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    // The sample's bytes under `name`, or its first `bytes` bytes when given.
+    QString copySample(const QString &sample, const QString &name, qsizetype bytes = -1)
     {
-        LUNARIA_REQUIRE_SAMPLES();
-        ASSERT_TRUE(m_dir.isValid());
-    }
-    QString copySample(const QString &sample, const QString &name)
-    {
-        const QString path = m_dir.filePath(name);
-        QFile::remove(path);
-        EXPECT_TRUE(QFile::copy(samplePath(QStringLiteral("pictures/") + sample), path));
-        return path;
+        const QByteArray content = readTestFile(samplePath(QStringLiteral("pictures/") + sample));
+        return writeTestFile(m_dir.path(), name, bytes < 0 ? content : content.left(bytes));
     }
     QTemporaryDir m_dir;
     RecordingMessageService m_messages;
@@ -99,8 +95,8 @@ TEST_F(AcceptPictureTest, UnreadableFileKeepsTheOldPictureQuietly)
 
     const QString fifo = m_dir.filePath(QStringLiteral("pipe.jpg"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QStringList unreadable = {copySample(QStringLiteral("broken/TRUNCATED-pillow-hopper.half.jpg"), QStringLiteral("half.jpg")),
-                                    copySample(QStringLiteral("broken/MADE-empty.wmf"), QStringLiteral("empty.wmf")),
+    const QStringList unreadable = {copySample(QStringLiteral("jpg/pillow-hopper.jpg"), QStringLiteral("half.jpg"), 3206),
+                                    copySample(QStringLiteral("wmf/pillow-drawing.wmf"), QStringLiteral("empty.wmf"), 0),
                                     m_dir.filePath(QStringLiteral("missing.gif")), fifo};
     for (const QString &path : unreadable) {
         SCOPED_TRACE(path.toStdString());

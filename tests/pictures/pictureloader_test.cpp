@@ -5,6 +5,8 @@
 #include "render/picture.h"
 #include "pictures/rasterpicture.h"
 #include "tests/support/samples.h"
+#include "tests/support/testfiles.h"
+#include "tests/wmf/wmfbuilder.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
 
 #include <sys/stat.h>
@@ -86,8 +89,8 @@ class NaturalSize : public testing::TestWithParam<SizeCase>
 
 TEST_P(NaturalSize, MatchesTheStatedResolution)
 {
-    LUNARIA_REQUIRE_SAMPLES();
     const SizeCase &c = GetParam();
+    LUNARIA_REQUIRE_SAMPLE(QStringLiteral("pictures/") + QLatin1String(c.file));
     QString error;
     const auto picture = loadPicture(samplePath(QStringLiteral("pictures/") + QLatin1String(c.file)), &error);
     ASSERT_TRUE(picture) << qPrintable(error);
@@ -97,16 +100,33 @@ TEST_P(NaturalSize, MatchesTheStatedResolution)
 INSTANTIATE_TEST_SUITE_P(Samples, NaturalSize, testing::ValuesIn(sizeCases),
                          [](const testing::TestParamInfo<SizeCase> &info) { return caseName(info.param.file).toStdString(); });
 
+// Lines of text in a metafile with no placeable header and no window (MM_TEXT, one unit a
+// pixel), as simple writers make them.
+QByteArray textWithoutWindow()
+{
+    WmfBuilder b;
+    // Arial, 24 units high.
+    b.record(WmfFunction::CreateFontIndirect, {-24, 0, 0, 0, 400, 0, 0, 0, 0, 0x7241, 0x6169, 0x006C});
+    b.record(WmfFunction::SelectObject, {0});
+    const QByteArray line = HostileWmf::words({18}) + QByteArray("A line of WMF text");
+    for (int i = 0; i < 6; ++i)
+        b.bytes(WmfFunction::TextOut, line + HostileWmf::words({10 + 30 * i, 10}));
+    return b.eof().build(1);
+}
+
 TEST(NaturalSize, MetafileWithoutWindowTakesItsDrawingBounds)
 {
-    LUNARIA_REQUIRE_SAMPLES();
     // No placeable header and no window: the text it draws decides the size, at 96 dpi.
-    const auto picture = loadPicture(samplePath(QStringLiteral("pictures/wmf/libwmf-text.wmf")));
+    QTemporaryDir dir;
+    const auto picture = loadPicture(writeTestFile(dir.path(), QStringLiteral("text.wmf"), textWithoutWindow()));
     ASSERT_TRUE(picture);
     const QSize size = picture->naturalSizeTwips();
-    EXPECT_GT(size.width(), 1500);
-    EXPECT_GT(size.height(), 1500);
+    // Six lines 30 units apart from y = 10, eighteen letters of a 24-unit font: at least
+    // 160 by 160 pixels, and whole pixels.
+    EXPECT_GT(size.width(), 160 * 15);
+    EXPECT_GT(size.height(), 160 * 15);
     EXPECT_EQ(size.width() % 15, 0);
+    EXPECT_EQ(size.height() % 15, 0);
     // And the text is drawn inside that frame, not clipped away.
     QImage page(200, 200, QImage::Format_RGB32);
     page.fill(Qt::white);
@@ -121,34 +141,56 @@ TEST(NaturalSize, MetafileWithoutWindowTakesItsDrawingBounds)
     EXPECT_GT(inked, 100);
 }
 
+// The placeable header's units-per-inch set to 0, with its checksum (the XOR of the ten words
+// before it) made right again, so that only the division by it can go wrong.
+QByteArray withInchZero(QByteArray wmf)
+{
+    wmf[14] = 0;
+    wmf[15] = 0;
+    quint16 sum = 0;
+    for (int i = 0; i < 20; i += 2)
+        sum ^= quint16(quint8(wmf[i]) | (quint8(wmf[i + 1]) << 8));
+    wmf[20] = char(sum & 0xFF);
+    wmf[21] = char(sum >> 8);
+    return wmf;
+}
+
 struct BrokenCase
 {
-    const char *file;
+    const char *name;   // the file's name, as the loader sees it
+    const char *sample; // under pictures/
+    // How the sample is damaged; none: the sample as it is, under this name.
+    std::function<QByteArray(const QByteArray &)> damage;
     bool loads; // false: refused
 };
 
+const auto firstBytes = [](qsizetype count) { return [count](const QByteArray &bytes) { return bytes.left(count); }; };
+const auto firstHalf = [](const QByteArray &bytes) { return bytes.left(bytes.size() / 2); };
+
 // Every damaged file is refused except the one whose damage decoders are meant to recover
-// from (stray bytes between JPEG segments, with a complete scan after them).
+// from (stray bytes between JPEG segments, with a complete scan after them) and a picture
+// that is whole under the wrong name.
 const BrokenCase brokenCases[] = {
-    {"MADE-empty.wmf", false},
-    {"MADE-pillow-drawing.inch0.wmf", false},
-    {"MISNAMED-pillow-hopper-gif-content.jpg", true},
-    {"TRUNCATED-bmpsuite-pal8.half.bmp", false},
-    {"TRUNCATED-libwmf-Eg.first12000bytes.wmf", false},
-    {"TRUNCATED-libwmf-arrow01.first10bytes.wmf", false},
-    {"TRUNCATED-pillow-drawing.headers-only.wmf", false},
-    {"TRUNCATED-pillow-hopper.first300bytes.jpg", false},
-    {"TRUNCATED-pillow-hopper.half.gif", false},
-    {"TRUNCATED-pillow-hopper.half.jpg", false},
-    {"bmpsuite-b-badbitcount.bmp", false},
-    {"bmpsuite-b-badrle.bmp", false},
-    {"bmpsuite-b-reallybig.bmp", false},
-    {"bmpsuite-b-shortfile.bmp", false},
-    {"pillow-decompression_bomb.gif", false},
-    {"pillow-junk_jpeg_header.jpg", true},
-    {"pillow-truncated_jpeg.jpg", false},
-    {"pillow-zero_width.gif", false},
-    {"poi-61338-bad-record-size.wmf", false},
+    {"empty.wmf", "wmf/pillow-drawing.wmf", [](const QByteArray &) { return QByteArray(); }, false},
+    {"inch0.wmf", "wmf/pillow-drawing.wmf", withInchZero, false},
+    {"gif-content.jpg", "gif/pillow-hopper.gif", {}, true},
+    {"half.bmp", "bmp/bmpsuite-pal8.bmp", firstHalf, false},
+    // Cut inside a polygon record, with no end record.
+    {"half.wmf", "wmf/poi-santa.wmf", firstHalf, false},
+    {"placeable-header-cut-short.wmf", "wmf/pillow-drawing.wmf", firstBytes(10), false},
+    {"headers-only.wmf", "wmf/pillow-drawing.wmf", firstBytes(40), false},
+    {"first300bytes.jpg", "jpg/pillow-hopper.jpg", firstBytes(300), false},
+    {"half.gif", "gif/pillow-hopper.gif", firstHalf, false},
+    {"half.jpg", "jpg/pillow-hopper.jpg", firstHalf, false},
+    {"bmpsuite-b-badbitcount.bmp", "broken/bmpsuite-b-badbitcount.bmp", {}, false},
+    {"bmpsuite-b-badrle.bmp", "broken/bmpsuite-b-badrle.bmp", {}, false},
+    {"bmpsuite-b-reallybig.bmp", "broken/bmpsuite-b-reallybig.bmp", {}, false},
+    {"bmpsuite-b-shortfile.bmp", "broken/bmpsuite-b-shortfile.bmp", {}, false},
+    {"pillow-decompression_bomb.gif", "broken/pillow-decompression_bomb.gif", {}, false},
+    {"pillow-junk_jpeg_header.jpg", "broken/pillow-junk_jpeg_header.jpg", {}, true},
+    {"pillow-truncated_jpeg.jpg", "broken/pillow-truncated_jpeg.jpg", {}, false},
+    {"pillow-zero_width.gif", "broken/pillow-zero_width.gif", {}, false},
+    {"poi-61338-bad-record-size.wmf", "broken/poi-61338-bad-record-size.wmf", {}, false},
 };
 
 class BrokenFile : public testing::TestWithParam<BrokenCase>
@@ -157,10 +199,13 @@ class BrokenFile : public testing::TestWithParam<BrokenCase>
 
 TEST_P(BrokenFile, IsRefusedWithAReasonOrLoadsWhole)
 {
-    LUNARIA_REQUIRE_SAMPLES();
     const BrokenCase &c = GetParam();
+    const QByteArray sample = readTestFile(samplePath(QStringLiteral("pictures/") + QLatin1String(c.sample)));
+    ASSERT_FALSE(sample.isEmpty());
+    QTemporaryDir dir;
+    const QByteArray damaged = c.damage ? c.damage(sample) : sample;
     QString error;
-    const auto picture = loadPicture(samplePath(QStringLiteral("pictures/broken/") + QLatin1String(c.file)), &error);
+    const auto picture = loadPicture(writeTestFile(dir.path(), QLatin1String(c.name), damaged), &error);
     if (!c.loads) {
         EXPECT_FALSE(picture);
         EXPECT_FALSE(error.isEmpty());
@@ -176,7 +221,7 @@ TEST_P(BrokenFile, IsRefusedWithAReasonOrLoadsWhole)
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, BrokenFile, testing::ValuesIn(brokenCases),
-                         [](const testing::TestParamInfo<BrokenCase> &info) { return caseName(info.param.file).toStdString(); });
+                         [](const testing::TestParamInfo<BrokenCase> &info) { return caseName(info.param.name).toStdString(); });
 
 const RasterPicture *raster(const std::shared_ptr<const Picture> &picture)
 {
@@ -185,7 +230,6 @@ const RasterPicture *raster(const std::shared_ptr<const Picture> &picture)
 
 TEST(RasterLoading, TopDownBitmapDecodesLikeItsBottomUpTwin)
 {
-    LUNARIA_REQUIRE_SAMPLES();
     const auto bottomUp = loadPicture(samplePath(QStringLiteral("pictures/bmp/bmpsuite-pal8.bmp")));
     const auto topDown = loadPicture(samplePath(QStringLiteral("pictures/bmp/bmpsuite-pal8topdown.bmp")));
     ASSERT_TRUE(raster(bottomUp));
@@ -197,7 +241,6 @@ TEST(RasterLoading, TopDownBitmapDecodesLikeItsBottomUpTwin)
 
 TEST(RasterLoading, ExifOrientationIsApplied)
 {
-    LUNARIA_REQUIRE_SAMPLES();
     // Stored 2 x 1; orientation 8 turns it upright as 1 x 2.
     const auto picture = loadPicture(samplePath(QStringLiteral("pictures/jpg/pillow-orientation_rectangle-exif8.jpg")));
     ASSERT_TRUE(raster(picture));
@@ -206,7 +249,6 @@ TEST(RasterLoading, ExifOrientationIsApplied)
 
 TEST(RasterLoading, KindComesFromContentNotName)
 {
-    LUNARIA_REQUIRE_SAMPLES();
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     // A metafile named .bmp is still a metafile; a text file named .jpg is nothing.
@@ -216,11 +258,7 @@ TEST(RasterLoading, KindComesFromContentNotName)
     ASSERT_TRUE(metafile);
     EXPECT_TRUE(dynamic_cast<const MetafilePicture *>(metafile.get()));
 
-    const QString textAsJpg = dir.filePath(QStringLiteral("notes.jpg"));
-    QFile text(textAsJpg);
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("YER 2004\nHDR hello\n");
-    text.close();
+    const QString textAsJpg = writeTestFile(dir.path(), QStringLiteral("notes.jpg"), "YER 2004\nHDR hello\n");
     QString error;
     EXPECT_FALSE(loadPicture(textAsJpg, &error));
     EXPECT_FALSE(error.isEmpty());
@@ -228,13 +266,11 @@ TEST(RasterLoading, KindComesFromContentNotName)
 
 TEST(RasterLoading, PaletteShorterThanItsIndicesIsDrawnSafely)
 {
-    LUNARIA_REQUIRE_SAMPLES();
     // The 16-colour RLE4 sample claiming 12 colours (biClrUsed at byte 46): Qt decodes it to
     // a palette image whose indices run past the table, which its smooth drawing reads
     // unchecked (the fuzzer found the crash). Loaded pictures have a colour for every index.
-    QFile sample(samplePath(QStringLiteral("pictures/bmp/bmpsuite-pal4rle.bmp")));
-    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
-    QByteArray bytes = sample.readAll();
+    QByteArray bytes = readTestFile(samplePath(QStringLiteral("pictures/bmp/bmpsuite-pal4rle.bmp")));
+    ASSERT_GT(bytes.size(), 46);
     bytes[46] = 12;
     QString error;
     const auto picture = pictureFromBytes(bytes, &error);
@@ -277,12 +313,8 @@ QByteArray bmpHeader(qint32 width, qint32 height, quint16 bitCount, quint32 pixe
 TEST(RasterLoading, AbsurdPixelCountIsRefusedBeforeDecoding)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("bomb.bmp"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     // 40000 x 40000 at 24 bits would be 4.8 GB; the file holds a few bytes of it.
-    file.write(bmpHeader(40000, 40000, 24, 16) + QByteArray(16, '\0'));
-    file.close();
+    const QString path = writeTestFile(dir.path(), QStringLiteral("bomb.bmp"), bmpHeader(40000, 40000, 24, 16) + QByteArray(16, '\0'));
     QString error;
     EXPECT_FALSE(loadPicture(path, &error));
     EXPECT_FALSE(error.isEmpty());
@@ -291,23 +323,18 @@ TEST(RasterLoading, AbsurdPixelCountIsRefusedBeforeDecoding)
 TEST(RasterLoading, SmallHandMadeBitmapUsesItsResolution)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("red.bmp"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     // 2 x 2 red pixels, 24 bits, rows padded to 8 bytes, 300 dpi.
     QByteArray pixels;
     for (int row = 0; row < 2; ++row)
         pixels += QByteArray::fromHex("0000ff0000ff0000");
-    file.write(bmpHeader(2, 2, 24, quint32(pixels.size())) + pixels);
-    file.close();
-    const auto picture = loadPicture(path);
+    const QByteArray bmp = bmpHeader(2, 2, 24, quint32(pixels.size())) + pixels;
+    const auto picture = loadPicture(writeTestFile(dir.path(), QStringLiteral("red.bmp"), bmp));
     ASSERT_TRUE(raster(picture));
     EXPECT_EQ(picture->naturalSizeTwips(), QSize(10, 10));
     EXPECT_EQ(raster(picture)->image().pixel(1, 1), qRgb(255, 0, 0));
 
     // The same file one byte short is incomplete.
-    ASSERT_TRUE(file.resize(file.size() - 1));
-    EXPECT_FALSE(loadPicture(path));
+    EXPECT_FALSE(loadPicture(writeTestFile(dir.path(), QStringLiteral("short.bmp"), bmp.chopped(1))));
 }
 
 TEST(RasterDrawing, FillsTheTargetRectangle)
@@ -363,10 +390,13 @@ TEST(PictureFileKind, ALargerFileThanTheLimitIsRefusedUnread)
 
 TEST(PictureFileKind, ReasonsNameTheFile)
 {
-    LUNARIA_REQUIRE_SAMPLES();
-    for (const char *file : {"broken/TRUNCATED-pillow-hopper.half.jpg", "broken/MADE-empty.wmf", "missing.gif"}) {
-        SCOPED_TRACE(file);
-        const QString path = samplePath(QStringLiteral("pictures/") + QLatin1String(file));
+    QTemporaryDir dir;
+    const QByteArray jpg = readTestFile(samplePath(QStringLiteral("pictures/jpg/pillow-hopper.jpg")));
+    const QString paths[] = {writeTestFile(dir.path(), QStringLiteral("half.jpg"), jpg.left(jpg.size() / 2)),
+                             writeTestFile(dir.path(), QStringLiteral("empty.wmf"), QByteArray()),
+                             dir.filePath(QStringLiteral("missing.gif"))};
+    for (const QString &path : paths) {
+        SCOPED_TRACE(qPrintable(path));
         QString error;
         EXPECT_FALSE(loadPicture(path, &error));
         EXPECT_TRUE(error.startsWith(path)) << qPrintable(error);
@@ -375,7 +405,6 @@ TEST(PictureFileKind, ReasonsNameTheFile)
 
 TEST(DecoderWarnings, AreCaughtAndPassedOnWithTheFileName)
 {
-    LUNARIA_REQUIRE_SAMPLES();
     // Five stray bytes before a JPEG marker: libjpeg skips them and says so.
     const QString path = samplePath(QStringLiteral("pictures/broken/pillow-junk_jpeg_header.jpg"));
     QStringList warnings;

@@ -1,6 +1,7 @@
 // What readRegularFile says of each kind of path that holds no readable file.
 
 #include "platform/regularfile.h"
+#include "tests/support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,10 +19,7 @@ TEST(RegularFile, TellsEachKindOfPathApart)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const auto at = [&dir](const char *name) { return dir.filePath(QString::fromLatin1(name)); };
-    QFile file(at("ten.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("0123456789");
-    file.close();
+    writeTestFile(dir.path(), QStringLiteral("ten.txt"), "0123456789");
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
     ASSERT_TRUE(QFile::link(at("ping"), at("pong")));
     ASSERT_TRUE(QFile::link(at("pong"), at("ping")));

@@ -1,4 +1,5 @@
 #include "platform/savefile.h"
+#include "tests/support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,11 +90,8 @@ TEST(SaveFile, ALinkToARegularFileIsWrittenThroughAndStaysALink)
         QTemporaryDir dir;
         ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("data")));
         const QString target = dir.filePath(QStringLiteral("data/target.txt"));
-        if (row.targetExists) {
-            QFile earlier(target);
-            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-            earlier.write("old contents\n");
-        }
+        if (row.targetExists)
+            writeTestFile(dir.path(), QStringLiteral("data/target.txt"), "old contents\n");
         const QString link = dir.filePath(QStringLiteral("link"));
         ASSERT_EQ(::symlink(row.links[0], QFile::encodeName(link).constData()), 0);
         if (row.links[1]) {

@@ -1,6 +1,7 @@
 #include "platform/textfile.h"
 
 #include "platform/windows1252.h"
+#include "tests/support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,15 +13,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
 
 TEST(DecodeText, validUtf8IsUtf8)
 {
@@ -109,7 +101,7 @@ TEST(ReadTextFile, readsDecodedLines)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const TextLines text = readTextFile(writeFile(dir, QStringLiteral("a.txt"), "HDR Caf\xe9\r\nNOT x\n"));
+    const TextLines text = readTextFile(writeTestFile(dir.path(), QStringLiteral("a.txt"), "HDR Caf\xe9\r\nNOT x\n"));
     ASSERT_TRUE(text.ok()) << text.error.toStdString();
     EXPECT_EQ(*text.lines, QStringList({QStringLiteral(u"HDR Café"), QStringLiteral("NOT x")}));
     EXPECT_TRUE(text.error.isEmpty());
@@ -119,8 +111,8 @@ TEST(ReadTextFile, oneMebibyteIsTheLimit)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    EXPECT_TRUE(readTextFile(writeFile(dir, QStringLiteral("limit.txt"), QByteArray(MaxTextFileBytes, 'a'))).ok());
-    const TextLines over = readTextFile(writeFile(dir, QStringLiteral("over.txt"), QByteArray(MaxTextFileBytes + 1, 'a')));
+    EXPECT_TRUE(readTextFile(writeTestFile(dir.path(), QStringLiteral("limit.txt"), QByteArray(MaxTextFileBytes, 'a'))).ok());
+    const TextLines over = readTextFile(writeTestFile(dir.path(), QStringLiteral("over.txt"), QByteArray(MaxTextFileBytes + 1, 'a')));
     EXPECT_FALSE(over.ok());
     EXPECT_TRUE(over.error.contains(QStringLiteral("1 MiB"))) << over.error.toStdString();
 }
@@ -137,7 +129,7 @@ TEST(ReadTextFile, refusalsGiveAReason)
     EXPECT_FALSE(folder.ok());
     EXPECT_TRUE(folder.error.contains(QStringLiteral("folder")));
 
-    const TextLines binary = readTextFile(writeFile(dir, QStringLiteral("bin.txt"), QByteArray("YER 2004\0\0", 10)));
+    const TextLines binary = readTextFile(writeTestFile(dir.path(), QStringLiteral("bin.txt"), QByteArray("YER 2004\0\0", 10)));
     EXPECT_FALSE(binary.ok());
     EXPECT_TRUE(binary.error.contains(QStringLiteral("NUL")));
 }

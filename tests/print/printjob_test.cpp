@@ -3,6 +3,7 @@
 #include "calendar/dayrules.h"
 #include "platform/usererror.h"
 #include "print/printjob.h"
+#include "tests/support/testfiles.h"
 #include "tests/support/recordingmessages.h"
 #include "tests/support/recordingpagesurface.h"
 
@@ -111,12 +112,7 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    void writePrevious() const
-    {
-        QFile file(listPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("previous list\r\n");
-    }
+    void writePrevious() const { writeTestFile(listPath(), "previous list\r\n"); }
 
     CalendarState state;
     FakeDevices devices;
@@ -276,11 +272,8 @@ TEST_F(PrintJob, AFullDiskKeepsTheEarlierFilesAndSaysWhichAndWhy)
                   0);
         const QString list = (row.listOnFullDisk ? full : roomy).filePath(QStringLiteral("calendar_dl.txt"));
         const QString page = (row.listOnFullDisk ? roomy : full).filePath(QLatin1String(row.page));
-        for (const QString &earlier : {list, page}) {
-            QFile file(earlier);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write("earlier " + earlier.toUtf8());
-        }
+        for (const QString &earlier : {list, page})
+            writeTestFile(earlier, "earlier " + earlier.toUtf8());
         QFile filler(full.filePath(QStringLiteral("filler")));
         ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         while (filler.write(QByteArray(4096, 'x')) == 4096) {

@@ -1,8 +1,8 @@
 #include "pictures/wmf/dib.h"
 #include "pictures/wmf/wmfbudget.h"
 #include "tests/support/samples.h"
+#include "tests/support/testfiles.h"
 
-#include <QFile>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -12,17 +12,13 @@ namespace {
 // The bytes of a bmp sample after its 14-byte file header: a DIB as a metafile carries it.
 QByteArray dibOfSample(const char *file)
 {
-    QFile bmp(samplePath(QStringLiteral("pictures/") + QLatin1String(file)));
-    if (!bmp.open(QIODevice::ReadOnly))
-        return {};
-    return bmp.readAll().mid(14);
+    return readTestFile(samplePath(QStringLiteral("pictures/") + QLatin1String(file))).mid(14);
 }
 
 // The one DIB parser and RLE decoder (used by the raster loader's checks and the metafile
 // player) against Qt's own bmp reader, on every kind of bitmap the samples hold.
 TEST(DibDecoding, MatchesQtsBmpReaderOnTheSamples)
 {
-    LUNARIA_REQUIRE_SAMPLES();
     const char *files[] = {
         "bmp/bmpsuite-pal1.bmp",       "bmp/bmpsuite-pal4rle.bmp",  "bmp/bmpsuite-pal8.bmp",
         "bmp/bmpsuite-pal8-0.bmp",     "bmp/bmpsuite-pal8os2.bmp",  "bmp/bmpsuite-pal8topdown.bmp",
@@ -40,7 +36,6 @@ TEST(DibDecoding, MatchesQtsBmpReaderOnTheSamples)
 
 TEST(DibHeaderTest, StatesSizeResolutionAndOrder)
 {
-    LUNARIA_REQUIRE_SAMPLES();
     // bmpsuite documents these: 127 x 64 pixels, 2835 pixels per metre (72 dpi), 8 bits.
     const std::optional<DibHeader> bottomUp = readDibHeader(dibOfSample("bmp/bmpsuite-pal8.bmp"));
     const std::optional<DibHeader> topDown = readDibHeader(dibOfSample("bmp/bmpsuite-pal8topdown.bmp"));
