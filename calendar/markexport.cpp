@@ -40,8 +40,7 @@ std::optional<IcsRecurrence> recurrenceOf(const MarkRule &rule, const CalendarSp
     case RuleKind::NthWeekday: return nthWeekdayOfEveryMonth(span.shown(0), day[unsigned(rule.ordinal)], until);
     case RuleKind::LastWeekday: return lastWeekdayOfEveryMonth(span.shown(0), day, until);
     case RuleKind::EveryNWeeks:
-        return everyNWeeksUntil(rule.from.isYearless() ? span.dayOf(rule.from.monthDay) : rule.from.in(span.firstYear),
-                                rule.weeks, until);
+        return everyNWeeksUntil(dayOnPage(rule.from, span), rule.weeks, until);
     case RuleKind::ContinuingWeeks: return std::nullopt;  // from its first day this year, below
     case RuleKind::Dates:
     case RuleKind::Range:

@@ -49,16 +49,10 @@ RuleDays lastWeekdays(const MarkRule &rule, const CalendarSpan &span)
     return found;
 }
 
-// Where a rule's date falls: its own day when it has a year, else its day in the months shown.
-year_month_day placed(const RuleDate &date, const CalendarSpan &span)
-{
-    return date.year && !date.yearly ? year_month_day{*date.year / date.monthDay} : span.dayOf(date.monthDay);
-}
-
 RuleDays everyNWeeks(const MarkRule &rule, const CalendarSpan &span)
 {
     RuleDays found;
-    const year_month_day start = placed(rule.from, span);
+    const year_month_day start = dayOnPage(rule.from, span);
     if (rule.weeks < 1) {
         found.whyNoDay = RuleDayWords::tr("an interval of %1 weeks marks nothing").arg(rule.weeks);
         return found;
@@ -87,7 +81,7 @@ RuleDays continuingWeeks(const MarkRule &rule, const CalendarSpan &span)
         found.whyNoDay = RuleDayWords::tr("an interval of %1 weeks marks nothing").arg(rule.weeks);
         return found;
     }
-    const year_month_day startDate = placed(rule.from, span);
+    const year_month_day startDate = dayOnPage(rule.from, span);
     if (!startDate.ok())
         return found;
     const sys_days start{startDate};
@@ -147,7 +141,7 @@ RuleDays dates(const MarkRule &rule, const CalendarSpan &span, const QString &la
 {
     RuleDays found;
     for (const RuleDate &date : rule.dates) {
-        const year_month_day day = placed(date, span);
+        const year_month_day day = dayOnPage(date, span);
         if (!span.contains(day))
             continue;
         // A birthday marks nothing before the day it counts from.
@@ -167,8 +161,8 @@ RuleDays dates(const MarkRule &rule, const CalendarSpan &span, const QString &la
 RuleDays range(const MarkRule &rule, const CalendarSpan &span)
 {
     RuleDays found;
-    const year_month_day from = placed(rule.from, span);
-    const year_month_day to = placed(rule.to, span);
+    const year_month_day from = dayOnPage(rule.from, span);
+    const year_month_day to = dayOnPage(rule.to, span);
     if (!from.ok() || !to.ok())
         return found;
     // Clipped to the months shown, so a range over years costs one page at most.
@@ -282,6 +276,11 @@ RuleDays events(const MarkRule &rule, const CalendarSpan &span, const MarkSource
 }
 
 } // namespace
+
+year_month_day dayOnPage(const RuleDate &date, const CalendarSpan &span)
+{
+    return date.year && !date.yearly ? year_month_day{*date.year / date.monthDay} : span.dayOf(date.monthDay);
+}
 
 RuleDays daysOfRule(const MarkRule &rule, const CalendarSpan &span, const MarkSources &sources, const QString &language)
 {

@@ -31,6 +31,10 @@ struct RuleDays
     QString legend;               // its text in the legend
 };
 
+// Where a rule's date falls: its own day when it has a year (and is not yearly), else its day
+// in the months `span` shows. Not ok() for 29 February in a common year.
+std::chrono::year_month_day dayOnPage(const RuleDate &date, const CalendarSpan &span);
+
 // The days `rule` marks in the months `span` shows, read from `sources` for holidays and .ics
 // files. A yearly date's day carries its age, " (40)", or an anniversary's number, written as
 // `language` (a page language; empty: the desktop's) writes it: "(40th)", "(40.)".

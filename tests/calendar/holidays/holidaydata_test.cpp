@@ -1,6 +1,7 @@
 // The shipped country files against the holidays their governments publish.
 
 #include "calendar/holidays/holidays.h"
+#include "tests/calendar/holidays/shippedholidays.h"
 #include "tests/support/qtprinters.h"
 
 #include <QDir>
@@ -16,26 +17,6 @@ bool worldCountryHasAPublishedYear(const QString &country);
 
 namespace {
 
-const QString ShippedFolder = QStringLiteral(LUNARIA_SOURCE_DIR "/data/holidays");
-
-const HolidayCatalog &shipped()
-{
-    // No folder of the user's: these are the shipped files, not a user's own.
-    static const HolidayCatalog catalog({QString(), ShippedFolder});
-    return catalog;
-}
-
-// "MM-DD Name; MM-DD Name", the way the rows below are written.
-QString listText(const std::vector<HolidayDay> &days)
-{
-    QStringList items;
-    for (const HolidayDay &day : days)
-        items.append(QStringLiteral("%1-%2 %3")
-                         .arg(unsigned(day.date.month()), 2, 10, QLatin1Char('0'))
-                         .arg(unsigned(day.date.day()), 2, 10, QLatin1Char('0'))
-                         .arg(day.name));
-    return items.join(QStringLiteral("; "));
-}
 
 struct PublishedYear
 {
@@ -234,7 +215,7 @@ class ShippedCountry : public testing::TestWithParam<PublishedYear>
 TEST_P(ShippedCountry, ListsThePublishedHolidays)
 {
     const PublishedYear &row = GetParam();
-    const auto result = shipped().holidays(QString::fromLatin1(row.region), row.year);
+    const auto result = shipped().holidays(QString::fromLatin1(row.region), row.year, QStringLiteral("en"));
     ASSERT_TRUE(result.ok()) << qPrintable(result.error);
     EXPECT_EQ(listText(result.days), QString::fromUtf8(row.holidays));
 }
@@ -247,15 +228,6 @@ INSTANTIATE_TEST_SUITE_P(Published, ShippedCountry, testing::ValuesIn(PublishedY
 
 // Single days of a region's year, where the rest of the year's list is not at issue: a day
 // the law gives ("kept") or one the region must not list (its name, not kept).
-struct PublishedDay
-{
-    const char *region;
-    int year;
-    const char *day;     // "MM-DD Name" when kept; a name when not
-    bool kept;
-    const char *source;  // where the row was checked
-};
-
 const PublishedDay PublishedDays[] = {
     {"CH-GL", 2021, "04-08 Näfels Procession Day", true, "Glarus' law; Maundy Thursday 1 April 2021"},
     {"CH-GL", 2021, "04-01 Näfels Procession Day", false, "Glarus' law; Maundy Thursday 1 April 2021"},
@@ -304,15 +276,11 @@ const PublishedDay PublishedDays[] = {
     {"DE-BE", 2027, "uprising of 17 June", false, "a one-off day of 2028"},
 };
 
-class ShippedDay : public testing::TestWithParam<PublishedDay>
-{
-};
-
 TEST_P(ShippedDay, IsListedWhereTheLawGivesIt)
 {
     const PublishedDay &row = GetParam();
     SCOPED_TRACE(row.source);
-    const auto result = shipped().holidays(QString::fromLatin1(row.region), row.year);
+    const auto result = shipped().holidays(QString::fromLatin1(row.region), row.year, QStringLiteral("en"));
     ASSERT_TRUE(result.ok()) << qPrintable(result.error);
     const QStringList items = listText(result.days).split(QStringLiteral("; "));
     const QString day = QString::fromUtf8(row.day);
@@ -322,11 +290,7 @@ TEST_P(ShippedDay, IsListedWhereTheLawGivesIt)
         EXPECT_FALSE(items.join(QStringLiteral("; ")).contains(day)) << qPrintable(items.join(QStringLiteral("; ")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Published, ShippedDay, testing::ValuesIn(PublishedDays),
-                         [](const testing::TestParamInfo<PublishedDay> &info) {
-                             return QStringLiteral("%1_%2_%3").arg(QString::fromLatin1(info.param.region)).arg(info.param.year).arg(info.index)
-                                 .replace(QLatin1Char('-'), QLatin1Char('_')).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(Published, ShippedDay, testing::ValuesIn(PublishedDays), publishedDayName);
 
 TEST(ShippedFiles, EveryCountryHasAFileAndATestedYear)
 {

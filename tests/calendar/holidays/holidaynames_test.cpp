@@ -2,6 +2,7 @@
 // fallback from one language to the next, the shipped translations and the region search.
 
 #include "calendar/holidays/holidays.h"
+#include "tests/calendar/holidays/shippedholidays.h"
 #include "tests/support/qtprinters.h"
 
 #include <QDir>
@@ -17,25 +18,6 @@ using namespace std::chrono;
 
 namespace {
 
-const QString ShippedFolder = QStringLiteral(LUNARIA_SOURCE_DIR "/data/holidays");
-
-const HolidayCatalog &shipped()
-{
-    static const HolidayCatalog catalog({QString(), ShippedFolder});
-    return catalog;
-}
-
-// "MM-DD Name; MM-DD Name"
-QString listText(const std::vector<HolidayDay> &days)
-{
-    QStringList items;
-    for (const HolidayDay &day : days)
-        items.append(QStringLiteral("%1-%2 %3")
-                         .arg(unsigned(day.date.month()), 2, 10, QLatin1Char('0'))
-                         .arg(unsigned(day.date.day()), 2, 10, QLatin1Char('0'))
-                         .arg(day.name));
-    return items.join(QStringLiteral("; "));
-}
 
 // A country whose languages are German, then French, and which names only some of its days in
 // each, so that every step of the fallback shows.
