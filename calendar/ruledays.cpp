@@ -219,6 +219,9 @@ RuleDays holidays(const MarkRule &rule, const CalendarSpan &span, const MarkSour
             found.days.clear();
             return found;
         }
+        for (const QString &warning : list.warnings)
+            if (!found.warnings.contains(warning))
+                found.warnings << warning;
         for (const HolidayDay &holiday : list.days) {
             if (!span.contains(holiday.date))
                 continue;

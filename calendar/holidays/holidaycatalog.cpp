@@ -3,6 +3,7 @@
 #include "calendar/holidays/holidaycatalog.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -222,7 +223,7 @@ std::optional<QString> HolidayCatalog::regionName(const QString &code, const QSt
 
 HolidayList HolidayCatalog::holidays(const QString &code, int year, const QString &language) const
 {
-    const auto failed = [](QString error) { return HolidayList{{}, std::move(error), {}}; };
+    const auto failed = [](QString error) { return HolidayList{{}, std::move(error), {}, {}}; };
     if (year < FirstHolidayYear || year > LastHolidayYear)
         return failed(HolidayWords::tr("Public holidays are known for the years %1 to %2 only, not %3.")
             .arg(FirstHolidayYear).arg(LastHolidayYear).arg(year));
@@ -241,10 +242,29 @@ HolidayList HolidayCatalog::holidays(const QString &code, int year, const QStrin
     const HolidayLoadResult loaded = load(path);
     if (!loaded.country)
         return failed(loaded.error);
-    std::optional<std::vector<HolidayDay>> days = loaded.country->holidays(region, year, language);
+    std::vector<HolidayClash> clashes;
+    std::optional<std::vector<HolidayDay>> days = loaded.country->holidays(region, year, language, &clashes);
     if (!days)
         return failed(HolidayWords::tr("%1 defines no region %2: see its region lines for the codes.").arg(QDir::toNativeSeparators(path), region));
-    return {std::move(*days), {}, userFileNote(path, fileName)};
+    // A year past the decrees the file holds would otherwise look complete.
+    QStringList warnings;
+    const HolidayAnnouncedUntil &announced = loaded.country->announcedUntil();
+    if (announced.lastYear != 0 && year > announced.lastYear)
+        warnings << HolidayWords::tr("%1: %2 are known to %3 only; %4 shows the days the law fixes")
+                        .arg(region, loaded.country->localName(announced.what, language))
+                        .arg(announced.lastYear)
+                        .arg(year);
+    // A day off on another holiday is no day off at all: the file's rules missed a case.
+    for (const HolidayClash &clash : clashes) {
+        const QString date = QDate(int(clash.date.year()), int(unsigned(clash.date.month())), int(unsigned(clash.date.day())))
+                                 .toString(Qt::ISODate);
+        warnings << (clash.holiday.isEmpty()
+                         ? HolidayWords::tr("%1, %2: the day off '%3' finds no free day in the month after its holiday")
+                               .arg(region, date, clash.dayOff)
+                         : HolidayWords::tr("%1, %2: the day off '%3' falls on the same day as '%4'")
+                               .arg(region, date, clash.dayOff, clash.holiday));
+    }
+    return {std::move(*days), {}, userFileNote(path, fileName), std::move(warnings)};
 }
 
 QString defaultHolidayLabel(const QString &regionName, const QString &language)

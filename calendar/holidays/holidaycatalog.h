@@ -22,6 +22,8 @@ struct HolidayList
     // Said once alongside the days where the user's own file stands in for the shipped one:
     // "using your own holiday list ~/.local/share/lunaria/holidays/DE.txt".
     QString note;
+    // What the days lack, said beside them: decreed days a file lists up to an earlier year only.
+    QStringList warnings;
 
     bool ok() const { return error.isEmpty(); }
 };

@@ -8,7 +8,7 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <set>
+#include <map>
 
 using namespace std::chrono;
 
@@ -33,6 +33,7 @@ struct WindowDay
 {
     sys_days date;
     const QString *name;
+    bool dayOff = false;
 };
 
 } // namespace
@@ -51,8 +52,10 @@ QString holidayLanguage(const QString &localeName)
     return language;
 }
 
-HolidayCountry::HolidayCountry(std::vector<Region> regions, std::vector<HolidayRule> rules, HolidayNames names)
-    : m_regions(std::move(regions)), m_rules(std::move(rules)), m_names(std::move(names))
+HolidayCountry::HolidayCountry(std::vector<Region> regions, std::vector<HolidayRule> rules, HolidayNames names,
+                               HolidayAnnouncedUntil announcedUntil)
+    : m_regions(std::move(regions)), m_rules(std::move(rules)), m_names(std::move(names)),
+      m_announcedUntil(std::move(announcedUntil))
 {
     Q_ASSERT(!m_regions.empty());
 }
@@ -119,6 +122,11 @@ const QStringList &HolidayCountry::languages() const
     return m_names.languages;
 }
 
+const HolidayAnnouncedUntil &HolidayCountry::announcedUntil() const
+{
+    return m_announcedUntil;
+}
+
 QString HolidayCountry::localName(const QString &english, const QString &language) const
 {
     return localNameIn(english, askedLanguage(language));
@@ -171,7 +179,7 @@ QStringList HolidayCountry::sources(const QString &code) const
     return list;
 }
 
-std::optional<std::vector<HolidayDay>> HolidayCountry::holidays(const QString &code, int year) const
+std::optional<std::vector<HolidayDay>> HolidayCountry::holidays(const QString &code, int year, std::vector<HolidayClash> *clashes) const
 {
     const Region *region = findRegion(code);
     if (!region)
@@ -215,62 +223,99 @@ std::optional<std::vector<HolidayDay>> HolidayCountry::holidays(const QString &c
     holidayDates.reserve(found.size());
     for (const size_t i : order)
         holidayDates.push_back(found[i].date);
-    std::set<sys_days> daysOff;
+    std::map<sys_days, const QString *> daysOff;  // the name of the first day off on each date
     const auto isTaken = [&](sys_days date) {
         return std::binary_search(holidayDates.begin(), holidayDates.end(), date) || daysOff.count(date) != 0;
     };
+    // The name of what already holds `date`: a holiday proper, else a day off.
+    const auto holder = [&](sys_days date) -> const QString * {
+        const auto at = std::lower_bound(holidayDates.begin(), holidayDates.end(), date);
+        if (at != holidayDates.end() && *at == date)
+            return found[order[size_t(at - holidayDates.begin())]].name;
+        const auto off = daysOff.find(date);
+        return off == daysOff.end() ? nullptr : off->second;
+    };
+    const auto firstFreeAfter = [&](sys_days date, bool weekdaysOnly) -> std::optional<sys_days> {
+        for (int step = 1; step <= MaxDaysToFreeDay; ++step) {
+            const sys_days candidate = date + days{step};
+            if ((!weekdaysOnly || !isWeekend(weekday{candidate})) && !isTaken(candidate))
+                return candidate;
+        }
+        return std::nullopt;
+    };
 
     // Days off are given out in date order, so that of two colliding holidays the earlier
-    // takes the first free day (Christmas on Saturday: Monday; Boxing Day: Tuesday).
+    // takes the first free day (Christmas on Saturday: Monday; Boxing Day: Tuesday). The
+    // holidays of one date that move for sharing it lose one day between them, so they get
+    // one day off, named by the first of them (Korea's 5 May 2025: Children's Day and Buddha's
+    // Birthday, one substitute on the 6th).
     std::vector<WindowDay> moved;
-    for (const size_t i : order) {
-        const HolidayRule &rule = *owners[i];
-        const sys_days date = found[i].date;
-        if (rule.observed == ObservedPolicy::None || yearOf(date) < rule.observedFrom)
-            continue;
-        const weekday wd{date};
-        std::optional<sys_days> dayOff;
-        switch (rule.observed) {
-        case ObservedPolicy::None:
-            break;
-        case ObservedPolicy::Nearest:
-            if (wd == Saturday)
-                dayOff = date - days{1};
-            else if (wd == Sunday)
-                dayOff = date + days{1};
-            break;
-        case ObservedPolicy::Monday:
-            if (wd == Saturday)
-                dayOff = date + days{2};
-            else if (wd == Sunday)
-                dayOff = date + days{1};
-            break;
-        case ObservedPolicy::SundayToMonday:
-            // A Monday that is a holiday already gains nothing (South Africa's Christmas on a
-            // Sunday: the Monday is the Day of Goodwill anyway).
-            if (wd == Sunday && !isTaken(date + days{1}))
-                dayOff = date + days{1};
-            break;
-        case ObservedPolicy::NextWorkingDay:
-        case ObservedPolicy::SundayToNextFree: {
-            const bool moves = rule.observed == ObservedPolicy::NextWorkingDay ? isWeekend(wd) : wd == Sunday;
-            if (!moves)
+    for (size_t first = 0; first < order.size();) {
+        const sys_days date = found[order[first]].date;
+        size_t end = first + 1;
+        while (end < order.size() && found[order[end]].date == date)
+            ++end;
+        const bool shared = end - first > 1;
+        bool sharedDayOffGiven = false;
+        for (size_t k = first; k < end; ++k) {
+            const HolidayRule &rule = *owners[order[k]];
+            if (rule.observed == ObservedPolicy::None || yearOf(date) < rule.observedFrom)
+                continue;
+            if (rule.observedOnHoliday && sharedDayOffGiven)
+                continue;
+            const bool onHoliday = rule.observedOnHoliday && shared;
+            const weekday wd{date};
+            bool moves = false;
+            std::optional<sys_days> dayOff;
+            switch (rule.observed) {
+            case ObservedPolicy::None:
                 break;
-            for (int step = 1; step <= MaxDaysToFreeDay; ++step) {
-                const sys_days candidate = date + days{step};
-                const bool working = rule.observed == ObservedPolicy::SundayToNextFree || !isWeekend(weekday{candidate});
-                if (working && !isTaken(candidate)) {
-                    dayOff = candidate;
-                    break;
-                }
+            case ObservedPolicy::Nearest:
+                moves = isWeekend(wd);
+                dayOff = wd == Saturday ? date - days{1} : date + days{1};
+                break;
+            case ObservedPolicy::Monday:
+                moves = isWeekend(wd);
+                dayOff = wd == Saturday ? date + days{2} : date + days{1};
+                break;
+            case ObservedPolicy::SundayToMonday:
+                // A Monday that is a holiday already gains nothing (South Africa's Christmas on a
+                // Sunday: the Monday is the Day of Goodwill anyway).
+                moves = wd == Sunday && !isTaken(date + days{1});
+                dayOff = date + days{1};
+                break;
+            case ObservedPolicy::NextWorkingDay:
+                moves = isWeekend(wd) || onHoliday;
+                if (moves)
+                    dayOff = firstFreeAfter(date, true);
+                break;
+            case ObservedPolicy::SundayToNextWorkingDay:
+                moves = wd == Sunday || onHoliday;
+                if (moves)
+                    dayOff = firstFreeAfter(date, true);
+                break;
+            case ObservedPolicy::SundayToNextFree:
+                moves = wd == Sunday || onHoliday;
+                if (moves)
+                    dayOff = firstFreeAfter(date, false);
+                break;
             }
-            break;
+            if (!moves)
+                continue;
+            // A day off the law puts on a day some other holiday holds, or none for want of a
+            // free day, is listed as it falls but said beside the list.
+            if (!dayOff) {
+                if (clashes && yearOf(date) == year)
+                    clashes->push_back({year_month_day{date}, rule.observedName, QString()});
+                continue;
+            }
+            if (const QString *other = holder(*dayOff); other && clashes && yearOf(*dayOff) == year)
+                clashes->push_back({year_month_day{*dayOff}, rule.observedName, *other});
+            daysOff.emplace(*dayOff, &rule.observedName);
+            moved.push_back({*dayOff, &rule.observedName, true});
+            sharedDayOffGiven = sharedDayOffGiven || rule.observedOnHoliday;
         }
-        }
-        if (dayOff) {
-            daysOff.insert(*dayOff);
-            moved.push_back({*dayOff, &rule.observedName});
-        }
+        first = end;
     }
 
     // A bridging day lies between two holidays proper (not days off), is none itself and is
@@ -301,17 +346,28 @@ std::optional<std::vector<HolidayDay>> HolidayCountry::holidays(const QString &c
     std::stable_sort(all.begin(), all.end(), [](const WindowDay &a, const WindowDay &b) { return a.date < b.date; });
     for (const WindowDay &day : all)
         if (yearOf(day.date) == year)
-            result.push_back({year_month_day{day.date}, *day.name});
+            result.push_back({year_month_day{day.date}, *day.name, day.dayOff});
     return result;
 }
 
-std::optional<std::vector<HolidayDay>> HolidayCountry::holidays(const QString &code, int year, const QString &language) const
+std::optional<std::vector<HolidayDay>> HolidayCountry::holidays(const QString &code, int year, const QString &language,
+                                                                 std::vector<HolidayClash> *clashes) const
 {
-    std::optional<std::vector<HolidayDay>> days = holidays(code, year);
+    const size_t earlierClashes = clashes ? clashes->size() : 0;
+    std::optional<std::vector<HolidayDay>> days = holidays(code, year, clashes);
     const QString asked = askedLanguage(language);
     // English, the names as written, is what most readers of most files are asked for.
-    if (days && (asked != QLatin1String("en") || m_names.byLanguage.count(asked) != 0))
+    if (days && (asked != QLatin1String("en") || m_names.byLanguage.count(asked) != 0)) {
         for (HolidayDay &day : *days)
             day.name = localNameIn(day.name, asked);
+        if (clashes) {
+            for (size_t i = earlierClashes; i < clashes->size(); ++i) {
+                HolidayClash &clash = (*clashes)[i];
+                clash.dayOff = localNameIn(clash.dayOff, asked);
+                if (!clash.holiday.isEmpty())
+                    clash.holiday = localNameIn(clash.holiday, asked);
+            }
+        }
+    }
     return days;
 }

@@ -16,8 +16,18 @@ struct HolidayDay
 {
     std::chrono::year_month_day date;
     QString name;
+    bool dayOff = false;  // a day off a holiday moved to, not a holiday's own date
 
     bool operator==(const HolidayDay &) const = default;
+};
+
+// A day off the rules put on a day that another holiday or day off already holds (a US
+// holiday kept on the Friday before, which is a state's holiday), or could not place at all.
+struct HolidayClash
+{
+    std::chrono::year_month_day date;  // of the day off; of its holiday when there is none
+    QString dayOff;                    // the day off's name
+    QString holiday;                   // what holds the date already; empty: no free day was found
 };
 
 // The names of a country file in other languages than English, which stays the key.
@@ -29,6 +39,14 @@ struct HolidayNames
     // A day off named by the observed-suffix, by its English name: the holiday's name and the
     // suffix, so that it is named in a language that has both ("Christmas Day (observed)").
     std::map<QString, std::pair<QString, QString>> composed;
+};
+
+// The days a government sets afresh each year (by decree, by gazette) that a file lists up to
+// a year only: later years hold what the law fixes, and asking for one says so.
+struct HolidayAnnouncedUntil
+{
+    int lastYear = 0;  // 0 when the file lists no such days
+    QString what;      // English, a name the names blocks may translate: "the days the government sets each year by decree"
 };
 
 // "de_DE", "de-AT", "fr", "nb_NO" -> "de", "de", "fr", "nb"; "no" -> "nb", since the files
@@ -52,7 +70,8 @@ public:
         std::vector<int> ruleIndexes; // into m_rules, in file order
     };
 
-    HolidayCountry(std::vector<Region> regions, std::vector<HolidayRule> rules, HolidayNames names = {});
+    HolidayCountry(std::vector<Region> regions, std::vector<HolidayRule> rules, HolidayNames names = {},
+                   HolidayAnnouncedUntil announcedUntil = {});
     ~HolidayCountry();
     HolidayCountry(const HolidayCountry &) = delete;
     HolidayCountry &operator=(const HolidayCountry &) = delete;
@@ -69,6 +88,8 @@ public:
     std::optional<QString> regionName(const QString &code, const QString &language) const;
     // Every name the file gives `code`, in each language, English first.
     QStringList regionNames(const QString &code) const;
+    // Up to which year the file lists the days its government sets each year.
+    const HolidayAnnouncedUntil &announcedUntil() const;
     // The country's own languages, the main one first.
     const QStringList &languages() const;
     // `english`, a name this file uses, in `language`: its translation there, else in the
@@ -78,10 +99,12 @@ public:
     QStringList sources(const QString &code) const;
     // The holidays of `code` in `year` (FirstHolidayYear..LastHolidayYear), sorted by date,
     // with the days off moved into `year` from the years before and after. nullopt for a
-    // code this country does not define.
-    std::optional<std::vector<HolidayDay>> holidays(const QString &code, int year) const;
+    // code this country does not define. The days off of `year` that share their date with
+    // another holiday or day off, or found no free day, are added to `clashes` when given.
+    std::optional<std::vector<HolidayDay>> holidays(const QString &code, int year, std::vector<HolidayClash> *clashes = nullptr) const;
     // The same, named in `language` as localName() names them.
-    std::optional<std::vector<HolidayDay>> holidays(const QString &code, int year, const QString &language) const;
+    std::optional<std::vector<HolidayDay>> holidays(const QString &code, int year, const QString &language,
+                                                    std::vector<HolidayClash> *clashes = nullptr) const;
 
 private:
     const Region *findRegion(const QString &code) const;
@@ -93,4 +116,5 @@ private:
     std::vector<Region> m_regions;   // [0] is the country
     std::vector<HolidayRule> m_rules;
     HolidayNames m_names;
+    HolidayAnnouncedUntil m_announcedUntil;
 };

@@ -245,8 +245,10 @@ ObservedPolicy parsePolicy(const QString &word)
         return ObservedPolicy::SundayToMonday;
     if (lower == QLatin1String("sunday-to-next-free-day"))
         return ObservedPolicy::SundayToNextFree;
+    if (lower == QLatin1String("sunday-to-next-working-day"))
+        return ObservedPolicy::SundayToNextWorkingDay;
     throw LineError{HolidayFileWords::tr("'%1' is no way to move a day off (nearest, next-working-day, monday, "
-                                         "sunday-to-monday, sunday-to-next-free-day)")
+                                         "sunday-to-monday, sunday-to-next-free-day, sunday-to-next-working-day)")
                         .arg(word)};
 }
 
@@ -267,15 +269,23 @@ QStringList parseRegionList(const QStringList &words, const QString &what)
 bool parseObserved(const QString &clause, const QString &suffix, HolidayRule &rule)
 {
     static const QRegularExpression observed(
-        QStringLiteral("^observed\\s+(\\S+)(?:\\s+from\\s+(\\S+))?(?:\\s+as\\s+(.*))?$"), QRegularExpression::CaseInsensitiveOption);
+        QStringLiteral("^observed\\s+(\\S+)(\\s+or-on-holiday)?(?:\\s+from\\s+(\\S+))?(?:\\s+as\\s+(.*))?$"),
+        QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = observed.match(clause);
     if (!m.hasMatch())
-        throw LineError{HolidayFileWords::tr("write 'observed WAY [from YEAR] [as NAME]', not '%1'").arg(clause)};
+        throw LineError{HolidayFileWords::tr("write 'observed WAY [or-on-holiday] [from YEAR] [as NAME]', not '%1'").arg(clause)};
     rule.observed = parsePolicy(m.captured(1));
-    if (!m.captured(2).isEmpty())
-        rule.observedFrom = parseYear(m.captured(2));
-    const QString name = m.captured(3).trimmed();
-    if (m.hasCaptured(3) && name.isEmpty())
+    rule.observedOnHoliday = !m.captured(2).isEmpty();
+    // On a weekday there is no weekend side to move to: only a way that looks for the next
+    // free day says where a holiday that shares its day goes.
+    if (rule.observedOnHoliday && !searchesForAFreeDay(rule.observed))
+        throw LineError{HolidayFileWords::tr("'or-on-holiday' needs a way that looks for the next free day "
+                                             "(next-working-day, sunday-to-next-working-day, sunday-to-next-free-day), not '%1'")
+                            .arg(m.captured(1))};
+    if (!m.captured(3).isEmpty())
+        rule.observedFrom = parseYear(m.captured(3));
+    const QString name = m.captured(4).trimmed();
+    if (m.hasCaptured(4) && name.isEmpty())
         throw LineError{HolidayFileWords::tr("'as' needs the name of the day off")};
     if (!name.isEmpty())
         rule.observedName = name;
@@ -371,8 +381,10 @@ void refuseWhatWouldBeIgnored(const HolidayRule &rule)
         throw LineError{HolidayFileWords::tr("'observed ... from %1' would never move a day: the holiday is kept until %2 only")
                             .arg(rule.observedFrom)
                             .arg(last)};
-    if (const std::optional<weekday> wd = fixedWeekday(rule)) {
-        const bool sundayOnly = rule.observed == ObservedPolicy::SundayToMonday || rule.observed == ObservedPolicy::SundayToNextFree;
+    // Another holiday may fall on any weekday, so an 'or-on-holiday' clause can always act.
+    if (const std::optional<weekday> wd = fixedWeekday(rule); wd && !rule.observedOnHoliday) {
+        const bool sundayOnly = rule.observed == ObservedPolicy::SundayToMonday || rule.observed == ObservedPolicy::SundayToNextFree
+                                || rule.observed == ObservedPolicy::SundayToNextWorkingDay;
         if (*wd != Sunday && (sundayOnly || *wd != Saturday))
             throw LineError{HolidayFileWords::tr("'observed' would never move a day: the holiday always falls on a %1")
                                 .arg(englishWeekday(*wd))};
@@ -531,7 +543,7 @@ HolidayRule parseHolidayLine(const QString &line, const QString &suffix, bool na
         } else {
             throw LineError{HolidayFileWords::tr("'%1' is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, "
                                                  "in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, "
-                                                 "observed WAY [from YEAR] [as NAME], moved DAYS if Easter OFFSET [.. OFFSET])")
+                                                 "observed WAY [or-on-holiday] [from YEAR] [as NAME], moved DAYS if Easter OFFSET [.. OFFSET])")
                                 .arg(clause)};
         }
     }
@@ -555,7 +567,9 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
 {
     static const QRegularExpression countryLine(QStringLiteral("^country\\s+([A-Z]{2})\\s+(\\S.*)$"));
     static const QRegularExpression regionLine(QStringLiteral("^region\\s+([A-Z]{2})-([A-Z0-9]{1,3})\\s+(\\S.*)$"));
-    static const QRegularExpression keywordLine(QStringLiteral("^(country|region|source|observed-suffix|language|names)(?:\\s+(.*))?$"));
+    static const QRegularExpression keywordLine(
+        QStringLiteral("^(country|region|source|observed-suffix|language|names|announced-until)(?:\\s+(.*))?$"));
+    static const QRegularExpression announcedUntilLine(QStringLiteral("^(\\S+)\\s+(\\S.*)$"));
     static const QRegularExpression languageCode(QStringLiteral("^[a-z]{2}$"));
 
     if (text.size() > MaxHolidayTextChars)
@@ -570,6 +584,7 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
     int lineNumber = 0;
     // The names blocks end the file: each translates the English names written above it.
     HolidayNames names;
+    HolidayAnnouncedUntil announcedUntil;
     bool languagesGiven = false;
     int firstNamesLine = 0;     // 0 before the first 'names' line
     QString namesLanguage;      // of the block being read; empty between blocks
@@ -690,6 +705,17 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
                     throw LineError{HolidayFileWords::tr("a file may define at most %1 regions").arg(MaxRegions)};
                 refuseLongName(m.captured(3).trimmed());
                 regions.push_back({code, m.captured(3).trimmed(), {}, {}});
+            } else if (directive == QLatin1String("announced-until")) {
+                const QRegularExpressionMatch m = announcedUntilLine.match(keyword.captured(2).trimmed());
+                if (!m.hasMatch())
+                    throw LineError{HolidayFileWords::tr("write 'announced-until YEAR TEXT', e.g. 'announced-until 2026 the days "
+                                                         "the government sets each year by decree'")};
+                if (announcedUntil.lastYear != 0)
+                    throw LineError{HolidayFileWords::tr("a file says once up to which year its decreed days are listed; this is "
+                                                         "its second 'announced-until' line")};
+                announcedUntil.lastYear = parseYear(m.captured(1));
+                announcedUntil.what = m.captured(2).trimmed();
+                refuseLongName(announcedUntil.what);
             } else if (directive == QLatin1String("source")) {
                 const QString source = keyword.captured(2).trimmed();
                 if (source.isEmpty())
@@ -725,6 +751,8 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
         refuseUnusedSuffix();
         // A translation of a name the file does not use would never be shown: a typo.
         std::set<QString> known(usedSuffixes);
+        if (!announcedUntil.what.isEmpty())
+            known.insert(announcedUntil.what);
         for (const HolidayCountry::Region &region : regions)
             known.insert(region.name);
         for (const HolidayRule &rule : rules) {
@@ -771,5 +799,7 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
         std::sort(indexes.begin(), indexes.end());
         region->ruleIndexes = std::move(indexes);
     }
-    return {std::make_shared<const HolidayCountry>(std::move(regions), std::move(rules), std::move(names)), QString()};
+    return {std::make_shared<const HolidayCountry>(std::move(regions), std::move(rules), std::move(names),
+                                                  std::move(announcedUntil)),
+            QString()};
 }

@@ -38,7 +38,16 @@ enum class ObservedPolicy {
     Monday,            // Saturday or Sunday -> the Monday after
     SundayToMonday,    // Sunday -> the Monday after, unless that is a holiday or day off; Saturday stays
     SundayToNextFree,  // Sunday -> the next day that is no holiday or day off yet
+    SundayToNextWorkingDay,  // Sunday -> the next Monday..Friday that is no holiday or day off yet; Saturday stays
 };
+
+// Whether a policy looks for the first free day, so that it can also move a holiday off a
+// weekday that another holiday holds.
+inline bool searchesForAFreeDay(ObservedPolicy policy)
+{
+    return policy == ObservedPolicy::NextWorkingDay || policy == ObservedPolicy::SundayToNextFree
+           || policy == ObservedPolicy::SundayToNextWorkingDay;
+}
 
 // One holiday line of a country file.
 struct HolidayRule
@@ -93,6 +102,9 @@ struct HolidayRule
     std::optional<EasterMove> easterMove;
     ObservedPolicy observed = ObservedPolicy::None;
     int observedFrom = INT_MIN;             // the policy holds from this year on
+    // A day that another holiday also falls on moves the holiday too, on any weekday
+    // ("or-on-holiday"): Korea's substitute holidays. Only with a policy that searches.
+    bool observedOnHoliday = false;
     QString observedName;                   // the day off's name
     int line = 0;                           // 1-based, for messages
 

@@ -360,4 +360,61 @@ TEST(ShippedFiles, JapanKeepsCitizensHolidaysBetweenTwoHolidays)
     }
 }
 
+// A year past the decrees a file holds is said to lack them, in the reader's language for the
+// file's own words; the years the decrees are known for, and files without the line, say nothing.
+TEST(AnnouncedUntil, WarnsForTheYearsAfterTheLastDecree)
+{
+    const struct
+    {
+        const char *region;
+        int year;
+        const char *language;
+        const char *warning;  // empty: none
+    } rows[] = {
+        {"RU", 2027, "en", "RU: the days off the government moves each year by decree are known to 2026 only; 2027 shows the days the law fixes"},
+        {"RU", 2026, "en", ""},
+        {"RU", 1990, "en", ""},
+        {"AR", 2030, "en", "AR: the days the government sets each year by decree are known to 2026 only; 2030 shows the days the law fixes"},
+        {"SK", 2027, "de", "SK: die Ruhetage, die die Konsolidierungsgesetze streichen are known to 2026 only; 2027 shows the days the law fixes"},
+        {"SG", 2027, "ja", "SG: the days gazetted each year (Vesak Day, Deepavali) are known to 2026 only; 2027 shows the days the law fixes"},
+        {"DE-BY", 2040, "en", ""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.region) + " " + std::to_string(row.year));
+        const HolidayList list = shipped().holidays(QString::fromLatin1(row.region), row.year, QLatin1String(row.language));
+        ASSERT_TRUE(list.ok()) << qPrintable(list.error);
+        EXPECT_EQ(list.warnings, *row.warning ? QStringList{QString::fromUtf8(row.warning)} : QStringList());
+    }
+}
+
+TEST(AnnouncedUntil, AWrongLineIsRefusedWithItsLine)
+{
+    const struct
+    {
+        const char *name;
+        const char *file;
+        const char *says;  // "" for a file that is read
+    } cases[] = {
+        {"no_text", "country XX Exampleland\nsource test\nannounced-until 2026\nJan 1 = A\n", "XX.txt, line 3: write 'announced-until YEAR TEXT'"},
+        {"no_year", "country XX Exampleland\nsource test\nannounced-until soon the decreed days\n", "XX.txt, line 3: 'soon' is not a year from 1 to 9999"},
+        {"twice", "country XX Exampleland\nsource test\nannounced-until 2026 a\nJan 1 = A\nannounced-until 2027 b\n",
+         "XX.txt, line 5: a file says once up to which year"},
+        {"after_names", "country XX Exampleland\nsource test\nJan 1 = A\n\nnames de\nA = B\nannounced-until 2026 a\n",
+         "XX.txt, line 7: the 'names' blocks end the file"},
+        {"translated", "country XX Exampleland\nsource test\nannounced-until 2026 the decreed days\nJan 1 = A\n\nnames de\nthe decreed days = die verordneten Tage\n", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const HolidayLoadResult loaded = parseHolidayFile(QString::fromUtf8(c.file), QStringLiteral("XX.txt"));
+        if (!*c.says) {
+            ASSERT_TRUE(loaded.country) << qPrintable(loaded.error);
+            EXPECT_EQ(loaded.country->announcedUntil().lastYear, 2026);
+            EXPECT_EQ(loaded.country->localName(loaded.country->announcedUntil().what, QStringLiteral("de")), QStringLiteral("die verordneten Tage"));
+            continue;
+        }
+        EXPECT_FALSE(loaded.country);
+        EXPECT_TRUE(loaded.error.startsWith(QString::fromUtf8(c.says))) << qPrintable(loaded.error);
+    }
+}
+
 } // namespace
