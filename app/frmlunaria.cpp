@@ -75,11 +75,16 @@ QString helpText()
                                        " 6. Set the number of copies and press \"Print Calendar(s)\". The marked\n"
                                        "     days are listed in the date-list file beside the control file.\n"
                                        " 7. File: save the calendar as a control file and open it again;\n"
-                                       "     \"Import iCalendar...\" adds the events of an .ics file, and\n"
-                                       "     \"Export Marked Days...\" writes the marked days as an .ics file.");
+                                       "     \"Import iCalendar...\" adds the events of an .ics file;\n"
+                                       "     \"Export Marked Days...\" writes the marked days as an .ics file;\n"
+                                       "     \"Subscribe to Calendar...\" marks the events of an online calendar\n"
+                                       "     (an https, webcal or CalDAV address), kept up to date from its server.");
 }
 
 namespace {
+// Milliseconds without a keystroke in the year box before online calendars are asked.
+constexpr int YearTypingPause = 400;
+
 QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &accessibleName)
 {
     auto *edit = new QLineEdit(parent);
@@ -132,6 +137,15 @@ QDate dayInCalendarYear(const CalendarState &state, QDate today)
                                           std::chrono::day{unsigned(today.day())}};
     return span.contains(now) ? today : start;
 }
+
+// Whether working out the marks may ask a server: a rule that marks an online calendar.
+bool marksAskTheNetwork(const CalendarState &state)
+{
+    return std::any_of(state.rules.cbegin(), state.rules.cend(), [](const MarkRule &rule) {
+        return rule.kind == RuleKind::ICalendar && isCalendarAddress(rule.source);
+    });
+}
+
 }
 
 frmLunaria::frmLunaria(const LunariaServices &services, QWidget *parent)
@@ -140,6 +154,14 @@ frmLunaria::frmLunaria(const LunariaServices &services, QWidget *parent)
     Q_ASSERT(m_services.messages && m_services.fonts && m_services.marks);
     setObjectName(QStringLiteral("frmLunaria"));
     setWindowIcon(QIcon(drawLunariaLogo(QSize(64, 64))));
+    m_yearMarks = new QTimer(this);
+    m_yearMarks->setObjectName(QStringLiteral("yearMarksTimer"));
+    m_yearMarks->setSingleShot(true);
+    m_yearMarks->setInterval(YearTypingPause);
+    connect(m_yearMarks, &QTimer::timeout, this, [this] {
+        refreshYearMarks();
+        picPreview->drawNow();
+    });
     buildControls();
     Form_Load();
     placeOnScreen();
@@ -387,10 +409,23 @@ void frmLunaria::yearEdited(const QString &text)
 {
     // The marks follow the year: the same rules fall on other days in another year.
     state().txtYear = text;
+    updateTitle();
+    // Typing 2027 passes through the years 2, 20 and 202: a server is asked only for the year
+    // the typing stops at, not once for each of those, each with its progress box. Until then
+    // the page is not drawn, so it never shows one year's marks on another year's days.
+    if (marksAskTheNetwork(state())) {
+        m_yearMarks->start();
+        return;
+    }
+    refreshYearMarks();
+    picPreview->schedule();
+}
+
+void frmLunaria::refreshYearMarks()
+{
+    m_yearMarks->stop();
     refreshMarks(state(), *m_services.marks);
     m_markedDays->showRules(state(), m_services.marks->holidays);
-    updateTitle();
-    picPreview->schedule();
 }
 
 void frmLunaria::pageEdited(const PageSettings &page)
@@ -448,6 +483,9 @@ bool frmLunaria::runCommand(const QString &name, const std::function<void()> &co
     // A message box closing inside the command activates the window again; that activation
     // must not hand anything over in the middle of the command.
     const QScopedValueRollback<bool> inCommand(m_inCommand, true);
+    // A command prints, saves or edits the marks of the year in the box, never the last one's.
+    if (m_yearMarks->isActive())
+        refreshYearMarks();
     const std::optional<QString> failure = m_document.apply(name, command);
     refreshWidgets();
     if (failure)

@@ -59,6 +59,8 @@ struct LunariaServices
 // The main window: shows the calendar's state, lets the user edit it, and runs every command.
 // Each part of it is built by one function, its signals connected beside its widgets; the
 // calendar itself is the document's.
+class QTimer;
+
 class frmLunaria : public QMainWindow
 {
     Q_OBJECT
@@ -123,6 +125,8 @@ private:
     // A field's edit, written into the calendar; the title and the preview follow.
     void fieldEdited(const std::function<void(CalendarState &)> &write);
     void yearEdited(const QString &text);
+    // Works the marks out again for the year in the box, and shows them.
+    void refreshYearMarks();
     void pageEdited(const PageSettings &page);
     void updateTitle();
     // Reads the control file the finder handed over: alone, or its rules added to these.
@@ -189,6 +193,8 @@ private:
     QAction *mnuExportMarkedDays = nullptr;
     QAction *mnuDone = nullptr;
     MarkedDaysGroup *m_markedDays = nullptr;
+    // Runs out when typing in the year box pauses, where online calendars mark the page.
+    QTimer *m_yearMarks = nullptr;
     ElidedLabel *lblPictureName = nullptr;
     PreviewPane *picPreview = nullptr;
     QPointer<frmFindFiles> m_finder;

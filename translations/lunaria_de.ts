@@ -578,20 +578,12 @@ Versuchen Sie es noch einmal . . .</translation>
         <translation>&apos;%1&apos; ist kein Datum, das dieses Dateiformat kennt: Schreiben Sie z. B. &apos;Dec 25&apos;, &apos;2023 May 8&apos;, &apos;4th Thu of Nov&apos;, &apos;last Mon of May&apos;, &apos;Mon on or before May 24&apos;, &apos;Easter -2&apos;, &apos;Orthodox Easter +1&apos;, &apos;March equinox&apos; oder &apos;between holidays&apos;</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no way to move a day off (nearest, next-working-day, monday, sunday-to-monday, sunday-to-next-free-day)</source>
-        <translation>&apos;%1&apos; ist keine Art, einen freien Tag zu verlegen (nearest, next-working-day, monday, sunday-to-monday, sunday-to-next-free-day)</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; needs region codes</source>
         <translation>&apos;%1&apos; braucht Regionscodes</translation>
     </message>
     <message>
         <source>&apos;%1&apos; lists more than %2 regions</source>
         <translation>&apos;%1&apos; nennt mehr als %2 Regionen</translation>
-    </message>
-    <message>
-        <source>write &apos;observed WAY [from YEAR] [as NAME]&apos;, not &apos;%1&apos;</source>
-        <translation>schreiben Sie &apos;observed WAY [from YEAR] [as NAME]&apos;, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;as&apos; needs the name of the day off</source>
@@ -798,10 +790,6 @@ Versuchen Sie es noch einmal . . .</translation>
         <translation>schreiben Sie „every N years“, etwa „every 6 years“, nicht „%1“</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, observed WAY [from YEAR] [as NAME], moved DAYS if Easter OFFSET [.. OFFSET])</source>
-        <translation>„%1“ ist keine Klausel dieses Dateiformats (from JAHR, until JAHR, skip JAHR..., every N years, in REGION..., not in REGION..., if/unless MONAT TAG is WOCHENTAG, observed ART [from JAHR] [as NAME], moved TAGE if Easter ABSTAND [.. ABSTAND])</translation>
-    </message>
-    <message>
         <source>no holiday below uses this observed-suffix: it names the days off of &apos;observed&apos; clauses without &apos;as&apos;</source>
         <translation>kein Feiertag darunter verwendet diesen observed-suffix: Er benennt die freien Tage von „observed“-Klauseln ohne „as“</translation>
     </message>
@@ -904,6 +892,42 @@ Versuchen Sie es noch einmal . . .</translation>
     <message>
         <source>&apos;%1&apos; is no name of a holiday, a region or the country in this file: the left side is the English name as written above</source>
         <translation>&apos;%1&apos; ist kein Name eines Feiertags, einer Region oder des Landes in dieser Datei: links steht der englische Name, wie er weiter oben geschrieben ist</translation>
+    </message>
+    <message>
+        <source>%1: %2 are known to %3 only; %4 shows the days the law fixes</source>
+        <translation>%1: %2 sind nur bis %3 bekannt; %4 zeigt die gesetzlich festgelegten Tage</translation>
+    </message>
+    <message>
+        <source>%1, %2: the day off &apos;%3&apos; finds no free day in the month after its holiday</source>
+        <translation>%1, %2: der freie Tag „%3“ findet im Monat nach seinem Feiertag keinen freien Tag</translation>
+    </message>
+    <message>
+        <source>%1, %2: the day off &apos;%3&apos; falls on the same day as &apos;%4&apos;</source>
+        <translation>%1, %2: der freie Tag „%3“ fällt auf denselben Tag wie „%4“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no way to move a day off (nearest, next-working-day, monday, sunday-to-monday, sunday-to-next-free-day, sunday-to-next-working-day)</source>
+        <translation>&apos;%1&apos; ist keine Art, einen freien Tag zu verlegen (nearest, next-working-day, monday, sunday-to-monday, sunday-to-next-free-day, sunday-to-next-working-day)</translation>
+    </message>
+    <message>
+        <source>write &apos;observed WAY [or-on-holiday] [from YEAR] [as NAME]&apos;, not &apos;%1&apos;</source>
+        <translation>schreiben Sie &apos;observed WAY [or-on-holiday] [from YEAR] [as NAME]&apos;, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;or-on-holiday&apos; needs a way that looks for the next free day (next-working-day, sunday-to-next-working-day, sunday-to-next-free-day), not &apos;%1&apos;</source>
+        <translation>&apos;or-on-holiday&apos; braucht eine Art, die den nächsten freien Tag sucht (next-working-day, sunday-to-next-working-day, sunday-to-next-free-day), nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, observed WAY [or-on-holiday] [from YEAR] [as NAME], moved DAYS if Easter OFFSET [.. OFFSET])</source>
+        <translation>„%1“ ist keine Klausel dieses Dateiformats (from JAHR, until JAHR, skip JAHR..., every N years, in REGION..., not in REGION..., if/unless MONAT TAG is WOCHENTAG, observed ART [or-on-holiday] [from JAHR] [as NAME], moved TAGE if Easter ABSTAND [.. ABSTAND])</translation>
+    </message>
+    <message>
+        <source>write &apos;announced-until YEAR TEXT&apos;, e.g. &apos;announced-until 2026 the days the government sets each year by decree&apos;</source>
+        <translation>schreiben Sie &apos;announced-until YEAR TEXT&apos;, z. B. &apos;announced-until 2026 the days the government sets each year by decree&apos;</translation>
+    </message>
+    <message>
+        <source>a file says once up to which year its decreed days are listed; this is its second &apos;announced-until&apos; line</source>
+        <translation>eine Datei sagt einmal, bis zu welchem Jahr ihre verordneten Tage aufgeführt sind; dies ist ihre zweite &apos;announced-until&apos;-Zeile</translation>
     </message>
 </context>
 <context>
@@ -2403,6 +2427,10 @@ Es sollte eine .txt-Datei sein.</translation>
         <translation>Die Seite steht in %1; die markierten Tage stehen in %2</translation>
     </message>
     <message>
+        <source>Su&amp;bscribe to Calendar...</source>
+        <translation>Kalender a&amp;bonnieren...</translation>
+    </message>
+    <message>
         <source> 1. Enter the Year, the Header, up to five Notes lines and the Message.
      The page preview on the right follows every change.
  2. Marked Days: &quot;Add Rule...&quot; colours days of the year (the 2nd Tuesday
@@ -2418,8 +2446,10 @@ Es sollte eine .txt-Datei sein.</translation>
  6. Set the number of copies and press &quot;Print Calendar(s)&quot;. The marked
      days are listed in the date-list file beside the control file.
  7. File: save the calendar as a control file and open it again;
-     &quot;Import iCalendar...&quot; adds the events of an .ics file, and
-     &quot;Export Marked Days...&quot; writes the marked days as an .ics file.</source>
+     &quot;Import iCalendar...&quot; adds the events of an .ics file;
+     &quot;Export Marked Days...&quot; writes the marked days as an .ics file;
+     &quot;Subscribe to Calendar...&quot; marks the events of an online calendar
+     (an https, webcal or CalDAV address), kept up to date from its server.</source>
         <translation> 1. Geben Sie das Jahr, die Überschrift, bis zu fünf Notizzeilen und die Nachricht ein.
      Die Seitenvorschau rechts folgt jeder Änderung.
  2. Markierte Tage: „Regel hinzufügen...“ färbt Tage des Jahres (den 2. Dienstag
@@ -2435,12 +2465,10 @@ Es sollte eine .txt-Datei sein.</translation>
  6. Stellen Sie die Anzahl der Exemplare ein und drücken Sie „Kalender drucken“. Die
      markierten Tage stehen in der Datumslistendatei neben der Steuerdatei.
  7. Datei: Speichern Sie den Kalender als Steuerdatei und öffnen Sie ihn wieder;
-     „iCalendar importieren...“ fügt die Termine einer .ics-Datei hinzu, und
-     „Markierte Tage exportieren...“ schreibt die markierten Tage als .ics-Datei.</translation>
-    </message>
-    <message>
-        <source>Su&amp;bscribe to Calendar...</source>
-        <translation>Kalender a&amp;bonnieren...</translation>
+     „iCalendar importieren...“ fügt die Termine einer .ics-Datei hinzu;
+     „Markierte Tage exportieren...“ schreibt die markierten Tage als .ics-Datei;
+     „Kalender abonnieren...“ markiert die Termine eines Online-Kalenders
+     (eine https-, webcal- oder CalDAV-Adresse), den der Server aktuell hält.</translation>
     </message>
 </context>
 <context>

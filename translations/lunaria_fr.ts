@@ -577,20 +577,12 @@ Réessayez . . .</translation>
         <translation>&apos;%1&apos; n&apos;est pas une date connue de ce format de fichier&#xa0;: écrivez par exemple &apos;Dec 25&apos;, &apos;2023 May 8&apos;, &apos;4th Thu of Nov&apos;, &apos;last Mon of May&apos;, &apos;Mon on or before May 24&apos;, &apos;Easter -2&apos;, &apos;Orthodox Easter +1&apos;, &apos;March equinox&apos; ou &apos;between holidays&apos;</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no way to move a day off (nearest, next-working-day, monday, sunday-to-monday, sunday-to-next-free-day)</source>
-        <translation>&apos;%1&apos; n&apos;est pas une façon de déplacer un jour chômé (nearest, next-working-day, monday, sunday-to-monday, sunday-to-next-free-day)</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; needs region codes</source>
         <translation>&apos;%1&apos; demande des codes de région</translation>
     </message>
     <message>
         <source>&apos;%1&apos; lists more than %2 regions</source>
         <translation>&apos;%1&apos; cite plus de %2 régions</translation>
-    </message>
-    <message>
-        <source>write &apos;observed WAY [from YEAR] [as NAME]&apos;, not &apos;%1&apos;</source>
-        <translation>écrivez &apos;observed WAY [from YEAR] [as NAME]&apos;, pas &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;as&apos; needs the name of the day off</source>
@@ -797,10 +789,6 @@ Réessayez . . .</translation>
         <translation>écrivez «&#xa0;every N years&#xa0;», par exemple «&#xa0;every 6 years&#xa0;», pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, observed WAY [from YEAR] [as NAME], moved DAYS if Easter OFFSET [.. OFFSET])</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une clause de ce format de fichier (from ANNÉE, until ANNÉE, skip ANNÉE..., every N years, in RÉGION..., not in RÉGION..., if/unless MOIS JOUR is JOUR_DE_SEMAINE, observed MANIÈRE [from ANNÉE] [as NOM], moved JOURS if Easter DÉCALAGE [.. DÉCALAGE])</translation>
-    </message>
-    <message>
         <source>no holiday below uses this observed-suffix: it names the days off of &apos;observed&apos; clauses without &apos;as&apos;</source>
         <translation>aucun jour férié ci-dessous n’utilise cet observed-suffix&#xa0;: il nomme les jours de congé des clauses «&#xa0;observed&#xa0;» sans «&#xa0;as&#xa0;»</translation>
     </message>
@@ -903,6 +891,42 @@ Réessayez . . .</translation>
     <message>
         <source>&apos;%1&apos; is no name of a holiday, a region or the country in this file: the left side is the English name as written above</source>
         <translation>&apos;%1&apos; n&apos;est le nom d&apos;aucun jour férié, d&apos;aucune région ni du pays dans ce fichier : à gauche se trouve le nom anglais tel qu&apos;il est écrit plus haut</translation>
+    </message>
+    <message>
+        <source>%1: %2 are known to %3 only; %4 shows the days the law fixes</source>
+        <translation>%1 : %2 ne sont connus que jusqu&apos;en %3 ; %4 montre les jours fixés par la loi</translation>
+    </message>
+    <message>
+        <source>%1, %2: the day off &apos;%3&apos; finds no free day in the month after its holiday</source>
+        <translation>%1, %2 : le jour chômé «&#xa0;%3&#xa0;» ne trouve aucun jour libre dans le mois qui suit son jour férié</translation>
+    </message>
+    <message>
+        <source>%1, %2: the day off &apos;%3&apos; falls on the same day as &apos;%4&apos;</source>
+        <translation>%1, %2 : le jour chômé «&#xa0;%3&#xa0;» tombe le même jour que «&#xa0;%4&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no way to move a day off (nearest, next-working-day, monday, sunday-to-monday, sunday-to-next-free-day, sunday-to-next-working-day)</source>
+        <translation>&apos;%1&apos; n&apos;est pas une façon de déplacer un jour chômé (nearest, next-working-day, monday, sunday-to-monday, sunday-to-next-free-day, sunday-to-next-working-day)</translation>
+    </message>
+    <message>
+        <source>write &apos;observed WAY [or-on-holiday] [from YEAR] [as NAME]&apos;, not &apos;%1&apos;</source>
+        <translation>écrivez &apos;observed WAY [or-on-holiday] [from YEAR] [as NAME]&apos;, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;or-on-holiday&apos; needs a way that looks for the next free day (next-working-day, sunday-to-next-working-day, sunday-to-next-free-day), not &apos;%1&apos;</source>
+        <translation>&apos;or-on-holiday&apos; demande une façon qui cherche le prochain jour libre (next-working-day, sunday-to-next-working-day, sunday-to-next-free-day), pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no clause this file format knows (from YEAR, until YEAR, skip YEAR..., every N years, in REGION..., not in REGION..., if/unless MONTH DAY is WEEKDAY, observed WAY [or-on-holiday] [from YEAR] [as NAME], moved DAYS if Easter OFFSET [.. OFFSET])</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une clause de ce format de fichier (from ANNÉE, until ANNÉE, skip ANNÉE..., every N years, in RÉGION..., not in RÉGION..., if/unless MOIS JOUR is JOUR_DE_SEMAINE, observed MANIÈRE [or-on-holiday] [from ANNÉE] [as NOM], moved JOURS if Easter DÉCALAGE [.. DÉCALAGE])</translation>
+    </message>
+    <message>
+        <source>write &apos;announced-until YEAR TEXT&apos;, e.g. &apos;announced-until 2026 the days the government sets each year by decree&apos;</source>
+        <translation>écrivez &apos;announced-until YEAR TEXT&apos;, p. ex. &apos;announced-until 2026 the days the government sets each year by decree&apos;</translation>
+    </message>
+    <message>
+        <source>a file says once up to which year its decreed days are listed; this is its second &apos;announced-until&apos; line</source>
+        <translation>un fichier dit une seule fois jusqu&apos;à quelle année ses jours décrétés sont listés ; ceci est sa deuxième ligne &apos;announced-until&apos;</translation>
     </message>
 </context>
 <context>
@@ -2402,6 +2426,10 @@ Ce doit être un fichier .txt.</translation>
         <translation>La page est dans %1&#xa0;; les jours marqués sont listés dans %2</translation>
     </message>
     <message>
+        <source>Su&amp;bscribe to Calendar...</source>
+        <translation>S’a&amp;bonner à un calendrier...</translation>
+    </message>
+    <message>
         <source> 1. Enter the Year, the Header, up to five Notes lines and the Message.
      The page preview on the right follows every change.
  2. Marked Days: &quot;Add Rule...&quot; colours days of the year (the 2nd Tuesday
@@ -2417,8 +2445,10 @@ Ce doit être un fichier .txt.</translation>
  6. Set the number of copies and press &quot;Print Calendar(s)&quot;. The marked
      days are listed in the date-list file beside the control file.
  7. File: save the calendar as a control file and open it again;
-     &quot;Import iCalendar...&quot; adds the events of an .ics file, and
-     &quot;Export Marked Days...&quot; writes the marked days as an .ics file.</source>
+     &quot;Import iCalendar...&quot; adds the events of an .ics file;
+     &quot;Export Marked Days...&quot; writes the marked days as an .ics file;
+     &quot;Subscribe to Calendar...&quot; marks the events of an online calendar
+     (an https, webcal or CalDAV address), kept up to date from its server.</source>
         <translation> 1. Saisissez l’année, l’en-tête, jusqu’à cinq lignes de notes et le message.
      L’aperçu de la page, à droite, suit chaque modification.
  2. Jours marqués&#xa0;: «&#xa0;Ajouter une règle...&#xa0;» colore des jours de l’année (le 2e mardi
@@ -2434,12 +2464,10 @@ Ce doit être un fichier .txt.</translation>
  6. Indiquez le nombre d’exemplaires et appuyez sur «&#xa0;Imprimer le(s) calendrier(s)&#xa0;». Les jours
      marqués sont listés dans le fichier de liste des dates, à côté du fichier de contrôle.
  7. Fichier&#xa0;: enregistrez le calendrier comme fichier de contrôle et rouvrez-le&#xa0;;
-     «&#xa0;Importer un iCalendar...&#xa0;» ajoute les événements d’un fichier .ics, et
-     «&#xa0;Exporter les jours marqués...&#xa0;» écrit les jours marqués dans un fichier .ics.</translation>
-    </message>
-    <message>
-        <source>Su&amp;bscribe to Calendar...</source>
-        <translation>S’a&amp;bonner à un calendrier...</translation>
+     «&#xa0;Importer un iCalendar...&#xa0;» ajoute les événements d’un fichier .ics&#xa0;;
+     «&#xa0;Exporter les jours marqués...&#xa0;» écrit les jours marqués dans un fichier .ics&#xa0;;
+     «&#xa0;S’abonner à un calendrier...&#xa0;» marque les événements d’un calendrier en ligne
+     (une adresse https, webcal ou CalDAV), tenu à jour par son serveur.</translation>
     </message>
 </context>
 <context>

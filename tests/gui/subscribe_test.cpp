@@ -31,6 +31,19 @@ namespace {
 const QString Script = QStringLiteral(LUNARIA_SOURCE_DIR "/tests/sources/faultserver.py");
 const QString Password = QStringLiteral("s3cret-pw");  // the fault server's
 
+// The window's fetcher, with the first day of each range it was asked for written down.
+struct CountingFetcher : CalendarFetcher
+{
+    CalendarFetcher *inner = nullptr;
+    QList<QDate> asked;
+    FetchedCalendar fetch(const QString &address, std::chrono::sys_days from, std::chrono::sys_days to) override
+    {
+        const std::chrono::year_month_day first{from};
+        asked << QDate(int(first.year()), int(unsigned(first.month())), int(unsigned(first.day())));
+        return inner->fetch(address, from, to);
+    }
+};
+
 class Subscribe : public ::testing::Test
 {
 protected:
@@ -83,7 +96,8 @@ protected:
         options.caFile = s_certificate;
         options.cacheFolder = dir.filePath(QStringLiteral("cache"));
         network = std::make_unique<WindowNetwork>(options, *credentials, [this]() -> QWidget * { return window.get(); });
-        calendars = std::make_unique<IcsReader>(network.get());
+        counting.inner = network.get();
+        calendars = std::make_unique<IcsReader>(&counting);
         marks = std::make_unique<MarkSources>(MarkSources{holidays, *calendars});
 
         LunariaServices services;
@@ -185,6 +199,7 @@ protected:
     QList<Seen> logins;
     std::unique_ptr<WindowCredentials> credentials;
     std::unique_ptr<WindowNetwork> network;
+    CountingFetcher counting;
     std::unique_ptr<IcsReader> calendars;
     std::unique_ptr<MarkSources> marks;
     std::unique_ptr<frmLunaria> window;
@@ -202,6 +217,32 @@ TEST_F(Subscribe, AnAddressBecomesARuleThatMarksTheCalendarsDays)
     EXPECT_TRUE(days.contains("DTSTART;VALUE=DATE:20270618")) << days.constData();
     EXPECT_TRUE(days.contains("DTSTART;VALUE=DATE:20270906")) << days.constData();
     EXPECT_TRUE(logins.isEmpty());  // the server asked for none
+}
+
+// Typing 2028 passes through the years 2, 20 and 202; the server is asked for none of them,
+// only for the year the typing stops at. A command run before then uses that year's marks.
+TEST_F(Subscribe, TypingAYearAsksTheServerOnlyForTheYearTheTypingStopsAt)
+{
+    subscribe(address("/school.ics"));
+    ASSERT_EQ(rules().size(), 1);
+    counting.asked.clear();
+    QLineEdit *year = window->findChild<QLineEdit *>(QStringLiteral("txtYear"));
+    year->selectAll();
+    QTest::keyClicks(year, QStringLiteral("2028"));
+    EXPECT_TRUE(counting.asked.isEmpty());
+    QTRY_VERIFY(!counting.asked.isEmpty());
+    // One question, for 2028 (from the day before, for the time zones west of UTC).
+    ASSERT_EQ(counting.asked.size(), 1);
+    EXPECT_EQ(counting.asked[0], QDate(2027, 12, 31));
+    EXPECT_TRUE(rules()[0].contains(QLatin1String("no day in 2028"))) << qPrintable(rules()[0]);
+
+    // 2027 was fetched before: the export's command finds its marks at once, without waiting.
+    year->selectAll();
+    QTest::keyClicks(year, QStringLiteral("2027"));
+    EXPECT_TRUE(rules()[0].contains(QLatin1String("no day in 2028")));  // not yet worked out
+    EXPECT_TRUE(exported().contains("DTSTART;VALUE=DATE:20270618"));
+    EXPECT_FALSE(rules()[0].contains(QLatin1String("no day"))) << qPrintable(rules()[0]);
+    EXPECT_EQ(counting.asked.size(), 1);
 }
 
 TEST_F(Subscribe, AServerThatAsksForALoginGetsTheOneTypedAgainAfterARefusal)
