@@ -929,6 +929,23 @@ Versuchen Sie es noch einmal . . .</translation>
         <source>a file says once up to which year its decreed days are listed; this is its second &apos;announced-until&apos; line</source>
         <translation>eine Datei sagt einmal, bis zu welchem Jahr ihre verordneten Tage aufgeführt sind; dies ist ihre zweite &apos;announced-until&apos;-Zeile</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>the ISO 639-1 code of the language of this translation</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>%1: %2 are not listed; %3 shows the days the law fixes</source>
+        <translation>%1: %2 sind nicht aufgeführt; %3 zeigt die gesetzlich festgelegten Tage</translation>
+    </message>
+    <message>
+        <source>write &apos;not-listed TEXT&apos;, e.g. &apos;not-listed the bridge days the ministry sets each year&apos;</source>
+        <translation>schreiben Sie &apos;not-listed TEXT&apos;, z. B. &apos;not-listed the bridge days the ministry sets each year&apos;</translation>
+    </message>
+    <message>
+        <source>a file says once which days it leaves out; this is its second &apos;not-listed&apos; line</source>
+        <translation>eine Datei sagt einmal, welche Tage sie auslässt; dies ist ihre zweite &apos;not-listed&apos;-Zeile</translation>
+    </message>
 </context>
 <context>
     <name>ICalendar</name>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation>ligne %1, colonne %2 : %3</translation>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>the answer is not a WebDAV multistatus</source>
@@ -17,30 +17,30 @@
     </message>
     <message>
         <source>%1: the server&apos;s answer cannot be read: %2</source>
-        <translation>%1 : la réponse du serveur est illisible : %2</translation>
+        <translation>%1&#xa0;: la réponse du serveur est illisible&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: the server names no principal for the user; is it a CalDAV server?</source>
-        <translation>%1 : le serveur n’indique aucun principal pour l’utilisateur ; est-ce un serveur CalDAV ?</translation>
+        <translation>%1&#xa0;: le serveur n’indique aucun principal pour l’utilisateur&#xa0;; est-ce un serveur CalDAV&#xa0;?</translation>
     </message>
     <message>
         <source>%1: the user&apos;s principal names no calendar home</source>
-        <translation>%1 : le principal de l’utilisateur n’indique aucun dossier de calendriers</translation>
+        <translation>%1&#xa0;: le principal de l’utilisateur n’indique aucun dossier de calendriers</translation>
     </message>
 </context>
 <context>
     <name>CalendarAddress</name>
     <message>
         <source>%1: not a calendar address (https://, webcal://, http://, caldav+https:// or caldav+http://)</source>
-        <translation>%1 : ce n’est pas une adresse de calendrier (https://, webcal://, http://, caldav+https:// ou caldav+http://)</translation>
+        <translation>%1&#xa0;: ce n’est pas une adresse de calendrier (https://, webcal://, http://, caldav+https:// ou caldav+http://)</translation>
     </message>
     <message>
         <source>%1: not a valid address</source>
-        <translation>%1 : adresse non valide</translation>
+        <translation>%1&#xa0;: adresse non valide</translation>
     </message>
     <message>
         <source>%1: the address holds a password; keep it in ~/.netrc or the secret store instead</source>
-        <translation>%1 : l’adresse contient un mot de passe ; gardez-le plutôt dans ~/.netrc ou dans le trousseau</translation>
+        <translation>%1&#xa0;: l’adresse contient un mot de passe&#xa0;; gardez-le plutôt dans ~/.netrc ou dans le trousseau</translation>
     </message>
 </context>
 <context>
@@ -200,7 +200,7 @@ Pour imprimer sans fenêtre&#xa0;: lunaria --print FICHIER.txt --to calendrier.p
     </message>
     <message>
         <source>List the countries and regions whose public holidays HOL lines can mark, one a line: the code, a tab, the name in this computer&apos;s language.</source>
-        <translation>Lister les pays et régions dont les lignes HOL peuvent marquer les jours fériés, un par ligne : le code, une tabulation, le nom dans la langue de cet ordinateur.</translation>
+        <translation>Lister les pays et régions dont les lignes HOL peuvent marquer les jours fériés, un par ligne&#xa0;: le code, une tabulation, le nom dans la langue de cet ordinateur.</translation>
     </message>
 </context>
 <context>
@@ -364,11 +364,11 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation>&amp;Nom d’utilisateur :</translation>
+        <translation>&amp;Nom d’utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation>&amp;Mot de passe :</translation>
+        <translation>&amp;Mot de passe&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -406,7 +406,7 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>the year %1 is the last there is; a page from month %2 runs into the next</source>
-        <translation>l’année %1 est la dernière ; une page commençant au mois %2 déborde sur la suivante</translation>
+        <translation>l’année %1 est la dernière&#xa0;; une page commençant au mois %2 déborde sur la suivante</translation>
     </message>
 </context>
 <context>
@@ -822,11 +822,11 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no date of another calendar this file format knows: write e.g. &apos;Islamic umalqura 10-01&apos;, &apos;Islamic civil 12-10&apos;, &apos;Hebrew 07-01&apos;, &apos;Chinese 01-01&apos; or &apos;Korean 08-15&apos;</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une date d’un autre calendrier que ce format connaît : écrivez par exemple &apos;Islamic umalqura 10-01&apos;, &apos;Islamic civil 12-10&apos;, &apos;Hebrew 07-01&apos;, &apos;Chinese 01-01&apos; ou &apos;Korean 08-15&apos;</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date d’un autre calendrier que ce format connaît&#xa0;: écrivez par exemple &apos;Islamic umalqura 10-01&apos;, &apos;Islamic civil 12-10&apos;, &apos;Hebrew 07-01&apos;, &apos;Chinese 01-01&apos; ou &apos;Korean 08-15&apos;</translation>
     </message>
     <message>
         <source>&apos;announced&apos; is for days of the Islamic, Hebrew, Chinese or Korean calendar, whose date a government may set; write a one-off line for another day</source>
-        <translation>&apos;announced&apos; vaut pour les jours du calendrier islamique, hébreu, chinois ou coréen, dont un gouvernement peut fixer la date ; pour un autre jour, écrivez une ligne ponctuelle</translation>
+        <translation>&apos;announced&apos; vaut pour les jours du calendrier islamique, hébreu, chinois ou coréen, dont un gouvernement peut fixer la date&#xa0;; pour un autre jour, écrivez une ligne ponctuelle</translation>
     </message>
     <message>
         <source>&apos;announced&apos; lists more than %1 dates</source>
@@ -838,7 +838,7 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>the announced %1 is more than %2 days from the day the calendar gives: give the date of the calendar&apos;s day itself, before the line&apos;s offset</source>
-        <translation>la date annoncée %1 est à plus de %2 jours du jour que donne le calendrier : donnez la date du jour du calendrier lui-même, avant le décalage de la ligne</translation>
+        <translation>la date annoncée %1 est à plus de %2 jours du jour que donne le calendrier&#xa0;: donnez la date du jour du calendrier lui-même, avant le décalage de la ligne</translation>
     </message>
     <message>
         <source>the announced %1 is given twice</source>
@@ -850,11 +850,11 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>&apos;moved&apos; is for days of the Gregorian calendar; give a day of another calendar its announced date instead</source>
-        <translation>&apos;moved&apos; vaut pour les jours du calendrier grégorien ; donnez plutôt à un jour d’un autre calendrier sa date annoncée</translation>
+        <translation>&apos;moved&apos; vaut pour les jours du calendrier grégorien&#xa0;; donnez plutôt à un jour d’un autre calendrier sa date annoncée</translation>
     </message>
     <message>
         <source>the &apos;names&apos; blocks end the file: move this line above the first of them, line %1</source>
-        <translation>les blocs &apos;names&apos; terminent le fichier : déplacez cette ligne au-dessus du premier d&apos;entre eux, ligne %1</translation>
+        <translation>les blocs &apos;names&apos; terminent le fichier&#xa0;: déplacez cette ligne au-dessus du premier d&apos;entre eux, ligne %1</translation>
     </message>
     <message>
         <source>write &apos;English name = name in %1&apos;, e.g. &quot;New Year&apos;s Day = Neujahr&quot;</source>
@@ -866,7 +866,7 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>a file names its languages once; this is its second &apos;language&apos; line</source>
-        <translation>un fichier nomme ses langues une seule fois ; ceci est sa deuxième ligne &apos;language&apos;</translation>
+        <translation>un fichier nomme ses langues une seule fois&#xa0;; ceci est sa deuxième ligne &apos;language&apos;</translation>
     </message>
     <message>
         <source>the &apos;language&apos; line belongs right below the country line</source>
@@ -878,7 +878,7 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no ISO 639-1 language code: two small letters, e.g. de</source>
-        <translation>&apos;%1&apos; n&apos;est pas un code de langue ISO 639-1 : deux lettres minuscules, par ex. de</translation>
+        <translation>&apos;%1&apos; n&apos;est pas un code de langue ISO 639-1&#xa0;: deux lettres minuscules, par ex. de</translation>
     </message>
     <message>
         <source>the language %1 is named twice</source>
@@ -890,19 +890,19 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no name of a holiday, a region or the country in this file: the left side is the English name as written above</source>
-        <translation>&apos;%1&apos; n&apos;est le nom d&apos;aucun jour férié, d&apos;aucune région ni du pays dans ce fichier : à gauche se trouve le nom anglais tel qu&apos;il est écrit plus haut</translation>
+        <translation>&apos;%1&apos; n&apos;est le nom d&apos;aucun jour férié, d&apos;aucune région ni du pays dans ce fichier&#xa0;: à gauche se trouve le nom anglais tel qu&apos;il est écrit plus haut</translation>
     </message>
     <message>
         <source>%1: %2 are known to %3 only; %4 shows the days the law fixes</source>
-        <translation>%1 : %2 ne sont connus que jusqu&apos;en %3 ; %4 montre les jours fixés par la loi</translation>
+        <translation>%1&#xa0;: %2 ne sont connus que jusqu&apos;en %3&#xa0;; %4 montre les jours fixés par la loi</translation>
     </message>
     <message>
         <source>%1, %2: the day off &apos;%3&apos; finds no free day in the month after its holiday</source>
-        <translation>%1, %2 : le jour chômé «&#xa0;%3&#xa0;» ne trouve aucun jour libre dans le mois qui suit son jour férié</translation>
+        <translation>%1, %2&#xa0;: le jour chômé «&#xa0;%3&#xa0;» ne trouve aucun jour libre dans le mois qui suit son jour férié</translation>
     </message>
     <message>
         <source>%1, %2: the day off &apos;%3&apos; falls on the same day as &apos;%4&apos;</source>
-        <translation>%1, %2 : le jour chômé «&#xa0;%3&#xa0;» tombe le même jour que «&#xa0;%4&#xa0;»</translation>
+        <translation>%1, %2&#xa0;: le jour chômé «&#xa0;%3&#xa0;» tombe le même jour que «&#xa0;%4&#xa0;»</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no way to move a day off (nearest, next-working-day, monday, sunday-to-monday, sunday-to-next-free-day, sunday-to-next-working-day)</source>
@@ -926,7 +926,24 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>a file says once up to which year its decreed days are listed; this is its second &apos;announced-until&apos; line</source>
-        <translation>un fichier dit une seule fois jusqu&apos;à quelle année ses jours décrétés sont listés ; ceci est sa deuxième ligne &apos;announced-until&apos;</translation>
+        <translation>un fichier dit une seule fois jusqu&apos;à quelle année ses jours décrétés sont listés&#xa0;; ceci est sa deuxième ligne &apos;announced-until&apos;</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the ISO 639-1 code of the language of this translation</comment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>%1: %2 are not listed; %3 shows the days the law fixes</source>
+        <translation>%1&#xa0;: %2 ne sont pas listés&#xa0;; %3 montre les jours fixés par la loi</translation>
+    </message>
+    <message>
+        <source>write &apos;not-listed TEXT&apos;, e.g. &apos;not-listed the bridge days the ministry sets each year&apos;</source>
+        <translation>écrivez &apos;not-listed TEXT&apos;, p. ex. &apos;not-listed the bridge days the ministry sets each year&apos;</translation>
+    </message>
+    <message>
+        <source>a file says once which days it leaves out; this is its second &apos;not-listed&apos; line</source>
+        <translation>un fichier dit une seule fois quels jours il omet&#xa0;; ceci est sa deuxième ligne &apos;not-listed&apos;</translation>
     </message>
 </context>
 <context>
@@ -1115,7 +1132,7 @@ Réessayez . . .</translation>
     <name>IcsReader</name>
     <message>
         <source>%1: calendars on the network cannot be read here</source>
-        <translation>%1 : les calendriers du réseau ne peuvent pas être lus ici</translation>
+        <translation>%1&#xa0;: les calendriers du réseau ne peuvent pas être lus ici</translation>
     </message>
 </context>
 <context>
@@ -1376,7 +1393,7 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>the server&apos;s certificate is not trusted: %1. For a server with a certificate of its own, name a file holding it in LUNARIA_CA_FILE</source>
-        <translation>le certificat du serveur n’est pas de confiance : %1. Pour un serveur à certificat propre, indiquez un fichier qui le contient dans LUNARIA_CA_FILE</translation>
+        <translation>le certificat du serveur n’est pas de confiance&#xa0;: %1. Pour un serveur à certificat propre, indiquez un fichier qui le contient dans LUNARIA_CA_FILE</translation>
     </message>
     <message>
         <source>the server redirected more than %1 times</source>
@@ -1384,7 +1401,7 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>the server redirected to an http:// address; an https:// address is only redirected to another https:// one</source>
-        <translation>le serveur a redirigé vers une adresse http:// ; une adresse https:// n’est redirigée que vers une autre adresse https://</translation>
+        <translation>le serveur a redirigé vers une adresse http://&#xa0;; une adresse https:// n’est redirigée que vers une autre adresse https://</translation>
     </message>
     <message>
         <source>no answer for %1 s</source>
@@ -1396,15 +1413,15 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>server unreachable: %1</source>
-        <translation>serveur injoignable : %1</translation>
+        <translation>serveur injoignable&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: the copy from %2 is used; %3</source>
-        <translation>%1 : la copie du %2 est utilisée ; %3</translation>
+        <translation>%1&#xa0;: la copie du %2 est utilisée&#xa0;; %3</translation>
     </message>
     <message>
         <source>%1: the copy could not be kept for use without network: %2</source>
-        <translation>%1 : la copie pour l’usage hors réseau n’a pas pu être gardée : %2</translation>
+        <translation>%1&#xa0;: la copie pour l’usage hors réseau n’a pas pu être gardée&#xa0;: %2</translation>
     </message>
     <message>
         <source>no type</source>
@@ -1412,11 +1429,11 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>the answer is not an iCalendar file (%1; it begins &quot;%2&quot;)</source>
-        <translation>la réponse n’est pas un fichier iCalendar (%1 ; elle commence par «&#xa0;%2&#xa0;»)</translation>
+        <translation>la réponse n’est pas un fichier iCalendar (%1&#xa0;; elle commence par «&#xa0;%2&#xa0;»)</translation>
     </message>
     <message>
         <source>the server&apos;s answer cannot be read: %1</source>
-        <translation>la réponse du serveur est illisible : %1</translation>
+        <translation>la réponse du serveur est illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>this is not a CalDAV calendar collection</source>
@@ -1425,8 +1442,8 @@ Réessayez . . .</translation>
     <message numerus="yes">
         <source>%1: %n entries of the collection hold no VCALENDAR and were left out</source>
         <translation>
-            <numerusform>%1 : %n entrées de la collection ne contiennent aucun VCALENDAR et ont été omises</numerusform>
-            <numerusform>%1 : %n entrées de la collection ne contiennent aucun VCALENDAR et ont été omises</numerusform>
+            <numerusform>%1&#xa0;: %n entrées de la collection ne contiennent aucun VCALENDAR et ont été omises</numerusform>
+            <numerusform>%1&#xa0;: %n entrées de la collection ne contiennent aucun VCALENDAR et ont été omises</numerusform>
         </translation>
     </message>
     <message>
@@ -1920,7 +1937,7 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>&quot;%1&quot; repeats every year without a &quot;+&quot;; a &quot;+&quot; follows a date with its first year, like 1987-03-05+</source>
-        <translation>«&#xa0;%1&#xa0;» se répète chaque année sans «&#xa0;+&#xa0;» ; un «&#xa0;+&#xa0;» suit une date avec sa première année, comme 1987-03-05+</translation>
+        <translation>«&#xa0;%1&#xa0;» se répète chaque année sans «&#xa0;+&#xa0;»&#xa0;; un «&#xa0;+&#xa0;» suit une date avec sa première année, comme 1987-03-05+</translation>
     </message>
 </context>
 <context>
@@ -1975,7 +1992,7 @@ Réessayez . . .</translation>
     <message>
         <source>%1: %2</source>
         <extracomment>A field of the Subscribe to Calendar dialog, then why its value is refused.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>type the calendar&apos;s address (https://, webcal://, caldav+https://).</source>
@@ -1983,11 +2000,11 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>an address holds no blanks; write a blank as %20.</source>
-        <translation>une adresse ne contient pas d’espace ; écrivez une espace %20.</translation>
+        <translation>une adresse ne contient pas d’espace&#xa0;; écrivez une espace %20.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a calendar address: it begins with https://, webcal://, http://, caldav+https:// or caldav+http://.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une adresse de calendrier : elle commence par https://, webcal://, http://, caldav+https:// ou caldav+http://.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une adresse de calendrier&#xa0;: elle commence par https://, webcal://, http://, caldav+https:// ou caldav+http://.</translation>
     </message>
     <message>
         <source>the label must be one line.</source>
@@ -1995,7 +2012,7 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>the label has %1 characters; at most %2 fit the legend.</source>
-        <translation>le libellé compte %1 caractères ; la légende en prend au plus %2.</translation>
+        <translation>le libellé compte %1 caractères&#xa0;; la légende en prend au plus %2.</translation>
     </message>
     <message>
         <source>Subscribe to Calendar</source>
@@ -2011,15 +2028,15 @@ Réessayez . . .</translation>
     </message>
     <message>
         <source>&amp;Calendars on the server:</source>
-        <translation>&amp;Calendriers du serveur :</translation>
+        <translation>&amp;Calendriers du serveur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation>&amp;Adresse :</translation>
+        <translation>&amp;Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Label:</source>
-        <translation>&amp;Libellé :</translation>
+        <translation>&amp;Libellé&#xa0;:</translation>
     </message>
     <message>
         <source>%1
@@ -2059,7 +2076,7 @@ Choisissez l’un des calendriers que propose le serveur et appuyez sur OK.</tra
     <name>WindowNetwork</name>
     <message>
         <source>The secret store could not be read: %1</source>
-        <translation>Le trousseau n’a pas pu être lu : %1</translation>
+        <translation>Le trousseau n’a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>The server refused the user name and password it was given.</source>
@@ -2071,7 +2088,7 @@ Choisissez l’un des calendriers que propose le serveur et appuyez sur OK.</tra
     </message>
     <message>
         <source>The login for %1 could not be kept in the secret store: %2</source>
-        <translation>L’identifiant pour %1 n’a pas pu être gardé dans le trousseau : %2</translation>
+        <translation>L’identifiant pour %1 n’a pas pu être gardé dans le trousseau&#xa0;: %2</translation>
     </message>
     <message>
         <source>Fetching</source>

@@ -246,13 +246,20 @@ HolidayList HolidayCatalog::holidays(const QString &code, int year, const QStrin
     std::optional<std::vector<HolidayDay>> days = loaded.country->holidays(region, year, language, &clashes);
     if (!days)
         return failed(HolidayWords::tr("%1 defines no region %2: see its region lines for the codes.").arg(QDir::toNativeSeparators(path), region));
-    // A year past the decrees the file holds would otherwise look complete.
+    // A year past the decrees the file holds, or days the file never holds, would otherwise
+    // look complete. These are messages, not page text: the file's words go in the language
+    // the message itself is shown in, whatever the page's.
     QStringList warnings;
+    const QString messageLanguage = HolidayWords::tr("en", "the ISO 639-1 code of the language of this translation");
     const HolidayAnnouncedUntil &announced = loaded.country->announcedUntil();
     if (announced.lastYear != 0 && year > announced.lastYear)
         warnings << HolidayWords::tr("%1: %2 are known to %3 only; %4 shows the days the law fixes")
-                        .arg(region, loaded.country->localName(announced.what, language))
+                        .arg(region, loaded.country->localName(announced.what, messageLanguage))
                         .arg(announced.lastYear)
+                        .arg(year);
+    if (!announced.notListed.isEmpty())
+        warnings << HolidayWords::tr("%1: %2 are not listed; %3 shows the days the law fixes")
+                        .arg(region, loaded.country->localName(announced.notListed, messageLanguage))
                         .arg(year);
     // A day off on another holiday is no day off at all: the file's rules missed a case.
     for (const HolidayClash &clash : clashes) {

@@ -47,6 +47,9 @@ struct HolidayAnnouncedUntil
 {
     int lastYear = 0;  // 0 when the file lists no such days
     QString what;      // English, a name the names blocks may translate: "the days the government sets each year by decree"
+    // Days the file leaves out in every year ("not-listed"), said whenever it is asked:
+    // "the days off the State Council joins to the holidays each year". Empty: none.
+    QString notListed;
 };
 
 // "de_DE", "de-AT", "fr", "nb_NO" -> "de", "de", "fr", "nb"; "no" -> "nb", since the files

@@ -568,7 +568,7 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
     static const QRegularExpression countryLine(QStringLiteral("^country\\s+([A-Z]{2})\\s+(\\S.*)$"));
     static const QRegularExpression regionLine(QStringLiteral("^region\\s+([A-Z]{2})-([A-Z0-9]{1,3})\\s+(\\S.*)$"));
     static const QRegularExpression keywordLine(
-        QStringLiteral("^(country|region|source|observed-suffix|language|names|announced-until)(?:\\s+(.*))?$"));
+        QStringLiteral("^(country|region|source|observed-suffix|language|names|announced-until|not-listed)(?:\\s+(.*))?$"));
     static const QRegularExpression announcedUntilLine(QStringLiteral("^(\\S+)\\s+(\\S.*)$"));
     static const QRegularExpression languageCode(QStringLiteral("^[a-z]{2}$"));
 
@@ -716,6 +716,16 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
                 announcedUntil.lastYear = parseYear(m.captured(1));
                 announcedUntil.what = m.captured(2).trimmed();
                 refuseLongName(announcedUntil.what);
+            } else if (directive == QLatin1String("not-listed")) {
+                const QString what = keyword.captured(2).trimmed();
+                if (what.isEmpty())
+                    throw LineError{HolidayFileWords::tr("write 'not-listed TEXT', e.g. 'not-listed the bridge days the ministry "
+                                                         "sets each year'")};
+                if (!announcedUntil.notListed.isEmpty())
+                    throw LineError{HolidayFileWords::tr("a file says once which days it leaves out; this is its second "
+                                                         "'not-listed' line")};
+                refuseLongName(what);
+                announcedUntil.notListed = what;
             } else if (directive == QLatin1String("source")) {
                 const QString source = keyword.captured(2).trimmed();
                 if (source.isEmpty())
@@ -753,6 +763,8 @@ HolidayLoadResult parseHolidayFile(const QString &text, const QString &fileName,
         std::set<QString> known(usedSuffixes);
         if (!announcedUntil.what.isEmpty())
             known.insert(announcedUntil.what);
+        if (!announcedUntil.notListed.isEmpty())
+            known.insert(announcedUntil.notListed);
         for (const HolidayCountry::Region &region : regions)
             known.insert(region.name);
         for (const HolidayRule &rule : rules) {

@@ -360,8 +360,9 @@ TEST(ShippedFiles, JapanKeepsCitizensHolidaysBetweenTwoHolidays)
     }
 }
 
-// A year past the decrees a file holds is said to lack them, in the reader's language for the
-// file's own words; the years the decrees are known for, and files without the line, say nothing.
+// A year past the decrees a file holds is said to lack them, and days a file never lists are
+// said in every year; the years the decrees are known for, and files without such lines, say
+// nothing. A message is in the language of the messages, the page's language aside.
 TEST(AnnouncedUntil, WarnsForTheYearsAfterTheLastDecree)
 {
     const struct
@@ -375,7 +376,9 @@ TEST(AnnouncedUntil, WarnsForTheYearsAfterTheLastDecree)
         {"RU", 2026, "en", ""},
         {"RU", 1990, "en", ""},
         {"AR", 2030, "en", "AR: the days the government sets each year by decree are known to 2026 only; 2030 shows the days the law fixes"},
-        {"SK", 2027, "de", "SK: die Ruhetage, die die Konsolidierungsgesetze streichen are known to 2026 only; 2027 shows the days the law fixes"},
+        {"SK", 2027, "de", "SK: the days of rest the consolidation laws take away are known to 2026 only; 2027 shows the days the law fixes"},
+        {"CN", 1990, "en", "CN: the days off the State Council joins to the holidays each year, and the weekends worked in exchange are not listed; 1990 shows the days the law fixes"},
+        {"ES-MD", 2027, "es", "ES-MD: the days each community moves or swaps by its yearly decree are not listed; 2027 shows the days the law fixes"},
         {"SG", 2027, "ja", "SG: the days gazetted each year (Vesak Day, Deepavali) are known to 2026 only; 2027 shows the days the law fixes"},
         {"DE-BY", 2040, "en", ""},
     };
@@ -402,6 +405,9 @@ TEST(AnnouncedUntil, AWrongLineIsRefusedWithItsLine)
         {"after_names", "country XX Exampleland\nsource test\nJan 1 = A\n\nnames de\nA = B\nannounced-until 2026 a\n",
          "XX.txt, line 7: the 'names' blocks end the file"},
         {"translated", "country XX Exampleland\nsource test\nannounced-until 2026 the decreed days\nJan 1 = A\n\nnames de\nthe decreed days = die verordneten Tage\n", ""},
+        {"not_listed_empty", "country XX Exampleland\nsource test\nnot-listed\nJan 1 = A\n", "XX.txt, line 3: write 'not-listed TEXT'"},
+        {"not_listed_twice", "country XX Exampleland\nsource test\nnot-listed a\nnot-listed b\nJan 1 = A\n",
+         "XX.txt, line 4: a file says once which days it leaves out"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -268,7 +268,7 @@ ShippedFileText readShippedFile(const QString &file)
     const QRegularExpression definition(QStringLiteral("^(country|region) \\S+ (.+)$"));
     const QRegularExpression suffix(QStringLiteral("^observed-suffix (.+)$"));
     const QRegularExpression observedAs(QStringLiteral("observed [^;]*\\bas ([^;]+)"));
-    const QRegularExpression announcedUntil(QStringLiteral("^announced-until \\d+ (.+)$"));
+    const QRegularExpression announcedUntil(QStringLiteral("^(?:announced-until \\d+|not-listed) (.+)$"));
     ShippedFileText read;
     QFile text(ShippedFolder + QLatin1Char('/') + file);
     if (!text.open(QIODevice::ReadOnly)) {
