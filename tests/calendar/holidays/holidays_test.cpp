@@ -3,6 +3,8 @@
 #include "calendar/holidays/holidaydates.h"
 #include "calendar/holidays/holidays.h"
 #include "tests/support/qtprinters.h"
+#include "tests/support/tables.h"
+#include "tests/support/testfiles.h"
 
 #include <QCalendar>
 #include <QDate>
@@ -43,13 +45,6 @@ QStringList holidaysOf(const QString &text, const QString &region, int year)
     return list;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 // One check of a holiday file: the holidays of a region's year, or the error that refuses it.
 struct HolidayCase
 {
@@ -64,43 +59,35 @@ struct HolidayCase
     QString says;        // ... and a text of the message
 };
 
-// The cases of a file under tests/data/holidays, whose head says how they are written.
+// The cases of a file under tests/data/holidays, whose head says how they are written: each
+// section is a holiday file, up to its first "> " line.
 std::vector<HolidayCase> holidayCases(const char *dataFile)
 {
-    QFile data(QStringLiteral(LUNARIA_SOURCE_DIR "/tests/data/holidays/") + QLatin1String(dataFile));
-    if (!data.open(QIODevice::ReadOnly)) {
-        // A missing table would otherwise leave its suite with no cases and nothing failing.
-        ADD_FAILURE() << "cannot read " << data.fileName().toStdString();
-        return {};
-    }
     std::vector<HolidayCase> cases;
-    QString name, file;
-    bool inFile = false;
     const QRegularExpression check(QStringLiteral("^> (?:error at (.+?): (.+)|(\\S+) (\\d+)(, among them)?)$"));
-    for (const QString &line : QString::fromUtf8(data.readAll()).split(QLatin1Char('\n'))) {
-        const QRegularExpressionMatch match = check.match(line);
-        if (line.startsWith(QLatin1String("=== "))) {
-            name = line.mid(4);
-            file.clear();
-            inFile = true;
-        } else if (match.hasMatch()) {
-            inFile = false;
-            const QString region = match.captured(3);
-            QString tag = region.isEmpty() ? name : name + QLatin1Char('_') + region + QLatin1Char('_') + match.captured(4);
-            cases.push_back({tag.replace(QLatin1Char('-'), QLatin1Char('_')).toStdString(), file, region,
-                             match.captured(4).toInt(), !match.hasCaptured(5), {}, {}, match.captured(1), match.captured(2)});
-        } else if (inFile) {
-            file += line + QLatin1Char('\n');
-        } else if (!line.isEmpty() && !line.startsWith(QLatin1Char('#'))) {
-            if (cases.empty()) {
-                ADD_FAILURE() << dataFile << ": a day before the first \"> \" line: " << line.toStdString();
-                break;
+    for (const TableSection &section : tableSections(QStringLiteral("holidays/") + QLatin1String(dataFile))) {
+        QString file;
+        bool inFile = true;
+        for (const QString &line : section.lines) {
+            const QRegularExpressionMatch match = check.match(line);
+            if (match.hasMatch()) {
+                inFile = false;
+                const QString region = match.captured(3);
+                QString tag = region.isEmpty() ? section.name : section.name + QLatin1Char('_') + region + QLatin1Char('_') + match.captured(4);
+                cases.push_back({tag.replace(QLatin1Char('-'), QLatin1Char('_')).toStdString(), file, region,
+                                 match.captured(4).toInt(), !match.hasCaptured(5), {}, {}, match.captured(1), match.captured(2)});
+            } else if (inFile) {
+                file += line + QLatin1Char('\n');
+            } else if (!isTableNote(line)) {
+                if (line.startsWith(QLatin1String("not ")))
+                    cases.back().absent << line.mid(4);
+                else
+                    cases.back().days << line;
             }
-            if (line.startsWith(QLatin1String("not ")))
-                cases.back().absent << line.mid(4);
-            else
-                cases.back().days << line;
         }
+        if (inFile)
+            ADD_FAILURE() << dataFile << ", line " << section.line << ": no \"> \" line says what " << qPrintable(section.name)
+                          << " gives";
     }
     return cases;
 }
@@ -215,12 +202,12 @@ TEST(HolidayCatalog, AUserFileReplacesTheShippedOne)
 {
     QTemporaryDir user;
     QTemporaryDir shipped;
-    writeFile(shipped.filePath(QStringLiteral("XX.txt")), "country XX Shipped\nsource s\nDec 25 = Christmas Day\nregion XX-AB Abland\n");
-    writeFile(shipped.filePath(QStringLiteral("YY.txt")), "country YY Otherland\nsource s\nJan 1 = New Year's Day\n");
+    writeTestFile(shipped.filePath(QStringLiteral("XX.txt")), "country XX Shipped\nsource s\nDec 25 = Christmas Day\nregion XX-AB Abland\n");
+    writeTestFile(shipped.filePath(QStringLiteral("YY.txt")), "country YY Otherland\nsource s\nJan 1 = New Year's Day\n");
     const HolidayCatalog catalog({user.path(), shipped.path()});
     EXPECT_EQ(catalog.regionName(QStringLiteral("XX")), QStringLiteral("Shipped"));
 
-    writeFile(user.filePath(QStringLiteral("XX.txt")), "country XX Corrected\nsource s\nDec 26 = Boxing Day\n");
+    writeTestFile(user.filePath(QStringLiteral("XX.txt")), "country XX Corrected\nsource s\nDec 26 = Boxing Day\n");
     EXPECT_EQ(catalog.regionName(QStringLiteral("XX")), QStringLiteral("Corrected"));
     const auto days = catalog.holidays(QStringLiteral("xx"), 2024).days;
     ASSERT_EQ(days.size(), 1u);
@@ -234,10 +221,10 @@ TEST(HolidayCatalog, RereadsAFileThatChanged)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("XX.txt"));
-    writeFile(path, "country XX Testland\nsource s\nDec 25 = Christmas Day\n");
+    writeTestFile(path, "country XX Testland\nsource s\nDec 25 = Christmas Day\n");
     const HolidayCatalog catalog({folder.path()});
     EXPECT_EQ(catalog.holidays(QStringLiteral("XX"), 2024).days.size(), 1u);
-    writeFile(path, "country XX Testland\nsource s\nDec 25 = Christmas Day\nDec 26 = Boxing Day\n");
+    writeTestFile(path, "country XX Testland\nsource s\nDec 25 = Christmas Day\nDec 26 = Boxing Day\n");
     EXPECT_EQ(catalog.holidays(QStringLiteral("XX"), 2024).days.size(), 2u);
 }
 
@@ -247,12 +234,12 @@ TEST(HolidayCatalog, ErrorsNameTheRegionTheFileOrTheLine)
     const QString fifo = folder.filePath(QStringLiteral("FF.txt"));
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("DD.txt")));
-    writeFile(folder.filePath(QStringLiteral("XX.txt")), "country XX Testland\nsource s\nDec 32 = Nothing\n");
-    writeFile(folder.filePath(QStringLiteral("YY.txt")), "country ZZ Elsewhere\nsource s\n");
-    writeFile(folder.filePath(QStringLiteral("WW.txt")), "country WW Wland\nsource s\n");
-    writeFile(folder.filePath(QStringLiteral("BB.txt")), "country BB B\nsource s\n" + QByteArray(1024 * 1024, '#'));
-    writeFile(folder.filePath(QStringLiteral("LL.txt")), "country LL Latin\nsource caf\xE9\n");
-    writeFile(folder.filePath(QStringLiteral("NN.txt")), QByteArray("country NN N\nsource s\n\0", 24));
+    writeTestFile(folder.filePath(QStringLiteral("XX.txt")), "country XX Testland\nsource s\nDec 32 = Nothing\n");
+    writeTestFile(folder.filePath(QStringLiteral("YY.txt")), "country ZZ Elsewhere\nsource s\n");
+    writeTestFile(folder.filePath(QStringLiteral("WW.txt")), "country WW Wland\nsource s\n");
+    writeTestFile(folder.filePath(QStringLiteral("BB.txt")), "country BB B\nsource s\n" + QByteArray(1024 * 1024, '#'));
+    writeTestFile(folder.filePath(QStringLiteral("LL.txt")), "country LL Latin\nsource caf\xE9\n");
+    writeTestFile(folder.filePath(QStringLiteral("NN.txt")), QByteArray("country NN N\nsource s\n\0", 24));
     ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("OO.txt")), folder.filePath(QStringLiteral("OO.txt"))));
     ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("gone.txt")), folder.filePath(QStringLiteral("GG.txt"))));
     const HolidayCatalog catalog({folder.path()});
@@ -316,16 +303,19 @@ TEST(HolidayCatalog, SaysWhenTheUsersOwnFileIsUsed)
         QTemporaryDir shipped;
         const QString userFile = user.filePath(QStringLiteral("XX.txt"));
         if (row.user == Regular) {
-            writeFile(userFile, "country XX Mine\nsource s\nDec 26 = Boxing Day\n");
+            writeTestFile(userFile, "country XX Mine\nsource s\nDec 26 = Boxing Day\n");
         } else if (row.user == Loop) {
             ASSERT_TRUE(QFile::link(userFile, userFile));
         }
         if (row.shipped)
-            writeFile(shipped.filePath(QStringLiteral("XX.txt")), "country XX Shipped\nsource s\nDec 25 = Christmas Day\n");
+            writeTestFile(shipped.filePath(QStringLiteral("XX.txt")), "country XX Shipped\nsource s\nDec 25 = Christmas Day\n");
         const HolidayCatalog catalog({row.noUserFolder ? QString() : user.path(), shipped.path()});
         const HolidayList list = catalog.holidays(QStringLiteral("XX"), 2024);
-        EXPECT_EQ(list.note, QString::fromUtf8(row.note).arg(user.path(), shipped.path()));
-        EXPECT_EQ(list.error, QString::fromUtf8(row.error).arg(user.path()));
+        const auto filled = [&](const char *text) {
+            return QString::fromUtf8(text).replace(QLatin1String("%1"), user.path()).replace(QLatin1String("%2"), shipped.path());
+        };
+        EXPECT_EQ(list.note, filled(row.note));
+        EXPECT_EQ(list.error, filled(row.error));
         EXPECT_EQ(list.days.size(), list.ok() ? 1u : 0u);
     }
 }
@@ -353,9 +343,7 @@ TEST(HolidayLabel, NamesTheRegion)
 
 TEST(HolidayFormatDocument, TheWorkedExampleGivesWhatTheTextSays)
 {
-    QFile document(QStringLiteral(LUNARIA_SOURCE_DIR "/docs/holiday-format.md"));
-    ASSERT_TRUE(document.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(document.readAll());
+    const QString text = QString::fromUtf8(readTestFile(QStringLiteral(LUNARIA_SOURCE_DIR "/docs/holiday-format.md")));
     const qsizetype start = text.indexOf(QStringLiteral("```\n"), text.indexOf(QStringLiteral("### A worked example"))) + 4;
     const QString example = text.mid(start, text.indexOf(QStringLiteral("```"), start) - start);
     EXPECT_EQ(holidaysOf(example, QStringLiteral("GB-SCT"), 2022),

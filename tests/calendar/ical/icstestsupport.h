@@ -4,8 +4,9 @@
 
 #include "calendar/ical/icalendar.h"
 #include "tests/support/scopedtimezone.h"
+#include "tests/support/tables.h"
+#include "tests/support/testfiles.h"
 
-#include <QFile>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -77,18 +78,12 @@ template <typename Row> inline std::string rowName(const ::testing::TestParamInf
 // it that are neither blank nor comments ("#").
 inline std::vector<std::pair<QByteArray, QList<QByteArray>>> sectionsOf(const char *name)
 {
-    QFile file(sourcePath("tests/data/ics/") + QLatin1String(name));
     std::vector<std::pair<QByteArray, QList<QByteArray>>> sections;
-    if (!file.open(QIODevice::ReadOnly)) {
-        // A missing table would otherwise leave its suite with fewer cases and nothing failing.
-        ADD_FAILURE() << "cannot read " << file.fileName().toStdString();
-        return sections;
-    }
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith("=== "))
-            sections.push_back({line.mid(4), {}});
-        else if (!sections.empty() && !line.isEmpty() && !line.startsWith('#'))
-            sections.back().second << line;
+    for (const TableSection &section : tableSections(QStringLiteral("ics/") + QLatin1String(name))) {
+        sections.push_back({section.name.toUtf8(), {}});
+        for (const QString &line : section.lines)
+            if (!isTableNote(line))
+                sections.back().second << line.toUtf8();
     }
     return sections;
 }
