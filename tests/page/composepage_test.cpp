@@ -210,26 +210,20 @@ TEST(ComposePage, YearTitleIsTheTextWhileMonthsGetItsNumber)
 
 TEST(ComposePage, AYearThePageCannotHoldFailsBeforeDrawingAndSaysWhy)
 {
-    struct Row
-    {
-        const char *year;
-        const char *reason;
-    };
-    for (const Row row : {Row{"40000", "The year 40000 is outside 1 to 32767"},
-                          Row{"-40000", "The year \"-40000\" is not a whole number"},
-                          Row{"32768", "The year 32768 is outside 1 to 32767"}, Row{"0", "The year 0 is outside 1 to 32767"},
-                          Row{"abc", "The year \"abc\" is not a whole number"},
-                          Row{"2027abc", "The year \"2027abc\" is not a whole number"}, Row{"  ", "No year is given"}}) {
-        SCOPED_TRACE(row.year);
+    // One year of each kind of problem; their words are the year reader's (dayrules_test).
+    for (const char *year : {"40000", "abc", "  "}) {
+        SCOPED_TRACE(year);
         CalendarState state = calendar();
-        state.txtYear = QString::fromLatin1(row.year);
+        state.txtYear = QString::fromLatin1(year);
+        QString problem;
+        ASSERT_FALSE(yearFromText(state.txtYear, &problem));
         RecordingPageSurface surface;
         RecordingDateList list;
         try {
             composePage(state, surface, list);
             FAIL() << "no failure";
         } catch (const UserError &error) {
-            EXPECT_EQ(error.reason(), QString::fromLatin1(row.reason));
+            EXPECT_EQ(error.reason().compare(problem, Qt::CaseInsensitive), 0) << error.reason().toStdString();
         }
         EXPECT_TRUE(surface.ops().empty());
         EXPECT_TRUE(list.lines.isEmpty());
