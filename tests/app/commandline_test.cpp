@@ -2,6 +2,7 @@
 #include "devices/printers.h"
 #include "tests/support/testsources.h"
 #include "tests/support/scopedtimezone.h"
+#include "tests/support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,15 +21,6 @@ const MarkSources &sources()
 {
     static const TestSources testSources;
     return testSources;
-}
-
-QString pdfText(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QStringLiteral("<pdftotext failed>");
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 class CommandLine : public ::testing::Test
@@ -51,15 +43,7 @@ protected:
         return status;
     }
 
-    QString write(const QString &name, const QByteArray &content)
-    {
-        const QString path = dir.filePath(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
-        return path;
-    }
+    QString write(const QString &name, const QByteArray &content) { return writeTestFile(dir.path(), name, content); }
 
     QString family()
     {
@@ -82,9 +66,7 @@ TEST_F(CommandLine, OneFileToAPdf)
     EXPECT_TRUE(text.contains(QLatin1String("Club meeting")));   // the legend label
     EXPECT_TRUE(text.contains(QLatin1String("September")));
     // The date-list file lands beside the control file, as the window writes it.
-    QFile list(dir.filePath(QStringLiteral("family_dl.txt")));
-    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(list.readAll().contains("January 12  Club meeting\r\n"));
+    EXPECT_TRUE(readTestFile(dir.filePath(QStringLiteral("family_dl.txt"))).contains("January 12  Club meeting\r\n"));
     // One file: no progress lines.
     EXPECT_TRUE(err.isEmpty()) << err.toStdString();
 }
@@ -207,9 +189,7 @@ TEST_F(CommandLine, TheMarkedDaysGoToAnIcsFile)
 {
     const QString ics = dir.filePath(QStringLiteral("family.ics"));
     ASSERT_EQ(run({QStringLiteral("--print"), family(), QStringLiteral("--to"), ics}), 0) << err.toStdString();
-    QFile file(ics);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readTestFile(ics);
     EXPECT_TRUE(bytes.contains("CATEGORIES:Club meeting")) << bytes.constData();
     EXPECT_TRUE(bytes.contains("RRULE:FREQ=MONTHLY;UNTIL=20271231;BYDAY=2TU"));
 }
@@ -236,9 +216,7 @@ TEST_F(CommandLine, NoOutputReplacesAFileTheRunReads)
         SCOPED_TRACE(row.name);
         EXPECT_EQ(run({QStringLiteral("--print"), home, QStringLiteral("--to"), row.to}), 1);
         EXPECT_TRUE(err.contains(QLatin1String("is a file this calendar reads"))) << err.toStdString();
-        QFile file(row.untouched);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), school);
+        EXPECT_EQ(readTestFile(row.untouched), school);
     }
 }
 
@@ -251,9 +229,7 @@ TEST_F(CommandLine, TwoFilesWithOneDateListNameDoNotShareIt)
     EXPECT_TRUE(QFile::exists(outDir + QStringLiteral("/family.2027.pdf")));
     EXPECT_FALSE(QFile::exists(outDir + QStringLiteral("/family.2028.pdf")));
     EXPECT_TRUE(err.contains(second + QStringLiteral(": Not printed: its date-list file"))) << err.toStdString();
-    QFile list(dir.filePath(QStringLiteral("family_dl.txt")));
-    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(list.readAll().contains("First club")) << "the list is the first file's";
+    EXPECT_TRUE(readTestFile(dir.filePath(QStringLiteral("family_dl.txt"))).contains("First club")) << "the list is the first file's";
 }
 
 TEST_F(CommandLine, ATextWithoutKeyLinesIsNoControlFile)

@@ -2,6 +2,7 @@
 #include "calendar/markexport.h"
 #include "calendar/markrules.h"
 #include "tests/support/qtprinters.h"
+#include "tests/support/testfiles.h"
 #include "tests/support/testsources.h"
 
 #include <QDate>
@@ -88,11 +89,7 @@ TEST(MarkedDaysAsIcs, ReadingTheExportBackMarksExactlyTheSameDays)
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("export.ics"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(ics);
-    file.close();
+    const QString path = writeTestFile(dir.path(), QStringLiteral("export.ics"), ics);
 
     CalendarState reread = loadDefaults(QDate(2026, 12, 8));
     reread.txtYear = QStringLiteral("2027");
@@ -119,13 +116,11 @@ TEST(MarkedDaysAsIcs, MatchesTheGoldenFile)
     state.rules = {birthdays, school};
     refreshMarks(state, sources());
     const QByteArray written = markedDaysAsIcs(state, sources(), stamp).ics;
-    QFile file(QStringLiteral(LUNARIA_SOURCE_DIR "/tests/data/ics/marked-days-2027.ics"));
-    if (qEnvironmentVariableIntValue("LUNARIA_UPDATE_GOLDEN") == 1 && file.open(QIODevice::WriteOnly)) {
-        file.write(written);
-        file.close();
-    }
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "run with LUNARIA_UPDATE_GOLDEN=1 to write " << file.fileName().toStdString();
-    EXPECT_EQ(written.toStdString(), file.readAll().toStdString());
+    const QString golden = QStringLiteral(LUNARIA_SOURCE_DIR "/tests/data/ics/marked-days-2027.ics");
+    if (qEnvironmentVariableIntValue("LUNARIA_UPDATE_GOLDEN") == 1)
+        writeTestFile(golden, written);
+    // After an intended change, LUNARIA_UPDATE_GOLDEN=1 writes the file again.
+    EXPECT_EQ(written.toStdString(), readTestFile(golden).toStdString());
 }
 
 TEST(MarkedDaysAsIcs, YearsAFileCannotHoldAreRefusedWithTheReason)

@@ -1,6 +1,7 @@
 #include "dialogs/frmfindfiles.h"
 
 #include "platform/volumes.h"
+#include "tests/support/testfiles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,12 +22,6 @@
 
 namespace {
 
-void touch(const QString &path)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-}
-
 class FindFiles : public ::testing::Test
 {
 protected:
@@ -36,10 +31,10 @@ protected:
         m_root = QDir(m_dir.path()).canonicalPath();
         QDir(m_root).mkpath(QStringLiteral("photos/old"));
         QDir(m_root).mkpath(QStringLiteral("calendars"));
-        touch(m_root + QStringLiteral("/top.txt"));
-        touch(m_root + QStringLiteral("/photos/house.jpg"));
-        touch(m_root + QStringLiteral("/photos/garden.bmp"));
-        touch(m_root + QStringLiteral("/calendars/smith.txt"));
+        writeTestFile(m_root + QStringLiteral("/top.txt"), {});
+        writeTestFile(m_root + QStringLiteral("/photos/house.jpg"), {});
+        writeTestFile(m_root + QStringLiteral("/photos/garden.bmp"), {});
+        writeTestFile(m_root + QStringLiteral("/calendars/smith.txt"), {});
         m_savedCurrent = QDir::currentPath();
         // The finder starts in the process's current folder.
         QDir::setCurrent(m_root);
@@ -263,7 +258,7 @@ TEST_F(FindFiles, escapeCancels)
 TEST_F(FindFiles, listsWhatCanBeChosenAndAllFilesOnRequest)
 {
     for (const char *name : {"family.txt", "family_dl.txt", "page.pdf", "terms.ics", "NOTES.TXT"})
-        touch(m_root + QLatin1Char('/') + QLatin1String(name));
+        writeTestFile(m_root + QLatin1Char('/') + QLatin1String(name), {});
     show();
     m_finder->setNameFilters({QStringLiteral("*.txt")}, {QStringLiteral("*_dl.txt")});
     EXPECT_EQ(texts(files), (QStringList{"family.txt", "top.txt"}));
@@ -294,7 +289,7 @@ TEST_F(FindFiles, showingAgainRefreshesTheLists)
 {
     show();
     m_finder->hide();
-    touch(m_root + QStringLiteral("/later.txt"));
+    writeTestFile(m_root + QStringLiteral("/later.txt"), {});
     show();
     EXPECT_TRUE(texts(files).contains(QStringLiteral("later.txt")));
 }

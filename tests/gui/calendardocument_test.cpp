@@ -1,6 +1,7 @@
 #include "app/calendardocument.h"
 #include "platform/usererror.h"
 #include "tests/support/recordingmessages.h"
+#include "tests/support/testfiles.h"
 #include "tests/support/testsources.h"
 
 #include <QFile>
@@ -60,12 +61,7 @@ TEST(CalendarDocument, OpenReplacesOrAddsTheRules)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const auto write = [&](const char *name, const QByteArray &text) {
-        QFile file(dir.filePath(QLatin1String(name)));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        EXPECT_EQ(file.write(text), text.size());
-        return file.fileName();
-    };
+    const auto write = [&](const char *name, const QByteArray &text) { return writeTestFile(dir.path(), QLatin1String(name), text); };
     const QString family = write("family.txt", "HDR Smiths\nDTM 2 3 Club\n");
     const QString many = write("many.txt", "HDR Many\nLST 6 Payday\nLST 2 Bins\n");
     RecordingMessageService messages;

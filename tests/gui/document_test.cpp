@@ -35,11 +35,7 @@ class Document : public WindowTest
 {
 protected:
     QString title() const { return window->windowTitle(); }
-    QString fileText(const QString &name)
-    {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString fileText(const QString &name) { return QString::fromUtf8(readTestFile(dir.filePath(name))); }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
     // Keys, or text typed, go where the keyboard's focus is, as a user's would.
     void keys(std::initializer_list<std::variant<QKeyCombination, QString>> steps)
@@ -343,10 +339,8 @@ namespace {
 // The finder opens centred on the window and lists only control files for a control file.
 TEST_F(Document, TheFinderOpensOnTheWindowListingWhatTheCommandTakes)
 {
-    for (const char *name : {"club.txt", "club_dl.txt", "club.pdf"}) {
-        QFile file(dir.filePath(QLatin1String(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    for (const char *name : {"club.txt", "club_dl.txt", "club.pdf"})
+        writeFile(QLatin1String(name), {});
     window->findChild<QPushButton *>(QStringLiteral("cmdReadControls"))->click();
     auto *finder = this->finder();
     ASSERT_TRUE(finder && finder->isVisible());

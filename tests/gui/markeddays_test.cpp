@@ -144,13 +144,10 @@ TEST_F(MarkedDays, TheColourSquaresFollowThePalette)
 // A calendar that marks some of its days says beside its row why not all, and in full below.
 TEST_F(MarkedDays, ARuleThatMarksLessThanItShouldSaysWhy)
 {
-    QFile ics(dir.filePath(QStringLiteral("school.ics")));
-    ASSERT_TRUE(ics.open(QIODevice::WriteOnly));
-    ics.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\n"
-              "BEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:20270301\r\nSUMMARY:Term\r\nEND:VEVENT\r\n"
-              "BEGIN:VEVENT\r\nUID:2\r\nDTSTART;VALUE=DATE:20270230\r\nSUMMARY:Never\r\nEND:VEVENT\r\n"
-              "END:VCALENDAR\r\n");
-    ics.close();
+    writeFile(QStringLiteral("school.ics"), "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\n"
+                                            "BEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:20270301\r\nSUMMARY:Term\r\nEND:VEVENT\r\n"
+                                            "BEGIN:VEVENT\r\nUID:2\r\nDTSTART;VALUE=DATE:20270230\r\nSUMMARY:Never\r\nEND:VEVENT\r\n"
+                                            "END:VCALENDAR\r\n");
     openControlFile(QStringLiteral("school.txt"), "ICS school.ics School\n");
     messages.clear(); // the file's report of the event it left out
     ASSERT_EQ(list()->count(), 1);
@@ -195,9 +192,7 @@ TEST_F(MarkedDays, ImportICalendarAddsARuleForTheChosenFileAndExportWritesTheMar
     QTest::keyClicks(year, "2024");
     exportAnswer = dir.filePath(QStringLiteral("marked.ics"));
     child<QAction>("mnuExportMarkedDays")->trigger();
-    QFile exported(exportAnswer);
-    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(exported.readAll().startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_TRUE(readTestFile(exportAnswer).startsWith("BEGIN:VCALENDAR\r\n"));
 }
 
 } // namespace

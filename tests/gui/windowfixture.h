@@ -8,6 +8,7 @@
 #include "devices/printers.h"
 #include "tests/gui/fakes.h"
 #include "tests/support/testsources.h"
+#include "tests/support/testfiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -85,18 +86,7 @@ protected:
     {
         QTest::mouseClick(child<QPushButton>(button, parent), Qt::LeftButton);
     }
-    QString writeFile(const QString &name, const QByteArray &content)
-    {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        EXPECT_EQ(file.write(content), content.size());
-        return file.fileName();
-    }
-    QString readFile(const QString &name)
-    {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString writeFile(const QString &name, const QByteArray &content) { return writeTestFile(dir.path(), name, content); }
     frmFindFiles *finder() { return window->findChild<frmFindFiles *>(QStringLiteral("frmFindFiles")); }
     // Picks `name` in the open finder as a user would: the folder, a click on the file, "Select".
     void pick(const QString &folder, const QString &name)
@@ -126,7 +116,7 @@ protected:
     {
         controlFileAnswer = dir.filePath(name);
         window->findChild<QAction *>(QStringLiteral("mnuSaveControlFileAs"))->trigger();
-        return readFile(name);
+        return QString::fromUtf8(readTestFile(dir.filePath(name)));
     }
     // The window coming to the front, as after another program or a closing box.
     void activate()

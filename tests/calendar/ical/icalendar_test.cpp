@@ -440,10 +440,8 @@ TEST(IcsReadFile, AnExportOfCalcurse)
     // calcurse 4.7.1 (Debian 12) exported tests/data/ics/calcurse-4.7.1-apts with "calcurse -x":
     // LF line ends, no UIDs, floating times, DURATION. The agenda file holds the days of
     // calcurse's own agenda of the same data ("calcurse -Q --from 01/01/2024 --to 12/31/2024").
-    QFile agenda(sourcePath("tests/data/ics/calcurse-4.7.1-agenda.txt"));
-    ASSERT_TRUE(agenda.open(QIODevice::ReadOnly));
     std::vector<std::string> expected;
-    for (const QByteArray &line : agenda.readAll().trimmed().split('\n'))
+    for (const QByteArray &line : readTestFile(sourcePath("tests/data/ics/calcurse-4.7.1-agenda.txt")).trimmed().split('\n'))
         expected.push_back(line.toStdString());
     const ScopedTimeZone zone("America/New_York");
     EXPECT_EQ(entriesOf(readIcsDays(sourcePath("tests/data/ics/calcurse-4.7.1-export.ics"), 2024)), expected);
