@@ -111,10 +111,13 @@ TEST(ShippedHolidayProperties, GiveRealDatesOfTheYearAndSayWhereADayOffMeetsAnot
                 }
                 for (const HolidayClash &clash : clashes) {
                     const QString text = QStringLiteral("%1 %2 / %3").arg(qdate(clash.date).toString(Qt::ISODate), clash.dayOff, clash.holiday);
-                    const auto known = std::find_if(std::begin(KnownClashes), std::end(KnownClashes), [&](const KnownClash &row) {
-                        const QString region = QLatin1String(row.region);
-                        return (code == region || code.startsWith(region + QLatin1Char('-'))) && text == QLatin1String(row.clash);
-                    });
+                    // A structured binding cannot be captured before clang 16: the code goes in by name.
+                    const auto known = std::find_if(std::begin(KnownClashes), std::end(KnownClashes),
+                                                    [&text, &regionCode = code](const KnownClash &row) {
+                                                        const QString region = QLatin1String(row.region);
+                                                        return (regionCode == region || regionCode.startsWith(region + QLatin1Char('-')))
+                                                               && text == QLatin1String(row.clash);
+                                                    });
                     if (known == std::end(KnownClashes))
                         unknown << code + QLatin1Char(' ') + text;
                     else
