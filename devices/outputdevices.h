@@ -2,7 +2,9 @@
 
 #include "devices/paper.h"
 #include "model/pagesettings.h"
+#include "platform/usererror.h"
 
+#include <QCoreApplication>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -18,7 +20,10 @@ inline const QString PdfDeviceName = QStringLiteral("PDF file");
 
 // True for a device name that contains "HP Laser" (exact case): such printers print
 // duplex along the long edge.
-bool wantsLongEdgeDuplex(const QString &deviceName);
+inline bool wantsLongEdgeDuplex(const QString &deviceName)
+{
+    return deviceName.contains(QLatin1String("HP Laser"), Qt::CaseSensitive);
+}
 
 // One open job on an output device: it has the page surface of its single page. Nothing is
 // printed or written until send(); a job destroyed uncommitted leaves no trace but a page a
@@ -73,6 +78,14 @@ public:
     virtual void setCurrent(int index) = 0;
     // The device the next job goes to.
     virtual QString currentName() const = 0;
+    // Makes the device with this name current. Throws UserError when there is none.
+    virtual void setCurrentByName(const QString &name)
+    {
+        const qsizetype index = deviceNames().indexOf(name);
+        if (index < 0)
+            throw UserError(QCoreApplication::translate("Devices", "There is no printer named \"%1\" . . .").arg(name));
+        setCurrent(int(index));
+    }
     // The devices, by name, that are there but refuse new jobs now (a printer queue set to
     // reject them), read afresh. Only printers do.
     virtual QStringList devicesRefusingJobs() { return {}; }

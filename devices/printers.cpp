@@ -14,11 +14,6 @@
 
 #include <algorithm>
 
-bool wantsLongEdgeDuplex(const QString &deviceName)
-{
-    return deviceName.contains(QLatin1String("HP Laser"), Qt::CaseSensitive);
-}
-
 namespace {
 
 // Why a printer cannot take the page, in the user's language.

@@ -30,8 +30,7 @@ public:
     void setPdfPath(const QString &path) { m_pdfPath = path; }
     // How the window asks where to save the PDF.
     void setSaveLocationAsker(SaveLocationAsker asker) { m_askPdfPath = std::move(asker); }
-    // Makes the device with this name current. Throws UserError when there is none.
-    void setCurrentByName(const QString &name);
+    void setCurrentByName(const QString &name) override;
 
     // The installed printers' names in Qt's order, without the PDF device.
     static QStringList installedPrinters();

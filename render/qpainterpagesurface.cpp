@@ -9,7 +9,6 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainterPathStroker>
-#include <QPrinter>
 
 #include <algorithm>
 #include <climits>
@@ -70,13 +69,8 @@ QPainterPageSurface::QPainterPageSurface(QPaintDevice &device, QString deviceNam
     begin();
 }
 
-QPainterPageSurface::QPainterPageSurface(QPrinter &printer, QString deviceName)
-    : QPainterPageSurface(printer, &printer, std::move(deviceName))
-{
-}
-
-QPainterPageSurface::QPainterPageSurface(QPaintDevice &device, QPrinter *printer, QString deviceName)
-    : m_device(device), m_printer(printer), m_deviceName(std::move(deviceName))
+QPainterPageSurface::QPainterPageSurface(QPaintDevice &device, std::unique_ptr<PrinterSide> printer, QString deviceName)
+    : m_device(device), m_printer(std::move(printer)), m_deviceName(std::move(deviceName))
 {
     // A null image reports no resolution; keep a sane one so measuring never divides by 0.
     if (device.logicalDpiX() > 0)
@@ -138,10 +132,8 @@ QRectF QPainterPageSurface::printableArea() const
 {
     if (m_area)
         return *m_area;
-    if (m_printer) {
-        const QRectF paint = m_printer->pageLayout().paintRectPixels(m_printer->resolution());
-        return QRectF(m_printer->fullPage() ? paint.topLeft() : QPointF(), paint.size());
-    }
+    if (m_printer)
+        return m_printer->printableArea();
     return QRectF(0, 0, m_device.width(), m_device.height());
 }
 
@@ -490,6 +482,6 @@ void QPainterPageSurface::endDocument()
     m_state = State::Ended;
     m_drawnTexts.clear();
     const bool ended = m_painter.end();
-    if (!ended || (m_printer && m_printer->printerState() == QPrinter::Error))
+    if (!ended || (m_printer && m_printer->failed()))
         throw UserError(PageSurfaceWords::tr("The page could not be sent to \"%1\"").arg(m_deviceName));
 }

@@ -38,6 +38,21 @@ FittedPage fitPageInArea(const QRectF &area, const QSizeF &pageTwips, double dpi
 // a 10 pt font is 10 pt on every device. Raster mode 14 is the device's own raster operation
 // where it has one (images); elsewhere (PDF, printers) the surface fills the shape and
 // redraws the text it drew under it, clipped to the shape, in the colour the operation gives.
+// What a printer adds to a painted page: its printable area, the copy count it takes before
+// the page begins, and a job it can abort or find failed. QPrinter stands behind it in a file of
+// its own (qprinterpagesurface.cpp), so that surfaces for files and images need no print support.
+class PrinterSide
+{
+public:
+    PrinterSide() = default;
+    virtual ~PrinterSide() = default;
+    Q_DISABLE_COPY_MOVE(PrinterSide)
+    virtual QRectF printableArea() const = 0;
+    virtual void setCopyCount(int copies) = 0;
+    virtual void abort() = 0;
+    virtual bool failed() const = 0;
+};
+
 class QPainterPageSurface : public PageSurface
 {
 public:
@@ -134,7 +149,7 @@ private:
         QColor colour;
     };
 
-    QPainterPageSurface(QPaintDevice &device, QPrinter *printer, QString deviceName);
+    QPainterPageSurface(QPaintDevice &device, std::unique_ptr<PrinterSide> printer, QString deviceName);
     // m_font's cache, made the first time the font is used.
     FontCache &fontCache() const;
     ShapedText &shaped(const QString &text) const;
@@ -154,7 +169,7 @@ private:
     QRectF printableArea() const;
 
     QPaintDevice &m_device;
-    QPrinter *m_printer = nullptr;
+    std::unique_ptr<PrinterSide> m_printer;
     QString m_deviceName;
     QPainter m_painter;
     State m_state = State::NotStarted;
