@@ -9,7 +9,7 @@
 #include "devices/devicelist.h"
 #include "devices/pagefiles.h"
 #include "devices/pdfdevice.h"
-#include "devices/printers.h"
+#include "devices/outputdevices.h"
 #include "model/calendarstate.h"
 #include "platform/messages.h"
 #include "platform/usererror.h"
@@ -160,7 +160,7 @@ void refuseSharedDateLists(QList<Target> &targets)
 
 // Prints one control file as a fresh calendar, on `printers` or into its page file. Returns
 // false when it failed; the reason has been written to `err`.
-bool printOne(const Target &target, Printers *printers, const MarkSources &sources, const std::optional<int> &copies,
+bool printOne(const Target &target, OutputDevices *printers, const MarkSources &sources, const std::optional<int> &copies,
               const std::optional<Paper> &paper, QDate today, QTextStream &err)
 {
     const QString shown = target.controlFile;
@@ -276,7 +276,33 @@ bool wantsCommandLine(const QStringList &arguments)
     return !arguments.isEmpty() && iCalendarToOpen(arguments).isEmpty();
 }
 
-int runCommandLine(const QStringList &arguments, Printers &printers, const MarkSources &sources, QTextStream &out,
+bool haveDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty())
+        return true; // the user chose a platform (offscreen, vnc, ...) knowingly
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+bool needsPrinters(const QStringList &arguments)
+{
+    const auto isOption = [](const QString &argument, QLatin1String name) {
+        return argument == name || argument.startsWith(name + QLatin1Char('='));
+    };
+    bool print = false;
+    bool toFile = false;
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (isOption(argument, QLatin1String("--list-printers")) || isOption(argument, QLatin1String("--printer")))
+            return true;
+        print = print || argument == QLatin1String("--print");
+        toFile = toFile || isOption(argument, QLatin1String("--to"));
+    }
+    return print && !toFile;
+}
+
+int runCommandLine(const QStringList &arguments, OutputDevices &printers, const MarkSources &sources, QTextStream &out,
                    QTextStream &err, QDate today)
 {
     QCommandLineParser parser;

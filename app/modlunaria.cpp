@@ -146,10 +146,3 @@ frmLunariaSplash *modLunaria::splash() const
     return m_splash.data();
 }
 
-bool haveDisplay()
-{
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty())
-        return true; // the user chose a platform (offscreen, vnc, ...) knowingly
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}

@@ -49,5 +49,3 @@ private:
 // is modal just now; none when cancelled.
 std::optional<TypedLogin> askLogin(QWidget *parent, const QString &server, const QString &note);
 
-// Whether a window system is reachable; the desktop program needs one.
-bool haveDisplay();

@@ -203,6 +203,10 @@ So drucken Sie ohne Fenster: lunaria --print DATEI.txt --to kalender.pdf</transl
         <source>List the countries and regions whose public holidays HOL lines can mark, one a line: the code, a tab, the name in this computer&apos;s language.</source>
         <translation>Die Länder und Regionen auflisten, deren Feiertage HOL-Zeilen markieren können, eine pro Zeile: der Code, ein Tabulator, der Name in der Sprache dieses Computers.</translation>
     </message>
+    <message>
+        <source>this command needs a printer: run it with --to FILE</source>
+        <translation>dieser Befehl braucht einen Drucker: führen Sie ihn mit --to DATEI aus</translation>
+    </message>
 </context>
 <context>
     <name>ComposePage</name>

@@ -202,6 +202,10 @@ Pour imprimer sans fenêtre&#xa0;: lunaria --print FICHIER.txt --to calendrier.p
         <source>List the countries and regions whose public holidays HOL lines can mark, one a line: the code, a tab, the name in this computer&apos;s language.</source>
         <translation>Lister les pays et régions dont les lignes HOL peuvent marquer les jours fériés, un par ligne&#xa0;: le code, une tabulation, le nom dans la langue de cet ordinateur.</translation>
     </message>
+    <message>
+        <source>this command needs a printer: run it with --to FILE</source>
+        <translation>cette commande a besoin d’une imprimante&#xa0;: lancez-la avec --to FICHIER</translation>
+    </message>
 </context>
 <context>
     <name>ComposePage</name>

@@ -417,4 +417,49 @@ TEST(OpenWith, OnlyALoneIcsFileOpensTheWindow)
     EXPECT_EQ(iCalendarToOpen({QStringLiteral("school.ics")}), QDir::current().absoluteFilePath(QStringLiteral("school.ics")));
 }
 
+// What reaches a printer goes to lunaria-window; what writes files stays in lunaria.
+TEST(HandOver, OnlyCommandsThatReachAPrinterGoToTheWindowProgram)
+{
+    const struct
+    {
+        QStringList arguments;
+        bool printers;
+    } cases[] = {
+        {{QStringLiteral("--print"), QStringLiteral("family.txt")}, true},
+        {{QStringLiteral("--print"), QStringLiteral("family.txt"), QStringLiteral("--to"), QStringLiteral("f.pdf")}, false},
+        {{QStringLiteral("--print"), QStringLiteral("family.txt"), QStringLiteral("--to=f.pdf")}, false},
+        {{QStringLiteral("--print"), QStringLiteral("a.txt"), QStringLiteral("--printer"), QStringLiteral("HP"),
+          QStringLiteral("--to"), QStringLiteral("f.pdf")},
+         true},
+        {{QStringLiteral("--printer=HP"), QStringLiteral("--print"), QStringLiteral("a.txt")}, true},
+        {{QStringLiteral("--list-printers")}, true},
+        {{QStringLiteral("--version")}, false},
+        {{QStringLiteral("--help")}, false},
+        {{QStringLiteral("--list-regions")}, false},
+        {{QStringLiteral("--to"), QStringLiteral("x.ics"), QStringLiteral("--print"), QStringLiteral("a.txt")}, false},
+        // After "--" every argument is a file, even one named like an option.
+        {{QStringLiteral("--print"), QStringLiteral("--to"), QStringLiteral("f.pdf"), QStringLiteral("--"),
+          QStringLiteral("--printer")},
+         false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        EXPECT_EQ(needsPrinters(c.arguments), c.printers);
+    }
+}
+
+// The program a user runs for files loads neither Qt's widgets nor its print support: that is
+// what lets it start about as fast as any Qt program.
+TEST(HandOver, TheFileProgramLinksNoWidgetsNorPrintSupport)
+{
+    QProcess objdump;
+    objdump.start(QStringLiteral("objdump"), {QStringLiteral("-p"), QStringLiteral(LUNARIA_BINARY_DIR "/app/lunaria")});
+    ASSERT_TRUE(objdump.waitForFinished(30000));
+    const QString headers = QString::fromLocal8Bit(objdump.readAllStandardOutput());
+    ASSERT_TRUE(headers.contains(QLatin1String("NEEDED"))) << qPrintable(headers.left(400));
+    EXPECT_TRUE(headers.contains(QLatin1String("libQt6Gui")));
+    for (const char *library : {"libQt6Widgets", "libQt6PrintSupport", "libqt6keychain"})
+        EXPECT_FALSE(headers.contains(QLatin1String(library))) << library;
+}
+
 } // namespace

@@ -7,7 +7,7 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-foreach(path bin/lunaria share/applications/lunaria.desktop share/icons/hicolor/scalable/apps/lunaria.svg
+foreach(path bin/lunaria libexec/lunaria-window share/applications/lunaria.desktop share/icons/hicolor/scalable/apps/lunaria.svg
              share/doc/lunaria/examples/family.txt share/doc/lunaria/examples/club.txt)
   if(NOT EXISTS "${PREFIX}/${path}")
     message(FATAL_ERROR "not installed: ${path}")
@@ -21,6 +21,13 @@ foreach(line "Exec=lunaria" "Icon=lunaria" "Type=Application")
     message(FATAL_ERROR "the desktop entry lacks ${line}")
   endif()
 endforeach()
+
+# The installed lunaria finds lunaria-window, to which it hands the window and the printers:
+# with no printer reachable, listing the printers names the PDF device alone.
+execute_process(COMMAND "${PREFIX}/bin/lunaria" --list-printers RESULT_VARIABLE result OUTPUT_VARIABLE listed ERROR_VARIABLE said)
+if(NOT result EQUAL 0 OR NOT listed MATCHES "PDF file")
+  message(FATAL_ERROR "the installed lunaria did not hand --list-printers to lunaria-window: ${result} ${listed} ${said}")
+endif()
 
 # A control file's picture is named relative to it, so the pictures must come along.
 file(STRINGS "${PREFIX}/share/doc/lunaria/examples/family.txt" pictures REGEX "^[Pp][Ii][Cc] ")
