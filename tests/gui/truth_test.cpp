@@ -96,14 +96,23 @@ TEST_F(Truth, TheFontDialogOpensAtTheRolesFaceAndSizeAndKeepsTheFamilyAlone)
     // It offers the typeface only: no size, weight or style, which the page sets itself.
     double sampleSize = 0;
     bool onlyTheFace = false;
-    // Asked again until the dialog is up: on a loaded machine the first look may come before it.
+    // Asked again until the font dialog is up: on a loaded machine the first look may come
+    // before it, or find another test's box that is still on its way out.
     QTimer answer;
     answer.setInterval(10);
     QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+        QDialog *dialog = nullptr;
+        QFontComboBox *faces = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            auto *candidate = qobject_cast<QDialog *>(window);
+            if (candidate && candidate->isVisible() && (faces = candidate->findChild<QFontComboBox *>(QStringLiteral("cboTypeface")))) {
+                dialog = candidate;
+                break;
+            }
+        }
+        if (dialog) {
             answer.stop();
-            if (auto *faces = dialog->findChild<QFontComboBox *>(QStringLiteral("cboTypeface")))
-                seen = faces->currentFont();
+            seen = faces->currentFont();
             if (auto *sample = dialog->findChild<QLabel *>(QStringLiteral("lblTypefaceSample")))
                 sampleSize = sample->font().pointSizeF();
             onlyTheFace = dialog->findChildren<QSpinBox *>().isEmpty() && dialog->findChildren<QCheckBox *>().isEmpty()
