@@ -2,18 +2,11 @@
 // nor its print support, so that it starts about as fast as any Qt program. The window and
 // the printers are lunaria-window's: this program hands it every other command, unchanged.
 #include "app/commandline.h"
-#include "app/translations.h"
-#include "app/version.h"
-#include "calendar/holidays/holidays.h"
-#include "calendar/ical/icsreader.h"
-#include "calendar/marksources.h"
+#include "app/commandlinemain.h"
 #include "devices/outputdevices.h"
-#include "sources/credentials.h"
-#include "sources/networkfetcher.h"
+#include "platform/usererror.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QTextStream>
 
 #include <cerrno>
 #include <cstring>
@@ -25,17 +18,6 @@
 #include <unistd.h>
 
 namespace {
-QtMessageHandler qtHandler = nullptr;
-
-// On a machine without a desktop session Qt warns that XDG_RUNTIME_DIR is unset; the
-// command line does not need that folder, and the line would read like a failure.
-void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtWarningMsg && message.contains(QLatin1String("XDG_RUNTIME_DIR")))
-        return;
-    qtHandler(type, context, message);
-}
-
 // The commands that reach no printer never ask for the device list; a printer here would be
 // a mistake in needsPrinters(), said as such rather than printed somewhere unasked.
 class NoPrinters : public OutputDevices
@@ -89,22 +71,6 @@ int main(int argc, char **argv)
     if (!wantsCommandLine(arguments) || needsPrinters(arguments))
         return handOver(argv);
 
-    // Printing needs no window: without a display, draw offscreen.
-    if (!haveDisplay())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qtHandler = qInstallMessageHandler(quietHandler);
-    QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("lunaria"));
-    QGuiApplication::setApplicationVersion(QStringLiteral(LUNARIA_VERSION));
-    const Translators translations = installTranslations(app);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
     NoPrinters printers;
-    const HolidayCatalog holidays;
-    // Calendar addresses are fetched with the credentials of ~/.netrc or the environment,
-    // and kept in the user's cache folder.
-    CommandLineCredentials credentials = CommandLineCredentials::fromEnvironment();
-    NetworkFetcher fetcher(NetworkOptions::fromEnvironment(), &credentials);
-    IcsReader calendars(&fetcher);
-    return runCommandLine(arguments, printers, MarkSources{holidays, calendars}, out, err);
+    return runCommandLineProgram(argc, argv, arguments, printers);
 }
