@@ -412,28 +412,42 @@ IcsExpander::Result IcsExpander::expandRuleWithLibical(const Event &master, ical
 
 void IcsExpander::markRecurrence(const Event &master, WallTime start)
 {
-    if (start == master.first.start || excluded(master, start))
+    if (start == master.first.start)
         return;
     Occurrence occurrence = master.first;
     occurrence.start = start;
+    // A counted series is walked from its first day: the occurrences far from the year are
+    // passed over before an EXDATE is looked up, which takes a time-zone conversion each.
+    if (!nearWindow(occurrence, master.allDay) || excluded(master, start))
+        return;
     mark(occurrence, master.allDay, master.scanned->summary);
+}
+
+qint64 IcsExpander::wallEndOf(const Occurrence &occurrence, bool allDay) const
+{
+    const qint64 wallStart = secondsOf(occurrence.start);
+    const EndRule &end = occurrence.end;
+    switch (end.kind) {
+    case EndRule::Kind::Default: return allDay ? wallStart + SecondsPerDay : wallStart;
+    case EndRule::Kind::Exact: return wallStart + end.exactSeconds;
+    case EndRule::Kind::Nominal: return wallStart + end.nominalDays * SecondsPerDay + end.nominalSeconds;
+    }
+    return wallStart;
+}
+
+bool IcsExpander::nearWindow(const Occurrence &occurrence, bool allDay) const
+{
+    // Where the occurrence ends on its own wall clock, to skip the ones far from the year
+    // before converting anything.
+    return wallEndOf(occurrence, allDay) >= m_windowStart && secondsOf(occurrence.start) <= m_windowEnd;
 }
 
 void IcsExpander::mark(const Occurrence &occurrence, bool allDay, const QString &summary)
 {
-    const qint64 wallStart = secondsOf(occurrence.start);
-    const EndRule &end = occurrence.end;
-    // Where the occurrence ends on its own wall clock, to skip the ones far from the year
-    // before converting anything.
-    qint64 wallEnd = wallStart;
-    switch (end.kind) {
-    case EndRule::Kind::Default: wallEnd = allDay ? wallStart + SecondsPerDay : wallStart; break;
-    case EndRule::Kind::Exact: wallEnd = wallStart + end.exactSeconds; break;
-    case EndRule::Kind::Nominal: wallEnd = wallStart + end.nominalDays * SecondsPerDay + end.nominalSeconds; break;
-    }
-    if (wallEnd < m_windowStart || wallStart > m_windowEnd)
+    if (!nearWindow(occurrence, allDay))
         return;
-
+    const EndRule &end = occurrence.end;
+    const qint64 wallEnd = wallEndOf(occurrence, allDay);
     const qint64 localStart = m_zones.localSeconds(occurrence.start, *occurrence.frame, 0);
     qint64 localEnd = localStart;
     if (wallEnd > m_windowEnd) {

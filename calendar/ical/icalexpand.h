@@ -110,6 +110,9 @@ private:
     std::optional<WallTime> untilOf(const icalrecurrencetype &rule, const Event &master);
     Result charge(qint64 steps);
     void mark(const Occurrence &occurrence, bool allDay, const QString &summary);
+    // The occurrence's end on its own wall clock, and whether it may touch the year at all.
+    qint64 wallEndOf(const Occurrence &occurrence, bool allDay) const;
+    bool nearWindow(const Occurrence &occurrence, bool allDay) const;
     bool excluded(const Occurrence &occurrence);
     bool excluded(const Event &master, WallTime start);
     // Marks the occurrence of `master`'s rule starting at `start`, unless it is DTSTART (marked
