@@ -91,8 +91,9 @@ protected:
             [this](const QString &server, const QString &note) { return askLogin(window.get(), server, note); },
             [this](const QString &text) { messages.show(text, QString()); }, store);
         NetworkOptions options;
-        options.transferTimeoutMs = 2000;
-        options.wholeAnswerMs = 4000;
+        // Long enough for a loaded machine under the sanitizers: none of these tests waits for one.
+        options.transferTimeoutMs = 20000;
+        options.wholeAnswerMs = 40000;
         options.caFile = s_certificate;
         options.cacheFolder = dir.filePath(QStringLiteral("cache"));
         network = std::make_unique<WindowNetwork>(options, *credentials, [this]() -> QWidget * { return window.get(); });

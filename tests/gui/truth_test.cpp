@@ -101,20 +101,20 @@ TEST_F(Truth, TheFontDialogOpensAtTheRolesFaceAndSizeAndKeepsTheFamilyAlone)
     QTimer answer;
     answer.setInterval(10);
     QObject::connect(&answer, &QTimer::timeout, [&] {
+        // The dialog is taken once it is shown whole: typeface list and sample both in it.
         QDialog *dialog = nullptr;
-        QFontComboBox *faces = nullptr;
         for (QWidget *window : QApplication::topLevelWidgets()) {
             auto *candidate = qobject_cast<QDialog *>(window);
-            if (candidate && candidate->isVisible() && (faces = candidate->findChild<QFontComboBox *>(QStringLiteral("cboTypeface")))) {
+            if (candidate && candidate->isVisible() && candidate->findChild<QFontComboBox *>(QStringLiteral("cboTypeface"))
+                && candidate->findChild<QLabel *>(QStringLiteral("lblTypefaceSample"))) {
                 dialog = candidate;
                 break;
             }
         }
         if (dialog) {
             answer.stop();
-            seen = faces->currentFont();
-            if (auto *sample = dialog->findChild<QLabel *>(QStringLiteral("lblTypefaceSample")))
-                sampleSize = sample->font().pointSizeF();
+            seen = dialog->findChild<QFontComboBox *>(QStringLiteral("cboTypeface"))->currentFont();
+            sampleSize = dialog->findChild<QLabel *>(QStringLiteral("lblTypefaceSample"))->font().pointSizeF();
             onlyTheFace = dialog->findChildren<QSpinBox *>().isEmpty() && dialog->findChildren<QCheckBox *>().isEmpty()
                           && dialog->findChildren<QComboBox *>().size() == 1;
             dialog->reject();
